@@ -1,0 +1,63 @@
+#pragma once
+
+// The selected-day state, the Arabic name tables and the Coptic date conversion.
+// Module-level data shared by the calendar, the readings windows and the shell.
+
+#include <QDate>
+#include <QString>
+
+#include <array>
+#include <functional>
+
+namespace MdlLectarium {
+
+// Integer means a 16-bit signed integer throughout, as the stored data and the
+// settings file expect.
+using Integer = qint16;
+
+extern QString Program_Folder;
+extern QString Database_Path;
+
+extern QDate Selected_Date;
+extern Integer Coptic_Day;
+extern Integer Coptic_Month;
+extern Integer Coptic_Year;
+extern QString Occasion_Title;
+extern QString Season_Key;
+extern Integer Season_Week;
+extern Integer Season_Day;
+extern Integer Pain_Day;
+extern Integer Rite_No;
+extern bool Nineveh_Eve;
+extern bool Paramoun_Day;
+
+extern std::array<QString, 8> Day_Names;            // 1 = Sunday .. 7 = Saturday
+extern std::array<QString, 13> Month_Names;         // 1..12
+extern std::array<QString, 14> Coptic_Month_Names;  // 1..13
+extern std::array<QString, 6> Ordinal_Names;        // 1..5
+extern std::array<QString, 8> Day_Ordinals;         // 1..7
+extern std::array<QString, 9> Lent_Week_Names;      // 0..8
+extern std::array<QString, 8> Fifty_Week_Names;     // 0..7
+
+// Start-up: reads the settings, resets the eve flags, sets Database_Path and fills
+// the name tables and the Bible book tables. Returns false when the settings had to
+// fall back to the defaults and the default file could not be written; the reason
+// goes to settingsError. Everything else is filled in either case.
+bool Init_Tables(QString* settingsError = nullptr);
+
+// Fills only the calendar name tables (used by Init_Tables and by the tools).
+void Fill_Name_Tables();
+
+void Coptic_Date(const QDate& date, Integer& day, Integer& month, Integer& year);
+
+// Weekday number, 1 = Sunday .. 7 = Saturday.
+int Weekday_Number(const QDate& date);
+
+// Today's date; replaceable so that tests can fix "today".
+QDate Today();
+void Set_Today_Source(std::function<QDate()> source);
+
+// Path of a file in the program folder.
+QString Program_File(const QString& name);
+
+} // namespace MdlLectarium

@@ -1,0 +1,29 @@
+#pragma once
+
+// Colours and fonts as the settings hold them.
+
+#include <QColor>
+#include <QFont>
+
+class QPalette;
+class QWidget;
+
+namespace Lectarium {
+
+// Makes the font name "Arabic Transparent", which the stored settings and the earlier
+// program use, draw with an installed Arabic font. Call before the first window.
+void Install_Arabic_Font();
+
+// A stored colour value: 0..16777215 is blue-green-red (255 is red); the negative
+// values 0x80000000 + n name system colours, taken from the palette.
+QColor Color_Value(double value, const QPalette& palette);
+// The stored value of a colour (always an explicit colour).
+double Color_Number(const QColor& colour);
+
+// The text appearance of the settings: font name, size, bold, italic.
+QFont Text_Font();
+// Applies the text appearance of the settings (font and both colours) to a
+// text-showing control.
+void Apply_Text_Appearance(QWidget* control);
+
+} // namespace Lectarium

@@ -1,0 +1,122 @@
+#include "shell/dialogs.h"
+
+#include <QColorDialog>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace Lectarium {
+
+QString Qt_Filter(const QString& filter)
+{
+    // Pairs of "description|pattern"; Qt shows the description, which carries the
+    // pattern in parentheses.
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList out;
+    for (qsizetype i = 0; i < parts.size(); i += 2) {
+        QString description = parts[i];
+        if (i + 1 < parts.size() && !description.contains(QLatin1Char('(')))
+            description += QStringLiteral(" (") + parts[i + 1] + QLatin1Char(')');
+        out << description;
+    }
+    return out.join(QStringLiteral(";;"));
+}
+
+namespace {
+
+class Qt_Dialogs final : public Dialog_Layer {
+public:
+    Msg_Answer Message(QWidget* parent, const QString& text, const QString& caption, Msg_Buttons buttons,
+                       Msg_Icon icon) override
+    {
+        QMessageBox box(parent);
+        box.setWindowTitle(caption);
+        box.setText(text);
+        switch (icon) {
+        case Msg_Icon::None: box.setIcon(QMessageBox::NoIcon); break;
+        case Msg_Icon::Stop: box.setIcon(QMessageBox::Critical); break;
+        case Msg_Icon::Question: box.setIcon(QMessageBox::Question); break;
+        case Msg_Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+        case Msg_Icon::Information: box.setIcon(QMessageBox::Information); break;
+        }
+        switch (buttons) {
+        case Msg_Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+        case Msg_Buttons::Yes_No: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+        case Msg_Buttons::Yes_No_Cancel:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            break;
+        }
+        switch (box.exec()) {
+        case QMessageBox::Yes: return Msg_Answer::Yes;
+        case QMessageBox::No: return Msg_Answer::No;
+        case QMessageBox::Ok: return Msg_Answer::Ok;
+        default: return buttons == Msg_Buttons::Yes_No ? Msg_Answer::No : Msg_Answer::Cancel;
+        }
+    }
+
+    QString Open_File(QWidget* parent, const QString& title, const QString& folder, const QString& filter) override
+    {
+        return QFileDialog::getOpenFileName(parent, title, folder, Qt_Filter(filter));
+    }
+
+    QString Save_File(QWidget* parent, const QString& title, const QString& proposedPath,
+                      const QString& filter) override
+    {
+        return QFileDialog::getSaveFileName(parent, title, proposedPath, Qt_Filter(filter));
+    }
+
+    std::optional<QFont> Choose_Font(QWidget* parent, const QFont& initial) override
+    {
+        bool ok = false;
+        const QFont font = QFontDialog::getFont(&ok, initial, parent);
+        return ok ? std::optional<QFont>(font) : std::nullopt;
+    }
+
+    std::optional<QColor> Choose_Color(QWidget* parent, const QColor& initial) override
+    {
+        const QColor colour = QColorDialog::getColor(initial, parent);
+        return colour.isValid() ? std::optional<QColor>(colour) : std::nullopt;
+    }
+
+    bool Show_Help(QWidget* parent, const QString& helpFile) override
+    {
+        if (!QFileInfo(helpFile).isReadable())
+            return false;
+        QDialog viewer(parent);
+        viewer.setWindowTitle(QStringLiteral("Lectarium"));
+        viewer.setLayoutDirection(Qt::RightToLeft);
+        auto* layout = new QVBoxLayout(&viewer);
+        auto* browser = new QTextBrowser(&viewer);
+        browser->setSource(QUrl::fromLocalFile(helpFile), QTextDocument::HtmlResource);
+        layout->addWidget(browser);
+        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &viewer);
+        QObject::connect(buttons, &QDialogButtonBox::rejected, &viewer, &QDialog::reject);
+        layout->addWidget(buttons);
+        viewer.resize(640, 480);
+        viewer.exec();
+        return true;
+    }
+};
+
+Qt_Dialogs realDialogs;
+Dialog_Layer* current = nullptr;
+
+} // namespace
+
+Dialog_Layer& Dialogs()
+{
+    return current ? *current : realDialogs;
+}
+
+void Set_Dialogs(Dialog_Layer* layer)
+{
+    current = layer;
+}
+
+} // namespace Lectarium

@@ -1,0 +1,525 @@
+#include "shell/mdi_lectarium.h"
+
+#include "calendar/selected_day.h"
+#include "shell/dialogs.h"
+#include "shell/placement.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+
+namespace Lectarium {
+
+using namespace MdlLectarium;
+
+namespace {
+
+const QString productCaption = QStringLiteral("Lectarium");
+
+// Outer size below which the frame snaps back, in twips.
+constexpr int minimumWidthTwips = 6150;
+constexpr int minimumHeightTwips = 4000;
+
+Placement mainPlacement(bool withState)
+{
+    Placement p;
+    p.state = withState ? &MDILectarium_WindowState : nullptr;
+    p.width = &MDILectarium_Width;
+    p.height = &MDILectarium_Height;
+    p.top = &MDILectarium_Top;
+    p.left = &MDILectarium_Left;
+    return p;
+}
+
+const char* optionName(Menu_Option option)
+{
+    switch (option) {
+    case Menu_Option::Toolbar: return "Toolbar";
+    case Menu_Option::Datee: return "Datee";
+    case Menu_Option::Massage: return "Massage";
+    case Menu_Option::Date_Bar_On_Top: return "Date_Bar_On_Top";
+    case Menu_Option::Reset_Date: return "Reset_Date";
+    case Menu_Option::Save_On_Exit: return "Save_On_Exit";
+    }
+    return "";
+}
+
+} // namespace
+
+MDILectarium::MDILectarium(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("MDILectarium"));
+    setWindowTitle(productCaption);
+    setWindowIcon(Toolbar_Image(2));
+    mdiArea_ = new QMdiArea(this);
+    mdiArea_->setObjectName(QStringLiteral("MdiArea"));
+    setCentralWidget(mdiArea_);
+    buildMenus();
+    buildToolbar();
+    buildDateBar();
+    setMinimumSize(To_Pixels(minimumWidthTwips), To_Pixels(minimumHeightTwips));
+    terminate_ = [] { QCoreApplication::exit(0); };
+    Set_Menu_Check_Host(this);
+}
+
+MDILectarium::~MDILectarium()
+{
+    // The options live on in the plain store for whatever runs after the window.
+    std::array<bool, 6> checks{};
+    for (int i = 0; i < 6; ++i)
+        checks[i] = Menu_Checked(static_cast<Menu_Option>(i));
+    Set_Menu_Check_Host(nullptr);
+    for (int i = 0; i < 6; ++i)
+        MdlLectarium::Set_Menu_Checked(static_cast<Menu_Option>(i), checks[i]);
+}
+
+void MDILectarium::buildMenus()
+{
+    auto item = [this](QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut,
+                       void (MDILectarium::*handler)()) {
+        auto* action = menu->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        if (!shortcut.isEmpty())
+            action->setShortcut(shortcut);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    // A checkable item: the menu flips the mark itself, so the handler that runs on a
+    // click only applies the effect; a direct call of X_Click flips and applies.
+    auto option = [this](QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut,
+                         void (MDILectarium::*apply)()) {
+        auto* action = menu->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        action->setCheckable(true);
+        action->setChecked(true);
+        if (!shortcut.isEmpty())
+            action->setShortcut(shortcut);
+        connect(action, &QAction::triggered, this, [this, action, apply] {
+            action->toggle(); // undo the menu's own flip: the handler flips
+            (this->*apply)();
+        });
+        return action;
+    };
+    auto separator = [](QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QLatin1String(name)); };
+
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("File"));
+    item(file, "Reading", QStringLiteral("&Reading"), QKeySequence(Qt::CTRL | Qt::Key_R), &MDILectarium::Reading_Click);
+    QMenu* bible = file->addMenu(QStringLiteral("&Bible"));
+    bible->setObjectName(QStringLiteral("Bible"));
+    bible->menuAction()->setObjectName(QStringLiteral("Bible"));
+    item(bible, "Bible_View", QStringLiteral("&View"), QKeySequence(Qt::CTRL | Qt::Key_I),
+         &MDILectarium::Bible_View_Click);
+    item(bible, "Bible_Search", QStringLiteral("Searc&h"), QKeySequence(Qt::CTRL | Qt::Key_H),
+         &MDILectarium::Bible_Search_Click);
+    separator(file, "l1");
+    item(file, "New", QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N), &MDILectarium::New_Click);
+    item(file, "Open", QStringLiteral("&Open"), QKeySequence(Qt::CTRL | Qt::Key_O), &MDILectarium::Open_Click);
+    item(file, "Save", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S), &MDILectarium::Save_Click)
+        ->setEnabled(false);
+    separator(file, "l2");
+    item(file, "Exit", QStringLiteral("E&xit"), QKeySequence(), &MDILectarium::Exit_Click);
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->setObjectName(QStringLiteral("View"));
+    option(view, "Toolbar", QStringLiteral("&Toolbar"), QKeySequence(Qt::CTRL | Qt::Key_T), &MDILectarium::Toolbar_Click);
+    option(view, "Datee", QStringLiteral("&Date Bar"), QKeySequence(Qt::CTRL | Qt::Key_D), &MDILectarium::Datee_Click);
+    separator(view, "l3");
+    option(view, "Massage", QStringLiteral("&Massage"), QKeySequence(Qt::CTRL | Qt::Key_M), &MDILectarium::Massage_Click);
+
+    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    options->setObjectName(QStringLiteral("Options"));
+    item(options, "Text_View", QStringLiteral("&Text View"), QKeySequence(), &MDILectarium::Text_View_Click);
+    option(options, "Date_Bar_On_Top", QStringLiteral("Date &Bar On Top"), QKeySequence(),
+           &MDILectarium::Date_Bar_On_Top_Click);
+    option(options, "Reset_Date", QStringLiteral("&Reset Date"), QKeySequence(), &MDILectarium::Reset_Date_Click);
+    separator(options, "l4");
+    option(options, "Save_On_Exit", QStringLiteral("&Save On Exit"), QKeySequence(),
+           &MDILectarium::Save_On_Exit_Click);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("Help"));
+    item(help, "Topic", QStringLiteral("To&pic"), QKeySequence(), &MDILectarium::Topic_Click);
+    separator(help, "l5");
+    item(help, "About", QStringLiteral("&About"), QKeySequence(), &MDILectarium::About_Click);
+}
+
+void MDILectarium::buildToolbar()
+{
+    toolbar1_ = new QToolBar(QStringLiteral("Toolbar1"), this);
+    toolbar1_->setObjectName(QStringLiteral("Toolbar1"));
+    toolbar1_->setMovable(false);
+    toolbar1_->setIconSize(QSize(24, 24));
+    addToolBar(Qt::TopToolBarArea, toolbar1_);
+
+    struct Button {
+        const char* key;
+        const char* tooltip;
+        int image;
+    };
+    // Numbered from 1 as the rest of the program refers to them; a null key is the
+    // placeholder (1) or a separator.
+    const std::array<Button, 14> table{{{nullptr, nullptr, 0},
+                                        {"Reading", "Reading", 1},
+                                        {"View Bible", "View Bible", 2},
+                                        {"Bible Search", "Bible Search", 3},
+                                        {nullptr, nullptr, 0},
+                                        {"New", "New", 8},
+                                        {"Open", "Open", 9},
+                                        {"Save", "Save", 4},
+                                        {nullptr, nullptr, 0},
+                                        {"Text_View", "Text_View", 6},
+                                        {nullptr, nullptr, 0},
+                                        {"Exit", "Exit", 5},
+                                        {nullptr, nullptr, 0},
+                                        {"Help_Topic", "Help Topic", 7}}};
+    for (int n = 1; n <= 14; ++n) {
+        const Button& b = table[n - 1];
+        QAction* action = nullptr;
+        if (n == 1) {
+            auto* gap = new QWidget(toolbar1_);
+            gap->setFixedWidth(8);
+            action = toolbar1_->addWidget(gap);
+        } else if (!b.key) {
+            action = toolbar1_->addSeparator();
+        } else {
+            action = toolbar1_->addAction(Toolbar_Image(b.image), QString());
+            action->setToolTip(QLatin1String(b.tooltip));
+            const QString key = QLatin1String(b.key);
+            connect(action, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
+        }
+        action->setProperty("key", b.key ? QString::fromLatin1(b.key) : QString());
+        action->setObjectName(QStringLiteral("Toolbar1_Button%1").arg(n));
+        buttons_[n] = action;
+    }
+    buttons_[8]->setEnabled(false); // Save starts disabled, like its menu item
+}
+
+void MDILectarium::buildDateBar()
+{
+    toolbarDate_ = new QToolBar(QStringLiteral("Toolbar_Date"), this);
+    toolbarDate_->setObjectName(QStringLiteral("Toolbar_Date"));
+    toolbarDate_->setMovable(false);
+    toolbarDate_->setFloatable(false);
+    toolbarDate_->installEventFilter(this);
+
+    // The panel is centred in the bar whatever the frame's width.
+    auto* holder = new QWidget(toolbarDate_);
+    auto* layout = new QHBoxLayout(holder);
+    layout->setContentsMargins(0, To_Pixels(30), 0, 0);
+    pictureDate_ = new QWidget(holder);
+    pictureDate_->setObjectName(QStringLiteral("Picture_Date"));
+    pictureDate_->setFixedSize(To_Pixels(5925), To_Pixels(345));
+    pictureDate_->installEventFilter(this);
+    layout->addStretch(1);
+    layout->addWidget(pictureDate_);
+    layout->addStretch(1);
+    toolbarDate_->addWidget(holder);
+
+    struct Field {
+        const char* name;
+        int left;
+        int width;
+    };
+    const std::array<Field, 7> fields{{{"LabelNormalDay", 5490, 435},
+                                       {"LabelNormalMonth", 4290, 1155},
+                                       {"LabelNormalYear", 3450, 795},
+                                       {"LabelDayName", 2520, 885},
+                                       {"LabelCopticDay", 2040, 435},
+                                       {"LabelCopticMonth", 840, 1155},
+                                       {"LabelCopticYear", 0, 795}}};
+    QFont font(QStringLiteral("Arabic Transparent"), 12);
+    font.setBold(true);
+    for (const Field& f : fields) {
+        auto* label = new QLabel(pictureDate_);
+        label->setObjectName(QLatin1String(f.name));
+        label->setFont(font);
+        label->setAlignment(Qt::AlignCenter);
+        label->setLayoutDirection(Qt::RightToLeft);
+        label->setGeometry(To_Pixels(f.left), 0, To_Pixels(f.width), To_Pixels(345));
+        label->installEventFilter(this);
+    }
+    addToolBar(Qt::TopToolBarArea, toolbarDate_);
+}
+
+QAction* MDILectarium::Menu_Item(const QString& name) const
+{
+    for (QAction* action : findChildren<QAction*>(name))
+        if (!action->objectName().startsWith(QLatin1String("Toolbar1_")))
+            return action;
+    return nullptr;
+}
+
+QMenu* MDILectarium::Menu_Bar_Menu(const QString& name) const
+{
+    return menuBar()->findChild<QMenu*>(name, Qt::FindDirectChildrenOnly);
+}
+
+QAction* MDILectarium::Toolbar_Button(int number) const
+{
+    return number >= 1 && number <= 14 ? buttons_[number] : nullptr;
+}
+
+QLabel* MDILectarium::Date_Label(const QString& name) const
+{
+    return pictureDate_->findChild<QLabel*>(name);
+}
+
+QAction* MDILectarium::optionAction(Menu_Option option) const
+{
+    return Menu_Item(QLatin1String(optionName(option)));
+}
+
+bool MDILectarium::Menu_Checked(Menu_Option option) const
+{
+    return optionAction(option)->isChecked();
+}
+
+void MDILectarium::Set_Menu_Checked(Menu_Option option, bool checked)
+{
+    optionAction(option)->setChecked(checked);
+}
+
+bool MDILectarium::Form_Load()
+{
+    Program_Folder = QDir::currentPath();
+    QString settingsError;
+    const bool settingsSaved = Init_Tables(&settingsError);
+
+    dataBibleDatabase_ = Database_Path;
+    if (!QFileInfo(Database_Path).isFile()) {
+        Dialogs().Message(this, QStringLiteral("لا يوجد ملف المعاومات الرجاء عمل Setup مرة أخرى"), productCaption,
+                          Msg_Buttons::Ok, Msg_Icon::Exclamation);
+        return false;
+    }
+
+    toolbar1_->setVisible(Menu_Checked(Menu_Option::Toolbar));
+    toolbarDate_->setVisible(Menu_Checked(Menu_Option::Datee));
+    optionAction(Menu_Option::Date_Bar_On_Top)->setEnabled(Menu_Checked(Menu_Option::Datee));
+    dockDateBar();
+
+    Selected_Date = Today();
+    Coptic_Date(Selected_Date, Coptic_Day, Coptic_Month, Coptic_Year);
+    fillDateBar(Selected_Date);
+
+    if (introduction_)
+        introduction_();
+
+    show();
+
+    startupDone_ = false;
+    if (MDILectarium_WindowState == 1)
+        MDILectarium_WindowState = 0;
+    Restore_Placement(this, mainPlacement(true));
+    startupDone_ = true;
+
+    if (splash_)
+        splash_();
+
+    if (!settingsSaved) {
+        // The defaults are in use; say once that they could not be kept.
+        Dialogs().Message(this,
+                          QStringLiteral("تعذر حفظ ملف الإعدادات:\n%1\n%2\nسيعمل البرنامج بالإعدادات الافتراضية.")
+                              .arg(QDir::toNativeSeparators(Settings_Path()), settingsError),
+                          productCaption, Msg_Buttons::Ok, Msg_Icon::Exclamation);
+    }
+    return true;
+}
+
+void MDILectarium::fillDateBar(const QDate& today)
+{
+    const int weekday = Weekday_Number(today);
+    Date_Label(QStringLiteral("LabelNormalDay"))->setText(QString::number(today.day()));
+    Date_Label(QStringLiteral("LabelNormalMonth"))->setText(Month_Names[today.month()]);
+    Date_Label(QStringLiteral("LabelNormalYear"))->setText(QStringLiteral("%1").arg(today.year(), 4, 10, QLatin1Char('0')));
+    QLabel* dayName = Date_Label(QStringLiteral("LabelDayName"));
+    dayName->setText(Day_Names[weekday]);
+    QPalette palette = dayName->palette();
+    palette.setColor(QPalette::WindowText, weekday == 1 ? QColor(255, 0, 0) : QColor(0, 128, 0));
+    dayName->setPalette(palette);
+    Date_Label(QStringLiteral("LabelCopticDay"))->setText(QString::number(Coptic_Day));
+    Date_Label(QStringLiteral("LabelCopticMonth"))->setText(Coptic_Month_Names[Coptic_Month]);
+    Date_Label(QStringLiteral("LabelCopticYear"))->setText(QString::number(Coptic_Year));
+}
+
+void MDILectarium::dockDateBar()
+{
+    const Qt::ToolBarArea area =
+        Menu_Checked(Menu_Option::Date_Bar_On_Top) ? Qt::TopToolBarArea : Qt::BottomToolBarArea;
+    if (toolBarArea(toolbarDate_) == area)
+        return;
+    const bool visible = toolbarDate_->isVisibleTo(this);
+    removeToolBar(toolbarDate_);
+    addToolBar(area, toolbarDate_);
+    toolbarDate_->setVisible(visible);
+}
+
+void MDILectarium::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    if (isMinimized())
+        return;
+    const QSize frameExtra = frameGeometry().size() - size();
+    const int minWidth = To_Pixels(minimumWidthTwips) - frameExtra.width();
+    const int minHeight = To_Pixels(minimumHeightTwips) - frameExtra.height();
+    if (width() < minWidth || height() < minHeight)
+        resize(std::max(width(), minWidth), std::max(height(), minHeight));
+    if (startupDone_ && Stored_State(this) == 0)
+        Store_Placement(this, mainPlacement(false));
+}
+
+bool MDILectarium::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonDblClick &&
+        (watched == toolbarDate_ || watched == pictureDate_ || watched->parent() == pictureDate_)) {
+        Toolbar_Date_DblClick();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MDILectarium::closeEvent(QCloseEvent* event)
+{
+    if (ended_) {
+        event->accept();
+        return;
+    }
+    // The children close first, each with its own close handling, which may refuse.
+    mdiArea_->closeAllSubWindows();
+    event->ignore();
+    if (!mdiArea_->subWindowList().isEmpty())
+        return;
+    Exit_Click();
+}
+
+void MDILectarium::Toolbar_Click()
+{
+    QAction* action = optionAction(Menu_Option::Toolbar);
+    action->setChecked(!action->isChecked());
+    toolbar1_->setVisible(action->isChecked());
+}
+
+void MDILectarium::Datee_Click()
+{
+    QAction* action = optionAction(Menu_Option::Datee);
+    action->setChecked(!action->isChecked());
+    toolbarDate_->setVisible(action->isChecked());
+    optionAction(Menu_Option::Date_Bar_On_Top)->setEnabled(action->isChecked());
+}
+
+void MDILectarium::Massage_Click()
+{
+    QAction* action = optionAction(Menu_Option::Massage);
+    action->setChecked(!action->isChecked());
+}
+
+void MDILectarium::Date_Bar_On_Top_Click()
+{
+    QAction* action = optionAction(Menu_Option::Date_Bar_On_Top);
+    action->setChecked(!action->isChecked());
+    dockDateBar();
+}
+
+void MDILectarium::Reset_Date_Click()
+{
+    QAction* action = optionAction(Menu_Option::Reset_Date);
+    action->setChecked(!action->isChecked());
+}
+
+void MDILectarium::Save_On_Exit_Click()
+{
+    QAction* action = optionAction(Menu_Option::Save_On_Exit);
+    action->setChecked(!action->isChecked());
+}
+
+void MDILectarium::Toolbar_Date_DblClick()
+{
+    Date_Bar_On_Top_Click();
+}
+
+void MDILectarium::Toolbar1_ButtonClick(const QString& key)
+{
+    using Handler = void (MDILectarium::*)();
+    static const std::array<std::pair<const char*, Handler>, 9> dispatch{{
+        {"New", &MDILectarium::New_Click},
+        {"Open", &MDILectarium::Open_Click},
+        {"Reading", &MDILectarium::Reading_Click},
+        {"View Bible", &MDILectarium::Bible_View_Click},
+        {"Bible Search", &MDILectarium::Bible_Search_Click},
+        {"Save", &MDILectarium::Save_Click},
+        {"Exit", &MDILectarium::Exit_Click},
+        {"Text_View", &MDILectarium::Text_View_Click},
+        {"Help_Topic", &MDILectarium::Topic_Click},
+    }};
+    for (const auto& [name, handler] : dispatch) {
+        if (key == QLatin1String(name)) {
+            (this->*handler)();
+            return;
+        }
+    }
+}
+
+// The windows these commands open arrive with their own subsystems.
+void MDILectarium::Reading_Click() {}
+void MDILectarium::Bible_View_Click() {}
+void MDILectarium::Bible_Search_Click() {}
+void MDILectarium::New_Click() {}
+void MDILectarium::Open_Click() {}
+void MDILectarium::Save_Click() {}
+void MDILectarium::Text_View_Click() {}
+void MDILectarium::About_Click() {}
+
+void MDILectarium::Topic_Click()
+{
+    const QString helpFile = Program_File(QStringLiteral("Lectarium.hlp"));
+    if (!Dialogs().Show_Help(this, helpFile)) {
+        Dialogs().Message(this,
+                          QStringLiteral("لا يوجد ملف المساعدة:\n%1").arg(QDir::toNativeSeparators(helpFile)),
+                          productCaption, Msg_Buttons::Ok, Msg_Icon::Exclamation);
+    }
+}
+
+void MDILectarium::Exit_Click()
+{
+    if (Menu_Checked(Menu_Option::Massage)) {
+        const Msg_Answer answer =
+            Dialogs().Message(this, QStringLiteral("Are you sure ?"), productCaption, Msg_Buttons::Yes_No, Msg_Icon::Stop);
+        if (answer != Msg_Answer::Yes)
+            return;
+    }
+    if (Menu_Checked(Menu_Option::Save_On_Exit)) {
+        MDILectarium_WindowState = Stored_State(this);
+        if (MDILectarium_WindowState == 0)
+            Store_Placement(this, mainPlacement(false));
+    } else {
+        // Drop every change of this run; only the option itself is written as off.
+        Load_Settings();
+        Set_Menu_Checked(Menu_Option::Save_On_Exit, false);
+    }
+    QString error;
+    if (!Save_Settings(&error)) {
+        Dialogs().Message(this,
+                          QStringLiteral("تعذر حفظ ملف الإعدادات:\n%1\n%2")
+                              .arg(QDir::toNativeSeparators(Settings_Path()), error),
+                          productCaption, Msg_Buttons::Ok, Msg_Icon::Exclamation);
+    }
+    endProgram();
+}
+
+void MDILectarium::endProgram()
+{
+    ended_ = true;
+    if (terminate_)
+        terminate_();
+}
+
+} // namespace Lectarium

@@ -1,0 +1,106 @@
+#pragma once
+
+// The main window: a multiple-document frame with the menus, the command toolbar and
+// the date bar. Its Form_Load runs the whole start-up.
+
+#include "shell/settings.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <functional>
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QToolBar;
+
+namespace Lectarium {
+
+class MDILectarium final : public QMainWindow, public MdlLectarium::Menu_Check_Host {
+    Q_OBJECT
+
+public:
+    explicit MDILectarium(QWidget* parent = nullptr);
+    ~MDILectarium() override;
+
+    // The start-up sequence. Returns false when the program must end (no database).
+    bool Form_Load();
+
+    // Run at their places in the start-up; each returns when its window has closed.
+    void Set_Introduction(std::function<void()> run) { introduction_ = std::move(run); }
+    void Set_Splash(std::function<void()> run) { splash_ = std::move(run); }
+    // How the program ends; the default leaves the event loop.
+    void Set_Terminate(std::function<void()> terminate) { terminate_ = std::move(terminate); }
+
+    // Handlers, callable directly (tests, toolbar dispatch).
+    void Reading_Click();
+    void Bible_View_Click();
+    void Bible_Search_Click();
+    void New_Click();
+    void Open_Click();
+    void Save_Click();
+    void Exit_Click();
+    void Toolbar_Click();
+    void Datee_Click();
+    void Massage_Click();
+    void Text_View_Click();
+    void Date_Bar_On_Top_Click();
+    void Reset_Date_Click();
+    void Save_On_Exit_Click();
+    void Topic_Click();
+    void About_Click();
+    void Toolbar_Date_DblClick();
+    void Toolbar1_ButtonClick(const QString& key);
+
+    // Menu items by their names ("Reading", "Save", "l1", ...), toolbar buttons 1..14.
+    QAction* Menu_Item(const QString& name) const;
+    QMenu* Menu_Bar_Menu(const QString& name) const; // "File", "View", "Options", "Help"
+    QAction* Toolbar_Button(int number) const;
+    QToolBar* Toolbar1() const { return toolbar1_; }
+    QToolBar* Toolbar_Date() const { return toolbarDate_; }
+    QWidget* Picture_Date() const { return pictureDate_; }
+    QLabel* Date_Label(const QString& name) const;
+    QMdiArea* Mdi_Area() const { return mdiArea_; }
+    // The database name given to the Data_Bible and Data_Bible_Search connections.
+    QString Data_Bible_Database() const { return dataBibleDatabase_; }
+
+    bool Startup_Done() const { return startupDone_; }
+    bool Ended() const { return ended_; }
+
+    // Menu_Check_Host: the six option items hold the options.
+    bool Menu_Checked(MdlLectarium::Menu_Option option) const override;
+    void Set_Menu_Checked(MdlLectarium::Menu_Option option, bool checked) override;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildToolbar();
+    void buildDateBar();
+    void fillDateBar(const QDate& today);
+    void dockDateBar();
+    void endProgram();
+    QAction* optionAction(MdlLectarium::Menu_Option option) const;
+
+    QMdiArea* mdiArea_ = nullptr;
+    QToolBar* toolbar1_ = nullptr;
+    QToolBar* toolbarDate_ = nullptr;
+    QWidget* pictureDate_ = nullptr;
+    std::array<QAction*, 15> buttons_{}; // 1..14
+    QString dataBibleDatabase_;
+    bool startupDone_ = false;
+    bool ended_ = false;
+    std::function<void()> introduction_;
+    std::function<void()> splash_;
+    std::function<void()> terminate_;
+};
+
+// Toolbar images 1..9 of the image list.
+QIcon Toolbar_Image(int number);
+
+} // namespace Lectarium

@@ -1,0 +1,68 @@
+#include "shell/placement.h"
+
+#include <QWidget>
+
+#include <algorithm>
+#include <cmath>
+
+namespace Lectarium {
+
+int To_Pixels(int twips)
+{
+    return static_cast<int>(std::lround(twips / static_cast<double>(Twips_Per_Pixel)));
+}
+
+int To_Twips(int pixels)
+{
+    return pixels * Twips_Per_Pixel;
+}
+
+namespace {
+qint16 clampTwips(int twips)
+{
+    return static_cast<qint16>(std::clamp(twips, -32768, 32767));
+}
+} // namespace
+
+qint16 Stored_State(const QWidget* window)
+{
+    if (window->isMinimized())
+        return 1;
+    if (window->isMaximized())
+        return 2;
+    return 0;
+}
+
+void Restore_Placement(QWidget* window, const Placement& p)
+{
+    window->setWindowState(Qt::WindowNoState);
+    // Stored sizes are outer sizes; the frame is added back where the platform has one.
+    const QSize frameExtra = window->frameGeometry().size() - window->size();
+    if (p.width && p.height)
+        window->resize(std::max(1, To_Pixels(*p.width) - frameExtra.width()),
+                       std::max(1, To_Pixels(*p.height) - frameExtra.height()));
+    if (p.top && p.left)
+        window->move(To_Pixels(*p.left), To_Pixels(*p.top));
+    if (p.state && *p.state == 2)
+        window->setWindowState(Qt::WindowMaximized);
+}
+
+void Store_Placement(const QWidget* window, const Placement& p)
+{
+    const qint16 state = Stored_State(window);
+    if (p.state)
+        *p.state = state;
+    if (state != 0)
+        return;
+    const QRect outer = window->frameGeometry();
+    if (p.width)
+        *p.width = clampTwips(To_Twips(outer.width()));
+    if (p.height)
+        *p.height = clampTwips(To_Twips(outer.height()));
+    if (p.top)
+        *p.top = clampTwips(To_Twips(outer.top()));
+    if (p.left)
+        *p.left = clampTwips(To_Twips(outer.left()));
+}
+
+} // namespace Lectarium

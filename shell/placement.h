@@ -1,0 +1,34 @@
+#pragma once
+
+// Window placement kept in the settings in twips (15 twips to a pixel at 96 dpi).
+
+#include <QtGlobal>
+
+class QWidget;
+
+namespace Lectarium {
+
+constexpr int Twips_Per_Pixel = 15;
+int To_Pixels(int twips);
+int To_Twips(int pixels);
+
+// The settings values of one window. Width and height are null for windows whose
+// size is fixed.
+struct Placement {
+    qint16* state = nullptr;
+    qint16* top = nullptr;
+    qint16* left = nullptr;
+    qint16* width = nullptr;
+    qint16* height = nullptr;
+};
+
+// Puts a window (a top-level window or an MDI sub-window) where its values say; a
+// stored minimised state opens it normal.
+void Restore_Placement(QWidget* window, const Placement& placement);
+// Stores the state, and the geometry only while the window is in the normal state.
+void Store_Placement(const QWidget* window, const Placement& placement);
+
+// Window state as stored: 0 normal, 1 minimised, 2 maximised.
+qint16 Stored_State(const QWidget* window);
+
+} // namespace Lectarium
