@@ -1,6 +1,7 @@
 #include "shell/mdi_lectarium.h"
 
 #include "calendar/selected_day.h"
+#include "shell/child_window.h"
 #include "shell/dialogs.h"
 #include "shell/placement.h"
 
@@ -69,6 +70,7 @@ MDILectarium::MDILectarium(QWidget* parent) : QMainWindow(parent)
     setMinimumSize(To_Pixels(minimumWidthTwips), To_Pixels(minimumHeightTwips));
     terminate_ = [] { QCoreApplication::exit(0); };
     Set_Menu_Check_Host(this);
+    Set_Main_Window(this);
 }
 
 MDILectarium::~MDILectarium()
@@ -78,6 +80,8 @@ MDILectarium::~MDILectarium()
     for (int i = 0; i < 6; ++i)
         checks[i] = Menu_Checked(static_cast<Menu_Option>(i));
     Set_Menu_Check_Host(nullptr);
+    if (Main_Window() == this)
+        Set_Main_Window(nullptr);
     for (int i = 0; i < 6; ++i)
         MdlLectarium::Set_Menu_Checked(static_cast<Menu_Option>(i), checks[i]);
 }

@@ -1,0 +1,27 @@
+#pragma once
+
+// Child windows of the main frame.
+
+#include "shell/placement.h"
+
+class QMdiSubWindow;
+class QWidget;
+
+namespace Lectarium {
+
+class MDILectarium;
+
+// The main window while it exists, else nullptr (tests of a lone window).
+MDILectarium* Main_Window();
+void Set_Main_Window(MDILectarium* window);
+
+// Puts a form into the main window's MDI area as a sub-window that is deleted with the
+// form when it closes, places it from its settings values and shows it. Without a
+// main window the form is shown as a window of its own. Returns the sub-window, or
+// nullptr when there is none.
+QMdiSubWindow* Show_Child(QWidget* form, const Placement& placement);
+
+// The widget whose placement a form keeps: its MDI sub-window, or the form itself.
+QWidget* Placement_Widget(QWidget* form);
+
+} // namespace Lectarium
