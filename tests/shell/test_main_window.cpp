@@ -1,0 +1,426 @@
+#include "calendar/selected_day.h"
+#include "shell/appearance.h"
+#include "shell/mdi_lectarium.h"
+#include "shell/placement.h"
+#include "shell/settings.h"
+#include "tests/support/scripted_dialogs.h"
+#include "tests/support/temp_folder.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QToolBar>
+#include <QtTest>
+
+#include <memory>
+
+using namespace Lectarium;
+using namespace MdlLectarium;
+
+namespace {
+
+const QString missingDatabase = QStringLiteral("لا يوجد ملف المعاومات الرجاء عمل Setup مرة أخرى");
+
+// A program folder with a database file, a fixed "today" and a main window that has
+// been through its start-up.
+struct Started {
+    explicit Started(const QDate& today = QDate(1999, 3, 28), const QByteArray& settings = QByteArray())
+    {
+        folder.write(QStringLiteral("Lectarium.mdb"), QByteArray());
+        if (!settings.isEmpty())
+            folder.write(QStringLiteral("Lectarium.ini"), settings);
+        Set_Today_Source([today] { return today; });
+        window = std::make_unique<MDILectarium>();
+        window->Set_Terminate([this] { ++terminated; });
+        loaded = window->Form_Load();
+    }
+    ~Started() { Set_Today_Source(nullptr); }
+
+    QByteArray ini() const { return folder.read(QStringLiteral("Lectarium.ini")); }
+
+    Temp_Program_Folder folder;
+    Scripted_Dialogs dialogs;
+    std::unique_ptr<MDILectarium> window;
+    bool loaded = false;
+    int terminated = 0;
+};
+
+QColor textColour(const QLabel* label)
+{
+    return label->palette().color(QPalette::WindowText);
+}
+
+} // namespace
+
+class Test_Main_Window final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { Install_Arabic_Font(); }
+
+    void missingDatabaseEndsStartup()
+    {
+        Temp_Program_Folder folder;
+        Scripted_Dialogs dialogs;
+        dialogs.Answer_Message(Msg_Answer::Ok);
+        MDILectarium window;
+        QVERIFY(!window.Form_Load());
+        QCOMPARE(dialogs.Messages().size(), 1);
+        QCOMPARE(dialogs.Messages()[0].text, missingDatabase);
+        QCOMPARE(dialogs.Messages()[0].caption, QStringLiteral("Lectarium"));
+        QCOMPARE(dialogs.Messages()[0].buttons, Msg_Buttons::Ok);
+        QCOMPARE(dialogs.Messages()[0].icon, Msg_Icon::Exclamation);
+        QVERIFY(!window.isVisible());
+        QCOMPARE(QDir(folder.path()).canonicalPath(), QDir(Program_Folder).canonicalPath());
+    }
+
+    void dateBar_data()
+    {
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QColor>("dayColour");
+        // Palm Sunday 1999 is 19 Baramhat 1715; the next day is a Monday.
+        QTest::newRow("Sunday") << QDate(1999, 3, 28)
+                                << QStringList{QStringLiteral("28"), QStringLiteral("مارس"), QStringLiteral("1999"),
+                                               QStringLiteral("الأحـــد"), QStringLiteral("19"),
+                                               QStringLiteral("برمهات"), QStringLiteral("1715")}
+                                << QColor(255, 0, 0);
+        QTest::newRow("Monday") << QDate(1999, 3, 29)
+                                << QStringList{QStringLiteral("29"), QStringLiteral("مارس"), QStringLiteral("1999"),
+                                               QStringLiteral("الأثنيـن"), QStringLiteral("20"),
+                                               QStringLiteral("برمهات"), QStringLiteral("1715")}
+                                << QColor(0, 128, 0);
+        QTest::newRow("Saturday, new Coptic year") << QDate(1999, 9, 11)
+                                << QStringList{QStringLiteral("11"), QStringLiteral("سبتمبر"), QStringLiteral("1999"),
+                                               QStringLiteral("الســبت"), QStringLiteral("6"),
+                                               QStringLiteral("نســـئ"), QStringLiteral("1715")}
+                                << QColor(0, 128, 0);
+    }
+
+    void dateBar()
+    {
+        QFETCH(QDate, today);
+        QFETCH(QStringList, texts);
+        QFETCH(QColor, dayColour);
+        Started s(today);
+        QVERIFY(s.loaded);
+        const QStringList names{QStringLiteral("LabelNormalDay"),  QStringLiteral("LabelNormalMonth"),
+                                QStringLiteral("LabelNormalYear"), QStringLiteral("LabelDayName"),
+                                QStringLiteral("LabelCopticDay"),  QStringLiteral("LabelCopticMonth"),
+                                QStringLiteral("LabelCopticYear")};
+        for (int i = 0; i < names.size(); ++i)
+            QCOMPARE(s.window->Date_Label(names[i])->text(), texts[i]);
+        QCOMPARE(textColour(s.window->Date_Label(QStringLiteral("LabelDayName"))), dayColour);
+        QCOMPARE(Selected_Date, today);
+        // Right to left: the Gregorian day stands right of the Coptic year.
+        QVERIFY(s.window->Date_Label(names[0])->x() > s.window->Date_Label(names[6])->x());
+        QVERIFY(s.dialogs.Unexpected().isEmpty());
+    }
+
+    void menusAsDesigned()
+    {
+        Started s;
+        const QList<std::tuple<QString, QString, QKeySequence>> items{
+            {"Reading", "&Reading", QKeySequence("Ctrl+R")},     {"Bible_View", "&View", QKeySequence("Ctrl+I")},
+            {"Bible_Search", "Searc&h", QKeySequence("Ctrl+H")}, {"New", "&New", QKeySequence("Ctrl+N")},
+            {"Open", "&Open", QKeySequence("Ctrl+O")},           {"Save", "&Save", QKeySequence("Ctrl+S")},
+            {"Exit", "E&xit", QKeySequence()},                   {"Toolbar", "&Toolbar", QKeySequence("Ctrl+T")},
+            {"Datee", "&Date Bar", QKeySequence("Ctrl+D")},      {"Massage", "&Massage", QKeySequence("Ctrl+M")},
+            {"Text_View", "&Text View", QKeySequence()},         {"Date_Bar_On_Top", "Date &Bar On Top", QKeySequence()},
+            {"Reset_Date", "&Reset Date", QKeySequence()},       {"Save_On_Exit", "&Save On Exit", QKeySequence()},
+            {"Topic", "To&pic", QKeySequence()},                 {"About", "&About", QKeySequence()}};
+        for (const auto& [name, caption, shortcut] : items) {
+            QAction* action = s.window->Menu_Item(name);
+            QVERIFY2(action, qPrintable(name));
+            QCOMPARE(action->text(), caption);
+            QCOMPARE(action->shortcut(), shortcut);
+        }
+        for (const char* name : {"l1", "l2", "l3", "l4", "l5"})
+            QVERIFY(s.window->Menu_Item(QLatin1String(name))->isSeparator());
+        QCOMPARE(s.window->Menu_Bar_Menu(QStringLiteral("File"))->title(), QStringLiteral("&File"));
+        QCOMPARE(s.window->Menu_Bar_Menu(QStringLiteral("Help"))->title(), QStringLiteral("&Help"));
+        QVERIFY(!s.window->Menu_Item(QStringLiteral("Save"))->isEnabled());
+        QVERIFY(!s.window->Toolbar_Button(8)->isEnabled());
+        for (const char* option : {"Toolbar", "Datee", "Massage", "Date_Bar_On_Top", "Reset_Date", "Save_On_Exit"}) {
+            QVERIFY(s.window->Menu_Item(QLatin1String(option))->isCheckable());
+            QVERIFY(s.window->Menu_Item(QLatin1String(option))->isChecked());
+        }
+    }
+
+    void toolbarButtons()
+    {
+        Started s;
+        const QStringList keys{QString(),          QStringLiteral("Reading"), QStringLiteral("View Bible"),
+                               QStringLiteral("Bible Search"), QString(),  QStringLiteral("New"),
+                               QStringLiteral("Open"),   QStringLiteral("Save"), QString(),
+                               QStringLiteral("Text_View"), QString(),     QStringLiteral("Exit"),
+                               QString(),                QStringLiteral("Help_Topic")};
+        for (int n = 1; n <= 14; ++n) {
+            QAction* button = s.window->Toolbar_Button(n);
+            QVERIFY(button);
+            QCOMPARE(button->property("key").toString(), keys[n - 1]);
+            if (!keys[n - 1].isEmpty())
+                QVERIFY(!button->icon().isNull());
+        }
+        QCOMPARE(s.window->Toolbar_Button(14)->toolTip(), QStringLiteral("Help Topic"));
+        QVERIFY(s.window->Toolbar_Button(5)->isSeparator());
+    }
+
+    // The key of a clicked button runs its command; other keys do nothing.
+    void toolbarDispatch()
+    {
+        Started s;
+        s.window->Toolbar1_ButtonClick(QString());            // the placeholder
+        s.window->Toolbar1_ButtonClick(QStringLiteral("exit")); // keys are exact
+        QVERIFY(s.dialogs.Messages().isEmpty());
+        QCOMPARE(s.terminated, 0);
+
+        s.dialogs.Answer_Help(true);
+        s.window->Toolbar_Button(14)->trigger();
+        QCOMPARE(s.dialogs.Help_Files(), QStringList{s.folder.file(QStringLiteral("Lectarium.hlp"))});
+
+        s.dialogs.Answer_Message(Msg_Answer::No);
+        s.window->Toolbar_Button(12)->trigger();
+        QCOMPARE(s.dialogs.Messages().size(), 1);
+        QCOMPARE(s.dialogs.Messages()[0].text, QStringLiteral("Are you sure ?"));
+        QCOMPARE(s.terminated, 0);
+        QVERIFY(s.dialogs.Unexpected().isEmpty());
+    }
+
+    void missingHelpFileIsReported()
+    {
+        Started s;
+        s.dialogs.Answer_Help(false);
+        s.dialogs.Answer_Message(Msg_Answer::Ok);
+        s.window->Topic_Click();
+        QCOMPARE(s.dialogs.Messages().size(), 1);
+        QVERIFY(s.dialogs.Messages()[0].text.contains(QStringLiteral("Lectarium.hlp")));
+        QVERIFY(s.dialogs.Unexpected().isEmpty());
+    }
+
+    void toggles()
+    {
+        Started s;
+        MDILectarium& w = *s.window;
+        QVERIFY(w.Toolbar1()->isVisible());
+        w.Menu_Item(QStringLiteral("Toolbar"))->trigger(); // as a click on the menu
+        QVERIFY(!w.Toolbar1()->isVisible());
+        QVERIFY(!Menu_Checked(Menu_Option::Toolbar));
+        w.Toolbar_Click();
+        QVERIFY(w.Toolbar1()->isVisible());
+        QVERIFY(Menu_Checked(Menu_Option::Toolbar));
+
+        w.Datee_Click();
+        QVERIFY(!w.Toolbar_Date()->isVisible());
+        QVERIFY(!w.Menu_Item(QStringLiteral("Date_Bar_On_Top"))->isEnabled());
+        w.Datee_Click();
+        QVERIFY(w.Toolbar_Date()->isVisible());
+        QVERIFY(w.Menu_Item(QStringLiteral("Date_Bar_On_Top"))->isEnabled());
+
+        for (const char* name : {"Massage", "Reset_Date", "Save_On_Exit"}) {
+            QAction* action = w.Menu_Item(QLatin1String(name));
+            action->trigger();
+            QVERIFY(!action->isChecked());
+            action->trigger();
+            QVERIFY(action->isChecked());
+        }
+    }
+
+    void doubleClickMovesDateBar()
+    {
+        Started s;
+        MDILectarium& w = *s.window;
+        QCOMPARE(w.toolBarArea(w.Toolbar_Date()), Qt::TopToolBarArea);
+        QTest::mouseDClick(w.Picture_Date(), Qt::LeftButton);
+        QCOMPARE(w.toolBarArea(w.Toolbar_Date()), Qt::BottomToolBarArea);
+        QVERIFY(!Menu_Checked(Menu_Option::Date_Bar_On_Top));
+        QVERIFY(w.Toolbar_Date()->isVisible());
+        QTest::mouseDClick(w.Date_Label(QStringLiteral("LabelCopticYear")), Qt::LeftButton);
+        QCOMPARE(w.toolBarArea(w.Toolbar_Date()), Qt::TopToolBarArea);
+        QVERIFY(Menu_Checked(Menu_Option::Date_Bar_On_Top));
+    }
+
+    void storedOptionsApplyAtStartup()
+    {
+        QByteArray settings;
+        {
+            Temp_Program_Folder defaults;
+            QVERIFY(Load_Settings());
+            settings = defaults.read(QStringLiteral("Lectarium.ini"));
+        }
+        settings.replace("MDILectarium.Toolbar.Checked = -1", "MDILectarium.Toolbar.Checked =  0");
+        settings.replace("MDILectarium.Date_Bar_On_Top.Checked = -1", "MDILectarium.Date_Bar_On_Top.Checked =  0");
+        Started s(QDate(1999, 3, 28), settings);
+        QVERIFY(!s.window->Toolbar1()->isVisible());
+        QCOMPARE(s.window->toolBarArea(s.window->Toolbar_Date()), Qt::BottomToolBarArea);
+        QVERIFY(!s.window->Menu_Item(QStringLiteral("Toolbar"))->isChecked());
+    }
+
+    void storedWindowState_data()
+    {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<bool>("maximised");
+        QTest::newRow("normal") << 0 << false;
+        QTest::newRow("minimised opens normal") << 1 << false;
+        QTest::newRow("maximised") << 2 << true;
+    }
+
+    void storedWindowState()
+    {
+        QFETCH(int, stored);
+        QFETCH(bool, maximised);
+        QByteArray settings;
+        {
+            Temp_Program_Folder defaults;
+            QVERIFY(Load_Settings());
+            settings = defaults.read(QStringLiteral("Lectarium.ini"));
+        }
+        settings.replace("MDILectarium_WindowState =  0", "MDILectarium_WindowState = " + QByteArray::number(stored));
+        settings.replace("MDILectarium_Width =  6150", "MDILectarium_Width =  9000");
+        Started s(QDate(1999, 3, 28), settings);
+        QVERIFY(s.loaded);
+        QCOMPARE(s.window->isMaximized(), maximised);
+        QVERIFY(!s.window->isMinimized());
+        QVERIFY(s.window->Startup_Done());
+        // The normal-state size is kept for later.
+        QCOMPARE(MDILectarium_Width, Integer(9000));
+    }
+
+    void minimumSizeSnapsBack()
+    {
+        Started s;
+        s.window->resize(100, 100);
+        QVERIFY(s.window->width() >= To_Pixels(6150) - (s.window->frameGeometry().width() - s.window->width()));
+        QVERIFY(s.window->frameGeometry().width() >= To_Pixels(6150));
+        QVERIFY(s.window->frameGeometry().height() >= 266);
+    }
+
+    void resizeRecordsNormalSize()
+    {
+        Started s;
+        s.window->resize(700, 500);
+        QCOMPARE(MDILectarium_Width, Integer(To_Twips(s.window->frameGeometry().width())));
+        QCOMPARE(MDILectarium_Height, Integer(To_Twips(s.window->frameGeometry().height())));
+    }
+
+    void exitAskedAndDeclined()
+    {
+        Started s;
+        const QByteArray before = s.ini();
+        s.dialogs.Answer_Message(Msg_Answer::No);
+        s.window->Exit_Click();
+        QCOMPARE(s.dialogs.Messages().size(), 1);
+        QCOMPARE(s.dialogs.Messages()[0].caption, QStringLiteral("Lectarium"));
+        QCOMPARE(s.dialogs.Messages()[0].buttons, Msg_Buttons::Yes_No);
+        QCOMPARE(s.dialogs.Messages()[0].icon, Msg_Icon::Stop);
+        QCOMPARE(s.terminated, 0);
+        QVERIFY(!s.window->Ended());
+        QCOMPARE(s.ini(), before);
+    }
+
+    void exitSavesPlacement()
+    {
+        Started s;
+        s.window->resize(720, 480);
+        s.window->move(40, 60);
+        s.window->Datee_Click();
+        s.dialogs.Answer_Message(Msg_Answer::Yes);
+        s.window->Exit_Click();
+        QCOMPARE(s.terminated, 1);
+        const QByteArray ini = s.ini();
+        QVERIFY(ini.contains("MDILectarium_Width =  " + QByteArray::number(To_Twips(s.window->frameGeometry().width())) + "\r\n"));
+        QVERIFY(ini.contains("MDILectarium_Left =  " + QByteArray::number(To_Twips(s.window->frameGeometry().left())) + "\r\n"));
+        QVERIFY(ini.contains("MDILectarium.Datee.Checked =  0\r\n"));
+        QVERIFY(ini.contains("MDILectarium.Save_On_Exit.Checked = -1\r\n"));
+        QVERIFY(s.dialogs.Unexpected().isEmpty());
+    }
+
+    // Without Save On Exit the file stays as it was, except for that option itself.
+    void exitWithoutSaveOnExitDropsChanges()
+    {
+        Started s;
+        QByteArray expected = s.ini();
+        s.window->Save_On_Exit_Click();
+        s.window->Massage_Click(); // no question at exit now
+        s.window->Toolbar_Click();
+        s.window->resize(800, 600);
+        Font_Size = 20;
+        s.window->Exit_Click();
+        QCOMPARE(s.terminated, 1);
+        QVERIFY(s.dialogs.Messages().isEmpty());
+        expected.replace("MDILectarium.Save_On_Exit.Checked = -1", "MDILectarium.Save_On_Exit.Checked =  0");
+        QCOMPARE(s.ini(), expected);
+    }
+
+    void exitReportsUnwritableSettings()
+    {
+        Started s;
+        s.window->Massage_Click();
+        QVERIFY(QFile::remove(s.folder.file(QStringLiteral("Lectarium.ini"))));
+        QVERIFY(QDir(s.folder.path()).mkdir(QStringLiteral("Lectarium.ini")));
+        s.dialogs.Answer_Message(Msg_Answer::Ok);
+        s.window->Exit_Click();
+        QCOMPARE(s.dialogs.Messages().size(), 1);
+        QVERIFY(s.dialogs.Messages()[0].text.contains(QStringLiteral("Lectarium.ini")));
+        QCOMPARE(s.dialogs.Messages()[0].icon, Msg_Icon::Exclamation);
+        QCOMPARE(s.terminated, 1);
+    }
+
+    // A folder where the default settings cannot be written still starts, with the
+    // defaults, and says so once.
+    void startupWithUnwritableSettings()
+    {
+        Temp_Program_Folder folder;
+        folder.write(QStringLiteral("Lectarium.mdb"), QByteArray());
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Lectarium.ini")));
+        Scripted_Dialogs dialogs;
+        dialogs.Answer_Message(Msg_Answer::Ok);
+        int introductions = 0;
+        int splashes = 0;
+        MDILectarium window;
+        window.Set_Introduction([&] { ++introductions; });
+        window.Set_Splash([&] { ++splashes; });
+        QVERIFY(window.Form_Load());
+        QCOMPARE(dialogs.Messages().size(), 1);
+        QVERIFY(dialogs.Messages()[0].text.contains(QStringLiteral("Lectarium.ini")));
+        QCOMPARE(introductions, 1);
+        QCOMPARE(splashes, 1);
+        QVERIFY(window.isVisible());
+        QCOMPARE(Font_Size, Integer(12));
+        QVERIFY(!window.Date_Label(QStringLiteral("LabelCopticYear"))->text().isEmpty());
+        QVERIFY(dialogs.Unexpected().isEmpty());
+    }
+
+    void introductionRunsBeforeTheWindowShowsAndSplashAfter()
+    {
+        Temp_Program_Folder folder;
+        folder.write(QStringLiteral("Lectarium.mdb"), QByteArray());
+        Scripted_Dialogs dialogs;
+        MDILectarium window;
+        bool visibleAtIntroduction = true;
+        bool placedAtSplash = false;
+        window.Set_Introduction([&] { visibleAtIntroduction = window.isVisible(); });
+        window.Set_Splash([&] { placedAtSplash = window.isVisible() && window.Startup_Done(); });
+        QVERIFY(window.Form_Load());
+        QVERIFY(!visibleAtIntroduction);
+        QVERIFY(placedAtSplash);
+    }
+
+    // Closing the frame runs the Exit command; the close itself never goes through.
+    void closingTheFrameRunsExit()
+    {
+        Started s;
+        s.dialogs.Answer_Message(Msg_Answer::No);
+        QVERIFY(!s.window->close());
+        QCOMPARE(s.terminated, 0);
+        QVERIFY(s.window->isVisible());
+        s.dialogs.Answer_Message(Msg_Answer::Yes);
+        s.window->close();
+        QCOMPARE(s.terminated, 1);
+        QVERIFY(s.dialogs.Unexpected().isEmpty());
+    }
+};
+
+QTEST_MAIN(Test_Main_Window)
+#include "test_main_window.moc"
