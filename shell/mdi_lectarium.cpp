@@ -220,6 +220,7 @@ void MDILectarium::buildDateBar()
     auto* holder = new QWidget(toolbarDate_);
     auto* layout = new QHBoxLayout(holder);
     layout->setContentsMargins(0, To_Pixels(30), 0, 0);
+    layout->setSpacing(0);
     pictureDate_ = new QWidget(holder);
     pictureDate_->setObjectName(QStringLiteral("Picture_Date"));
     pictureDate_->setFixedSize(To_Pixels(5925), To_Pixels(345));
@@ -252,6 +253,8 @@ void MDILectarium::buildDateBar()
         label->setGeometry(To_Pixels(f.left), 0, To_Pixels(f.width), To_Pixels(345));
         label->installEventFilter(this);
     }
+    // The date bar has a row of its own under the command toolbar.
+    addToolBarBreak(Qt::TopToolBarArea);
     addToolBar(Qt::TopToolBarArea, toolbarDate_);
 }
 
@@ -347,9 +350,12 @@ void MDILectarium::fillDateBar(const QDate& today)
     Date_Label(QStringLiteral("LabelNormalYear"))->setText(QStringLiteral("%1").arg(today.year(), 4, 10, QLatin1Char('0')));
     QLabel* dayName = Date_Label(QStringLiteral("LabelDayName"));
     dayName->setText(Day_Names[weekday]);
+    const QColor colour = weekday == 1 ? QColor(255, 0, 0) : QColor(0, 128, 0);
     QPalette palette = dayName->palette();
-    palette.setColor(QPalette::WindowText, weekday == 1 ? QColor(255, 0, 0) : QColor(0, 128, 0));
+    palette.setColor(QPalette::WindowText, colour);
     dayName->setPalette(palette);
+    // Some platform styles draw labels in a toolbar with their own text colour.
+    dayName->setStyleSheet(QStringLiteral("color: %1").arg(colour.name()));
     Date_Label(QStringLiteral("LabelCopticDay"))->setText(QString::number(Coptic_Day));
     Date_Label(QStringLiteral("LabelCopticMonth"))->setText(Coptic_Month_Names[Coptic_Month]);
     Date_Label(QStringLiteral("LabelCopticYear"))->setText(QString::number(Coptic_Year));
