@@ -1,0 +1,21 @@
+#pragma once
+
+// The moves of the day chooser's six date buttons, kept within the years 500 to 5000.
+
+#include <QDate>
+
+namespace MdlLectarium {
+
+enum class Date_Step { Day_Down, Day_Up, Month_Left, Month_Right, Year_Down, Year_Up };
+
+// Days from 1 December 500 to 1 January 5001: a step that leaves the years 500..5000
+// comes back in at the other end by this much.
+constexpr qint64 Date_Wrap_Days = 1643622;
+
+// The date one button press moves to. Month_Left goes forward by the length of the
+// current month, Month_Right back by the length of the previous one; the year steps
+// add or take 366 days when the February crossed has 29 days. Leap years are the
+// years divisible by 4, as the stored calendar counts them.
+QDate Step_Date(const QDate& date, Date_Step step);
+
+} // namespace MdlLectarium

@@ -1,0 +1,88 @@
+#include "calendar/day_report.h"
+
+#include "calendar/day_title.h"
+#include "calendar/seasons.h"
+#include "calendar/selected_day.h"
+
+namespace MdlLectarium {
+
+namespace {
+
+void addField(QByteArray& line, const QByteArray& field) {
+    if (!line.isEmpty())
+        line += '\t';
+    line += field;
+}
+
+void addNumber(QByteArray& line, int value) {
+    addField(line, QByteArray::number(value));
+}
+
+} // namespace
+
+void Reset_Day_State() {
+    Season_Week = 0;
+    Season_Day = 0;
+    Paramoun_Day = false;
+}
+
+QByteArray Day_Report_Line(const QDate& date) {
+    QByteArray line;
+    line.reserve(256);
+
+    Selected_Date = date;
+    Occasion_Title.clear();
+    Coptic_Date(Selected_Date, Coptic_Day, Coptic_Month, Coptic_Year);
+    addField(line, Selected_Date.toString(Qt::ISODate).toLatin1());
+    addNumber(line, Weekday_Number(Selected_Date));
+    addNumber(line, Coptic_Day);
+    addNumber(line, Coptic_Month);
+    addNumber(line, Coptic_Year);
+
+    Day_Title(Selected_Date, Coptic_Day, Coptic_Month, Coptic_Year, Occasion_Title, Season_Key, Season_Week,
+              Season_Day);
+    QString title = Occasion_Title;
+    title.replace(QLatin1String("\r\n"), QLatin1String("\\n"));
+    addField(line, title.toUtf8());
+    addField(line, Season_Key.toUtf8());
+    addNumber(line, Season_Week);
+    addNumber(line, Season_Day);
+    addNumber(line, Nineveh_Eve ? 1 : 0);
+    addNumber(line, Paramoun_Day ? 1 : 0);
+    addNumber(line, Coptic_Day);
+
+    Rite_Number();
+    Reading_Source();
+    addNumber(line, Rite_No);
+    addField(line, Season_Key.toUtf8());
+    addNumber(line, Coptic_Month);
+    addNumber(line, Season_Day);
+
+    line += '\n';
+    return line;
+}
+
+QByteArray Day_Report_Columns() {
+    return QByteArrayLiteral(
+        "Each day is processed as the day chooser does when the user steps to it and\n"
+        "presses Show; the state carried from day to day starts from Season_Week = 0,\n"
+        "Season_Day = 0, Paramoun_Day = 0. One line per day, tab-separated, no header:\n"
+        "   1  date (YYYY-MM-DD)\n"
+        "   2  weekday number (1 = Sunday .. 7 = Saturday)\n"
+        "   3  Coptic day     } from Coptic_Date\n"
+        "   4  Coptic month   }\n"
+        "   5  Coptic year    }\n"
+        "   6  title of the day (Occasion_Title), line breaks written as \\n\n"
+        "   7  season key after Day_Title (empty when none)\n"
+        "   8  Season_Week\n"
+        "   9  Season_Day\n"
+        "  10  Nineveh_Eve (1 or 0)\n"
+        "  11  Paramoun_Day (1 or 0)\n"
+        "  12  Coptic day after Day_Title (moved on the eves of Christmas and Theophany)\n"
+        "  13  rite number (Rite_No)\n"
+        "  14  season key after Reading_Source (readings table)\n"
+        "  15  Coptic month after Reading_Source\n"
+        "  16  Season_Day after Reading_Source\n");
+}
+
+} // namespace MdlLectarium

@@ -1,0 +1,217 @@
+#include "calendar/day_title.h"
+
+#include "calendar/seasons.h"
+
+namespace MdlLectarium {
+
+namespace {
+
+const QString lineBreak = QStringLiteral("\r\n");
+
+QString text(const char16_t* s) {
+    return QString::fromUtf16(s);
+}
+
+// "+" over the name: the form of the great days.
+QString greatDay(const QString& name) {
+    return QStringLiteral("+") + lineBreak + name;
+}
+
+QString lentTitle(Integer week, Integer day) {
+    return text(u"اليوم ") + Day_Ordinals[day] + text(u" من الأسبوع ") + Lent_Week_Names[week + 1] +
+           text(u" من  ") + text(u"الصوم الكبير");
+}
+
+QString fiftyTitle(Integer week, Integer day) {
+    return text(u"اليوم ") + Day_Ordinals[day] + text(u" من الأسبوع ") + Fifty_Week_Names[week] +
+           text(u" من  ") + text(u"الخماسين المقدسة");
+}
+
+bool isFriday(const QDate& date) {
+    return Weekday_Number(date) == 6;
+}
+
+bool isSaturday(const QDate& date) {
+    return Weekday_Number(date) == 7;
+}
+
+} // namespace
+
+QString Christmas_Title() {
+    return text(u"عيـــد الميـــــلاد المجيـــد");
+}
+
+void Day_Title(const QDate& date, Integer& copticDay, Integer copticMonth, Integer copticYear, QString& title,
+               QString& seasonKey, Integer& week, Integer& day) {
+    seasonKey.clear();
+    const QDate easter = Easter_Date(copticYear);
+    const qint64 k = easter.daysTo(date);
+    Nineveh_Eve = k == -70;
+
+    // Fast of Nineveh, Monday to Thursday.
+    if (k >= -69 && k <= -66) {
+        static const char16_t* const nineveh[] = {u"اليوم الأول من صوم نينوى", u"اليوم الثانى من صوم نينوى",
+                                                  u"اليوم الثالث من صوم نينوى", u"فصـــــــح نينوى"};
+        seasonKey = QStringLiteral("Johan");
+        day = static_cast<Integer>(k + 70);
+        title = text(nineveh[day - 1]);
+        return;
+    }
+
+    // The two days before Great Lent; the annual steps below still run for them.
+    if (k == -57) {
+        seasonKey = QStringLiteral("Fast");
+        week = -1;
+        day = 1;
+        title = text(u"سبت رفاع الصوم الكبير");
+    } else if (k == -56) {
+        seasonKey = QStringLiteral("Fast");
+        week = -1;
+        day = 2;
+        title = text(u"أحد رفاع الصوم الكبير");
+    }
+
+    // Great Lent: weeks 0..6, each from Monday (1) to Sunday (7).
+    if (k >= -55 && k <= -7) {
+        const int n = static_cast<int>(k) + 56;
+        int w = n / 7;
+        int d = n - 7 * w;
+        if (d == 0) {
+            d = 7;
+            --w;
+        }
+        seasonKey = QStringLiteral("Fast");
+        week = static_cast<Integer>(w);
+        day = static_cast<Integer>(d);
+        title = lentTitle(week, day);
+        if (w == 6) {
+            if (d == 5)
+                title += lineBreak + text(u"ختام الصوم");
+            else if (d == 6)
+                title = greatDay(text(u"سبت لعازر"));
+            else if (d == 7)
+                title = greatDay(text(u"أحـــــــد الشــــعانين"));
+        }
+        return;
+    }
+
+    // Holy Week, Monday to Saturday. The week is left as Palm Sunday set it.
+    if (k >= -6 && k <= -1) {
+        static const char16_t* const holyWeek[] = {u"الأثنين من البصخة المقدسة",
+                                                   u"الثلاثاء من البصخة المقدسة",
+                                                   u"الأربعاء من البصخة المقدسة",
+                                                   u"خميس العهد",
+                                                   u"الجمعة العظيمة",
+                                                   u"سبت النور"};
+        seasonKey = QStringLiteral("Pain");
+        day = static_cast<Integer>(k + 7);
+        title = greatDay(text(holyWeek[day - 1]));
+        return;
+    }
+
+    if (k == 0) {
+        seasonKey = QStringLiteral("Fifty");
+        week = 0;
+        day = 1;
+        title = greatDay(text(u"عيد القيامة المجيد"));
+        return;
+    }
+
+    // The Fifty Days: weeks from Monday to Sunday, Pentecost on the fiftieth day.
+    if (k >= 1 && k <= 49) {
+        seasonKey = QStringLiteral("Fifty");
+        if (k == 49) {
+            title = text(u"عيد العنصرة أو عيد حلول الروح القدس ");
+            week = 7;
+            day = 7;
+            return;
+        }
+        const int n = static_cast<int>(k);
+        int w = n / 7 + 1;
+        int d = n - 7 * (w - 1);
+        if (d == 0) {
+            d = 7;
+            --w;
+        }
+        week = static_cast<Integer>(w);
+        day = static_cast<Integer>(d);
+        title = fiftyTitle(week, day);
+        if (k == 1)
+            title += lineBreak + text(u"شـــــــــــم النســـــيم");
+        else if (k == 39)
+            title += lineBreak + text(u" عيد الصعود المجيد ");
+        return;
+    }
+
+    // The annual days, dated in the Gregorian year of the day.
+    const int y = date.year();
+
+    // Fast of the Apostles, from the day after Pentecost to 11 July.
+    const QDate peterAndPaul(y, 7, 12);
+    if (easter.addDays(50) <= date && date < peterAndPaul) {
+        title = text(u"صوم الرسل");
+    } else if (date == peterAndPaul) {
+        title = text(u"عيد القديسين بطرس و بولس");
+        return;
+    }
+
+    // Fast of the Virgin, 7 to 21 August, and the Assumption on 22 August.
+    const qint64 j = QDate(y, 8, 7).daysTo(date);
+    if (j >= 0 && j <= 14)
+        title = text(u"صـــوم العـــذراء");
+    else if (j == 15)
+        title = text(u"عيد صعود جسد العذراء");
+
+    Paramoun_Day = false;
+    const Integer d = copticDay;
+    const Integer m = copticMonth;
+
+    // The Nativity period: from 25 November to the end of 29 Kiahk.
+    const QDate nativityStart(date.month() == 1 ? y - 1 : y, 11, 25);
+    if (((m == 4 && d <= 29) || m == 3) && date >= nativityStart) {
+        title = text(u"صـــوم الميـــــــلاد");
+        seasonKey = QStringLiteral("Read");
+        if (m == 4 && d == 28) {
+            if (date.day() != 7) {
+                title = text(u"برامــون عيـــد الميــــــلاد");
+                Paramoun_Day = true;
+            } else {
+                // 29 Kiahk falls on 8 January: 7 January is Christmas itself.
+                title = Christmas_Title();
+                Paramoun_Day = false;
+                copticDay = 29;
+            }
+        }
+        if (m == 4 && copticDay == 29)
+            title = Christmas_Title();
+        // An eve that would fall on a Saturday or Sunday starts earlier; every day of
+        // it reads the eve's own readings of 28 Kiahk.
+        if (m == 4 && ((d == 27 && (isFriday(date) || isSaturday(date))) || (d == 26 && isFriday(date)) ||
+                       (d == 27 && date.day() == 6))) {
+            title = text(u"برامــون عيـــد الميــــــلاد");
+            Paramoun_Day = true;
+            copticDay = 28;
+        }
+        return;
+    }
+
+    if (m == 5 && d == 6) {
+        title = text(u"عيـــد الختــــان");
+        return;
+    }
+    if (m == 5 && d == 11) {
+        title = text(u"عيـــد الغطــــاس المجيـــد");
+        seasonKey = QStringLiteral("Read");
+        return;
+    }
+    // The eve of Theophany, moved earlier like the eve of Christmas; its days read 10 Tobi.
+    if (m == 5 &&
+        (d == 10 || (d == 9 && (isFriday(date) || isSaturday(date))) || (d == 8 && isFriday(date)))) {
+        title = text(u" برامــون عيـــد الغطــــاس");
+        Paramoun_Day = true;
+        copticDay = 10;
+        seasonKey = QStringLiteral("Read");
+    }
+}
+
+} // namespace MdlLectarium
