@@ -24,16 +24,39 @@ void Install_Arabic_Font()
 
 QColor Color_Value(double value, const QPalette& palette)
 {
+    // Beyond the 32-bit range nothing is a colour; show the text colour rather than
+    // convert a number that does not fit.
+    if (!std::isfinite(value) || value < -2147483648.0 || value > 4294967295.0)
+        return palette.color(QPalette::WindowText);
     const qint64 number = static_cast<qint64>(std::llround(value));
     if (number < 0) {
         // System colours: the low bits give the system colour index.
         switch (number & 0xFF) {
-        case 5: return palette.color(QPalette::Base);        // window background
-        case 8: return palette.color(QPalette::Text);        // window text
-        case 15: return palette.color(QPalette::Button);     // button face
-        case 18: return palette.color(QPalette::ButtonText); // button text
+        case 0: return palette.color(QPalette::Button);             // scroll bars
+        case 1: return palette.color(QPalette::Dark);               // desktop
+        case 2: return palette.color(QPalette::Highlight);          // active title bar
+        case 3: return palette.color(QPalette::Mid);                // inactive title bar
+        case 4: return palette.color(QPalette::Window);             // menu bar
+        case 5: return palette.color(QPalette::Base);               // window background
+        case 6: return palette.color(QPalette::WindowText);         // window frame
+        case 7: return palette.color(QPalette::WindowText);         // menu text
+        case 8: return palette.color(QPalette::Text);               // window text
+        case 9: return palette.color(QPalette::HighlightedText);    // title bar text
+        case 10:                                                    // active border
+        case 11: return palette.color(QPalette::Button);            // inactive border
+        case 12: return palette.color(QPalette::Dark);              // application workspace
         case 13: return palette.color(QPalette::Highlight);
         case 14: return palette.color(QPalette::HighlightedText);
+        case 15: return palette.color(QPalette::Button);            // button face
+        case 16: return palette.color(QPalette::Dark);              // button shadow
+        case 17: return palette.color(QPalette::Disabled, QPalette::Text); // grey text
+        case 18: return palette.color(QPalette::ButtonText);
+        case 19: return palette.color(QPalette::Disabled, QPalette::WindowText); // inactive title text
+        case 20: return palette.color(QPalette::Light);             // 3D highlight
+        case 21: return palette.color(QPalette::Shadow);            // 3D dark shadow
+        case 22: return palette.color(QPalette::Midlight);          // 3D light
+        case 23: return palette.color(QPalette::ToolTipText);
+        case 24: return palette.color(QPalette::ToolTipBase);
         default: return palette.color(QPalette::WindowText);
         }
     }
@@ -60,14 +83,21 @@ void Apply_Text_Appearance(QWidget* control)
 {
     using namespace MdlLectarium;
     control->setFont(Text_Font());
-    QPalette palette = control->palette();
+    Apply_Colors(control, Fore_Color, Back_Color);
+}
+
+void Apply_Colors(QWidget* control, double fore, double back)
+{
+    // System colours are looked up in the platform's palette for this kind of control,
+    // not in the control's own palette, which an earlier call has already changed.
     const QPalette system = QApplication::palette(control);
-    const QColor fore = Color_Value(Fore_Color, system);
-    const QColor back = Color_Value(Back_Color, system);
-    palette.setColor(QPalette::Text, fore);
-    palette.setColor(QPalette::WindowText, fore);
-    palette.setColor(QPalette::Base, back);
-    palette.setColor(QPalette::Window, back);
+    const QColor foreColour = Color_Value(fore, system);
+    const QColor backColour = Color_Value(back, system);
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::Text, foreColour);
+    palette.setColor(QPalette::WindowText, foreColour);
+    palette.setColor(QPalette::Base, backColour);
+    palette.setColor(QPalette::Window, backColour);
     control->setPalette(palette);
     control->setAutoFillBackground(true);
 }

@@ -15,7 +15,8 @@ namespace Lectarium {
 void Install_Arabic_Font();
 
 // A stored colour value: 0..16777215 is blue-green-red (255 is red); the negative
-// values 0x80000000 + n name system colours, taken from the palette.
+// values 0x80000000 + n name system colours, taken from the palette (0x80000008 window
+// text, 0x80000005 window background).
 QColor Color_Value(double value, const QPalette& palette);
 // The stored value of a colour (always an explicit colour).
 double Color_Number(const QColor& colour);
@@ -25,5 +26,8 @@ QFont Text_Font();
 // Applies the text appearance of the settings (font and both colours) to a
 // text-showing control.
 void Apply_Text_Appearance(QWidget* control);
+// Applies a text colour and a background colour, as stored values, to a control;
+// system colours come from the platform's palette for that kind of control.
+void Apply_Colors(QWidget* control, double fore, double back);
 
 } // namespace Lectarium

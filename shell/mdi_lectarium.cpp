@@ -1,6 +1,7 @@
 #include "shell/mdi_lectarium.h"
 
 #include "calendar/selected_day.h"
+#include "documents/frm_text.h"
 #include "shell/child_window.h"
 #include "shell/dialogs.h"
 #include "shell/placement.h"
@@ -482,9 +483,22 @@ void MDILectarium::Toolbar1_ButtonClick(const QString& key)
 void MDILectarium::Reading_Click() {}
 void MDILectarium::Bible_View_Click() {}
 void MDILectarium::Bible_Search_Click() {}
-void MDILectarium::New_Click() {}
-void MDILectarium::Open_Click() {}
-void MDILectarium::Save_Click() {}
+
+void MDILectarium::New_Click()
+{
+    Lectarium::New_Click();
+}
+
+void MDILectarium::Open_Click()
+{
+    Lectarium::Open_Click();
+}
+
+void MDILectarium::Save_Click()
+{
+    Save_Text();
+}
+
 void MDILectarium::Text_View_Click() {}
 void MDILectarium::About_Click() {}
 
@@ -506,6 +520,9 @@ void MDILectarium::Exit_Click()
         if (answer != Msg_Answer::Yes)
             return;
     }
+    // An unsaved document gets its own question first; Cancel there cancels the Exit.
+    if (!Close_Document())
+        return;
     if (Menu_Checked(Menu_Option::Save_On_Exit)) {
         MDILectarium_WindowState = Stored_State(this);
         if (MDILectarium_WindowState == 0)

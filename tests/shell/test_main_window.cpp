@@ -3,7 +3,7 @@
 #include "shell/mdi_lectarium.h"
 #include "shell/placement.h"
 #include "shell/settings.h"
-#include "tests/support/scripted_dialogs.h"
+#include "tests/support/started_main_window.h"
 #include "tests/support/temp_folder.h"
 
 #include <QAction>
@@ -22,29 +22,7 @@ namespace {
 
 const QString missingDatabase = QStringLiteral("لا يوجد ملف المعاومات الرجاء عمل Setup مرة أخرى");
 
-// A program folder with a database file, a fixed "today" and a main window that has
-// been through its start-up.
-struct Started {
-    explicit Started(const QDate& today = QDate(1999, 3, 28), const QByteArray& settings = QByteArray())
-    {
-        folder.write(QStringLiteral("Lectarium.mdb"), QByteArray());
-        if (!settings.isEmpty())
-            folder.write(QStringLiteral("Lectarium.ini"), settings);
-        Set_Today_Source([today] { return today; });
-        window = std::make_unique<MDILectarium>();
-        window->Set_Terminate([this] { ++terminated; });
-        loaded = window->Form_Load();
-    }
-    ~Started() { Set_Today_Source(nullptr); }
-
-    QByteArray ini() const { return folder.read(QStringLiteral("Lectarium.ini")); }
-
-    Temp_Program_Folder folder;
-    Scripted_Dialogs dialogs;
-    std::unique_ptr<MDILectarium> window;
-    bool loaded = false;
-    int terminated = 0;
-};
+using Started = Started_Main_Window;
 
 QColor textColour(const QLabel* label)
 {

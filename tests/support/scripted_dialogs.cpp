@@ -29,8 +29,9 @@ Msg_Answer Scripted_Dialogs::Message(QWidget*, const QString& text, const QStrin
     return messageAnswers_.dequeue();
 }
 
-QString Scripted_Dialogs::Open_File(QWidget*, const QString& title, const QString&, const QString&)
+QString Scripted_Dialogs::Open_File(QWidget*, const QString& title, const QString&, const QString& filter)
 {
+    fileFilters_ << filter;
     if (openAnswers_.isEmpty()) {
         unexpected_ << QStringLiteral("open file: ") + title;
         return {};
@@ -38,8 +39,11 @@ QString Scripted_Dialogs::Open_File(QWidget*, const QString& title, const QStrin
     return openAnswers_.dequeue();
 }
 
-QString Scripted_Dialogs::Save_File(QWidget*, const QString& title, const QString&, const QString&)
+QString Scripted_Dialogs::Save_File(QWidget*, const QString& title, const QString& proposedPath,
+                                    const QString& filter)
 {
+    saveProposals_ << proposedPath;
+    fileFilters_ << filter;
     if (saveAnswers_.isEmpty()) {
         unexpected_ << QStringLiteral("save file: ") + title;
         return {};

@@ -32,6 +32,9 @@ public:
 
     const QList<Message_Call>& Messages() const { return messages_; }
     const QStringList& Help_Files() const { return helpFiles_; }
+    // The names the save dialogs offered, and the filters of the file dialogs.
+    const QStringList& Save_Proposals() const { return saveProposals_; }
+    const QStringList& File_Filters() const { return fileFilters_; }
     const QStringList& Unexpected() const { return unexpected_; }
     // True when every queued answer was used.
     bool All_Answered() const;
@@ -55,5 +58,7 @@ private:
     QQueue<bool> helpAnswers_;
     QList<Message_Call> messages_;
     QStringList helpFiles_;
+    QStringList saveProposals_;
+    QStringList fileFilters_;
     QStringList unexpected_;
 };

@@ -1,0 +1,270 @@
+#include "documents/frm_text.h"
+
+#include "calendar/selected_day.h"
+#include "documents/text_file.h"
+#include "shell/appearance.h"
+#include "shell/child_window.h"
+#include "shell/dialogs.h"
+#include "shell/mdi_lectarium.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QVBoxLayout>
+
+#include <map>
+
+namespace Lectarium {
+
+using namespace MdlLectarium;
+
+namespace {
+
+const QString textFilter = QStringLiteral("Text File (*.txt)|*.txt");
+const QString untitledName = QStringLiteral("NoName.txt");
+const QString captionStart = QStringLiteral("File Name ( ");
+const QString captionEnd = QStringLiteral(" )");
+
+QPointer<FrmText> instance;
+std::map<int, QPointer<QPlainTextEdit>> sources;
+
+QWidget* dialogParent()
+{
+    return Main_Window();
+}
+
+void backToProgramFolder()
+{
+    // A file dialog may have moved the working folder.
+    QDir::setCurrent(Program_Folder);
+}
+
+} // namespace
+
+void Set_Command_Enabled(const QString& name, bool enabled)
+{
+    MDILectarium* main = Main_Window();
+    if (!main)
+        return;
+    if (QAction* item = main->Menu_Item(name))
+        item->setEnabled(enabled);
+    const int button = name == QLatin1String("New") ? 6 : name == QLatin1String("Open") ? 7 : 8;
+    if (QAction* action = main->Toolbar_Button(button))
+        action->setEnabled(enabled);
+}
+
+void Set_Text_Source(int code, QPlainTextEdit* box)
+{
+    sources[code] = box;
+}
+
+QPlainTextEdit* Text_Source(int code)
+{
+    const auto it = sources.find(code);
+    return it == sources.end() ? nullptr : it->second.data();
+}
+
+QString FrmText::Caption_For(const QString& fileName)
+{
+    return captionStart + fileName + captionEnd;
+}
+
+FrmText* FrmText::Instance()
+{
+    return instance.data();
+}
+
+FrmText* FrmText::Load()
+{
+    if (!instance) {
+        instance = new FrmText();
+        Show_Child(instance, Placement{});
+    }
+    return instance.data();
+}
+
+FrmText::FrmText()
+{
+    setObjectName(QStringLiteral("FrmText"));
+    setWindowTitle(QStringLiteral("Text Window"));
+    resize(To_Pixels(7200), To_Pixels(5000));
+    text1_ = new QPlainTextEdit(this);
+    text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text1_->installEventFilter(this);
+    // The box fills the window at any size, down to nothing.
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(text1_);
+    Apply_Text_Appearance(text1_);
+    connect(text1_, &QPlainTextEdit::textChanged, this, &FrmText::Text1_Change);
+    Set_Text_Source(15, text1_);
+}
+
+FrmText::~FrmText()
+{
+    Set_Text_Source(15, nullptr);
+}
+
+bool FrmText::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == text1_ && event->type() == QEvent::FocusIn)
+        Get_Focus();
+    return QWidget::eventFilter(watched, event);
+}
+
+void FrmText::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    Get_Focus();
+}
+
+void FrmText::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    Form_LostFocus();
+}
+
+void FrmText::Get_Focus()
+{
+    Active_Text_Source = 15;
+    Set_Command_Enabled(QStringLiteral("Save"), true);
+    Apply_Text_Appearance(text1_);
+}
+
+void FrmText::Form_LostFocus()
+{
+    Set_Command_Enabled(QStringLiteral("Save"), false);
+}
+
+void FrmText::Text1_Change()
+{
+    if (Text_Changed)
+        return;
+    Text_Changed = true;
+    Set_Command_Enabled(QStringLiteral("New"), false);
+    Set_Command_Enabled(QStringLiteral("Open"), false);
+}
+
+bool FrmText::Form_Unload()
+{
+    if (Text_Changed) {
+        const Msg_Answer answer = Dialogs().Message(this, QStringLiteral("Do you want to Save Change ?"),
+                                                    QStringLiteral("Text Box"), Msg_Buttons::Yes_No_Cancel,
+                                                    Msg_Icon::Question);
+        if (answer == Msg_Answer::Cancel)
+            return false;
+        if (answer == Msg_Answer::Yes) {
+            // This window is the one closing, whichever window had the focus last.
+            Active_Text_Source = 15;
+            // A save that failed keeps the window and the text; a cancelled name
+            // dialog closes without saving, as the user chose.
+            if (Save_Text() == Save_Result::Failed)
+                return false;
+        }
+    }
+    Set_Command_Enabled(QStringLiteral("New"), true);
+    Set_Command_Enabled(QStringLiteral("Open"), true);
+    return true;
+}
+
+void FrmText::closeEvent(QCloseEvent* event)
+{
+    if (Form_Unload())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void New_Click()
+{
+    FrmText* form = FrmText::Load();
+    form->setWindowTitle(FrmText::Caption_For(untitledName));
+    form->Text1()->clear();
+    Text_Untitled = true;
+    Text_Changed = false;
+    Set_Command_Enabled(QStringLiteral("New"), false);
+    Set_Command_Enabled(QStringLiteral("Open"), false);
+}
+
+void Open_Click()
+{
+    const QString fileName = Dialogs().Open_File(dialogParent(), QStringLiteral("Open"), QString(), textFilter);
+    if (fileName.isEmpty())
+        return;
+    const Text_Read read = Read_Text_File(fileName);
+    if (!read.ok) {
+        Dialogs().Message(dialogParent(),
+                          QStringLiteral("لا يمكن فتح الملف\n%1\n%2").arg(QDir::toNativeSeparators(fileName), read.error),
+                          QStringLiteral("Open"), Msg_Buttons::Ok, Msg_Icon::Exclamation);
+        backToProgramFolder();
+        return;
+    }
+    FrmText* form = FrmText::Load();
+    form->Text1()->setPlainText(To_Box_Text(read.text));
+    if (read.truncated) {
+        // Saving the first part back under the same name would cut the file short.
+        form->setWindowTitle(FrmText::Caption_For(untitledName));
+        Text_Untitled = true;
+        Dialogs().Message(form,
+                          QStringLiteral("الملف أطول من %1 حرف، فُتح جزؤه الأول فقط:\n%2\nوسيُطلب اسم جديد عند الحفظ حتى "
+                                         "لا يُكتب الجزء فوق الملف كله.")
+                              .arg(Text_Read_Limit)
+                              .arg(QDir::toNativeSeparators(fileName)),
+                          QStringLiteral("Open"), Msg_Buttons::Ok, Msg_Icon::Information);
+    } else {
+        form->setWindowTitle(FrmText::Caption_For(fileName));
+        Text_Untitled = false;
+    }
+    Text_Changed = false;
+    backToProgramFolder();
+}
+
+Save_Result Save_Text()
+{
+    FrmText* form = FrmText::Instance();
+    QString fileName;
+    if (Active_Text_Source == 15 && !Text_Untitled && form) {
+        const QString caption = form->windowTitle();
+        fileName = caption.mid(captionStart.size(), caption.size() - captionStart.size() - captionEnd.size());
+    } else {
+        fileName = Dialogs().Save_File(dialogParent(), QStringLiteral("Save"), untitledName, textFilter);
+        if (fileName.isEmpty() || fileName == untitledName) {
+            backToProgramFolder();
+            return Save_Result::Cancelled;
+        }
+    }
+    QPlainTextEdit* box = Text_Source(Active_Text_Source);
+    if (!box) {
+        backToProgramFolder();
+        return Save_Result::Cancelled;
+    }
+    QString error;
+    if (!Write_Text_File(fileName, From_Box_Text(box->toPlainText()), &error)) {
+        Dialogs().Message(dialogParent(),
+                          QStringLiteral("لا يمكن التسجيل\n%1\n%2").arg(QDir::toNativeSeparators(fileName), error),
+                          QStringLiteral("Save"), Msg_Buttons::Ok, Msg_Icon::Exclamation);
+        backToProgramFolder();
+        return Save_Result::Failed;
+    }
+    if (Active_Text_Source == 15 && form) {
+        form->setWindowTitle(FrmText::Caption_For(fileName));
+        Text_Untitled = false;
+        Text_Changed = false;
+    }
+    backToProgramFolder();
+    return Save_Result::Saved;
+}
+
+bool Close_Document()
+{
+    FrmText* form = FrmText::Instance();
+    if (!form)
+        return true;
+    QWidget* window = Placement_Widget(form);
+    return window->close();
+}
+
+} // namespace Lectarium

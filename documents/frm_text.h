@@ -1,0 +1,65 @@
+#pragma once
+
+// The text document window: one plain text document at a time, in a child window of
+// the main frame.
+
+#include <QWidget>
+
+class QPlainTextEdit;
+
+namespace Lectarium {
+
+enum class Save_Result { Saved, Cancelled, Failed };
+
+class FrmText final : public QWidget {
+    Q_OBJECT
+
+public:
+    // The open document window, or nullptr.
+    static FrmText* Instance();
+    // Creates the window when it is not loaded and puts it into the frame.
+    static FrmText* Load();
+
+    ~FrmText() override;
+
+    QPlainTextEdit* Text1() const { return text1_; }
+
+    void Get_Focus();
+    void Form_LostFocus();
+    void Text1_Change();
+    // The close question; true when the window may close.
+    bool Form_Unload();
+
+    // The file name that the caption carries.
+    static QString Caption_For(const QString& fileName);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    FrmText();
+    QPlainTextEdit* text1_ = nullptr;
+};
+
+// The main window's document commands.
+void New_Click();
+void Open_Click();
+// Writes the text of the window that Active_Text_Source names.
+Save_Result Save_Text();
+
+// Closes the document window with its own close question; false when the user
+// cancelled, so that the caller (Exit) stops too.
+bool Close_Document();
+
+// Text boxes the Save command can write, by their Active_Text_Source number.
+void Set_Text_Source(int code, QPlainTextEdit* box);
+QPlainTextEdit* Text_Source(int code);
+
+// Enables or disables a main-window item and its toolbar button (New 6, Open 7,
+// Save 8); does nothing without a main window.
+void Set_Command_Enabled(const QString& name, bool enabled);
+
+} // namespace Lectarium

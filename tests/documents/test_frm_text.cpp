@@ -1,0 +1,357 @@
+#include "calendar/selected_day.h"
+#include "documents/frm_text.h"
+#include "documents/text_file.h"
+#include "shell/appearance.h"
+#include "shell/child_window.h"
+#include "tests/support/started_main_window.h"
+
+#include <QAction>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QtTest>
+
+using namespace Lectarium;
+using namespace MdlLectarium;
+
+namespace {
+
+const QString question = QStringLiteral("Do you want to Save Change ?");
+
+QString untitledCaption()
+{
+    return QStringLiteral("File Name ( NoName.txt )");
+}
+
+bool itemEnabled(const Started_Main_Window& s, const char* name, int button)
+{
+    const bool item = s.window->Menu_Item(QLatin1String(name))->isEnabled();
+    if (item != s.window->Toolbar_Button(button)->isEnabled())
+        qWarning("menu item %s and toolbar button %d disagree", name, button);
+    return item && s.window->Toolbar_Button(button)->isEnabled();
+}
+
+// Types text as key presses, Arabic letters included.
+void type(QWidget* box, const QString& text)
+{
+    for (QChar ch : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
+        QCoreApplication::sendEvent(box, &press);
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(ch));
+        QCoreApplication::sendEvent(box, &release);
+    }
+}
+
+FrmText* newDocumentWithText(Started_Main_Window& s, const QString& text)
+{
+    s.window->Menu_Item(QStringLiteral("New"))->trigger();
+    FrmText* form = FrmText::Instance();
+    form->Text1()->setFocus();
+    form->Get_Focus();
+    type(form->Text1(), text);
+    return form;
+}
+
+} // namespace
+
+class Test_Frm_Text final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { Install_Arabic_Font(); }
+
+    void cleanup()
+    {
+        if (FrmText* form = FrmText::Instance())
+            delete form;
+        Text_Changed = false;
+        Text_Untitled = false;
+        Active_Text_Source = 0;
+    }
+
+    void newEditAndSaveTwice()
+    {
+        Started_Main_Window s;
+        FrmText* form = newDocumentWithText(s, QStringLiteral("hello"));
+        QCOMPARE(form->windowTitle(), untitledCaption());
+        QVERIFY(!itemEnabled(s, "New", 6));
+        QVERIFY(!itemEnabled(s, "Open", 7));
+        QVERIFY(itemEnabled(s, "Save", 8));
+        QVERIFY(Text_Changed);
+        QVERIFY(Text_Untitled);
+        QCOMPARE(Active_Text_Source, Integer(15));
+
+        const QString path = s.folder.file(QStringLiteral("doc.txt"));
+        s.dialogs.Answer_Save(path);
+        s.window->Toolbar1_ButtonClick(QStringLiteral("Save"));
+        QCOMPARE(s.dialogs.Save_Proposals(), QStringList{QStringLiteral("NoName.txt")});
+        QCOMPARE(s.dialogs.File_Filters(), QStringList{QStringLiteral("Text File (*.txt)|*.txt")});
+        QCOMPARE(s.folder.read(QStringLiteral("doc.txt")), QByteArray("hello\r\n"));
+        QCOMPARE(form->windowTitle(), QStringLiteral("File Name ( ") + path + QStringLiteral(" )"));
+        QVERIFY(!Text_Changed);
+        QVERIFY(!Text_Untitled);
+
+        QTest::keyClick(form->Text1(), Qt::Key_Return);
+        type(form->Text1(), QStringLiteral("سلام"));
+        s.window->Save_Click(); // no dialog this time
+        QCOMPARE(s.dialogs.Save_Proposals().size(), 1);
+        QCOMPARE(s.folder.read(QStringLiteral("doc.txt")), QByteArray("hello\r\n\xD3\xE1\xC7\xE3\r\n"));
+        QVERIFY(s.dialogs.Unexpected().isEmpty());
+    }
+
+    void cancelledSaveWritesNothing_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("dialog closed") << QString();
+        QTest::newRow("name left as offered") << QStringLiteral("NoName.txt");
+    }
+
+    void cancelledSaveWritesNothing()
+    {
+        QFETCH(QString, answer);
+        Started_Main_Window s;
+        FrmText* form = newDocumentWithText(s, QStringLiteral("text"));
+        s.dialogs.Answer_Save(answer);
+        s.window->Save_Click();
+        QCOMPARE(form->windowTitle(), untitledCaption());
+        QVERIFY(Text_Changed);
+        QVERIFY(Text_Untitled);
+        QCOMPARE(QDir(s.folder.path()).entryList(QStringList{QStringLiteral("*.txt")}, QDir::Files), QStringList());
+        QVERIFY(s.dialogs.Unexpected().isEmpty());
+    }
+
+    void closeChangedDocument_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("saveAs");
+        QTest::addColumn<bool>("closes");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("Cancel keeps it") << int(Msg_Answer::Cancel) << QString() << false << false;
+        QTest::newRow("No discards it") << int(Msg_Answer::No) << QString() << true << false;
+        QTest::newRow("Yes saves it") << int(Msg_Answer::Yes) << QStringLiteral("kept.txt") << true << true;
+        QTest::newRow("Yes, then no name") << int(Msg_Answer::Yes) << QString() << true << false;
+    }
+
+    void closeChangedDocument()
+    {
+        QFETCH(int, answer);
+        QFETCH(QString, saveAs);
+        QFETCH(bool, closes);
+        QFETCH(bool, written);
+        Started_Main_Window s;
+        QPointer<FrmText> form = newDocumentWithText(s, QStringLiteral("draft"));
+        s.dialogs.Answer_Message(static_cast<Msg_Answer>(answer));
+        if (answer == int(Msg_Answer::Yes))
+            s.dialogs.Answer_Save(saveAs.isEmpty() ? QString() : s.folder.file(saveAs));
+        Placement_Widget(form)->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(s.dialogs.Messages().size(), 1);
+        QCOMPARE(s.dialogs.Messages()[0].text, question);
+        QCOMPARE(s.dialogs.Messages()[0].caption, QStringLiteral("Text Box"));
+        QCOMPARE(s.dialogs.Messages()[0].buttons, Msg_Buttons::Yes_No_Cancel);
+        QCOMPARE(s.dialogs.Messages()[0].icon, Msg_Icon::Question);
+        QCOMPARE(form.isNull(), closes);
+        if (!closes)
+            QCOMPARE(form->Text1()->toPlainText(), QStringLiteral("draft"));
+        QCOMPARE(itemEnabled(s, "New", 6), closes);
+        QCOMPARE(itemEnabled(s, "Open", 7), closes);
+        if (written)
+            QCOMPARE(s.folder.read(saveAs), QByteArray("draft\r\n"));
+        QCOMPARE(QDir(s.folder.path()).entryList(QStringList{QStringLiteral("*.txt")}, QDir::Files).size(),
+                 written ? 1 : 0);
+        QVERIFY(s.dialogs.Unexpected().isEmpty());
+    }
+
+    void unchangedCloseAsksNothing()
+    {
+        Started_Main_Window s;
+        s.window->New_Click();
+        QPointer<FrmText> form = FrmText::Instance();
+        QVERIFY(Placement_Widget(form)->close());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(form.isNull());
+        QVERIFY(s.dialogs.Messages().isEmpty());
+    }
+
+    void openKeepsTextAsItStands()
+    {
+        Started_Main_Window s;
+        s.folder.write(QStringLiteral("in.txt"), "  \"quoted\", comma,\r\n\xC7\xE1\xE1\xE5\r\n");
+        s.dialogs.Answer_Open(s.folder.file(QStringLiteral("in.txt")));
+        s.window->Open_Click();
+        FrmText* form = FrmText::Instance();
+        QVERIFY(form);
+        QCOMPARE(form->Text1()->toPlainText(), QStringLiteral("  \"quoted\", comma,\nالله\n"));
+        QCOMPARE(form->windowTitle(), QStringLiteral("File Name ( ") + s.folder.file(QStringLiteral("in.txt")) +
+                                          QStringLiteral(" )"));
+        QVERIFY(!Text_Changed);
+        QVERIFY(!Text_Untitled);
+        QVERIFY(!itemEnabled(s, "New", 6)); // the loaded text counts as a change of the box
+        QCOMPARE(s.dialogs.File_Filters(), QStringList{QStringLiteral("Text File (*.txt)|*.txt")});
+        QVERIFY(s.dialogs.Unexpected().isEmpty());
+    }
+
+    // A long file opens cut short, says so, and is saved only under a new name.
+    void longFileOpensUntitled()
+    {
+        Started_Main_Window s;
+        QByteArray bytes;
+        for (int i = 0; i < 400; ++i)
+            bytes += QByteArray(98, 'a' + i % 26) + "\r\n";
+        s.folder.write(QStringLiteral("long.txt"), bytes);
+        s.dialogs.Answer_Open(s.folder.file(QStringLiteral("long.txt")));
+        s.dialogs.Answer_Message(Msg_Answer::Ok);
+        s.window->Open_Click();
+        FrmText* form = FrmText::Instance();
+        QCOMPARE(From_Box_Text(form->Text1()->toPlainText()), QString::fromLatin1(bytes.left(29100)));
+        QCOMPARE(s.dialogs.Messages().size(), 1);
+        QVERIFY(s.dialogs.Messages()[0].text.contains(QStringLiteral("long.txt")));
+        QCOMPARE(form->windowTitle(), untitledCaption());
+        QVERIFY(Text_Untitled);
+
+        form->Get_Focus();
+        s.dialogs.Answer_Save(QString());
+        s.window->Save_Click();
+        QCOMPARE(s.dialogs.Save_Proposals().size(), 1);
+        QCOMPARE(s.folder.read(QStringLiteral("long.txt")), bytes);
+        QVERIFY(s.dialogs.Unexpected().isEmpty());
+    }
+
+    void unreadableFileIsReported()
+    {
+        Started_Main_Window s;
+        const QString path = s.folder.file(QStringLiteral("gone.txt"));
+        s.dialogs.Answer_Open(path);
+        s.dialogs.Answer_Message(Msg_Answer::Ok);
+        s.window->Open_Click();
+        QVERIFY(!FrmText::Instance());
+        QCOMPARE(s.dialogs.Messages().size(), 1);
+        QVERIFY(s.dialogs.Messages()[0].text.contains(QStringLiteral("gone.txt")));
+        QVERIFY(itemEnabled(s, "Open", 7));
+    }
+
+    // A failed save is never reported as saved: the caption, the flags, the text and
+    // the file on disk stay as they were.
+    void failedSaveKeepsEverything()
+    {
+        Started_Main_Window s;
+        s.folder.write(QStringLiteral("doc.txt"), "before\r\n");
+        const QString path = s.folder.file(QStringLiteral("doc.txt"));
+        s.dialogs.Answer_Open(path);
+        s.window->Open_Click();
+        FrmText* form = FrmText::Instance();
+        form->Get_Focus();
+        type(form->Text1(), QStringLiteral("✝"));
+        const QString caption = form->windowTitle();
+        s.dialogs.Answer_Message(Msg_Answer::Ok);
+        s.window->Save_Click();
+        QCOMPARE(s.dialogs.Messages().size(), 1);
+        QVERIFY(s.dialogs.Messages()[0].text.startsWith(QStringLiteral("لا يمكن التسجيل")));
+        QVERIFY(s.dialogs.Messages()[0].text.contains(QStringLiteral("doc.txt")));
+        QCOMPARE(s.dialogs.Messages()[0].caption, QStringLiteral("Save"));
+        QCOMPARE(form->windowTitle(), caption);
+        QVERIFY(Text_Changed);
+        QVERIFY(form->Text1()->toPlainText().contains(QStringLiteral("✝")));
+        QCOMPARE(s.folder.read(QStringLiteral("doc.txt")), QByteArray("before\r\n"));
+
+        // Closing with Yes after a failed save keeps the window and the text.
+        s.dialogs.Answer_Message(Msg_Answer::Yes);
+        s.dialogs.Answer_Message(Msg_Answer::Ok);
+        QVERIFY(!Placement_Widget(form)->close());
+        QVERIFY(FrmText::Instance());
+        QVERIFY(s.dialogs.Unexpected().isEmpty());
+    }
+
+    void saveToMissingFolderIsReported()
+    {
+        Started_Main_Window s;
+        FrmText* form = newDocumentWithText(s, QStringLiteral("x"));
+        s.dialogs.Answer_Save(s.folder.file(QStringLiteral("no-folder/x.txt")));
+        s.dialogs.Answer_Message(Msg_Answer::Ok);
+        QCOMPARE(Save_Text(), Save_Result::Failed);
+        QCOMPARE(form->windowTitle(), untitledCaption());
+        QVERIFY(Text_Untitled);
+        QVERIFY(s.dialogs.Messages()[0].text.contains(QStringLiteral("x.txt")));
+    }
+
+    // Save writes the text of whichever text window had the focus last, and asks
+    // for a name for any window but the document.
+    void saveFollowsTheFocus()
+    {
+        Started_Main_Window s;
+        FrmText* form = newDocumentWithText(s, QStringLiteral("document"));
+        s.dialogs.Answer_Save(s.folder.file(QStringLiteral("doc.txt")));
+        s.window->Save_Click();
+
+        QPlainTextEdit browser;
+        browser.setPlainText(QStringLiteral("1 In the beginning\n2 And the earth"));
+        Set_Text_Source(3, &browser);
+        Active_Text_Source = 3;
+        s.dialogs.Answer_Save(s.folder.file(QStringLiteral("chapter.txt")));
+        s.window->Save_Click();
+        QCOMPARE(s.folder.read(QStringLiteral("chapter.txt")), QByteArray("1 In the beginning\r\n2 And the earth\r\n"));
+        QCOMPARE(form->windowTitle(), QStringLiteral("File Name ( ") + s.folder.file(QStringLiteral("doc.txt")) +
+                                          QStringLiteral(" )"));
+        QCOMPARE(QDir::currentPath(), QDir(Program_Folder).absolutePath());
+
+        // Closing the changed document with Yes saves the document, not the browser.
+        QTest::keyClicks(form->Text1(), QStringLiteral("!"));
+        Active_Text_Source = 3;
+        s.dialogs.Answer_Message(Msg_Answer::Yes);
+        QVERIFY(Placement_Widget(form)->close());
+        QCOMPARE(s.folder.read(QStringLiteral("doc.txt")), QByteArray("document!\r\n"));
+        Set_Text_Source(3, nullptr);
+        QVERIFY(s.dialogs.Unexpected().isEmpty());
+    }
+
+    void workingFolderReturnsAfterSave()
+    {
+        Started_Main_Window s;
+        newDocumentWithText(s, QStringLiteral("x"));
+        QTemporaryDir elsewhere;
+        QDir::setCurrent(elsewhere.path());
+        s.dialogs.Answer_Save(QDir(elsewhere.path()).filePath(QStringLiteral("x.txt")));
+        s.window->Save_Click();
+        QCOMPARE(QDir::currentPath(), QDir(Program_Folder).absolutePath());
+        QVERIFY(QFile::exists(QDir(elsewhere.path()).filePath(QStringLiteral("x.txt"))));
+    }
+
+    // Exit asks about an unsaved document; Cancel there cancels the Exit.
+    void exitAsksAboutUnsavedDocument()
+    {
+        Started_Main_Window s;
+        newDocumentWithText(s, QStringLiteral("unsaved"));
+        s.dialogs.Answer_Message(Msg_Answer::Yes);    // Are you sure ?
+        s.dialogs.Answer_Message(Msg_Answer::Cancel); // Do you want to Save Change ?
+        s.window->Exit_Click();
+        QCOMPARE(s.terminated, 0);
+        QVERIFY(FrmText::Instance());
+        QCOMPARE(s.dialogs.Messages()[1].text, question);
+
+        s.dialogs.Answer_Message(Msg_Answer::Yes);
+        s.dialogs.Answer_Message(Msg_Answer::Yes);
+        s.dialogs.Answer_Save(s.folder.file(QStringLiteral("last.txt")));
+        s.window->Exit_Click();
+        QCOMPARE(s.terminated, 1);
+        QCOMPARE(s.folder.read(QStringLiteral("last.txt")), QByteArray("unsaved\r\n"));
+        QVERIFY(s.dialogs.Unexpected().isEmpty());
+    }
+
+    void focusAppliesTheTextAppearance()
+    {
+        Started_Main_Window s;
+        FrmText* form = newDocumentWithText(s, QStringLiteral("x"));
+        Font_Size = 20;
+        Font_Bold = -1;
+        Fore_Color = 255; // red
+        form->Get_Focus();
+        QCOMPARE(form->Text1()->font().pointSize(), 20);
+        QVERIFY(form->Text1()->font().bold());
+        QCOMPARE(form->Text1()->palette().color(QPalette::Text), QColor(255, 0, 0));
+        form->Form_LostFocus();
+        QVERIFY(!itemEnabled(s, "Save", 8));
+        QCOMPARE(Active_Text_Source, Integer(15));
+    }
+};
+
+QTEST_MAIN(Test_Frm_Text)
+#include "test_frm_text.moc"

@@ -1,0 +1,25 @@
+#include "tests/support/started_main_window.h"
+
+#include "calendar/selected_day.h"
+
+Started_Main_Window::Started_Main_Window(const QDate& today, const QByteArray& settings, const QByteArray& database)
+{
+    folder.write(QStringLiteral("Lectarium.mdb"), database);
+    if (!settings.isEmpty())
+        folder.write(QStringLiteral("Lectarium.ini"), settings);
+    MdlLectarium::Set_Today_Source([today] { return today; });
+    window = std::make_unique<Lectarium::MDILectarium>();
+    window->Set_Terminate([this] { ++terminated; });
+    loaded = window->Form_Load();
+}
+
+Started_Main_Window::~Started_Main_Window()
+{
+    window.reset();
+    MdlLectarium::Set_Today_Source(nullptr);
+}
+
+QByteArray Started_Main_Window::ini() const
+{
+    return folder.read(QStringLiteral("Lectarium.ini"));
+}
