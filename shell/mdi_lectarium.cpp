@@ -2,6 +2,7 @@
 
 #include "calendar/selected_day.h"
 #include "documents/frm_text.h"
+#include "documents/frm_text_view.h"
 #include "shell/child_window.h"
 #include "shell/dialogs.h"
 #include "shell/placement.h"
@@ -499,7 +500,12 @@ void MDILectarium::Save_Click()
     Save_Text();
 }
 
-void MDILectarium::Text_View_Click() {}
+void MDILectarium::Text_View_Click()
+{
+    FrmText_View form(this);
+    form.exec();
+}
+
 void MDILectarium::About_Click() {}
 
 void MDILectarium::Topic_Click()
