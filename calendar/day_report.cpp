@@ -74,15 +74,17 @@ QByteArray Day_Report_Columns() {
         "   5  Coptic year    }\n"
         "   6  title of the day (Occasion_Title), line breaks written as \\n\n"
         "   7  season key after Day_Title (empty when none)\n"
-        "   8  Season_Week\n"
-        "   9  Season_Day\n"
+        "   8  Season_Week after Day_Title\n"
+        "   9  Season_Day after Day_Title\n"
         "  10  Nineveh_Eve (1 or 0)\n"
         "  11  Paramoun_Day (1 or 0)\n"
         "  12  Coptic day after Day_Title (moved on the eves of Christmas and Theophany)\n"
         "  13  rite number (Rite_No)\n"
         "  14  season key after Reading_Source (readings table)\n"
         "  15  Coptic month after Reading_Source\n"
-        "  16  Season_Day after Reading_Source\n");
+        "  16  Season_Day after Reading_Source\n"
+        "The Coptic date and Easter follow the calendar of 1901-2099; for other years\n"
+        "they drift with the Gregorian century rule. Output is UTF-8 with LF line ends.\n");
 }
 
 } // namespace MdlLectarium
