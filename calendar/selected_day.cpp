@@ -1,5 +1,6 @@
 #include "calendar/selected_day.h"
 
+#include "lectionary/bible_books.h"
 #include "shell/settings.h"
 
 #include <QDir>
@@ -123,6 +124,7 @@ bool Init_Tables(QString* settingsError)
     Paramoun_Day = false;
     Database_Path = Program_File(QStringLiteral("Lectarium.mdb"));
     Fill_Name_Tables();
+    Init_Bible_Tables();
     return settingsOk;
 }
 

@@ -1,0 +1,466 @@
+#include "lectionary/bible_import.h"
+
+#include "lectionary/bible_books.h"
+#include "lectionary/source_folder.h"
+#include "shell/basic_text.h"
+
+#include <QDir>
+#include <QFile>
+#include <QHash>
+#include <QMap>
+#include <QSaveFile>
+#include <QSet>
+#include <QStringDecoder>
+
+#include <map>
+#include <tuple>
+
+namespace MdlLectarium {
+
+namespace {
+
+const QChar Dropped_Mark(0x0001);
+
+// Elements whose content is not verse text.
+bool droppedElement(const QString& name, const QString& tag) {
+    if (name == QLatin1String("title"))
+        return !tag.contains(QLatin1String("canonical=\"true\""));
+    return name == QLatin1String("note") || name == QLatin1String("speaker") ||
+           name == QLatin1String("rdg") || name == QLatin1String("catchWord") ||
+           name == QLatin1String("reference");
+}
+
+// Markup that sits inside a word or phrase and so must not add a blank.
+bool inlineElement(const QString& name) {
+    static const QSet<QString> names = {
+        QStringLiteral("w"),         QStringLiteral("q"),          QStringLiteral("seg"),
+        QStringLiteral("name"),      QStringLiteral("hi"),         QStringLiteral("transChange"),
+        QStringLiteral("foreign"),   QStringLiteral("divineName"), QStringLiteral("abbr"),
+        QStringLiteral("a"),         QStringLiteral("index"),      QStringLiteral("inscription"),
+        QStringLiteral("mentioned"), QStringLiteral("rdgGroup")};
+    return names.contains(name);
+}
+
+QString decodeEntities(const QString& text) {
+    if (!text.contains(QLatin1Char('&')))
+        return text;
+    QString out = text;
+    out.replace(QLatin1String("&lt;"), QLatin1String("<"));
+    out.replace(QLatin1String("&gt;"), QLatin1String(">"));
+    out.replace(QLatin1String("&quot;"), QLatin1String("\""));
+    out.replace(QLatin1String("&apos;"), QLatin1String("'"));
+    out.replace(QLatin1String("&amp;"), QLatin1String("&"));
+    return out;
+}
+
+struct Target {
+    int book = 0;
+    int priority = 0; // the higher source wins when two give the same book
+};
+
+// The export's book names (SWORD's names, and common other spellings) to book numbers.
+const QHash<QString, Target>& bookNames() {
+    static const QHash<QString, Target> names = [] {
+        QHash<QString, Target> h;
+        const char* const english[Book_Count] = {"Genesis",
+                                                 "Exodus",
+                                                 "Leviticus",
+                                                 "Numbers",
+                                                 "Deuteronomy",
+                                                 "Joshua",
+                                                 "Judges",
+                                                 "Ruth",
+                                                 "I Samuel",
+                                                 "II Samuel",
+                                                 "I Kings",
+                                                 "II Kings",
+                                                 "I Chronicles",
+                                                 "II Chronicles",
+                                                 "Ezra",
+                                                 "Nehemiah",
+                                                 "Tobit",
+                                                 "Judith",
+                                                 "Esther",
+                                                 "Job",
+                                                 "Psalms",
+                                                 "Proverbs",
+                                                 "Ecclesiastes",
+                                                 "Song of Solomon",
+                                                 "Wisdom",
+                                                 "Sirach",
+                                                 "Isaiah",
+                                                 "Jeremiah",
+                                                 "Lamentations",
+                                                 "Baruch",
+                                                 "Ezekiel",
+                                                 "Daniel",
+                                                 "Hosea",
+                                                 "Joel",
+                                                 "Amos",
+                                                 "Obadiah",
+                                                 "Jonah",
+                                                 "Micah",
+                                                 "Nahum",
+                                                 "Habakkuk",
+                                                 "Zephaniah",
+                                                 "Haggai",
+                                                 "Zechariah",
+                                                 "Malachi",
+                                                 "I Maccabees",
+                                                 "II Maccabees",
+                                                 "Matthew",
+                                                 "Mark",
+                                                 "Luke",
+                                                 "John",
+                                                 "Acts",
+                                                 "Romans",
+                                                 "I Corinthians",
+                                                 "II Corinthians",
+                                                 "Galatians",
+                                                 "Ephesians",
+                                                 "Philippians",
+                                                 "Colossians",
+                                                 "I Thessalonians",
+                                                 "II Thessalonians",
+                                                 "I Timothy",
+                                                 "II Timothy",
+                                                 "Titus",
+                                                 "Philemon",
+                                                 "Hebrews",
+                                                 "James",
+                                                 "I Peter",
+                                                 "II Peter",
+                                                 "I John",
+                                                 "II John",
+                                                 "III John",
+                                                 "Jude",
+                                                 "Revelation of John"};
+        for (int i = 0; i < Book_Count; ++i) {
+            QString name = QString::fromLatin1(english[i]);
+            h.insert(name, {i + 1, 1});
+            // "1 Samuel" beside "I Samuel".
+            if (name.startsWith(QLatin1String("III ")))
+                h.insert(QStringLiteral("3 ") + name.mid(4), {i + 1, 1});
+            else if (name.startsWith(QLatin1String("II ")))
+                h.insert(QStringLiteral("2 ") + name.mid(3), {i + 1, 1});
+            else if (name.startsWith(QLatin1String("I ")))
+                h.insert(QStringLiteral("1 ") + name.mid(2), {i + 1, 1});
+        }
+        h.insert(QStringLiteral("Song of Songs"), {24, 1});
+        h.insert(QStringLiteral("Wisdom of Solomon"), {25, 1});
+        h.insert(QStringLiteral("Ecclesiasticus"), {26, 1});
+        h.insert(QStringLiteral("Revelation"), {73, 1});
+        // Esther with its additions is the book the program numbers 19.
+        h.insert(QStringLiteral("Esther (Greek)"), {19, 2});
+        h.insert(QStringLiteral("Greek Esther"), {19, 2});
+        return h;
+    }();
+    return names;
+}
+
+using Verse_Map = std::map<std::tuple<int, int, int>, QString>; // book, chapter, verse
+
+struct Source_Verse {
+    QString book;
+    int chapter;
+    int verse;
+    QString text;
+};
+
+bool readImp(const QString& path, std::vector<Source_Verse>& verses, QString& error) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = QStringLiteral("%1: cannot be read: %2").arg(path, file.errorString());
+        return false;
+    }
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString all = utf8.decode(file.readAll());
+    if (utf8.hasError()) {
+        error = QStringLiteral("%1: not valid UTF-8").arg(path);
+        return false;
+    }
+    const QStringList lines = all.split(QLatin1Char('\n'));
+    Source_Verse* current = nullptr;
+    int entries = 0;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QString line = lines[i];
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        if (line.startsWith(QLatin1String("$$$"))) {
+            ++entries;
+            current = nullptr;
+            const QString key = line.mid(3).trimmed();
+            // "Book C:V"; other keys ("[ Module Heading ]") carry no verse.
+            const qsizetype blank = key.lastIndexOf(QLatin1Char(' '));
+            const qsizetype colon = key.lastIndexOf(QLatin1Char(':'));
+            if (blank < 0 || colon < blank)
+                continue;
+            bool okC = false, okV = false;
+            const int chapter = key.mid(blank + 1, colon - blank - 1).toInt(&okC);
+            const int verse = key.mid(colon + 1).toInt(&okV);
+            if (!okC || !okV)
+                continue;
+            verses.push_back({key.left(blank), chapter, verse, QString()});
+            current = &verses.back();
+            continue;
+        }
+        if (current) {
+            if (!current->text.isEmpty())
+                current->text += QLatin1Char(' ');
+            current->text += line;
+        }
+    }
+    if (entries == 0) {
+        error = QStringLiteral("%1: no \"$$$Book C:V\" entries: not an IMP export").arg(path);
+        return false;
+    }
+    return true;
+}
+
+// Characters the code page cannot hold: letters lose their accents, a few marks get
+// their nearest form, anything else becomes '?'. Counted for the report.
+QString representable(const QString& text, QMap<QChar, int>& replaced) {
+    QString out;
+    out.reserve(text.size());
+    for (QChar ch : text) {
+        if (Cp1256_Code(ch) >= 0) {
+            out += ch;
+            continue;
+        }
+        replaced[ch] += 1;
+        QString plain;
+        for (QChar part : QString(ch).normalized(QString::NormalizationForm_KD))
+            if (part.category() != QChar::Mark_NonSpacing && Cp1256_Code(part) >= 0)
+                plain += part;
+        if (!plain.isEmpty()) {
+            out += plain;
+            continue;
+        }
+        switch (ch.unicode()) {
+        case 0x2010:
+        case 0x2011:
+        case 0x2012:
+            out += QLatin1Char('-');
+            break;
+        case 0x00A0:
+        case 0x2002:
+        case 0x2003:
+        case 0x2009:
+        case 0x200A:
+            out += QLatin1Char(' ');
+            break;
+        default:
+            out += QLatin1Char('?');
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+QString Strip_Osis(const QString& fragment) {
+    QString out;
+    out.reserve(fragment.size());
+    qsizetype i = 0;
+    const qsizetype n = fragment.size();
+    // Name of the element whose content is being dropped, and its nesting depth.
+    QString dropping;
+    int depth = 0;
+    while (i < n) {
+        const QChar ch = fragment[i];
+        if (ch != QLatin1Char('<')) {
+            if (dropping.isEmpty())
+                out += ch;
+            ++i;
+            continue;
+        }
+        const qsizetype end = fragment.indexOf(QLatin1Char('>'), i);
+        if (end < 0)
+            break; // a cut-off tag: the rest is markup
+        const QString tag = fragment.mid(i, end - i + 1);
+        i = end + 1;
+        const bool closing = tag.startsWith(QLatin1String("</"));
+        const bool selfClosing = tag.endsWith(QLatin1String("/>"));
+        qsizetype nameStart = closing ? 2 : 1;
+        qsizetype nameEnd = nameStart;
+        while (nameEnd < tag.size() && !tag[nameEnd].isSpace() && tag[nameEnd] != QLatin1Char('/') &&
+               tag[nameEnd] != QLatin1Char('>'))
+            ++nameEnd;
+        const QString name = tag.mid(nameStart, nameEnd - nameStart);
+
+        if (!dropping.isEmpty()) {
+            if (name == dropping && !selfClosing) {
+                depth += closing ? -1 : 1;
+                if (depth == 0) {
+                    dropping.clear();
+                    out += Dropped_Mark;
+                }
+            }
+            continue;
+        }
+        if (!closing && !selfClosing && droppedElement(name, tag)) {
+            dropping = name;
+            depth = 1;
+            continue;
+        }
+        if (!inlineElement(name))
+            out += QLatin1Char(' ');
+    }
+    // Where a note stood the words on both sides stay apart, but punctuation that
+    // followed the note still follows its word.
+    for (qsizetype p = out.indexOf(Dropped_Mark); p >= 0; p = out.indexOf(Dropped_Mark, p)) {
+        qsizetype next = p + 1;
+        while (next < out.size() && (out[next].isSpace() || out[next] == Dropped_Mark))
+            ++next;
+        const bool punctuation = next < out.size() && QStringLiteral(".,;:!?").contains(out[next]);
+        out[p] = punctuation ? Dropped_Mark : QLatin1Char(' ');
+        if (punctuation) {
+            out.remove(p, next - p);
+            // A blank already before the mark stays before the punctuation otherwise.
+            while (p > 0 && out[p - 1].isSpace())
+                out.remove(--p, 1);
+        } else {
+            ++p;
+        }
+    }
+    out = decodeEntities(out);
+    // One blank between words, none at the ends.
+    return out.simplified();
+}
+
+bool Import_Bible(const QString& format, const QString& file, const QString& sourceFolder,
+                  QStringList& report, QString& error) {
+    if (format.compare(QLatin1String("imp"), Qt::CaseInsensitive) != 0) {
+        error = QStringLiteral("unknown format \"%1\" (known: imp, the text that SWORD's mod2imp writes)")
+                    .arg(format);
+        return false;
+    }
+    if (Bible_Books[1].Abbreviation.isEmpty())
+        Init_Bible_Tables();
+    std::vector<Source_Verse> source;
+    if (!readImp(file, source, error))
+        return false;
+
+    // The parts of Daniel that the Hebrew text lacks, placed where the program's
+    // numbering has them: the song of the three in chapter 3 after verse 23, Susanna
+    // as chapter 13, Bel and the dragon as chapter 14. Psalm 151 follows the psalms.
+    int azariahVerses = 0;
+    for (const Source_Verse& v : source)
+        if ((v.book == QLatin1String("Prayer of Azariah") ||
+             v.book == QLatin1String("Song of the Three Children")) &&
+            v.verse > 0 && !Strip_Osis(v.text).isEmpty())
+            azariahVerses = std::max(azariahVerses, v.verse);
+
+    QMap<int, int> bookPriority;
+    for (const Source_Verse& v : source) {
+        const auto it = bookNames().constFind(v.book);
+        if (it != bookNames().constEnd())
+            bookPriority[it->book] = std::max(bookPriority.value(it->book), it->priority);
+    }
+
+    Verse_Map verses;
+    QMap<QString, int> skippedBooks;
+    QMap<QString, int> emptyVerses;
+    QMap<QChar, int> replaced;
+    for (const Source_Verse& v : source) {
+        if (v.verse <= 0 || v.chapter <= 0)
+            continue; // book and chapter introductions
+        int book = 0;
+        int chapter = v.chapter;
+        int verse = v.verse;
+        const auto it = bookNames().constFind(v.book);
+        if (it != bookNames().constEnd()) {
+            if (it->priority < bookPriority.value(it->book))
+                continue;
+            book = it->book;
+            if (book == 32 && chapter == 3 && verse > 23 && azariahVerses > 0)
+                verse += azariahVerses;
+        } else if (v.book == QLatin1String("Prayer of Azariah") ||
+                   v.book == QLatin1String("Song of the Three Children")) {
+            book = 32;
+            chapter = 3;
+            verse = 23 + v.verse;
+        } else if (v.book == QLatin1String("Susanna")) {
+            book = 32;
+            chapter = 13;
+        } else if (v.book == QLatin1String("Bel and the Dragon")) {
+            book = 32;
+            chapter = 14;
+        } else if (v.book == QLatin1String("Additional Psalm") || v.book == QLatin1String("Psalm 151")) {
+            book = 21;
+            chapter = 151;
+        } else if (v.book == QLatin1String("Letter of Jeremiah") ||
+                   v.book == QLatin1String("Epistle of Jeremiah")) {
+            book = 30;
+            chapter = 6;
+        } else {
+            skippedBooks[v.book] += 1;
+            continue;
+        }
+        const QString text = representable(Strip_Osis(v.text), replaced);
+        if (text.isEmpty()) {
+            emptyVerses[v.book] += 1;
+            continue;
+        }
+        verses[{book, chapter, verse}] = text;
+    }
+
+    QString content = QStringLiteral("Old\tBible\tPart\tSign_No\tSign\n");
+    QMap<int, QSet<int>> chaptersSeen;
+    QMap<int, int> versesPerBook;
+    for (const auto& [key, text] : verses) {
+        const auto [book, chapter, verse] = key;
+        if (chapter > 32767 || verse > 32767)
+            continue;
+        content += QStringLiteral("%1\t%2\t%3\t%4\t%5\n")
+                       .arg(Book_Old(static_cast<Integer>(book)))
+                       .arg(Book_Bible(static_cast<Integer>(book)))
+                       .arg(chapter)
+                       .arg(verse)
+                       .arg(Escape_Field(text, false));
+        chaptersSeen[book].insert(chapter);
+        versesPerBook[book] += 1;
+    }
+
+    if (!QDir().mkpath(sourceFolder)) {
+        error = QStringLiteral("%1: cannot make the folder").arg(sourceFolder);
+        return false;
+    }
+    QSaveFile out(QDir(sourceFolder).filePath(QStringLiteral("Bible.txt")));
+    if (!out.open(QIODevice::WriteOnly) || out.write(content.toUtf8()) < 0 || !out.commit()) {
+        error = QStringLiteral("%1: cannot be written: %2").arg(out.fileName(), out.errorString());
+        return false;
+    }
+
+    report << QStringLiteral("%1 verses of %2 books written to %3")
+                  .arg(verses.size())
+                  .arg(versesPerBook.size())
+                  .arg(out.fileName());
+    for (int book = 1; book <= Book_Count; ++book) {
+        const QString label = QStringLiteral("book %1 %2").arg(book).arg(Bible_Books[book].Book_Name);
+        if (!versesPerBook.contains(book)) {
+            report << label + QStringLiteral(": not in the export, left empty");
+            continue;
+        }
+        QStringList missing;
+        for (int chapter = 1; chapter <= Chapter_Counts[book]; ++chapter)
+            if (!chaptersSeen[book].contains(chapter))
+                missing << QString::number(chapter);
+        if (!missing.isEmpty())
+            report << label +
+                          QStringLiteral(": no verses in chapter %1").arg(missing.join(QStringLiteral(", ")));
+    }
+    for (auto it = skippedBooks.cbegin(); it != skippedBooks.cend(); ++it)
+        report << QStringLiteral("\"%1\": not one of the 73 books, %2 entries skipped")
+                      .arg(it.key())
+                      .arg(it.value());
+    for (auto it = emptyVerses.cbegin(); it != emptyVerses.cend(); ++it)
+        report << QStringLiteral("\"%1\": %2 entries without text skipped").arg(it.key()).arg(it.value());
+    for (auto it = replaced.cbegin(); it != replaced.cend(); ++it)
+        report << QStringLiteral("character U+%1 has no code in code page 1256: replaced %2 times")
+                      .arg(it.key().unicode(), 4, 16, QLatin1Char('0'))
+                      .arg(it.value());
+    return true;
+}
+
+} // namespace MdlLectarium

@@ -1,0 +1,170 @@
+#include "lectionary/passage.h"
+
+#include "lectionary/bible_books.h"
+#include "lectionary/data_source.h"
+#include "lectionary/scrambled_text.h"
+#include "lectionary/statements.h"
+
+namespace MdlLectarium {
+
+namespace {
+
+constexpr int Psalms_Book = 21;
+
+// A digit is one of the ten characters 0..9 and nothing else.
+bool isDigit(QChar ch) {
+    return ch >= QLatin1Char('0') && ch <= QLatin1Char('9');
+}
+
+const QChar Arabic_Comma(0x060C);
+const QChar Elongation(0x0640);
+
+// Accumulates digits from p; numbers beyond the 16-bit range stop at 32767.
+Integer readNumber(const QString& text, qsizetype& p) {
+    int value = 0;
+    while (p < text.size() && isDigit(text[p])) {
+        value = value * 10 + (text[p].unicode() - '0');
+        if (value > 32767)
+            value = 32767;
+        ++p;
+    }
+    return static_cast<Integer>(value);
+}
+
+QString verseText(Data_Source& source) {
+    return Flip_Text(source.text(QStringLiteral("Sign")));
+}
+
+// line(chapter, verse): a missing verse gives its number and an empty text.
+QString singleVerse(Data_Source& source, Integer old, Integer bible, Integer chapter, Integer verse) {
+    source.setRecordSource(Verse_Statement(old, bible, chapter, verse));
+    source.refresh();
+    return Verse_Line(verse, verseText(source));
+}
+
+} // namespace
+
+Reference_Parts Parse_Reference(const QString& input) {
+    Reference_Parts parts;
+    // Trailing blanks carry no meaning; left in, they would read as a further number
+    // and turn a verse range into a walk over chapters.
+    QString text = input;
+    while (!text.isEmpty() && text.back().isSpace())
+        text.chop(1);
+    const qsizetype n = text.size();
+    qsizetype p = 0;
+
+    while (p < n && text[p] == QLatin1Char(' '))
+        ++p;
+    if (p < n)
+        parts.book += text[p++];
+    while (p < n && !isDigit(text[p]) && text[p] != QLatin1Char(' '))
+        parts.book += text[p++];
+
+    while (p < n && !isDigit(text[p]))
+        ++p;
+    parts.chapter = readNumber(text, p);
+
+    while (p < n && !isDigit(text[p]))
+        ++p;
+    parts.verse = readNumber(text, p);
+
+    while (p < n && !isDigit(text[p])) {
+        if (text[p] == Arabic_Comma)
+            parts.kind = 1;
+        else if (text[p] == QLatin1Char('-') || text[p] == Elongation)
+            parts.kind = 3;
+        ++p;
+    }
+    parts.second = readNumber(text, p);
+    const qsizetype afterSecond = p;
+
+    while (p < n && !isDigit(text[p])) {
+        if (text[p] == Arabic_Comma)
+            parts.kind = 4;
+        ++p;
+    }
+    // Something after the second number: the form goes on to a third.
+    if (afterSecond + 1 < n)
+        parts.kind += 1;
+    parts.third = readNumber(text, p);
+    return parts;
+}
+
+QString Get_Passage(const QString& reference) {
+    return Get_Passage(Data_Bible(), reference);
+}
+
+QString Get_Passage(Data_Source& source, const QString& reference) {
+    const Reference_Parts parts = Parse_Reference(reference);
+    const Integer book = Find_Book(parts.book);
+    if (book == 0)
+        return QString();
+
+    if (book == Psalms_Book) {
+        source.setRecordSource(Psalmos_Statement(Flip_Text(reference.mid(3))));
+        source.refresh();
+        if (source.recordCount() != 0)
+            return Flip_Text(source.text(QStringLiteral("Data"))) + Line_Break;
+    }
+
+    const Integer old = Book_Old(book);
+    const Integer bible = Book_Bible(book);
+    const Integer k = parts.chapter;
+    const Integer v = parts.verse;
+    const Integer w = parts.second;
+    const Integer x = parts.third;
+
+    switch (parts.kind) {
+    case 0:
+        return singleVerse(source, old, bible, k, v) + Line_Break;
+    case 1:
+        return singleVerse(source, old, bible, k, v) + Line_Break + singleVerse(source, old, bible, k, w);
+    case 2:
+        return singleVerse(source, old, bible, k, v) + Line_Break + Chapter_Heading(w) +
+               singleVerse(source, old, bible, w, x);
+    case 3: {
+        source.setRecordSource(Verse_Range_Statement(old, bible, k, v, w));
+        source.refresh();
+        QString passage;
+        for (; !source.eof(); source.moveNext())
+            passage += Verse_Line(source.number(QStringLiteral("Sign_No")), verseText(source)) + Line_Break;
+        return passage;
+    }
+    case 4: {
+        source.setRecordSource(Chapter_Range_Statement(old, bible, k, w));
+        source.refresh();
+        QString passage;
+        Integer current = k;
+        for (; !source.eof(); source.moveNext()) {
+            const Integer part = source.number(QStringLiteral("Part"));
+            const Integer number = source.number(QStringLiteral("Sign_No"));
+            if (part == k) {
+                if (number < v)
+                    continue;
+            } else if (part == w && number > x) {
+                break;
+            }
+            if (part != current) {
+                current = part;
+                passage += Chapter_Heading(part);
+            }
+            passage += Verse_Line(number, verseText(source)) + Line_Break;
+        }
+        return passage;
+    }
+    default:
+        return singleVerse(source, old, bible, k, v) + Line_Break + singleVerse(source, old, bible, k, w) +
+               Line_Break + singleVerse(source, old, bible, k, x);
+    }
+}
+
+QString Reading_Prefix(int readingField) {
+    if (readingField == 1 || readingField == 3 || readingField == 8)
+        return QStringLiteral("مز ");
+    if (readingField == 7)
+        return QStringLiteral("اع ");
+    return QString();
+}
+
+} // namespace MdlLectarium

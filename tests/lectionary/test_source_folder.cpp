@@ -1,0 +1,327 @@
+#include "lectionary/bible_books.h"
+#include "lectionary/bible_import.h"
+#include "lectionary/database_check.h"
+#include "lectionary/source_folder.h"
+#include "tests/lectionary/fixture.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace MdlLectarium;
+
+namespace {
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<cannot be read>");
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+} // namespace
+
+class Test_Source_Folder final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        QVERIFY2(fixture_.ok(), qPrintable(fixture_.error()));
+        Init_Bible_Tables();
+    }
+
+    void buildThenDumpGivesTheSameFiles() {
+        QTemporaryDir out;
+        QString error;
+        QVERIFY2(Dump_Database(fixture_.path(), out.path(), error), qPrintable(error));
+        const QDir source(Lectionary_Fixture::Source_Folder());
+        const QStringList files = source.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name);
+        QCOMPARE(QDir(out.path()).entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name), files);
+        QCOMPARE(files.size(), Lectionary_Tables().size());
+        for (const QString& name : files)
+            QVERIFY2(readAll(source.filePath(name)) == readAll(QDir(out.path()).filePath(name)),
+                     qPrintable(name));
+    }
+
+    void escapes_data() {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<bool>("isNull");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("plain") << QStringLiteral("نص") << false << QStringLiteral("نص");
+        QTest::newRow("empty") << QString() << false << QString();
+        QTest::newRow("null") << QString() << true << QStringLiteral("\\N");
+        QTest::newRow("line breaks") << QStringLiteral("a\r\nb") << false << QStringLiteral("a\\r\\nb");
+        QTest::newRow("tab and backslash")
+            << QStringLiteral("a\t\\b") << false << QStringLiteral("a\\t\\\\b");
+        QTest::newRow("text that looks like null")
+            << QStringLiteral("\\N") << false << QStringLiteral("\\\\N");
+    }
+    void escapes() {
+        QFETCH(QString, value);
+        QFETCH(bool, isNull);
+        QFETCH(QString, field);
+        QCOMPARE(Escape_Field(value, isNull), field);
+        QString back;
+        bool backNull = false;
+        QString reason;
+        QVERIFY(Unescape_Field(field, back, backNull, reason));
+        QCOMPARE(backNull, isNull);
+        QCOMPARE(back, value);
+    }
+
+    void buildErrors_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("not in the code page")
+            << "Tips.txt" << QByteArray("No\tTip\n1\tok\n2\tنص 中\n") << "Tips.txt:3"
+            << "no code in code page 1256";
+        // Sukun is code 250; on 1 Tout of month 13 the first shift is 7.
+        QTest::newRow("shift out of range")
+            << "Year.txt"
+            << QByteArray("Month\tDay\t1\t2\t3\t4\t5\t6\t7\t8\t9\n13\t1\t\xd9\x92\t\t\t\t\t\t\t\t\n")
+            << "Year.txt:2"
+            << "outside 1..255";
+        QTest::newRow("complement to code 0")
+            << "Ceremony.txt" << QByteArray("No\tTitle\tCeremony_Data\n1\t\xdb\x92\tx\n") << "Ceremony.txt:2"
+            << "code 0";
+        QTest::newRow("duplicate key")
+            << "Tips.txt" << QByteArray("No\tTip\n1\ta\n2\tb\n1\tc\n") << "Tips.txt:4"
+            << "duplicate key No=1 (first given on line 2)";
+        QTest::newRow("duplicate verse")
+            << "Bible.txt" << QByteArray("Old\tBible\tPart\tSign_No\tSign\n-1\t1\t1\t1\ta\n-1\t1\t1\t1\tb\n")
+            << "Bible.txt:3"
+            << "duplicate key";
+        QTest::newRow("too few fields") << "Tips.txt" << QByteArray("No\tTip\n1\n") << "Tips.txt:2"
+                                        << "1 fields";
+        QTest::newRow("too many fields") << "Tips.txt" << QByteArray("No\tTip\n1\ta\tb\n") << "Tips.txt:2"
+                                         << "3 fields";
+        QTest::newRow("not a number") << "Tips.txt" << QByteArray("No\tTip\nfirst\ta\n") << "Tips.txt:2"
+                                      << "not a whole number";
+        QTest::newRow("number too large") << "Tips.txt" << QByteArray("No\tTip\n40000\ta\n") << "Tips.txt:2"
+                                          << "not a whole number";
+        QTest::newRow("not a yes/no value")
+            << "Bible.txt" << QByteArray("Old\tBible\tPart\tSign_No\tSign\n1\t1\t1\t1\ta\n") << "Bible.txt:2"
+            << "-1 or 0";
+        QTest::newRow("null key") << "Tips.txt" << QByteArray("No\tTip\n\\N\ta\n") << "Tips.txt:2"
+                                  << "key cannot be Null";
+        QTest::newRow("unknown escape") << "Tips.txt" << QByteArray("No\tTip\n1\ta\\qb\n") << "Tips.txt:2"
+                                        << "unknown escape \\q";
+        QTest::newRow("lone backslash") << "Tips.txt" << QByteArray("No\tTip\n1\tab\\\n") << "Tips.txt:2"
+                                        << "backslash";
+        QTest::newRow("carriage return inside")
+            << "Tips.txt" << QByteArray("No\tTip\n1\ta\rb\n") << "Tips.txt:2"
+            << "carriage return";
+        QTest::newRow("wrong header") << "Tips.txt" << QByteArray("No\tText\n1\ta\n") << "Tips.txt:1"
+                                      << "No <tab> Tip";
+        QTest::newRow("empty file") << "Tips.txt" << QByteArray() << "Tips.txt:1"
+                                    << "name the columns";
+        QTest::newRow("not utf-8") << "Tips.txt" << QByteArray("No\tTip\n1\t\xe1\xed\n") << "Tips.txt:2"
+                                   << "UTF-8";
+        QTest::newRow("unknown table") << "Tipps.txt" << QByteArray("No\tTip\n") << "Tipps.txt"
+                                       << "not a table of the lectionary";
+    }
+    void buildErrors() {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, where);
+        QFETCH(QString, reason);
+        QTemporaryDir source;
+        QTemporaryDir out;
+        writeFile(QDir(source.path()).filePath(file), content);
+        const QString target = QDir(out.path()).filePath(QStringLiteral("Lectarium.mdb"));
+        QString error;
+        QVERIFY(!Build_Database(source.path(), target, error));
+        QVERIFY2(error.contains(QDir(source.path()).filePath(where)), qPrintable(error));
+        QVERIFY2(error.contains(reason), qPrintable(error));
+        // Nothing is left behind: no database, no partial file.
+        QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    void failedBuildKeepsTheOldDatabase() {
+        QTemporaryDir source;
+        QTemporaryDir out;
+        const QString target = QDir(out.path()).filePath(QStringLiteral("Lectarium.mdb"));
+        QVERIFY(QFile::copy(fixture_.path(), target));
+        const QByteArray before = readAll(target);
+        writeFile(QDir(source.path()).filePath(QStringLiteral("Tips.txt")), "No\tTip\n1\n");
+        QString error;
+        QVERIFY(!Build_Database(source.path(), target, error));
+        QCOMPARE(readAll(target), before);
+        QCOMPARE(QDir(out.path()).entryList(QDir::Files), QStringList{QStringLiteral("Lectarium.mdb")});
+    }
+
+    void buildReplacesAnExistingFile() {
+        QTemporaryDir source;
+        QTemporaryDir out;
+        const QString target = QDir(out.path()).filePath(QStringLiteral("Lectarium.mdb"));
+        writeFile(target, QByteArray()); // an empty placeholder
+        writeFile(QDir(source.path()).filePath(QStringLiteral("Tips.txt")), "No\tTip\n1\tأولى\n2\tثانية\n");
+        QString error;
+        QVERIFY2(Build_Database(source.path(), target, error), qPrintable(error));
+        QTemporaryDir dump;
+        QVERIFY2(Dump_Database(target, dump.path(), error), qPrintable(error));
+        // Tables without rows are not written back.
+        QCOMPARE(QDir(dump.path()).entryList(QDir::Files), QStringList{QStringLiteral("Tips.txt")});
+        QCOMPARE(readAll(QDir(dump.path()).filePath(QStringLiteral("Tips.txt"))),
+                 QByteArray("No\tTip\n1\tأولى\n2\tثانية\n"));
+    }
+
+    void checkReportsTheUnresolvedReferences() {
+        QStringList problems;
+        QString error;
+        QVERIFY2(Check_Database(fixture_.path(), problems, error), qPrintable(error));
+        QCOMPARE(problems.size(), 2);
+        QVERIFY2(
+            problems[0].startsWith(QStringLiteral("Suns Month=13 Sun=1 field 2: \"زز 1: 1\": unknown book")),
+            qPrintable(problems[0]));
+        QVERIFY2(problems[1].startsWith(
+                     QStringLiteral("Fast Week=1 Day=3 field 10: \"تك 1: 11-14\": not in Bible: "
+                                    "1:13, 1:14")),
+                 qPrintable(problems[1]));
+    }
+
+    void checkUsesThePrefixesAndThePsalmTable() {
+        QTemporaryDir source;
+        const QDir fixture(Lectionary_Fixture::Source_Folder());
+        for (const QString& name : {QStringLiteral("Bible.txt"), QStringLiteral("Psalmos.txt")})
+            QVERIFY(QFile::copy(fixture.filePath(name), QDir(source.path()).filePath(name)));
+        // Psalm fields without their abbreviation, Acts likewise; a psalm found only in
+        // the psalm table; a range over chapters, and one into a chapter that is absent.
+        writeFile(QDir(source.path()).filePath(QStringLiteral("Fifty.txt")),
+                  "Week\tDay\t1\t2\t3\t4\t5\t6\t7\t8\t9\n"
+                  "1\t1\t1: 1-2\tيو 1: 4-3: 1\t1: 3\t\t\t\t2: 1-2\t\\N\tيو 3: 3-5: 1\n");
+        writeFile(QDir(source.path()).filePath(QStringLiteral("Pain.txt")),
+                  "Day\tDescription\tSign\tData\n3\tساعة\tمت 5: 1، 7\t\n");
+        QTemporaryDir out;
+        const QString database = QDir(out.path()).filePath(QStringLiteral("check.mdb"));
+        QString error;
+        QVERIFY2(Build_Database(source.path(), database, error), qPrintable(error));
+        QStringList problems;
+        QVERIFY2(Check_Database(database, problems, error), qPrintable(error));
+        QCOMPARE(problems.size(), 2);
+        QVERIFY2(problems[0].startsWith(
+                     QStringLiteral("Fifty Week=1 Day=1 field 9: \"يو 3: 3-5: 1\": not in Bible: "
+                                    "chapter 4, 5:1")),
+                 qPrintable(problems[0]));
+        QVERIFY2(problems[1].contains(QStringLiteral("Pain Day=3")) &&
+                     problems[1].contains(QStringLiteral("5:7")),
+                 qPrintable(problems[1]));
+    }
+
+    void stripOsis_data() {
+        QTest::addColumn<QString>("fragment");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("words and a note")
+            << QStringLiteral("<w lemma=\"x\">God</w><note placement=\"foot\"><reference>1:1 "
+                              "</reference>a note</note><w>created</w>")
+            << QStringLiteral("God created");
+        QTest::newRow("note before punctuation")
+            << QStringLiteral("at hand<note>n</note>. Then") << QStringLiteral("at hand. Then");
+        QTest::newRow("psalm title kept")
+            << QStringLiteral("<title canonical=\"true\" type=\"psalm\">A Psalm.</title> <lg "
+                              "sID=\"a\"/><l sID=\"b\"/>Yahweh,<l eID=\"b\"/>")
+            << QStringLiteral("A Psalm. Yahweh,");
+        QTest::newRow("heading dropped")
+            << QStringLiteral("<title type=\"main\">Heading</title>Text") << QStringLiteral("Text");
+        QTest::newRow("speaker dropped")
+            << QStringLiteral("<speaker>Beloved</speaker> <l/>Words") << QStringLiteral("Words");
+        QTest::newRow("line ends keep words apart")
+            << QStringLiteral("one<l eID=\"x\"/><l sID=\"y\"/>two") << QStringLiteral("one two");
+        QTest::newRow("quote markers")
+            << QStringLiteral("<q marker=\"\" who=\"Jesus\">“Come</q>") << QStringLiteral("“Come");
+        QTest::newRow("entities") << QStringLiteral("salt &amp; light") << QStringLiteral("salt & light");
+        QTest::newRow("blanks collapsed") << QStringLiteral("  a \n  b  ") << QStringLiteral("a b");
+    }
+    void stripOsis() {
+        QFETCH(QString, fragment);
+        QTEST(Strip_Osis(fragment), "text");
+    }
+
+    void importImp() {
+        QTemporaryDir dir;
+        const QString imp = QDir(dir.path()).filePath(QStringLiteral("web.imp"));
+        writeFile(imp, QStringLiteral("$$$[ Module Heading ]\n\n"
+                                      "$$$Genesis 0:0\n<div type=\"front\"/>Preface\n"
+                                      "$$$Genesis 1:0\n<chapter n=\"1\"/>\n"
+                                      "$$$Genesis 1:1\n<w>In</w> <w>the</w> <w>beginning</w>, "
+                                      "<w>God</w><note>n</note><w>created</w>.\n"
+                                      "$$$Genesis 1:2\n\n"
+                                      "$$$Esther 1:1\nHebrew Esther\n"
+                                      "$$$Esther (Greek) 1:1\nGreek Esther\n"
+                                      "$$$Daniel 3:23\nfell down\n"
+                                      "$$$Daniel 3:24\nwas astonished\n"
+                                      "$$$Prayer of Azariah 1:1\nThey walked\n"
+                                      "$$$Prayer of Azariah 1:2\nBlessed\n"
+                                      "$$$Susanna 1:1\nJoakim\n"
+                                      "$$$Additional Psalm 1:1\nI was small ‐ and ā ﬁ ☧\n"
+                                      "$$$I Esdras 1:1\nJosias\n"
+                                      "$$$Matthew 1:1\nThe book\n")
+                           .toUtf8());
+        QStringList report;
+        QString error;
+        QVERIFY2(Import_Bible(QStringLiteral("imp"), imp, dir.path(), report, error), qPrintable(error));
+        QCOMPARE(readAll(QDir(dir.path()).filePath(QStringLiteral("Bible.txt"))),
+                 QStringLiteral("Old\tBible\tPart\tSign_No\tSign\n"
+                                "-1\t1\t1\t1\tIn the beginning, God created.\n"
+                                "-1\t19\t1\t1\tGreek Esther\n"
+                                "-1\t21\t151\t1\tI was small - and a fi ?\n"
+                                "-1\t32\t3\t23\tfell down\n"
+                                "-1\t32\t3\t24\tThey walked\n"
+                                "-1\t32\t3\t25\tBlessed\n"
+                                "-1\t32\t3\t26\twas astonished\n"
+                                "-1\t32\t13\t1\tJoakim\n"
+                                "0\t1\t1\t1\tThe book\n")
+                     .toUtf8());
+        const QString all = report.join(QLatin1Char('\n'));
+        QVERIFY2(all.contains(QStringLiteral("\"I Esdras\": not one of the 73 books")), qPrintable(all));
+        QVERIFY2(all.contains(QStringLiteral("book 2 الخروج: not in the export")), qPrintable(all));
+        QVERIFY2(all.contains(QStringLiteral("book 1 التكوين: no verses in chapter 2, 3")), qPrintable(all));
+        QVERIFY2(all.contains(QStringLiteral("\"Genesis\": 1 entries without text")), qPrintable(all));
+        QVERIFY2(all.contains(QStringLiteral("U+2010")), qPrintable(all));
+
+        QVERIFY(!Import_Bible(QStringLiteral("osis"), imp, dir.path(), report, error));
+        QVERIFY(error.contains(QStringLiteral("unknown format")));
+        writeFile(imp, "no entries here\n");
+        QVERIFY(!Import_Bible(QStringLiteral("imp"), imp, dir.path(), report, error));
+        QVERIFY(error.contains(QStringLiteral("not an IMP export")));
+    }
+
+    void commandLineTool() {
+        QProcess tool;
+        tool.start(QStringLiteral(LECTARIUM_DB), {QStringLiteral("check"), fixture_.path()});
+        QVERIFY(tool.waitForFinished(60000));
+        QCOMPARE(tool.exitCode(), 1);
+        QCOMPARE(QString::fromUtf8(tool.readAllStandardOutput()).count(QLatin1Char('\n')), 2);
+
+        tool.start(QStringLiteral(LECTARIUM_DB),
+                   {QStringLiteral("passage"), fixture_.path(), QStringLiteral("يو 1: 2-3")});
+        QVERIFY(tool.waitForFinished(60000));
+        QCOMPARE(tool.exitCode(), 0);
+        QCOMPARE(tool.readAllStandardOutput(), QStringLiteral("2 John 1:2\r\n3 John 1:3\r\n").toUtf8());
+
+        QTemporaryDir source;
+        writeFile(QDir(source.path()).filePath(QStringLiteral("Tips.txt")), "No\tTip\n1\n");
+        const QString target = QDir(source.path()).filePath(QStringLiteral("out.mdb"));
+        tool.start(QStringLiteral(LECTARIUM_DB), {QStringLiteral("build"), source.path(), target});
+        QVERIFY(tool.waitForFinished(60000));
+        QCOMPARE(tool.exitCode(), 2);
+        QVERIFY(QString::fromUtf8(tool.readAllStandardError()).contains(QStringLiteral("Tips.txt:2")));
+        QVERIFY(!QFile::exists(target));
+
+        tool.start(QStringLiteral(LECTARIUM_DB), {QStringLiteral("frobnicate")});
+        QVERIFY(tool.waitForFinished(60000));
+        QCOMPARE(tool.exitCode(), 2);
+        QVERIFY(tool.readAllStandardError().contains("usage"));
+    }
+
+private:
+    Lectionary_Fixture fixture_;
+};
+
+QTEST_GUILESS_MAIN(Test_Source_Folder)
+#include "test_source_folder.moc"

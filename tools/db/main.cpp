@@ -1,0 +1,105 @@
+// lectarium-db: builds the lectionary database from its text source folder, writes the
+// folder back, checks the reading references, prints passages and imports a Bible.
+
+#include "lectionary/bible_books.h"
+#include "lectionary/bible_import.h"
+#include "lectionary/data_source.h"
+#include "lectionary/database_check.h"
+#include "lectionary/passage.h"
+#include "lectionary/source_folder.h"
+#include "lectionary/sqlite_database.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <cstdio>
+
+using namespace MdlLectarium;
+
+namespace {
+
+const char* const Usage =
+    "usage:\n"
+    "  lectarium-db build SRC_DIR OUT.mdb       build the database from a source folder\n"
+    "  lectarium-db dump DB OUT_DIR             write the source folder back from a database\n"
+    "  lectarium-db check DB                    report reading references that cannot be resolved\n"
+    "  lectarium-db passage DB \"REFERENCE\"      print the passage of a reading reference\n"
+    "  lectarium-db import-bible FORMAT FILE SRC_DIR\n"
+    "                                           write SRC_DIR/Bible.txt from a Bible export\n"
+    "                                           (FORMAT imp: the text of SWORD's mod2imp)\n";
+
+void print(FILE* stream, const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
+}
+
+int fail(const QString& message) {
+    print(stderr, QStringLiteral("lectarium-db: ") + message + QLatin1Char('\n'));
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments().mid(1);
+    const QString command = args.value(0);
+    auto wants = [&](int count) { return args.size() == count + 1; };
+    Init_Bible_Tables();
+
+    if (command == QLatin1String("build") && wants(2)) {
+        QString error;
+        if (!Build_Database(args[1], args[2], error))
+            return fail(error);
+        return 0;
+    }
+    if (command == QLatin1String("dump") && wants(2)) {
+        QString error;
+        if (!Dump_Database(args[1], args[2], error))
+            return fail(error);
+        return 0;
+    }
+    if (command == QLatin1String("check") && wants(1)) {
+        QStringList problems;
+        QString error;
+        if (!Check_Database(args[1], problems, error))
+            return fail(error);
+        for (const QString& line : problems)
+            print(stdout, line + QLatin1Char('\n'));
+        if (!problems.isEmpty()) {
+            print(stderr, QStringLiteral("%1 references cannot be resolved\n").arg(problems.size()));
+            return 1;
+        }
+        return 0;
+    }
+    if (command == QLatin1String("passage") && wants(2)) {
+        QString error;
+        auto database = Sqlite_Database::Open_File(args[1], error);
+        if (!database)
+            return fail(error);
+        Data_Source& source = Data_Bible();
+        source.setDatabase(database);
+        const QString passage = Get_Passage(source, args[2]);
+        const QString problem = source.lastError();
+        source.setDatabase(nullptr);
+        if (!problem.isEmpty())
+            return fail(problem);
+        print(stdout, passage);
+        if (passage.isEmpty()) {
+            print(stderr, QStringLiteral("no passage: unknown book or no verses\n"));
+            return 1;
+        }
+        return 0;
+    }
+    if (command == QLatin1String("import-bible") && wants(3)) {
+        QStringList report;
+        QString error;
+        if (!Import_Bible(args[1], args[2], args[3], report, error))
+            return fail(error);
+        for (const QString& line : report)
+            print(stdout, line + QLatin1Char('\n'));
+        return 0;
+    }
+    print(stderr, QString::fromLatin1(Usage));
+    return 2;
+}
