@@ -1,7 +1,9 @@
 #include "shell/mdi_lectarium.h"
 
 #include "calendar/selected_day.h"
+#include "bible/frm_bible_view.h"
 #include "documents/frm_text.h"
+#include "lectionary/data_source.h"
 #include "documents/frm_text_view.h"
 #include "shell/child_window.h"
 #include "shell/dialogs.h"
@@ -304,7 +306,8 @@ bool MDILectarium::Form_Load()
     QString settingsError;
     const bool settingsSaved = Init_Tables(&settingsError);
 
-    dataBibleDatabase_ = Database_Path;
+    Data_Bible().setDatabaseName(Database_Path);
+    Data_Bible_Search().setDatabaseName(Database_Path);
     if (!QFileInfo(Database_Path).isFile()) {
         Dialogs().Message(this, QStringLiteral("لا يوجد ملف المعاومات الرجاء عمل Setup مرة أخرى"), productCaption,
                           Msg_Buttons::Ok, Msg_Icon::Exclamation);
@@ -482,7 +485,10 @@ void MDILectarium::Toolbar1_ButtonClick(const QString& key)
 
 // The windows these commands open arrive with their own subsystems.
 void MDILectarium::Reading_Click() {}
-void MDILectarium::Bible_View_Click() {}
+void MDILectarium::Bible_View_Click()
+{
+    FrmBible_View::Show_Window();
+}
 void MDILectarium::Bible_Search_Click() {}
 
 void MDILectarium::New_Click()

@@ -63,8 +63,6 @@ public:
     QWidget* Picture_Date() const { return pictureDate_; }
     QLabel* Date_Label(const QString& name) const;
     QMdiArea* Mdi_Area() const { return mdiArea_; }
-    // The database name given to the Data_Bible and Data_Bible_Search connections.
-    QString Data_Bible_Database() const { return dataBibleDatabase_; }
 
     bool Startup_Done() const { return startupDone_; }
     bool Ended() const { return ended_; }
@@ -92,7 +90,6 @@ private:
     QToolBar* toolbarDate_ = nullptr;
     QWidget* pictureDate_ = nullptr;
     std::array<QAction*, 15> buttons_{}; // 1..14
-    QString dataBibleDatabase_;
     bool startupDone_ = false;
     bool ended_ = false;
     std::function<void()> introduction_;

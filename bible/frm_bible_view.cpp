@@ -1,0 +1,260 @@
+#include "bible/frm_bible_view.h"
+
+#include "bible/chapter.h"
+#include "documents/frm_text.h"
+#include "documents/text_file.h"
+#include "lectionary/bible_books.h"
+#include "shell/appearance.h"
+#include "shell/basic_text.h"
+#include "shell/child_window.h"
+#include "shell/mdi_lectarium.h"
+#include "shell/settings.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QRadioButton>
+
+namespace Lectarium {
+
+using namespace MdlLectarium;
+
+namespace {
+
+QPointer<FrmBible_View> instance;
+
+constexpr int minimumWidthTwips = 6500;
+constexpr int minimumHeightTwips = 4000;
+constexpr int bandHeightTwips = 420;
+constexpr int panelWidthTwips = 6315;
+
+Placement browserPlacement()
+{
+    Placement p;
+    p.state = &FrmBible_View_WindowState;
+    p.top = &FrmBible_View_Top;
+    p.left = &FrmBible_View_Left;
+    p.width = &FrmBible_View_Width;
+    p.height = &FrmBible_View_Height;
+    return p;
+}
+
+// "الأصحاح رقم  " and the number with its leading blank: three blanks in all.
+QString chapterComboText(Integer chapter)
+{
+    return QStringLiteral("الأصحاح رقم  ") + Num_Text(qint64(chapter));
+}
+
+} // namespace
+
+FrmBible_View* FrmBible_View::Instance()
+{
+    return instance.data();
+}
+
+FrmBible_View* FrmBible_View::Show_Window()
+{
+    if (instance) {
+        QWidget* window = Placement_Widget(instance);
+        window->show();
+        window->raise();
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(window))
+            sub->mdiArea()->setActiveSubWindow(sub);
+        return instance.data();
+    }
+    instance = new FrmBible_View();
+    Show_Child(instance, browserPlacement());
+    instance->Form_Load();
+    return instance.data();
+}
+
+FrmBible_View::FrmBible_View()
+{
+    setObjectName(QStringLiteral("FrmBible_View"));
+    setWindowTitle(QStringLiteral("Bible View"));
+    setLayoutDirection(Qt::RightToLeft);
+    setWindowIcon(Toolbar_Image(2));
+
+    toolbar2_ = new QWidget(this);
+    toolbar2_->setObjectName(QStringLiteral("Toolbar2"));
+    toolbar2_->setAutoFillBackground(true);
+    toolbar2_->setBackgroundRole(QPalette::Button);
+
+    pictureBible_ = new QWidget(toolbar2_);
+    pictureBible_->setObjectName(QStringLiteral("Picture_Bible"));
+    pictureBible_->setFixedSize(To_Pixels(panelWidthTwips), To_Pixels(bandHeightTwips));
+    auto* panel = new QHBoxLayout(pictureBible_);
+    panel->setContentsMargins(2, 2, 2, 2);
+
+    const std::array<QString, 2> testaments{QStringLiteral("قديم"), QStringLiteral("جديد")};
+    for (int i = 0; i < 2; ++i) {
+        option1_[i] = new QRadioButton(testaments[i], pictureBible_);
+        option1_[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
+        connect(option1_[i], &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
+    }
+    combo2_ = new QComboBox(pictureBible_);
+    combo2_->setObjectName(QStringLiteral("Combo2"));
+    combo2_->setEditable(true);
+    combo2_->setInsertPolicy(QComboBox::NoInsert);
+    combo2_->setMinimumContentsLength(12);
+    combo1_ = new QComboBox(pictureBible_);
+    combo1_->setObjectName(QStringLiteral("Combo1"));
+    combo1_->setEditable(true);
+    combo1_->setInsertPolicy(QComboBox::NoInsert);
+    combo1_->setMinimumContentsLength(14);
+    connect(combo1_, &QComboBox::activated, this, &FrmBible_View::Combo1_Click);
+    connect(combo2_, &QComboBox::activated, this, &FrmBible_View::Combo2_Click);
+    panel->addWidget(option1_[0]);
+    panel->addWidget(option1_[1]);
+    panel->addWidget(combo1_, 3);
+    panel->addWidget(combo2_, 2);
+
+    text1_ = new QPlainTextEdit(this);
+    text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text1_->setFont(QFont(QStringLiteral("Arabic Transparent")));
+
+    for (QWidget* control : {static_cast<QWidget*>(option1_[0]), static_cast<QWidget*>(option1_[1]),
+                             static_cast<QWidget*>(combo1_), static_cast<QWidget*>(combo2_),
+                             static_cast<QWidget*>(text1_)})
+        control->installEventFilter(this);
+    Set_Text_Source(3, text1_);
+    resize(To_Pixels(FrmBible_View_Width), To_Pixels(FrmBible_View_Height));
+}
+
+FrmBible_View::~FrmBible_View()
+{
+    Set_Text_Source(3, nullptr);
+}
+
+void FrmBible_View::Form_Load()
+{
+    Take_Focus();
+    option1_[0]->setChecked(true);
+    currentBook_ = 1;
+    currentChapter_ = 1;
+    text1_->clear();
+    fillBookList(1, Old_Testament_Books);
+    combo1_->setEditText(Bible_Books[currentBook_].Book_Name);
+    fillChapterList();
+    combo2_->setEditText(chapterComboText(currentChapter_));
+    Show_Chapter();
+}
+
+void FrmBible_View::fillBookList(int first, int last)
+{
+    combo1_->clear();
+    for (int book = first; book <= last; ++book)
+        combo1_->addItem(Bible_Books[book].Book_Name);
+}
+
+void FrmBible_View::fillChapterList()
+{
+    combo2_->clear();
+    for (int i = 1; i <= Chapter_Counts[currentBook_]; ++i)
+        combo2_->addItem(QStringLiteral("أصحاح رقم ") + Num_Text(qint64(i)));
+}
+
+void FrmBible_View::Show_Chapter()
+{
+    setWindowTitle(Bible_Books[currentBook_].Book_Name + QStringLiteral("  -  ") + QStringLiteral("الأصحاح رقم  ") +
+                   Num_Text(qint64(currentChapter_)));
+    text1_->setPlainText(To_Box_Text(Get_Chapter(currentBook_, currentChapter_)));
+}
+
+void FrmBible_View::Option1_Click(int index)
+{
+    option1_[index]->setChecked(true);
+    if (index == 0) {
+        fillBookList(1, Old_Testament_Books);
+        currentBook_ = 1;
+    } else {
+        fillBookList(Old_Testament_Books + 1, Book_Count);
+        currentBook_ = Old_Testament_Books + 1;
+    }
+    combo1_->setEditText(Bible_Books[currentBook_].Book_Name);
+    fillChapterList();
+    currentChapter_ = 1;
+    combo2_->setEditText(chapterComboText(currentChapter_));
+    Show_Chapter();
+}
+
+void FrmBible_View::Combo1_Click()
+{
+    const int position = combo1_->currentIndex();
+    if (position < 0)
+        return;
+    currentBook_ = static_cast<Integer>(position + (option1_[0]->isChecked() ? 1 : Old_Testament_Books + 1));
+    fillChapterList();
+    currentChapter_ = 1;
+    combo2_->setEditText(QStringLiteral("أصحاح رقم 1"));
+    Show_Chapter();
+}
+
+void FrmBible_View::Combo2_Click()
+{
+    const int position = combo2_->currentIndex();
+    if (position < 0)
+        return;
+    currentChapter_ = static_cast<Integer>(position + 1);
+    Show_Chapter();
+}
+
+void FrmBible_View::Take_Focus()
+{
+    Active_Text_Source = 3;
+    Set_Command_Enabled(QStringLiteral("Save"), true);
+    Apply_Text_Appearance(text1_);
+}
+
+void FrmBible_View::Lost_Focus()
+{
+    Set_Command_Enabled(QStringLiteral("Save"), false);
+}
+
+bool FrmBible_View::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusIn)
+        Take_Focus();
+    else if (event->type() == QEvent::FocusOut)
+        Lost_Focus();
+    return QWidget::eventFilter(watched, event);
+}
+
+void FrmBible_View::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void FrmBible_View::Form_Resize()
+{
+    QWidget* window = Placement_Widget(this);
+    if (window->isMinimized())
+        return;
+    // The frame springs back to its smallest size; the form then fills it.
+    const QSize outer = window->size();
+    const int minWidth = To_Pixels(minimumWidthTwips);
+    const int minHeight = To_Pixels(minimumHeightTwips);
+    if (!window->isMaximized() && (outer.width() < minWidth || outer.height() < minHeight)) {
+        window->resize(std::max(outer.width(), minWidth), std::max(outer.height(), minHeight));
+        return;
+    }
+    const int band = To_Pixels(bandHeightTwips);
+    toolbar2_->setGeometry(0, 0, width(), band);
+    text1_->setGeometry(0, band, width(), std::max(0, height() - band));
+    pictureBible_->move(std::max(0, (width() - pictureBible_->width()) / 2), 0);
+}
+
+void FrmBible_View::closeEvent(QCloseEvent* event)
+{
+    Lost_Focus();
+    Store_Placement(Placement_Widget(this), browserPlacement());
+    event->accept();
+}
+
+} // namespace Lectarium

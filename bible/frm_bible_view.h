@@ -1,0 +1,65 @@
+#pragma once
+
+// The Bible browser: testament, book and chapter, and the chapter's text.
+
+#include "calendar/selected_day.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QComboBox;
+class QPlainTextEdit;
+class QRadioButton;
+
+namespace Lectarium {
+
+class FrmBible_View final : public QWidget {
+    Q_OBJECT
+
+public:
+    // The open browser, or nullptr.
+    static FrmBible_View* Instance();
+    // Opens the browser, or brings the open one forward.
+    static FrmBible_View* Show_Window();
+
+    ~FrmBible_View() override;
+
+    void Option1_Click(int index);
+    void Combo1_Click();
+    void Combo2_Click();
+    void Take_Focus();
+    void Lost_Focus();
+
+    MdlLectarium::Integer Current_Book() const { return currentBook_; }
+    MdlLectarium::Integer Current_Chapter() const { return currentChapter_; }
+    QRadioButton* Option1(int index) const { return option1_[index]; }
+    QComboBox* Combo1() const { return combo1_; }
+    QComboBox* Combo2() const { return combo2_; }
+    QPlainTextEdit* Text1() const { return text1_; }
+    QWidget* Picture_Bible() const { return pictureBible_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    FrmBible_View();
+    void Form_Load();
+    void Form_Resize();
+    void Show_Chapter();
+    void fillChapterList();
+    void fillBookList(int first, int last);
+
+    QWidget* toolbar2_ = nullptr;
+    QWidget* pictureBible_ = nullptr;
+    std::array<QRadioButton*, 2> option1_{};
+    QComboBox* combo1_ = nullptr;
+    QComboBox* combo2_ = nullptr;
+    QPlainTextEdit* text1_ = nullptr;
+    MdlLectarium::Integer currentBook_ = 1;
+    MdlLectarium::Integer currentChapter_ = 1;
+};
+
+} // namespace Lectarium
