@@ -22,23 +22,22 @@ namespace {
 const QChar Dropped_Mark(0x0001);
 
 // Elements whose content is not verse text.
-bool droppedElement(const QString& name, const QString& tag) {
-    if (name == QLatin1String("title"))
-        return !tag.contains(QLatin1String("canonical=\"true\""));
-    return name == QLatin1String("note") || name == QLatin1String("speaker") ||
-           name == QLatin1String("rdg") || name == QLatin1String("catchWord") ||
-           name == QLatin1String("reference");
+bool droppedElement(QStringView name, QStringView tag) {
+    if (name == u"title")
+        return !tag.contains(u"canonical=\"true\"");
+    return name == u"note" || name == u"speaker" || name == u"rdg" || name == u"catchWord" ||
+           name == u"reference";
 }
 
 // Markup that sits inside a word or phrase and so must not add a blank.
-bool inlineElement(const QString& name) {
-    static const QSet<QString> names = {
-        QStringLiteral("w"),         QStringLiteral("q"),          QStringLiteral("seg"),
-        QStringLiteral("name"),      QStringLiteral("hi"),         QStringLiteral("transChange"),
-        QStringLiteral("foreign"),   QStringLiteral("divineName"), QStringLiteral("abbr"),
-        QStringLiteral("a"),         QStringLiteral("index"),      QStringLiteral("inscription"),
-        QStringLiteral("mentioned"), QStringLiteral("rdgGroup")};
-    return names.contains(name);
+bool inlineElement(QStringView name) {
+    static const char16_t* const names[] = {u"w",           u"q",           u"seg",        u"name",    u"hi",
+                                            u"transChange", u"foreign",     u"divineName", u"abbr",    u"a",
+                                            u"index",       u"inscription", u"mentioned",  u"rdgGroup"};
+    for (const char16_t* candidate : names)
+        if (name == QStringView(candidate))
+            return true;
+    return false;
 }
 
 QString decodeEntities(const QString& text) {
@@ -277,7 +276,7 @@ QString Strip_Osis(const QString& fragment) {
         const qsizetype end = fragment.indexOf(QLatin1Char('>'), i);
         if (end < 0)
             break; // a cut-off tag: the rest is markup
-        const QString tag = fragment.mid(i, end - i + 1);
+        const QStringView tag = QStringView(fragment).mid(i, end - i + 1);
         i = end + 1;
         const bool closing = tag.startsWith(QLatin1String("</"));
         const bool selfClosing = tag.endsWith(QLatin1String("/>"));
@@ -286,7 +285,7 @@ QString Strip_Osis(const QString& fragment) {
         while (nameEnd < tag.size() && !tag[nameEnd].isSpace() && tag[nameEnd] != QLatin1Char('/') &&
                tag[nameEnd] != QLatin1Char('>'))
             ++nameEnd;
-        const QString name = tag.mid(nameStart, nameEnd - nameStart);
+        const QStringView name = tag.mid(nameStart, nameEnd - nameStart);
 
         if (!dropping.isEmpty()) {
             if (name == dropping && !selfClosing) {
@@ -299,7 +298,7 @@ QString Strip_Osis(const QString& fragment) {
             continue;
         }
         if (!closing && !selfClosing && droppedElement(name, tag)) {
-            dropping = name;
+            dropping = name.toString();
             depth = 1;
             continue;
         }
