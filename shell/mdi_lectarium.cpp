@@ -1,5 +1,6 @@
 #include "shell/mdi_lectarium.h"
 
+#include "calendar/frm_select_day.h"
 #include "calendar/selected_day.h"
 #include "bible/frm_bible_view.h"
 #include "documents/frm_text.h"
@@ -483,8 +484,12 @@ void MDILectarium::Toolbar1_ButtonClick(const QString& key)
     }
 }
 
+void MDILectarium::Reading_Click()
+{
+    Open_Select_Day();
+}
+
 // The windows these commands open arrive with their own subsystems.
-void MDILectarium::Reading_Click() {}
 void MDILectarium::Bible_View_Click()
 {
     FrmBible_View::Show_Window();

@@ -1,0 +1,268 @@
+#include "calendar/frm_select_day.h"
+
+#include "calendar/day_title.h"
+#include "calendar/seasons.h"
+#include "calendar/selected_day.h"
+#include "shell/appearance.h"
+#include "shell/child_window.h"
+#include "shell/mdi_lectarium.h"
+#include "shell/placement.h"
+#include "shell/settings.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QPushButton>
+
+#include <utility>
+
+namespace Lectarium {
+
+using namespace MdlLectarium;
+
+namespace {
+
+QPointer<FrmSelect_Day> loadedWindow;
+Day_Show_Targets showTargets;
+
+Placement selectDayPlacement() {
+    Placement p;
+    p.state = &FrmSelect_Day_WindowState;
+    p.top = &FrmSelect_Day_Top;
+    p.left = &FrmSelect_Day_Left;
+    return p; // fixed size: no width or height
+}
+
+QFont labelFont(int points) {
+    QFont font(QStringLiteral("Arabic Transparent"), points);
+    font.setBold(true);
+    return font;
+}
+
+bool opensReadings(const QString& key) {
+    return key == QLatin1String("Read") || key == QLatin1String("Suns") || key == QLatin1String("Johan") ||
+           key == QLatin1String("Fast") || key == QLatin1String("Fifty");
+}
+
+} // namespace
+
+void Set_Day_Show_Targets(Day_Show_Targets targets) {
+    showTargets = std::move(targets);
+}
+
+FrmSelect_Day::FrmSelect_Day() {
+    setObjectName(QStringLiteral("FrmSelect_Day"));
+    setWindowTitle(QStringLiteral("Select Day"));
+    setWindowIcon(Toolbar_Image(1));
+    setLayoutDirection(Qt::RightToLeft);
+
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(To_Pixels(180), To_Pixels(150), To_Pixels(180), To_Pixels(150));
+    grid->setHorizontalSpacing(To_Pixels(120));
+    grid->setVerticalSpacing(To_Pixels(90));
+
+    // Created in the window's order, which is also the tab order.
+    auto button = [this](const char* name, const QString& caption, void (FrmSelect_Day::*handler)()) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(QLatin1String(name));
+        b->setMinimumHeight(To_Pixels(420));
+        connect(b, &QPushButton::clicked, this, handler);
+        return b;
+    };
+    QPushButton* monthLeft =
+        button("ButtonMonth_Left", QStringLiteral("الشهر التالى"), &FrmSelect_Day::ButtonMonth_Left_Click);
+    QPushButton* monthRight =
+        button("ButtonMonth_Right", QStringLiteral("الشهر السابق"), &FrmSelect_Day::ButtonMonth_Right_Click);
+    QPushButton* yearDown =
+        button("ButtonYear_Down", QStringLiteral("السنة السابقة"), &FrmSelect_Day::ButtonYear_Down_Click);
+    QPushButton* yearUp =
+        button("ButtonYear_Up", QStringLiteral("السنة التالية"), &FrmSelect_Day::ButtonYear_Up_Click);
+    QPushButton* dayDown =
+        button("ButtonDay_Down", QStringLiteral("اليوم السابق"), &FrmSelect_Day::ButtonDay_Down_Click);
+    QPushButton* dayUp =
+        button("ButtonDay_Up", QStringLiteral("اليوم التالى"), &FrmSelect_Day::ButtonDay_Up_Click);
+    QPushButton* exit = button("CommandExit", QStringLiteral("Exit"), &FrmSelect_Day::CommandExit_Click);
+    QPushButton* show = button("CommandShow", QStringLiteral("Show"), &FrmSelect_Day::CommandShow_Click);
+    show->setDefault(true);
+
+    auto label = [this](const char* name, const QString& caption, int points) {
+        auto* l = new QLabel(caption, this);
+        l->setObjectName(QLatin1String(name));
+        l->setFont(labelFont(points));
+        l->setAlignment(Qt::AlignCenter);
+        return l;
+    };
+    QLabel* dayName = label("LabelDayName", QStringLiteral("السبت"), 14);
+    QLabel* occasion = label("LabelOccasion", QString(), 14);
+    QLabel* copticYear = label("LabelCopticYear", QString(), 13);
+    QLabel* copticMonth = label("LabelCopticMonth", QStringLiteral("توت"), 13);
+    QLabel* copticDay = label("LabelCopticDay", QString(), 13);
+    QLabel* normalDay = label("LabelNormalDay", QString(), 13);
+    QLabel* normalMonth = label("LabelNormalMonth", QStringLiteral("يناير"), 13);
+    QLabel* normalYear = label("LabelNormalYear", QString(), 13);
+    QLabel* normal = label("LabelNormal", QStringLiteral("التاريخ الميلادى"), 12);
+    QLabel* coptic = label("LabelCoptic", QStringLiteral("التاريخ القبطى"), 12);
+
+    // A title may take two lines, and a long one wraps: room for three.
+    occasion->setWordWrap(true);
+    const int lineHeight = QFontMetrics(occasion->font()).lineSpacing();
+    occasion->setFixedSize(To_Pixels(7200), 3 * lineHeight + To_Pixels(60));
+    for (QLabel* l : {normalDay, copticDay})
+        l->setMinimumWidth(To_Pixels(600));
+    for (QLabel* l : {normalMonth, copticMonth})
+        l->setMinimumWidth(To_Pixels(1500));
+    for (QLabel* l : {normalYear, copticYear})
+        l->setMinimumWidth(To_Pixels(900));
+
+    // Right to left: the heading, then day, month and year; the "previous" buttons on
+    // the right, the "next" ones on the left.
+    grid->addWidget(normal, 0, 0);
+    grid->addWidget(normalDay, 0, 1);
+    grid->addWidget(normalMonth, 0, 2);
+    grid->addWidget(normalYear, 0, 3);
+    grid->addWidget(coptic, 1, 0);
+    grid->addWidget(copticDay, 1, 1);
+    grid->addWidget(copticMonth, 1, 2);
+    grid->addWidget(copticYear, 1, 3);
+    grid->addWidget(dayName, 2, 0, 1, 4);
+    grid->addWidget(occasion, 3, 0, 1, 4, Qt::AlignCenter);
+    grid->addWidget(dayDown, 4, 0, 1, 2);
+    grid->addWidget(dayUp, 4, 2, 1, 2);
+    grid->addWidget(monthRight, 5, 0, 1, 2);
+    grid->addWidget(monthLeft, 5, 2, 1, 2);
+    grid->addWidget(yearDown, 6, 0, 1, 2);
+    grid->addWidget(yearUp, 6, 2, 1, 2);
+    grid->addWidget(show, 7, 0, 1, 2);
+    grid->addWidget(exit, 7, 2, 1, 2);
+
+    setFixedSize(sizeHint());
+}
+
+FrmSelect_Day* FrmSelect_Day::Loaded() {
+    return loadedWindow.data();
+}
+
+FrmSelect_Day* FrmSelect_Day::Show_Window() {
+    if (FrmSelect_Day* form = loadedWindow.data()) {
+        QWidget* window = Placement_Widget(form);
+        if (window->isMinimized())
+            window->showNormal();
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(window); sub && sub->mdiArea())
+            sub->mdiArea()->setActiveSubWindow(sub);
+        window->raise();
+        window->activateWindow();
+        return form;
+    }
+    auto* form = new FrmSelect_Day();
+    loadedWindow = form;
+    form->Form_Load();
+    return form;
+}
+
+void Open_Select_Day() {
+    FrmSelect_Day::Show_Window();
+}
+
+void FrmSelect_Day::Form_Load() {
+    if (Menu_Checked(Menu_Option::Reset_Date) || !Selected_Date.isValid())
+        Selected_Date = Today();
+    Display_Date_and_Data();
+    Show_Child(this, selectDayPlacement());
+}
+
+void FrmSelect_Day::closeEvent(QCloseEvent* event) {
+    Store_Placement(Placement_Widget(this), selectDayPlacement());
+    event->accept();
+}
+
+QLabel* FrmSelect_Day::Label(const QString& name) const {
+    return findChild<QLabel*>(name, Qt::FindDirectChildrenOnly);
+}
+
+QPushButton* FrmSelect_Day::Button(const QString& name) const {
+    return findChild<QPushButton*>(name, Qt::FindDirectChildrenOnly);
+}
+
+void FrmSelect_Day::Display_Date_and_Data() {
+    Coptic_Date(Selected_Date, Coptic_Day, Coptic_Month, Coptic_Year);
+
+    Label(QStringLiteral("LabelNormalDay"))->setText(QString::number(Selected_Date.day()));
+    Label(QStringLiteral("LabelNormalMonth"))->setText(Month_Names[Selected_Date.month()]);
+    Label(QStringLiteral("LabelNormalYear"))
+        ->setText(QStringLiteral("%1").arg(Selected_Date.year(), 4, 10, QLatin1Char('0')));
+
+    // The true Coptic date, drawn before Day_Title may move the day of an eve.
+    Label(QStringLiteral("LabelCopticDay"))->setText(QString::number(Coptic_Day));
+    Label(QStringLiteral("LabelCopticMonth"))->setText(Coptic_Month_Names[Coptic_Month]);
+    Label(QStringLiteral("LabelCopticYear"))->setText(QString::number(Coptic_Year));
+
+    const int weekday = Weekday_Number(Selected_Date);
+    QLabel* dayName = Label(QStringLiteral("LabelDayName"));
+    dayName->setText(Day_Names[weekday]);
+    QPalette palette = dayName->palette();
+    palette.setColor(QPalette::WindowText, Color_Value(weekday == 1 ? 255 : 32768, palette));
+    dayName->setPalette(palette);
+
+    Occasion_Title.clear();
+    Day_Title(Selected_Date, Coptic_Day, Coptic_Month, Coptic_Year, Occasion_Title, Season_Key, Season_Week,
+              Season_Day);
+    // The label breaks lines at LF; the title keeps its CR LF.
+    QString shown = Occasion_Title;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    Label(QStringLiteral("LabelOccasion"))->setText(shown);
+}
+
+void FrmSelect_Day::step(Date_Step step) {
+    Selected_Date = Step_Date(Selected_Date, step);
+    Display_Date_and_Data();
+}
+
+void FrmSelect_Day::ButtonDay_Down_Click() {
+    step(Date_Step::Day_Down);
+}
+
+void FrmSelect_Day::ButtonDay_Up_Click() {
+    step(Date_Step::Day_Up);
+}
+
+void FrmSelect_Day::ButtonMonth_Left_Click() {
+    step(Date_Step::Month_Left);
+}
+
+void FrmSelect_Day::ButtonMonth_Right_Click() {
+    step(Date_Step::Month_Right);
+}
+
+void FrmSelect_Day::ButtonYear_Down_Click() {
+    step(Date_Step::Year_Down);
+}
+
+void FrmSelect_Day::ButtonYear_Up_Click() {
+    step(Date_Step::Year_Up);
+}
+
+void FrmSelect_Day::CommandShow_Click() {
+    // Rite_Number and Reading_Source change the Coptic month and the season of some
+    // days; the shown date is computed afresh so that a second Show gives the same.
+    Display_Date_and_Data();
+    Rite_Number();
+    Reading_Source();
+
+    if (opensReadings(Season_Key)) {
+        if (showTargets.Show_Reading)
+            showTargets.Show_Reading();
+    } else if (Season_Key == QLatin1String("Pain")) {
+        Pain_Day = Season_Day;
+        if (showTargets.Show_Pain)
+            showTargets.Show_Pain();
+    }
+}
+
+void FrmSelect_Day::CommandExit_Click() {
+    Placement_Widget(this)->close();
+}
+
+} // namespace Lectarium

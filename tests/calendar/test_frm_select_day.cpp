@@ -1,0 +1,302 @@
+#include "calendar/frm_select_day.h"
+#include "calendar/selected_day.h"
+#include "shell/mdi_lectarium.h"
+#include "shell/placement.h"
+#include "shell/settings.h"
+#include "tests/support/scripted_dialogs.h"
+
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace Lectarium;
+using namespace MdlLectarium;
+
+namespace {
+
+const QDate today(1999, 3, 28);
+
+QString labelText(const QString& name) {
+    return FrmSelect_Day::Loaded()->Label(name)->text();
+}
+
+// Closes the window and lets it go, as the event loop would.
+void unload() {
+    if (FrmSelect_Day* form = FrmSelect_Day::Loaded())
+        form->CommandExit_Click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+struct Show_Log {
+    QStringList opened;
+    QList<int> painDays;
+};
+
+} // namespace
+
+class Test_Frm_Select_Day final : public QObject {
+    Q_OBJECT
+
+    Scripted_Dialogs* dialogs_ = nullptr;
+
+private slots:
+    void initTestCase() {
+        Fill_Name_Tables();
+        Set_Today_Source([] { return today; });
+    }
+
+    void init() {
+        dialogs_ = new Scripted_Dialogs;
+        Set_Default_Settings();
+        Set_Menu_Checked(Menu_Option::Reset_Date, false);
+        Selected_Date = today;
+    }
+
+    void cleanup() {
+        unload();
+        QVERIFY(!FrmSelect_Day::Loaded());
+        Set_Day_Show_Targets({});
+        QVERIFY2(dialogs_->Unexpected().isEmpty(),
+                 qPrintable(dialogs_->Unexpected().join(QLatin1Char('\n'))));
+        delete dialogs_;
+        dialogs_ = nullptr;
+    }
+
+    void captions() {
+        FrmSelect_Day* form = FrmSelect_Day::Show_Window();
+        QCOMPARE(form->windowTitle(), QStringLiteral("Select Day"));
+        QCOMPARE(form->layoutDirection(), Qt::RightToLeft);
+        QCOMPARE(form->Button(QStringLiteral("ButtonMonth_Left"))->text(), QStringLiteral("الشهر التالى"));
+        QCOMPARE(form->Button(QStringLiteral("ButtonMonth_Right"))->text(), QStringLiteral("الشهر السابق"));
+        QCOMPARE(form->Button(QStringLiteral("ButtonYear_Down"))->text(), QStringLiteral("السنة السابقة"));
+        QCOMPARE(form->Button(QStringLiteral("ButtonYear_Up"))->text(), QStringLiteral("السنة التالية"));
+        QCOMPARE(form->Button(QStringLiteral("ButtonDay_Down"))->text(), QStringLiteral("اليوم السابق"));
+        QCOMPARE(form->Button(QStringLiteral("ButtonDay_Up"))->text(), QStringLiteral("اليوم التالى"));
+        QCOMPARE(form->Button(QStringLiteral("CommandExit"))->text(), QStringLiteral("Exit"));
+        QCOMPARE(form->Button(QStringLiteral("CommandShow"))->text(), QStringLiteral("Show"));
+        QCOMPARE(labelText(QStringLiteral("LabelNormal")), QStringLiteral("التاريخ الميلادى"));
+        QCOMPARE(labelText(QStringLiteral("LabelCoptic")), QStringLiteral("التاريخ القبطى"));
+        QCOMPARE(form->Label(QStringLiteral("LabelOccasion"))->font().family(),
+                 QStringLiteral("Arabic Transparent"));
+        // Fixed size.
+        QCOMPARE(form->minimumSize(), form->maximumSize());
+    }
+
+    void resetDate_data() {
+        QTest::addColumn<bool>("reset");
+        QTest::addColumn<QDate>("shown");
+        QTest::newRow("Reset Date checked: today") << true << today;
+        QTest::newRow("unchecked: the last day chosen") << false << QDate(2000, 1, 7);
+    }
+
+    void resetDate() {
+        QFETCH(bool, reset);
+        QFETCH(QDate, shown);
+        Set_Menu_Checked(Menu_Option::Reset_Date, reset);
+        Selected_Date = QDate(2000, 1, 7);
+        FrmSelect_Day::Show_Window();
+        QCOMPARE(Selected_Date, shown);
+        QCOMPARE(labelText(QStringLiteral("LabelNormalDay")), QString::number(shown.day()));
+        QCOMPARE(labelText(QStringLiteral("LabelNormalYear")), QString::number(shown.year()));
+    }
+
+    // 7 January 2000 is 28 Kiahk, Christmas: the title moves the Coptic day to 29,
+    // but the window shows the true date.
+    void labelsShowTheTrueCopticDate() {
+        Selected_Date = QDate(2000, 1, 7);
+        FrmSelect_Day::Show_Window();
+        QCOMPARE(labelText(QStringLiteral("LabelNormalDay")), QStringLiteral("7"));
+        QCOMPARE(labelText(QStringLiteral("LabelNormalMonth")), Month_Names[1]);
+        QCOMPARE(labelText(QStringLiteral("LabelNormalYear")), QStringLiteral("2000"));
+        QCOMPARE(labelText(QStringLiteral("LabelCopticDay")), QStringLiteral("28"));
+        QCOMPARE(labelText(QStringLiteral("LabelCopticMonth")), Coptic_Month_Names[4]);
+        QCOMPARE(labelText(QStringLiteral("LabelCopticYear")), QStringLiteral("1716"));
+        QCOMPARE(labelText(QStringLiteral("LabelDayName")), Day_Names[6]);
+        QCOMPARE(labelText(QStringLiteral("LabelOccasion")), QStringLiteral("عيـــد الميـــــلاد المجيـــد"));
+        QCOMPARE(int(Coptic_Day), 29);
+    }
+
+    void twoLineTitle() {
+        Selected_Date = QDate(1999, 4, 4);
+        FrmSelect_Day::Show_Window();
+        QCOMPARE(Occasion_Title, QStringLiteral("+\r\nأحـــــــد الشــــعانين"));
+        QCOMPARE(labelText(QStringLiteral("LabelOccasion")), QStringLiteral("+\nأحـــــــد الشــــعانين"));
+        QCOMPARE(Season_Key, QStringLiteral("Fast"));
+    }
+
+    void weekdayColour_data() {
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QColor>("colour");
+        QTest::newRow("Sunday") << QDate(1999, 3, 28) << QColor(255, 0, 0);
+        QTest::newRow("Monday") << QDate(1999, 3, 29) << QColor(0, 128, 0);
+        QTest::newRow("Saturday") << QDate(1999, 4, 3) << QColor(0, 128, 0);
+    }
+
+    void weekdayColour() {
+        QFETCH(QDate, date);
+        QFETCH(QColor, colour);
+        Selected_Date = date;
+        FrmSelect_Day::Show_Window();
+        const QLabel* dayName = FrmSelect_Day::Loaded()->Label(QStringLiteral("LabelDayName"));
+        QCOMPARE(dayName->text(), Day_Names[Weekday_Number(date)]);
+        QCOMPARE(dayName->palette().color(QPalette::WindowText), colour);
+    }
+
+    void dateButtons_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QDate>("from");
+        QTest::addColumn<QDate>("to");
+        // clang-format off
+        QTest::newRow("next day") << "ButtonDay_Up" << QDate(1999, 4, 3) << QDate(1999, 4, 4);
+        QTest::newRow("previous day") << "ButtonDay_Down" << QDate(5000, 1, 1) << QDate(4999, 12, 31);
+        QTest::newRow("next day wraps") << "ButtonDay_Up" << QDate(5000, 12, 31) << QDate(500, 12, 1);
+        QTest::newRow("previous day wraps") << "ButtonDay_Down" << QDate(500, 1, 1) << QDate(5000, 1, 31);
+        QTest::newRow("next month from 31 January") << "ButtonMonth_Left" << QDate(1999, 1, 31) << QDate(1999, 3, 3);
+        QTest::newRow("previous month from 31 March") << "ButtonMonth_Right" << QDate(1999, 3, 31) << QDate(1999, 3, 3);
+        QTest::newRow("next year from 29 February 2000") << "ButtonYear_Up" << QDate(2000, 2, 29) << QDate(2001, 3, 1);
+        QTest::newRow("next year from 1 March 1999") << "ButtonYear_Up" << QDate(1999, 3, 1) << QDate(2000, 3, 1);
+        QTest::newRow("previous year from 1 March 2000") << "ButtonYear_Down" << QDate(2000, 3, 1) << QDate(1999, 3, 1);
+        // clang-format on
+    }
+
+    void dateButtons() {
+        QFETCH(QString, button);
+        QFETCH(QDate, from);
+        QFETCH(QDate, to);
+        Selected_Date = from;
+        FrmSelect_Day* form = FrmSelect_Day::Show_Window();
+        QTest::mouseClick(form->Button(button), Qt::LeftButton);
+        QCOMPARE(Selected_Date, to);
+        QCOMPARE(labelText(QStringLiteral("LabelNormalYear")),
+                 QStringLiteral("%1").arg(to.year(), 4, 10, QLatin1Char('0')));
+        QCOMPARE(labelText(QStringLiteral("LabelNormalDay")), QString::number(to.day()));
+        Integer d = 0, m = 0, y = 0;
+        Coptic_Date(to, d, m, y);
+        QCOMPARE(labelText(QStringLiteral("LabelCopticYear")), QString::number(y));
+    }
+
+    // Show runs the rite and the readings table, then opens the readings window or,
+    // on a Holy Week day, the Holy Week window with the day number.
+    void showDispatch_data() {
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QString>("opened");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("rite");
+        QTest::addColumn<int>("painDay");
+        // clang-format off
+        QTest::newRow("Holy Monday") << QDate(1999, 4, 5) << "pain" << "Pain" << 7 << 1;
+        QTest::newRow("Holy Saturday") << QDate(1999, 4, 10) << "pain" << "Pain" << 7 << 6;
+        QTest::newRow("Holy Wednesday on 29 Baramhat") << QDate(1999, 4, 7) << "reading" << "Read" << 1 << 0;
+        QTest::newRow("Nineveh") << QDate(1999, 2, 2) << "reading" << "Johan" << 9 << 0;
+        QTest::newRow("Lent") << QDate(1999, 3, 10) << "reading" << "Fast" << 4 << 0;
+        QTest::newRow("Easter") << QDate(1999, 4, 11) << "reading" << "Fifty" << 16 << 0;
+        QTest::newRow("ordinary Sunday") << QDate(1999, 10, 17) << "reading" << "Suns" << 7 << 0;
+        QTest::newRow("ordinary weekday") << QDate(1999, 10, 18) << "reading" << "Read" << 7 << 0;
+        // clang-format on
+    }
+
+    void showDispatch() {
+        QFETCH(QDate, date);
+        QFETCH(QString, opened);
+        QFETCH(QString, key);
+        QFETCH(int, rite);
+        QFETCH(int, painDay);
+        Show_Log log;
+        Set_Day_Show_Targets({[&log] { log.opened << QStringLiteral("reading"); },
+                              [&log] {
+                                  log.opened << QStringLiteral("pain");
+                                  log.painDays << Pain_Day;
+                              }});
+        Pain_Day = 0;
+        Selected_Date = date;
+        FrmSelect_Day* form = FrmSelect_Day::Show_Window();
+        QTest::mouseClick(form->Button(QStringLiteral("CommandShow")), Qt::LeftButton);
+        QCOMPARE(log.opened, QStringList{opened});
+        QCOMPARE(Season_Key, key);
+        QCOMPARE(int(Rite_No), rite);
+        QCOMPARE(int(Pain_Day), painDay);
+        if (opened == QLatin1String("pain"))
+            QCOMPARE(log.painDays, QList<int>{painDay});
+        // The chooser stays open behind what it opened.
+        QCOMPARE(FrmSelect_Day::Loaded(), form);
+    }
+
+    // A Sunday on 29 Baounah reads 29 Baramhat (month 7); a second Show must not take
+    // that month for the day's own and change the rite.
+    void secondShowGivesTheSame() {
+        Selected_Date = QDate(1997, 7, 6);
+        FrmSelect_Day* form = FrmSelect_Day::Show_Window();
+        form->CommandShow_Click();
+        QCOMPARE(int(Rite_No), 12);
+        QCOMPARE(Season_Key, QStringLiteral("Read"));
+        QCOMPARE(int(Coptic_Month), 7);
+        form->CommandShow_Click();
+        QCOMPARE(int(Rite_No), 12);
+        QCOMPARE(Season_Key, QStringLiteral("Read"));
+        QCOMPARE(int(Coptic_Month), 7);
+    }
+
+    void showWithoutTargetsOpensNothing() {
+        Selected_Date = QDate(1999, 4, 6);
+        FrmSelect_Day::Show_Window()->CommandShow_Click();
+        QCOMPARE(Season_Key, QStringLiteral("Pain"));
+        QCOMPARE(int(Pain_Day), 2);
+    }
+
+    // Placement in twips, alone (no main window): restored on load, stored on unload,
+    // the geometry only in the normal state.
+    void placementAlone() {
+        FrmSelect_Day_Top = 1500;
+        FrmSelect_Day_Left = 3000;
+        FrmSelect_Day* form = FrmSelect_Day::Show_Window();
+        QCOMPARE(form->frameGeometry().topLeft(), QPoint(200, 100));
+        form->move(300, 150);
+        unload();
+        QCOMPARE(int(FrmSelect_Day_WindowState), 0);
+        QCOMPARE(int(FrmSelect_Day_Top), 2250);
+        QCOMPARE(int(FrmSelect_Day_Left), 4500);
+
+        form = FrmSelect_Day::Show_Window();
+        form->move(30, 30);
+        form->showMinimized();
+        unload();
+        QCOMPARE(int(FrmSelect_Day_WindowState), 1);
+        QCOMPARE(int(FrmSelect_Day_Top), 2250);
+        QCOMPARE(int(FrmSelect_Day_Left), 4500);
+    }
+
+    // File > Reading in the main frame: one sub-window, placed from the settings;
+    // a second command brings the same window back.
+    void readingCommandInTheFrame() {
+        MDILectarium frame;
+        frame.resize(1000, 800);
+        frame.show();
+        FrmSelect_Day_Top = 600;
+        FrmSelect_Day_Left = 900;
+        frame.Reading_Click();
+        FrmSelect_Day* form = FrmSelect_Day::Loaded();
+        QVERIFY(form);
+        QCOMPARE(frame.Mdi_Area()->subWindowList().size(), 1);
+        QMdiSubWindow* sub = frame.Mdi_Area()->subWindowList().first();
+        QCOMPARE(sub->widget(), form);
+        QCOMPARE(sub->pos(), QPoint(60, 40));
+
+        sub->showMinimized();
+        frame.Reading_Click();
+        QCOMPARE(FrmSelect_Day::Loaded(), form);
+        QCOMPARE(frame.Mdi_Area()->subWindowList().size(), 1);
+        QVERIFY(!sub->isMinimized());
+        QCOMPARE(frame.Mdi_Area()->activeSubWindow(), sub);
+
+        sub->move(75, 45);
+        unload();
+        QVERIFY(frame.Mdi_Area()->subWindowList().isEmpty());
+        QCOMPARE(int(FrmSelect_Day_Top), 675);
+        QCOMPARE(int(FrmSelect_Day_Left), 1125);
+    }
+};
+
+QTEST_MAIN(Test_Frm_Select_Day)
+#include "test_frm_select_day.moc"
