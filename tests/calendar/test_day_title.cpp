@@ -18,8 +18,7 @@ const QString apostlesFast = QStringLiteral("صوم الرسل");
 const QString virginFast = QStringLiteral("صـــوم العـــذراء");
 
 // What the day chooser does when it shows a date.
-void showDate(const QDate& date)
-{
+void showDate(const QDate& date) {
     Selected_Date = date;
     Coptic_Date(Selected_Date, Coptic_Day, Coptic_Month, Coptic_Year);
     Occasion_Title.clear();
@@ -27,8 +26,7 @@ void showDate(const QDate& date)
               Season_Day);
 }
 
-void resetState()
-{
+void resetState() {
     Season_Week = 0;
     Season_Day = 0;
     Paramoun_Day = false;
@@ -37,8 +35,7 @@ void resetState()
 }
 
 // The titles as the tables give them, for the rows below.
-void addTitleColumns()
-{
+void addTitleColumns() {
     QTest::addColumn<QDate>("date");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("key");
@@ -50,8 +47,7 @@ void addTitleColumns()
 }
 
 void checkState(const QString& title, const QString& key, int week, int day, int copticDay, bool nineveh,
-                bool paramoun)
-{
+                bool paramoun) {
     QCOMPARE(Occasion_Title, title);
     QCOMPARE(Season_Key, key);
     QCOMPARE(int(Season_Week), week);
@@ -72,8 +68,7 @@ private slots:
 
     // 1999 (Easter 11 April, Coptic year 1715), stepping day by day from 1 January
     // with the state carried along as the day chooser carries it.
-    void walk1999_data()
-    {
+    void walk1999_data() {
         addTitleColumns();
         const QString none;
         // clang-format off
@@ -126,8 +121,7 @@ private slots:
         // clang-format on
     }
 
-    void walk1999()
-    {
+    void walk1999() {
         QFETCH(QDate, date);
         QFETCH(QString, title);
         QFETCH(QString, key);
@@ -142,8 +136,7 @@ private slots:
     }
 
     // The eves of Christmas and Theophany, each day shown on its own from a fresh state.
-    void eves_data()
-    {
+    void eves_data() {
         addTitleColumns();
         const QString none;
         // clang-format off
@@ -172,8 +165,7 @@ private slots:
         // clang-format on
     }
 
-    void eves()
-    {
+    void eves() {
         QFETCH(QDate, date);
         QFETCH(QString, title);
         QFETCH(QString, key);
@@ -188,8 +180,7 @@ private slots:
 
     // Days on which the title decides early leave the eve flag as it was; only the
     // annual steps clear it.
-    void paramounFlagClearedOnlyByAnnualSteps_data()
-    {
+    void paramounFlagClearedOnlyByAnnualSteps_data() {
         QTest::addColumn<QDate>("date");
         QTest::addColumn<bool>("kept");
         QTest::newRow("Nineveh") << QDate(1999, 2, 2) << true;
@@ -203,8 +194,7 @@ private slots:
         QTest::newRow("ordinary day") << QDate(1999, 10, 20) << false;
     }
 
-    void paramounFlagClearedOnlyByAnnualSteps()
-    {
+    void paramounFlagClearedOnlyByAnnualSteps() {
         QFETCH(QDate, date);
         QFETCH(bool, kept);
         Paramoun_Day = true;
@@ -214,8 +204,7 @@ private slots:
 
     // Jumping to a Holy Week day leaves the week as it was; a day no rule names keeps
     // the caller's title and the week and day, but its key is emptied.
-    void unnamedDayKeepsTitleWeekAndDay()
-    {
+    void unnamedDayKeepsTitleWeekAndDay() {
         Season_Week = 3;
         Season_Day = 5;
         Season_Key = QStringLiteral("Fifty");

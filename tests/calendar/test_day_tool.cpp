@@ -12,8 +12,7 @@ struct Run {
     QByteArray err;
 };
 
-Run runTool(const QStringList& arguments)
-{
+Run runTool(const QStringList& arguments) {
     QProcess process;
     process.start(QStringLiteral(LECTARIUM_DAY_TOOL), arguments);
     Run run;
@@ -25,8 +24,7 @@ Run runTool(const QStringList& arguments)
     return run;
 }
 
-QList<QByteArray> linesOf(const QByteArray& out)
-{
+QList<QByteArray> linesOf(const QByteArray& out) {
     QList<QByteArray> lines = out.split('\n');
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
@@ -34,8 +32,7 @@ QList<QByteArray> linesOf(const QByteArray& out)
 }
 
 // Every line has 16 fields and the dates run day after day from first to last.
-void checkShape(const QByteArray& out, const QDate& first, const QDate& last)
-{
+void checkShape(const QByteArray& out, const QDate& first, const QDate& last) {
     QVERIFY(!out.contains('\r'));
     QVERIFY(out.endsWith('\n'));
     QStringDecoder utf8(QStringDecoder::Utf8);
@@ -52,8 +49,7 @@ void checkShape(const QByteArray& out, const QDate& first, const QDate& last)
     }
 }
 
-QString lineOf(const QByteArray& out, const QString& date)
-{
+QString lineOf(const QByteArray& out, const QString& date) {
     for (const QByteArray& line : linesOf(out))
         if (line.startsWith(date.toLatin1() + '\t'))
             return QString::fromUtf8(line);
@@ -68,8 +64,7 @@ class Test_Day_Tool final : public QObject {
     QByteArray year1999_;
 
 private slots:
-    void initTestCase()
-    {
+    void initTestCase() {
         const Run run = runTool({QStringLiteral("1999-01-01"), QStringLiteral("1999-12-31")});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.err.isEmpty());
@@ -79,8 +74,7 @@ private slots:
     void year1999Shape() { checkShape(year1999_, QDate(1999, 1, 1), QDate(1999, 12, 31)); }
 
     // Whole lines of the 1999 run: every column of the days that test the rules.
-    void year1999Lines_data()
-    {
+    void year1999Lines_data() {
         QTest::addColumn<QString>("line");
         // clang-format off
         QTest::newRow("Paramoun of Christmas") << QStringLiteral("1999-01-06\t4\t28\t4\t1715\tبرامــون عيـــد الميــــــلاد\tRead\t0\t0\t0\t1\t28\t5\tRead\t4\t0");
@@ -96,23 +90,21 @@ private slots:
         // clang-format on
     }
 
-    void year1999Lines()
-    {
+    void year1999Lines() {
         QFETCH(QString, line);
         QCOMPARE(lineOf(year1999_, line.left(10)), line);
     }
 
     // A range starts from week 0, day 0: Good Friday on its own has not seen Palm Sunday.
-    void singleDayStartsFresh()
-    {
+    void singleDayStartsFresh() {
         const Run run = runTool({QStringLiteral("1999-04-09")});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(QString::fromUtf8(run.out),
-                 QStringLiteral("1999-04-09\t6\t1\t8\t1715\t+\\nالجمعة العظيمة\tPain\t0\t5\t0\t0\t1\t7\tPain\t8\t5\n"));
+                 QStringLiteral(
+                     "1999-04-09\t6\t1\t8\t1715\t+\\nالجمعة العظيمة\tPain\t0\t5\t0\t0\t1\t7\tPain\t8\t5\n"));
     }
 
-    void wholeRange()
-    {
+    void wholeRange() {
         const Run run = runTool({QStringLiteral("1901-01-01"), QStringLiteral("2099-12-31")});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.err.isEmpty());
@@ -129,8 +121,7 @@ private slots:
         QCOMPARE(easters, 199);
     }
 
-    void badArguments_data()
-    {
+    void badArguments_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::newRow("none") << QStringList();
         QTest::newRow("three") << QStringList{"1999-01-01", "1999-01-02", "1999-01-03"};
@@ -143,8 +134,7 @@ private slots:
         QTest::newRow("after the year 5000") << QStringList{"4999-01-01", "5001-01-01"};
     }
 
-    void badArguments()
-    {
+    void badArguments() {
         QFETCH(QStringList, arguments);
         const Run run = runTool(arguments);
         QCOMPARE(run.exitCode, 2);
@@ -154,13 +144,13 @@ private slots:
         QVERIFY(run.err.endsWith('\n'));
     }
 
-    void help()
-    {
+    void help() {
         const Run run = runTool({QStringLiteral("--help")});
         QCOMPARE(run.exitCode, 0);
         const QString text = QString::fromUtf8(run.out);
         for (int column = 1; column <= 16; ++column)
-            QVERIFY2(text.contains(QStringLiteral("\n%1  ").arg(column, 4)), qPrintable(QString::number(column)));
+            QVERIFY2(text.contains(QStringLiteral("\n%1  ").arg(column, 4)),
+                     qPrintable(QString::number(column)));
         QVERIFY(text.contains(QLatin1String("Reading_Source")));
     }
 };

@@ -11,8 +11,7 @@ namespace {
 
 // The Julian Easter by the Meeus formulas, an independent route to the same
 // Alexandrian computus: a date on the Julian calendar, read back as a Gregorian one.
-QDate julianEaster(int year)
-{
+QDate julianEaster(int year) {
     const int a = year % 4;
     const int b = year % 7;
     const int c = year % 19;
@@ -23,8 +22,7 @@ QDate julianEaster(int year)
     return QDate(year, month, day, QCalendar(QCalendar::System::Julian));
 }
 
-void resetState()
-{
+void resetState() {
     Season_Week = 0;
     Season_Day = 0;
     Paramoun_Day = false;
@@ -34,8 +32,7 @@ void resetState()
 }
 
 // Display the date, then Show: what the day chooser runs.
-void showDay(const QDate& date)
-{
+void showDay(const QDate& date) {
     Selected_Date = date;
     Coptic_Date(Selected_Date, Coptic_Day, Coptic_Month, Coptic_Year);
     Occasion_Title.clear();
@@ -54,8 +51,7 @@ private slots:
     void initTestCase() { Fill_Name_Tables(); }
     void init() { resetState(); }
 
-    void easterListed_data()
-    {
+    void easterListed_data() {
         QTest::addColumn<int>("copticYear");
         QTest::addColumn<QDate>("easter");
         QTest::newRow("1714") << 1714 << QDate(1998, 4, 19);
@@ -65,30 +61,27 @@ private slots:
         QTest::newRow("1718, full moon on 1 May") << 1718 << QDate(2002, 5, 5);
     }
 
-    void easterListed()
-    {
+    void easterListed() {
         QFETCH(int, copticYear);
         QFETCH(QDate, easter);
         QCOMPARE(Easter_Date(static_cast<Integer>(copticYear)), easter);
     }
 
-    void easterAgreesWithJulianComputus()
-    {
+    void easterAgreesWithJulianComputus() {
         for (int copticYear = 1617; copticYear <= 1815; ++copticYear) {
             const QDate easter = Easter_Date(static_cast<Integer>(copticYear));
             const QDate expected = julianEaster(copticYear + 284);
-            QVERIFY2(easter == expected, qPrintable(QStringLiteral("%1: %2, expected %3")
-                                                        .arg(copticYear)
-                                                        .arg(easter.toString(Qt::ISODate),
-                                                             expected.toString(Qt::ISODate))));
+            QVERIFY2(easter == expected,
+                     qPrintable(QStringLiteral("%1: %2, expected %3")
+                                    .arg(copticYear)
+                                    .arg(easter.toString(Qt::ISODate), expected.toString(Qt::ISODate))));
             QCOMPARE(Weekday_Number(easter), 1);
         }
     }
 
     // Each row shows the days from 'from' to 'date' in turn (the state carried along),
     // then checks the rite and the readings table of the last one.
-    void riteAndReadingSource_data()
-    {
+    void riteAndReadingSource_data() {
         QTest::addColumn<QDate>("from");
         QTest::addColumn<QDate>("date");
         QTest::addColumn<int>("rite");
@@ -139,8 +132,7 @@ private slots:
         // clang-format on
     }
 
-    void riteAndReadingSource()
-    {
+    void riteAndReadingSource() {
         QFETCH(QDate, from);
         QFETCH(QDate, date);
         QFETCH(int, rite);
@@ -156,8 +148,7 @@ private slots:
     }
 
     // The order of the rite rules, on states the calendar does not produce by itself.
-    void riteRuleOrder_data()
-    {
+    void riteRuleOrder_data() {
         QTest::addColumn<int>("month");
         QTest::addColumn<int>("day");
         QTest::addColumn<QString>("key");
@@ -183,8 +174,7 @@ private slots:
         // clang-format on
     }
 
-    void riteRuleOrder()
-    {
+    void riteRuleOrder() {
         QFETCH(int, month);
         QFETCH(int, day);
         QFETCH(QString, key);
@@ -205,8 +195,7 @@ private slots:
     }
 
     // Keys the title gave are kept unless a date rule takes the annual readings.
-    void readingSourceKeepsSeasonKeys_data()
-    {
+    void readingSourceKeepsSeasonKeys_data() {
         QTest::addColumn<QString>("key");
         QTest::addColumn<int>("month");
         QTest::addColumn<int>("day");
@@ -219,8 +208,7 @@ private slots:
         QTest::newRow("Fifty on a Sunday 29 Bashans") << "Fifty" << 9 << 29 << "Fifty";
     }
 
-    void readingSourceKeepsSeasonKeys()
-    {
+    void readingSourceKeepsSeasonKeys() {
         QFETCH(QString, key);
         QFETCH(int, month);
         QFETCH(int, day);
