@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
+#include <QTextOption>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -65,6 +67,12 @@ FrmText_View::FrmText_View(QWidget* parent) : QDialog(parent)
     text1_ = new QPlainTextEdit(this);
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setReadOnly(true);
+    // Every line reads right to left from the right edge, the underline line too, which
+    // has no letters to tell its direction.
+    QTextOption option = text1_->document()->defaultTextOption();
+    option.setTextDirection(Qt::RightToLeft);
+    option.setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
+    text1_->document()->setDefaultTextOption(option);
     text1_->setMinimumSize(380, 240);
 
     auto button = [this](int number, const QString& caption) {

@@ -1,15 +1,11 @@
 #include "shell/dialogs.h"
 
+#include "shell/help_viewer.h"
+
 #include <QColorDialog>
-#include <QDialog>
-#include <QDialogButtonBox>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QFontDialog>
 #include <QMessageBox>
-#include <QTextBrowser>
-#include <QUrl>
-#include <QVBoxLayout>
 
 namespace Lectarium {
 
@@ -86,21 +82,7 @@ public:
 
     bool Show_Help(QWidget* parent, const QString& helpFile) override
     {
-        if (!QFileInfo(helpFile).isReadable())
-            return false;
-        QDialog viewer(parent);
-        viewer.setWindowTitle(QStringLiteral("Lectarium"));
-        viewer.setLayoutDirection(Qt::RightToLeft);
-        auto* layout = new QVBoxLayout(&viewer);
-        auto* browser = new QTextBrowser(&viewer);
-        browser->setSource(QUrl::fromLocalFile(helpFile), QTextDocument::HtmlResource);
-        layout->addWidget(browser);
-        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &viewer);
-        QObject::connect(buttons, &QDialogButtonBox::rejected, &viewer, &QDialog::reject);
-        layout->addWidget(buttons);
-        viewer.resize(640, 480);
-        viewer.exec();
-        return true;
+        return Show_Help_Viewer(parent, helpFile);
     }
 };
 

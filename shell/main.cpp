@@ -1,4 +1,7 @@
+#include "readings/frm_display_reading.h"
 #include "shell/appearance.h"
+#include "shell/frm_init.h"
+#include "shell/frm_introduction.h"
 #include "shell/mdi_lectarium.h"
 
 #include <QApplication>
@@ -8,8 +11,20 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lectarium"));
     Lectarium::Install_Arabic_Font();
+    // The day chooser's Show opens the readings windows.
+    Lectarium::Install_Reading_Windows();
 
     Lectarium::MDILectarium mainWindow;
+    // The introduction runs before the main window is shown, the splash over it once it
+    // is placed; start-up waits for each to close.
+    mainWindow.Set_Introduction([] {
+        Lectarium::FrmIntroduction introduction;
+        introduction.exec();
+    });
+    mainWindow.Set_Splash([&mainWindow] {
+        Lectarium::FrmInit splash(&mainWindow);
+        splash.exec();
+    });
     if (!mainWindow.Form_Load())
         return 1;
     return QApplication::exec();

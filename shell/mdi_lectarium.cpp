@@ -8,6 +8,7 @@
 #include "documents/frm_text_view.h"
 #include "shell/child_window.h"
 #include "shell/dialogs.h"
+#include "shell/frm_about.h"
 #include "shell/placement.h"
 
 #include <QAction>
@@ -517,7 +518,14 @@ void MDILectarium::Text_View_Click()
     form.exec();
 }
 
-void MDILectarium::About_Click() {}
+void MDILectarium::About_Click()
+{
+    // Loaded once; OK only hides it, so later commands show the same window again.
+    auto* about = findChild<FrmAbout*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!about)
+        about = new FrmAbout(this);
+    about->exec();
+}
 
 void MDILectarium::Topic_Click()
 {

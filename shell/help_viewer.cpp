@@ -1,0 +1,121 @@
+#include "shell/help_viewer.h"
+
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QPointer>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace Lectarium {
+
+namespace {
+
+QPointer<Help_Viewer> currentViewer;
+
+QToolButton* toolButton(QWidget* parent, const char* name, const QString& caption, QStyle::StandardPixmap icon)
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->setText(caption);
+    button->setIcon(parent->style()->standardIcon(icon));
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    button->setAutoRaise(true);
+    return button;
+}
+
+} // namespace
+
+Help_Viewer::Help_Viewer(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("Help_Viewer"));
+    setWindowTitle(QStringLiteral("Lectarium - المساعدة"));
+    setLayoutDirection(Qt::RightToLeft);
+
+    contents_ = toolButton(this, "Contents", QStringLiteral("المحتويات"), QStyle::SP_DirHomeIcon);
+    // In a right-to-left window "back" points to the right.
+    back_ = toolButton(this, "Back", QStringLiteral("السابق"), QStyle::SP_ArrowBack);
+    forward_ = toolButton(this, "Forward", QStringLiteral("التالي"), QStyle::SP_ArrowForward);
+    back_->setEnabled(false);
+    forward_->setEnabled(false);
+
+    browser_ = new QTextBrowser(this);
+    browser_->setObjectName(QStringLiteral("Browser"));
+    browser_->setOpenExternalLinks(false);
+    browser_->setOpenLinks(true);
+
+    auto* bar = new QHBoxLayout;
+    bar->addWidget(contents_);
+    bar->addWidget(back_);
+    bar->addWidget(forward_);
+    bar->addStretch(1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addLayout(bar);
+    layout->addWidget(browser_, 1);
+
+    connect(contents_, &QToolButton::clicked, this, &Help_Viewer::Contents_Click);
+    connect(back_, &QToolButton::clicked, this, &Help_Viewer::Back_Click);
+    connect(forward_, &QToolButton::clicked, this, &Help_Viewer::Forward_Click);
+    connect(browser_, &QTextBrowser::backwardAvailable, back_, &QToolButton::setEnabled);
+    connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QToolButton::setEnabled);
+
+    resize(720, 560);
+}
+
+bool Help_Viewer::Show_Contents(const QString& helpFile)
+{
+    const QFileInfo info(helpFile);
+    if (!info.isFile() || !info.isReadable())
+        return false;
+    helpFile_ = info.absoluteFilePath();
+    // The file is HTML whatever its name ends in.
+    browser_->clearHistory();
+    browser_->setSource(QUrl::fromLocalFile(helpFile_), QTextDocument::HtmlResource);
+    return true;
+}
+
+void Help_Viewer::Contents_Click()
+{
+    if (helpFile_.isEmpty())
+        return;
+    browser_->setSource(QUrl::fromLocalFile(helpFile_), QTextDocument::HtmlResource);
+    browser_->verticalScrollBar()->setValue(0);
+}
+
+void Help_Viewer::Back_Click()
+{
+    browser_->backward();
+}
+
+void Help_Viewer::Forward_Click()
+{
+    browser_->forward();
+}
+
+bool Show_Help_Viewer(QWidget* parent, const QString& helpFile)
+{
+    const QFileInfo info(helpFile);
+    if (!info.isFile() || !info.isReadable())
+        return false;
+    if (!currentViewer) {
+        currentViewer = new Help_Viewer(parent ? parent->window() : nullptr);
+        currentViewer->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    if (!currentViewer->Show_Contents(helpFile))
+        return false;
+    currentViewer->show();
+    currentViewer->raise();
+    currentViewer->activateWindow();
+    return true;
+}
+
+Help_Viewer* Current_Help_Viewer()
+{
+    return currentViewer;
+}
+
+} // namespace Lectarium
