@@ -36,9 +36,9 @@ Help_Viewer::Help_Viewer(QWidget* parent) : QWidget(parent, Qt::Window)
     setLayoutDirection(Qt::RightToLeft);
 
     contents_ = toolButton(this, "Contents", QStringLiteral("المحتويات"), QStyle::SP_DirHomeIcon);
-    // In a right-to-left window "back" points to the right.
-    back_ = toolButton(this, "Back", QStringLiteral("السابق"), QStyle::SP_ArrowBack);
-    forward_ = toolButton(this, "Forward", QStringLiteral("التالي"), QStyle::SP_ArrowForward);
+    // The window reads right to left: "back" points to the right, "forward" to the left.
+    back_ = toolButton(this, "Back", QStringLiteral("السابق"), QStyle::SP_ArrowRight);
+    forward_ = toolButton(this, "Forward", QStringLiteral("التالي"), QStyle::SP_ArrowLeft);
     back_->setEnabled(false);
     forward_->setEnabled(false);
 
