@@ -1,7 +1,7 @@
 // How long passages and a whole-Bible search take on a database (the demonstration
 // database by default), with grep -c over the exported Bible text of the same build
 // timed in the same run as the reference point:
-//   bench_passage [DATABASE] [BIBLE_TEXT] [REPEATS]
+//   bench_passage [DATABASE] [BIBLE_TEXT] [REPEATS]   (an empty argument keeps the default)
 
 #include "lectionary/bible_books.h"
 #include "lectionary/data_source.h"
@@ -47,10 +47,12 @@ void report(const char* what, const Timing& t, const QString& detail) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    const QString database =
-        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(LECTARIUM_DEMO_DATABASE);
-    const QString bibleText =
-        argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral(LECTARIUM_DEMO_BIBLE_TEXT);
+    auto argument = [&](int i, const char* fallback) {
+        const QString given = argc > i ? QString::fromLocal8Bit(argv[i]) : QString();
+        return given.isEmpty() ? QString::fromUtf8(fallback) : given;
+    };
+    const QString database = argument(1, LECTARIUM_DEMO_DATABASE);
+    const QString bibleText = argument(2, LECTARIUM_DEMO_BIBLE_TEXT);
     const int repeats = argc > 3 ? std::max(1, std::atoi(argv[3])) : 20;
     Init_Bible_Tables();
 
