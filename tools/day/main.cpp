@@ -1,11 +1,16 @@
 // lectarium-day FROM [TO]: the classification of each day from FROM to TO, one
 // tab-separated line per day, as the day chooser computes it on Show.
+// lectarium-day --readings DATE [--text]: the readings of the day from Lectarium.mdb in
+// the current folder, as the readings window shows them; --text adds the passages.
 
 #include "calendar/day_report.h"
 #include "calendar/selected_day.h"
+#include "lectionary/bible_books.h"
+#include "readings/readings_report.h"
 
 #include <QByteArray>
 #include <QDate>
+#include <QDir>
 #include <QRegularExpression>
 #include <QString>
 
@@ -16,8 +21,17 @@ namespace {
 
 constexpr int exitUsage = 2;
 
-const char usage[] = "usage: lectarium-day FROM [TO]   (dates as YYYY-MM-DD in the years 500 to 5000; --help "
-                     "explains the columns)";
+const char usage[] =
+    "usage: lectarium-day FROM [TO] | --readings DATE [--text]   (dates as YYYY-MM-DD in the "
+    "years 500 to 5000; --help explains)";
+
+const char readingsHelp[] =
+    "lectarium-day --readings DATE [--text] prints the readings of DATE as the readings\n"
+    "window shows them, read from Lectarium.mdb in the current folder: the dates and the\n"
+    "title, the nine readings under Vespers, Matins and the Liturgy with their references\n"
+    "(psalms and Acts with their book in front), and the prophecies of a fast day; on a\n"
+    "Holy Week day the hours of the Holy Week window. --text adds the passage of every\n"
+    "reference and the synaxarium story. UTF-8, LF line ends.\n\n";
 
 int fail(const QByteArray& message) {
     std::fprintf(stderr, "lectarium-day: %s\n", message.constData());
@@ -42,14 +56,76 @@ bool writeAll(const QByteArray& bytes) {
            static_cast<size_t>(bytes.size());
 }
 
+// A date argument checked as the day chooser keeps it; empty with a message on stderr.
+QDate checkedDate(const char* text, int& failure) {
+    const QDate date = parseDate(text);
+    if (!date.isValid()) {
+        failure = fail(QByteArray("not a date (expected YYYY-MM-DD): ") + text);
+        return QDate();
+    }
+    if (date.year() < firstYear || date.year() > lastYear) {
+        failure = fail(QByteArray("date outside the years 500 to 5000: ") + text);
+        return QDate();
+    }
+    return date;
+}
+
+int readings(int argc, char* argv[]) {
+    const char* dateText = nullptr;
+    bool withText = false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--readings") == 0) {
+            if (dateText || i + 1 >= argc)
+                return fail(usage);
+            dateText = argv[++i];
+        } else if (std::strcmp(argv[i], "--text") == 0 && !withText) {
+            withText = true;
+        } else {
+            return fail(usage);
+        }
+    }
+    if (!dateText)
+        return fail(usage);
+    int failure = 0;
+    const QDate date = checkedDate(dateText, failure);
+    if (!date.isValid())
+        return failure;
+
+    // As the program does: the database in the folder it starts in. The settings file
+    // is neither read nor written.
+    MdlLectarium::Program_Folder = QDir::currentPath();
+    MdlLectarium::Database_Path = MdlLectarium::Program_File(QStringLiteral("Lectarium.mdb"));
+    MdlLectarium::Fill_Name_Tables();
+    MdlLectarium::Init_Bible_Tables();
+
+    QByteArray out;
+    QString error;
+    if (!MdlLectarium::Readings_Report(date, MdlLectarium::Database_Path, withText, out, error)) {
+        std::fprintf(stderr, "lectarium-day: cannot read %s: %s\n",
+                     QDir::toNativeSeparators(MdlLectarium::Database_Path).toLocal8Bit().constData(),
+                     error.toLocal8Bit().constData());
+        return 1;
+    }
+    if (!writeAll(out) || std::fflush(stdout) != 0) {
+        std::fprintf(stderr, "lectarium-day: could not write the output\n");
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            const QByteArray help = QByteArray(usage) + "\n\n" + MdlLectarium::Day_Report_Columns();
+            const QByteArray help =
+                QByteArray(usage) + "\n\n" + readingsHelp + MdlLectarium::Day_Report_Columns();
             return writeAll(help) && std::fflush(stdout) == 0 ? 0 : 1;
         }
+    }
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--readings") == 0 || std::strcmp(argv[i], "--text") == 0)
+            return readings(argc, argv);
     }
     if (argc < 2 || argc > 3)
         return fail(usage);

@@ -1,0 +1,157 @@
+#include "bible/frm_display_bible.h"
+
+#include "documents/text_file.h"
+#include "shell/appearance.h"
+#include "shell/child_window.h"
+#include "shell/settings.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+
+#include <algorithm>
+
+namespace Lectarium {
+
+using namespace MdlLectarium;
+
+namespace {
+
+QPointer<FrmDisplay_Bible> instance;
+
+constexpr int minimumWidthTwips = 3000;
+constexpr int minimumHeightTwips = 2500;
+constexpr int bandHeightTwips = 420;
+constexpr int headingWidthTwips = 2895;
+
+Placement passagePlacement() {
+    Placement p;
+    p.state = &FrmDisplay_Bible_WindowState;
+    p.top = &FrmDisplay_Bible_Top;
+    p.left = &FrmDisplay_Bible_Left;
+    p.width = &FrmDisplay_Bible_Width;
+    p.height = &FrmDisplay_Bible_Height;
+    return p;
+}
+
+} // namespace
+
+FrmDisplay_Bible* FrmDisplay_Bible::Instance() {
+    return instance.data();
+}
+
+FrmDisplay_Bible* FrmDisplay_Bible::Show_Text(const QString& heading, const QString& body,
+                                              const QString& caption) {
+    if (instance) {
+        // Closing records the placement that the new window then takes.
+        FrmDisplay_Bible* old = instance.data();
+        instance = nullptr;
+        Placement_Widget(old)->close();
+    }
+    auto* form = new FrmDisplay_Bible();
+    instance = form;
+    form->Form_Load();
+    form->textSign_->setText(heading);
+    form->text1_->setPlainText(To_Box_Text(body));
+    form->setWindowTitle(caption);
+    Show_Child(form, passagePlacement());
+    return form;
+}
+
+FrmDisplay_Bible::FrmDisplay_Bible() {
+    setObjectName(QStringLiteral("FrmDisplay_Bible"));
+    setWindowTitle(QStringLiteral("Display Bible"));
+    setLayoutDirection(Qt::RightToLeft);
+
+    toolbar1_ = new QWidget(this);
+    toolbar1_->setObjectName(QStringLiteral("Toolbar1"));
+    toolbar1_->setAutoFillBackground(true);
+    toolbar1_->setBackgroundRole(QPalette::Button);
+
+    textSign_ = new QLineEdit(toolbar1_);
+    textSign_->setObjectName(QStringLiteral("Text_Sign"));
+    QFont headingFont(QStringLiteral("Arabic Transparent"), 12);
+    headingFont.setBold(true);
+    textSign_->setFont(headingFont);
+    textSign_->setAlignment(Qt::AlignCenter);
+    textSign_->setReadOnly(true);
+    textSign_->setFixedWidth(To_Pixels(headingWidthTwips));
+
+    text1_ = new QPlainTextEdit(this);
+    text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text1_->setReadOnly(true);
+    QFont bodyFont(QStringLiteral("Arabic Transparent"));
+    bodyFont.setPointSizeF(14.25);
+    text1_->setFont(bodyFont);
+
+    textSign_->installEventFilter(this);
+    text1_->installEventFilter(this);
+    resize(To_Pixels(FrmDisplay_Bible_Width), To_Pixels(FrmDisplay_Bible_Height));
+}
+
+FrmDisplay_Bible::~FrmDisplay_Bible() = default;
+
+void FrmDisplay_Bible::Form_Load() {
+    // The placement is taken when the window is put into the frame.
+    Apply_Appearance();
+}
+
+void FrmDisplay_Bible::Apply_Appearance() {
+    Apply_Text_Appearance(text1_);
+}
+
+void FrmDisplay_Bible::focusInEvent(QFocusEvent* event) {
+    Apply_Appearance();
+    QWidget::focusInEvent(event);
+}
+
+bool FrmDisplay_Bible::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        Apply_Appearance();
+    } else if (event->type() == QEvent::KeyPress) {
+        // A pop-up reader: any key closes it.
+        if (static_cast<QKeyEvent*>(event)->key() != 0) {
+            Placement_Widget(this)->close();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void FrmDisplay_Bible::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void FrmDisplay_Bible::Form_Resize() {
+    QWidget* window = Placement_Widget(this);
+    if (window->isMinimized())
+        return;
+    const QSize outer = window->size();
+    const int minWidth = To_Pixels(minimumWidthTwips);
+    const int minHeight = To_Pixels(minimumHeightTwips);
+    if (!window->isMaximized() && (outer.width() < minWidth || outer.height() < minHeight)) {
+        window->resize(std::max(outer.width(), minWidth), std::max(outer.height(), minHeight));
+        return;
+    }
+    // Sizes follow the outer window; the body never reaches past the form.
+    const int band = To_Pixels(bandHeightTwips);
+    toolbar1_->setGeometry(0, 0, width(), band);
+    textSign_->setGeometry(std::max(0, (outer.width() - To_Pixels(2975)) / 2), 0,
+                           To_Pixels(headingWidthTwips), band);
+    const int bodyWidth = std::min(outer.width() - To_Pixels(105), width());
+    const int bodyHeight = std::min(outer.height() - To_Pixels(825), height() - band);
+    text1_->setGeometry(0, band, std::max(0, bodyWidth), std::max(0, bodyHeight));
+}
+
+void FrmDisplay_Bible::closeEvent(QCloseEvent* event) {
+    Store_Placement(Placement_Widget(this), passagePlacement());
+    if (instance == this)
+        instance = nullptr;
+    event->accept();
+}
+
+} // namespace Lectarium

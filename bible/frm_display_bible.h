@@ -1,0 +1,49 @@
+#pragma once
+
+// The passage window: one text under a one-line heading, filled by its opener. There
+// is at most one; every opening closes the open one and builds it anew at the place
+// it had. Any key closes it.
+
+#include <QWidget>
+
+class QLineEdit;
+class QPlainTextEdit;
+
+namespace Lectarium {
+
+class FrmDisplay_Bible final : public QWidget {
+    Q_OBJECT
+
+public:
+    // The open window, or nullptr.
+    static FrmDisplay_Bible* Instance();
+    // Closes the open window (its placement is recorded), creates it anew, sets the
+    // heading, the body (CR LF line ends) and the caption, and shows it modeless.
+    static FrmDisplay_Bible* Show_Text(const QString& heading, const QString& body, const QString& caption);
+
+    ~FrmDisplay_Bible() override;
+
+    QLineEdit* Text_Sign() const { return textSign_; }
+    QPlainTextEdit* Text1() const { return text1_; }
+    QWidget* Toolbar1() const { return toolbar1_; }
+
+    // Applies the text appearance to Text1 (the focus handlers).
+    void Apply_Appearance();
+
+protected:
+    void closeEvent(QCloseEvent* event) override; // Form_Unload
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    FrmDisplay_Bible();
+    void Form_Load();
+    void Form_Resize();
+
+    QWidget* toolbar1_ = nullptr;
+    QLineEdit* textSign_ = nullptr;
+    QPlainTextEdit* text1_ = nullptr;
+};
+
+} // namespace Lectarium

@@ -1,0 +1,426 @@
+#include "readings/frm_display_reading.h"
+
+#include "bible/frm_display_bible.h"
+#include "calendar/frm_select_day.h"
+#include "lectionary/passage.h"
+#include "lectionary/statements.h"
+#include "readings/frm_pain.h"
+#include "readings/frm_sant.h"
+#include "readings/holy_week.h"
+#include "readings/reading_texts.h"
+#include "readings/rites.h"
+#include "readings/saint.h"
+#include "shell/appearance.h"
+#include "shell/child_window.h"
+#include "shell/dialogs.h"
+#include "shell/mdi_lectarium.h"
+#include "shell/settings.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+
+#include <iterator>
+#include <utility>
+
+namespace Lectarium {
+
+using namespace MdlLectarium;
+
+namespace {
+
+QPointer<FrmDisplay_Reading> loadedWindow;
+
+// The window's design, in twips. The prophecy frame lies over the Vespers frame: the
+// Lent weekdays that have prophecies have no Vespers.
+constexpr int formWidth = 9900;
+constexpr int formHeight = 7560;
+const QRect frame2Area(4650, 1170, 5130, 1980);
+const QRect frame1Area(4650, 3210, 5130, 1380);
+const QRect frame3Area(4650, 4650, 5130, 2790);
+const QRect frameFastArea(4650, 1170, 5130, 1980);
+const QRect frame4Area(120, 1170, 4410, 4350);
+const QRect imageArea(180, 5640, 900, 1100);
+const QRect ceremonyArea(1260, 5640, 3270, 450);
+const QRect painArea(1260, 6180, 3270, 450);
+const QRect closeArea(2580, 6900, 1950, 450);
+constexpr int fastLeft = 4650;
+constexpr int fastTop = 1170;
+
+QRect twips(const QRect& r) {
+    return QRect(To_Pixels(r.x()), To_Pixels(r.y()), To_Pixels(r.width()), To_Pixels(r.height()));
+}
+
+Placement readingPlacement() {
+    Placement p;
+    p.state = &FrmDisplay_Reading_WindowState;
+    p.top = &FrmDisplay_Reading_Top;
+    p.left = &FrmDisplay_Reading_Left;
+    return p; // fixed size
+}
+
+const char* const dateLabelNames[] = {"LabelDayName",    "LabelNormalDay", "LabelNormalMonth",
+                                      "LabelNormalYear", "LabelCopticDay", "LabelCopticMonth",
+                                      "LabelCopticYear"};
+
+// The saint picture hot spot: a framed icon, its halo gold when lit.
+QPixmap drawHotSpot(bool lit) {
+    const QSize size(To_Pixels(imageArea.width()), To_Pixels(imageArea.height()));
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF frame(1.5, 1.5, size.width() - 3.0, size.height() - 3.0);
+    p.setPen(QPen(lit ? QColor(170, 120, 20) : QColor(110, 90, 70), 2));
+    p.setBrush(lit ? QColor(255, 244, 205) : QColor(232, 226, 214));
+    p.drawRoundedRect(frame, 5, 5);
+    const QPointF head(size.width() / 2.0, size.height() * 0.36);
+    const double r = size.width() * 0.15;
+    // Halo, then the figure: head and shoulders.
+    p.setPen(QPen(lit ? QColor(214, 160, 0) : QColor(150, 135, 110), lit ? 3 : 2));
+    p.setBrush(lit ? QColor(255, 206, 60) : QColor(205, 195, 175));
+    p.drawEllipse(head, r * 1.75, r * 1.75);
+    p.setPen(Qt::NoPen);
+    p.setBrush(lit ? QColor(150, 60, 30) : QColor(120, 100, 90));
+    QPainterPath body;
+    body.moveTo(size.width() * 0.18, size.height() * 0.88);
+    body.cubicTo(size.width() * 0.2, size.height() * 0.55, size.width() * 0.8, size.height() * 0.55,
+                 size.width() * 0.82, size.height() * 0.88);
+    body.closeSubpath();
+    p.drawPath(body);
+    p.setBrush(lit ? QColor(240, 200, 160) : QColor(200, 180, 160));
+    p.drawEllipse(head, r, r * 1.15);
+    return pixmap;
+}
+
+} // namespace
+
+FrmDisplay_Reading* FrmDisplay_Reading::Loaded() {
+    return loadedWindow.data();
+}
+
+FrmDisplay_Reading* FrmDisplay_Reading::Reload() {
+    if (FrmDisplay_Reading* old = loadedWindow.data()) {
+        loadedWindow = nullptr;
+        Placement_Widget(old)->close();
+    }
+    auto* form = new FrmDisplay_Reading();
+    loadedWindow = form;
+    form->Form_Load();
+    Show_Child(form, readingPlacement());
+    return form;
+}
+
+QPixmap FrmDisplay_Reading::Image_On() {
+    return drawHotSpot(true);
+}
+
+QPixmap FrmDisplay_Reading::Image_Off() {
+    return drawHotSpot(false);
+}
+
+FrmDisplay_Reading::FrmDisplay_Reading() {
+    setObjectName(QStringLiteral("FrmDisplay_Reading"));
+    setWindowTitle(QStringLiteral("Display Reading"));
+    setWindowIcon(Toolbar_Image(1));
+    setLayoutDirection(Qt::RightToLeft);
+    setFont(QFont(QStringLiteral("Arabic Transparent"), 12));
+
+    auto label = [this](const char* name, const QRect& area, int points, bool bold) {
+        auto* l = new QLabel(this);
+        l->setObjectName(QLatin1String(name));
+        QFont font(QStringLiteral("Arabic Transparent"), points);
+        font.setBold(bold);
+        l->setFont(font);
+        l->setAlignment(Qt::AlignCenter);
+        l->setGeometry(twips(area));
+        return l;
+    };
+    // The dates on the right, the title of the day on the left.
+    label("LabelDayName", QRect(6480, 60, 3300, 420), 14, true);
+    label("LabelNormalDay", QRect(8880, 480, 900, 330), 12, true);
+    label("LabelNormalMonth", QRect(7380, 480, 1500, 330), 12, true);
+    label("LabelNormalYear", QRect(6480, 480, 900, 330), 12, true);
+    label("LabelCopticDay", QRect(8880, 810, 900, 330), 12, true);
+    label("LabelCopticMonth", QRect(7380, 810, 1500, 330), 12, true);
+    label("LabelCopticYear", QRect(6480, 810, 900, 330), 12, true);
+    QLabel* occasion = label("LabelOccasion", QRect(120, 60, 6240, 1050), 13, true);
+    occasion->setWordWrap(true);
+    occasion->setForegroundRole(QPalette::Link);
+
+    auto frame = [this](const char* name, const QString& caption, const QRect& area) {
+        auto* f = new QGroupBox(caption, this);
+        f->setObjectName(QLatin1String(name));
+        f->setGeometry(twips(area));
+        return f;
+    };
+    QGroupBox* frame4 = frame("Frame4", Story_Frame_Caption, frame4Area);
+    QGroupBox* frame2 = frame("Frame2", Vespers_Caption, frame2Area);
+    QGroupBox* frame1 = frame("Frame1", Matins_Caption, frame1Area);
+    QGroupBox* frame3 = frame("Frame3", Liturgy_Caption, frame3Area);
+    frameFast_ = frame("Frame_Fast", Prophecies_Caption, frameFastArea);
+    // Drawn over the Vespers frame when shown.
+    frameFast_->setAutoFillBackground(true);
+
+    textData_ = new QPlainTextEdit(frame4);
+    textData_->setObjectName(QStringLiteral("TextData"));
+    textData_->setReadOnly(true);
+    textData_->setGeometry(twips(QRect(120, 360, frame4Area.width() - 240, frame4Area.height() - 480)));
+
+    // The reading boxes, each with its caption on the right.
+    const std::array<std::pair<QGroupBox*, int>, Reading_Count + 1> places{{{nullptr, 0},
+                                                                            {frame2, 0},
+                                                                            {frame2, 1},
+                                                                            {frame1, 0},
+                                                                            {frame1, 1},
+                                                                            {frame3, 0},
+                                                                            {frame3, 1},
+                                                                            {frame3, 2},
+                                                                            {frame3, 3},
+                                                                            {frame3, 4}}};
+    for (int i = 1; i <= Reading_Count; ++i) {
+        QGroupBox* owner = places[static_cast<size_t>(i)].first;
+        const int top = 360 + 480 * places[static_cast<size_t>(i)].second;
+        auto* caption = new QLabel(Reading_Field_Caption(i), owner);
+        caption->setObjectName(QStringLiteral("Label1_%1").arg(i));
+        caption->setGeometry(twips(QRect(3480, top, 1530, 390)));
+        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        caption->installEventFilter(this);
+        label1_[static_cast<size_t>(i)] = caption;
+        auto* box = new QLineEdit(owner);
+        box->setObjectName(QStringLiteral("TextFiled_%1").arg(i));
+        box->setGeometry(twips(QRect(120, top, 3300, 390)));
+        box->setAlignment(Qt::AlignCenter);
+        box->installEventFilter(this);
+        textFiled_[static_cast<size_t>(i)] = box;
+    }
+
+    list1_ = new QListWidget(frameFast_);
+    list1_->setObjectName(QStringLiteral("List1"));
+    list1_->setGeometry(twips(QRect(120, 330, frameFastArea.width() - 240, frameFastArea.height() - 420)));
+    list1_->viewport()->installEventFilter(this);
+
+    imageSant_ = new QLabel(this);
+    imageSant_->setObjectName(QStringLiteral("Image_Sant"));
+    imageSant_->setGeometry(twips(imageArea));
+    imageSant_->setMouseTracking(true);
+    imageSant_->setCursor(Qt::PointingHandCursor);
+    imageSant_->installEventFilter(this);
+    setLit(false);
+
+    auto button = [this](const char* name, const QString& caption, const QRect& area,
+                         void (FrmDisplay_Reading::*handler)()) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(QLatin1String(name));
+        b->setGeometry(twips(area));
+        connect(b, &QPushButton::clicked, this, handler);
+        return b;
+    };
+    button("CommandCeremony", Ceremony_Button_Caption, ceremonyArea,
+           &FrmDisplay_Reading::CommandCeremony_Click);
+    button("Command_Pain", Funeral_Button_Caption, painArea, &FrmDisplay_Reading::Command_Pain_Click);
+    button("CommandClose", QStringLiteral("Close"), closeArea, &FrmDisplay_Reading::CommandClose_Click);
+
+    setFixedSize(To_Pixels(formWidth), To_Pixels(formHeight));
+}
+
+FrmDisplay_Reading::~FrmDisplay_Reading() = default;
+
+QGroupBox* FrmDisplay_Reading::Frame(const QString& name) const {
+    return findChild<QGroupBox*>(name, Qt::FindDirectChildrenOnly);
+}
+
+QLabel* FrmDisplay_Reading::Label(const QString& name) const {
+    return findChild<QLabel*>(name, Qt::FindDirectChildrenOnly);
+}
+
+QPushButton* FrmDisplay_Reading::Button(const QString& name) const {
+    return findChild<QPushButton*>(name, Qt::FindDirectChildrenOnly);
+}
+
+void FrmDisplay_Reading::Form_Load() {
+    // The placement is applied when the window is put into the frame. Every read below
+    // that fails leaves its box empty and loading goes on.
+    sources_.setDatabaseName(Database_Path);
+    frameFast_->hide();
+    Button(QStringLiteral("Command_Pain"))->hide();
+    copyDateLabels();
+
+    storyMonth_ = Coptic_Month;
+    storyDay_ = Coptic_Day;
+    const Day_Readings day = Read_Day(sources_, true);
+
+    QString occasion = day.occasion;
+    occasion.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    Label(QStringLiteral("LabelOccasion"))->setText(occasion);
+    textData_->setPlainText(QString(day.story).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    Frame(QStringLiteral("Frame2"))->setTitle(day.vespersCaption);
+    for (int i = 1; i <= Reading_Count; ++i)
+        TextFiled(i)->setText(day.readings[static_cast<size_t>(i)]);
+    list1_->clear();
+    list1_->addItems(day.prophecies);
+    frameFast_->move(To_Pixels(fastLeft), To_Pixels(fastTop));
+    frameFast_->setVisible(day.showProphecies);
+    frameFast_->raise();
+    Button(QStringLiteral("Command_Pain"))->setVisible(day.showFuneral);
+}
+
+void FrmDisplay_Reading::copyDateLabels() {
+    // The day chooser shows the true date of the day even when the calendar has moved
+    // the Coptic day of an eve; without it the labels are drawn the same way here.
+    const FrmSelect_Day* chooser = FrmSelect_Day::Loaded();
+    if (chooser) {
+        for (const char* name : dateLabelNames) {
+            const QString key = QLatin1String(name);
+            if (const QLabel* source = chooser->Label(key))
+                Label(key)->setText(source->text());
+        }
+        if (const QLabel* source = chooser->Label(QStringLiteral("LabelDayName"))) {
+            QPalette palette = Label(QStringLiteral("LabelDayName"))->palette();
+            palette.setColor(QPalette::WindowText, source->palette().color(QPalette::WindowText));
+            Label(QStringLiteral("LabelDayName"))->setPalette(palette);
+        }
+        return;
+    }
+    const Day_Labels labels = Date_Labels(Selected_Date);
+    const QString texts[] = {labels.dayName,   labels.normalDay,   labels.normalMonth, labels.normalYear,
+                             labels.copticDay, labels.copticMonth, labels.copticYear};
+    for (size_t i = 0; i < std::size(dateLabelNames); ++i)
+        Label(QLatin1String(dateLabelNames[i]))->setText(texts[i]);
+    QLabel* dayName = Label(QStringLiteral("LabelDayName"));
+    QPalette palette = dayName->palette();
+    palette.setColor(QPalette::WindowText, Color_Value(labels.weekday == 1 ? 255 : 32768, palette));
+    dayName->setPalette(palette);
+}
+
+void FrmDisplay_Reading::CommandClose_Click() {
+    Paramoun_Day = false;
+    Placement_Widget(this)->close();
+}
+
+void FrmDisplay_Reading::closeEvent(QCloseEvent* event) {
+    Store_Placement(Placement_Widget(this), readingPlacement());
+    if (loadedWindow == this)
+        loadedWindow = nullptr;
+    event->accept();
+}
+
+void FrmDisplay_Reading::TextFiled_DblClick(int index) {
+    if (index < 1 || index > Reading_Count)
+        return;
+    const QString reference = Reading_Prefix(index) + TextFiled(index)->text();
+    const QString passage = Get_Passage(reference);
+    if (!passage.isEmpty()) {
+        FrmDisplay_Bible::Show_Text(reference, passage, Reading_Caption);
+        return;
+    }
+    if (Menu_Checked(Menu_Option::Massage))
+        Dialogs().Message(this, No_File_Message, Reading_Caption, Msg_Buttons::Ok, Msg_Icon::Exclamation);
+}
+
+void FrmDisplay_Reading::Label1_DblClick(int index) {
+    TextFiled_DblClick(index);
+}
+
+void FrmDisplay_Reading::List1_DblClick() {
+    const QListWidgetItem* item = list1_->currentItem();
+    if (!item)
+        return;
+    const QString reference = item->text().mid(Prophecy_Indent.size());
+    const QString passage = Get_Passage(reference);
+    if (!passage.isEmpty())
+        FrmDisplay_Bible::Show_Text(reference, passage, Reading_Caption);
+}
+
+void FrmDisplay_Reading::CommandCeremony_Click() {
+    const Rite_Text rite = Read_Rite(sources_.Data_Ceremony, Rite_No);
+    FrmDisplay_Bible::Show_Text(rite.title, rite.text, Rite_Caption);
+}
+
+void FrmDisplay_Reading::Command_Pain_Click() {
+    // The Pascha list of day 1; Pain_Day 0 tells the Holy Week window so.
+    FrmPain* pain = FrmPain::Load();
+    Data_Source& dataPain = pain->Data_Pain();
+    dataPain.setDatabaseName(Database_Path);
+    Pain_Day = 0;
+    dataPain.setRecordSource(Pain_First_Day_Statement());
+    dataPain.refresh();
+    pain->List1()->clear();
+    pain->List1()->addItems(Read_Pain_Descriptions(dataPain, 1));
+    pain->setWindowTitle(Pascha_Caption);
+    pain->Show_Window();
+}
+
+void FrmDisplay_Reading::setLit(bool lit) {
+    lit_ = lit;
+    imageSant_->setPixmap(lit ? Image_On() : Image_Off());
+}
+
+void FrmDisplay_Reading::Image_Sant_MouseMove(int, int, int x, int y) {
+    if (Stored_Picture_Name_Length(sources_.Data_Story) <= 3)
+        return;
+    const bool lit = Hot_Spot_Centre(x, y);
+    if (lit != lit_)
+        setLit(lit);
+}
+
+void FrmDisplay_Reading::Image_Sant_MouseUp(int, int, int, int) {
+    FrmSant* sant = FrmSant::Load();
+    // The row's own keys: the selected day may have moved since this window loaded.
+    sant->Clear_Picture();
+    QString name;
+    if (Read_Picture_Name(sources_.Data_Story, storyMonth_, storyDay_, name))
+        sant->Load_Picture(Picture_Path(name));
+    QString text;
+    if (Read_Picture_Text(sources_.Data_Story, storyMonth_, storyDay_, text))
+        sant->Text1()->setPlainText(text.replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    setLit(false);
+}
+
+bool FrmDisplay_Reading::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (watched == imageSant_) {
+        if (type == QEvent::MouseMove || type == QEvent::MouseButtonRelease) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            const QPoint at = mouse->position().toPoint();
+            if (type == QEvent::MouseMove)
+                Image_Sant_MouseMove(int(mouse->buttons()), int(mouse->modifiers()), To_Twips(at.x()),
+                                     To_Twips(at.y()));
+            else
+                Image_Sant_MouseUp(int(mouse->button()), int(mouse->modifiers()), To_Twips(at.x()),
+                                   To_Twips(at.y()));
+            return true;
+        }
+    } else if (type == QEvent::MouseButtonDblClick) {
+        if (watched == list1_->viewport()) {
+            // The entry under the mouse is the selected one by now.
+            List1_DblClick();
+            return true;
+        }
+        for (int i = 1; i <= Reading_Count; ++i) {
+            if (watched == textFiled_[static_cast<size_t>(i)]) {
+                TextFiled_DblClick(i);
+                return true;
+            }
+            if (watched == label1_[static_cast<size_t>(i)]) {
+                Label1_DblClick(i);
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Install_Reading_Windows() {
+    Set_Day_Show_Targets({[] { FrmDisplay_Reading::Reload(); }, [] { FrmPain::Reload(); }});
+}
+
+} // namespace Lectarium

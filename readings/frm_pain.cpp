@@ -1,0 +1,201 @@
+#include "readings/frm_pain.h"
+
+#include "documents/text_file.h"
+#include "lectionary/statements.h"
+#include "readings/holy_week.h"
+#include "shell/appearance.h"
+#include "shell/child_window.h"
+#include "shell/settings.h"
+
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+namespace Lectarium {
+
+using namespace MdlLectarium;
+
+namespace {
+
+QPointer<FrmPain> loadedWindow;
+
+constexpr int minimumWidthTwips = 5970;
+constexpr int minimumHeightTwips = 4000;
+
+Placement painPlacement() {
+    Placement p;
+    p.state = &FrmPain_WindowState;
+    p.top = &FrmPain_Top;
+    p.left = &FrmPain_Left;
+    p.width = &FrmPain_Width;
+    p.height = &FrmPain_Height;
+    return p;
+}
+
+Integer dayKey() {
+    return static_cast<Integer>(Pain_Day + 1);
+}
+
+} // namespace
+
+FrmPain* FrmPain::Loaded() {
+    return loadedWindow.data();
+}
+
+FrmPain* FrmPain::Load() {
+    if (FrmPain* old = loadedWindow.data()) {
+        loadedWindow = nullptr;
+        Placement_Widget(old)->close();
+    }
+    auto* form = new FrmPain();
+    loadedWindow = form;
+    form->Form_Load();
+    return form;
+}
+
+FrmPain* FrmPain::Reload() {
+    FrmPain* form = Load();
+    form->Show_Window();
+    return form;
+}
+
+FrmPain::FrmPain() {
+    setObjectName(QStringLiteral("FrmPain"));
+    setLayoutDirection(Qt::RightToLeft);
+    const QFont arabic(QStringLiteral("Arabic Transparent"), 12);
+
+    textHidder_ = new QLineEdit(this);
+    textHidder_->setObjectName(QStringLiteral("Text_Hidder"));
+    textHidder_->setFont(arabic);
+    textHidder_->setAlignment(Qt::AlignCenter);
+    textHidder_->setReadOnly(true);
+
+    textView_ = new QPlainTextEdit(this);
+    textView_->setObjectName(QStringLiteral("Text_View"));
+    textView_->setFont(arabic);
+    textView_->setReadOnly(true);
+
+    list1_ = new QListWidget(this);
+    list1_->setObjectName(QStringLiteral("List1"));
+    list1_->setFont(arabic);
+    connect(list1_, &QListWidget::currentRowChanged, this, &FrmPain::List1_Click);
+
+    for (QWidget* control : {static_cast<QWidget*>(list1_), static_cast<QWidget*>(textHidder_),
+                             static_cast<QWidget*>(textView_)})
+        control->installEventFilter(this);
+    resize(To_Pixels(FrmPain_Width), To_Pixels(FrmPain_Height));
+}
+
+FrmPain::~FrmPain() = default;
+
+void FrmPain::Form_Load() {
+    Apply_Appearance();
+    // From here on a failing read only leaves the list or the boxes empty.
+    dataPain_.setDatabaseName(Database_Path);
+    dataPain_.setRecordSource(Pain_Statement(dayKey()));
+    dataPain_.refresh();
+    {
+        const QSignalBlocker blocker(list1_);
+        list1_->clear();
+        list1_->addItems(Read_Pain_Descriptions(dataPain_, dayKey()));
+    }
+    setWindowTitle(Holy_Week_Caption(Season_Day));
+}
+
+void FrmPain::Show_Window() {
+    QMdiSubWindow* sub = Show_Child(this, painPlacement());
+    if (sub) {
+        // Every activation of the child shows the first hour again.
+        connect(sub, &QMdiSubWindow::windowStateChanged, this,
+                [this](Qt::WindowStates oldState, Qt::WindowStates newState) {
+                    if (!(oldState & Qt::WindowActive) && (newState & Qt::WindowActive))
+                        Form_Activate();
+                });
+    }
+    Form_Activate();
+}
+
+void FrmPain::Form_Activate() {
+    if (list1_->count() > 0) {
+        const QSignalBlocker blocker(list1_);
+        list1_->setCurrentRow(0);
+    }
+    List1_Click();
+}
+
+void FrmPain::List1_Click() {
+    textHidder_->clear();
+    textView_->clear();
+    const int index = list1_->currentRow();
+    if (index < 0)
+        return;
+    const Pain_Entry entry = Read_Pain_Entry(dataPain_, index, dayKey(), Data_Bible());
+    textHidder_->setText(entry.sign);
+    textView_->setPlainText(To_Box_Text(entry.text));
+}
+
+void FrmPain::Apply_Appearance() {
+    Apply_Text_Appearance(textView_);
+}
+
+void FrmPain::focusInEvent(QFocusEvent* event) {
+    Apply_Appearance();
+    QWidget::focusInEvent(event);
+}
+
+bool FrmPain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn)
+        Apply_Appearance();
+    return QWidget::eventFilter(watched, event);
+}
+
+void FrmPain::changeEvent(QEvent* event) {
+    // A window of its own (no main frame) is activated by the platform.
+    if (event->type() == QEvent::ActivationChange && isWindow() && isActiveWindow())
+        Form_Activate();
+    QWidget::changeEvent(event);
+}
+
+void FrmPain::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void FrmPain::Form_Resize() {
+    QWidget* window = Placement_Widget(this);
+    if (window->isMinimized())
+        return;
+    const QSize outer = window->size();
+    const int minWidth = To_Pixels(minimumWidthTwips);
+    const int minHeight = To_Pixels(minimumHeightTwips);
+    if (!window->isMaximized() && (outer.width() < minWidth || outer.height() < minHeight)) {
+        window->resize(std::max(outer.width(), minWidth), std::max(outer.height(), minHeight));
+        return;
+    }
+    // The sizes follow the outer window; nothing reaches past the form.
+    const int w = outer.width();
+    const int h = outer.height();
+    const int listLeft = w - To_Pixels(3375);
+    list1_->setGeometry(listLeft, 0, std::min(To_Pixels(3255), std::max(0, width() - listLeft)),
+                        std::max(0, std::min(h - To_Pixels(390), height())));
+    const int viewWidth = std::max(0, w - To_Pixels(3375));
+    const int viewTop = To_Pixels(450);
+    textView_->setGeometry(0, viewTop, viewWidth,
+                           std::max(0, std::min(h - To_Pixels(855), height() - viewTop)));
+    textHidder_->setGeometry((viewWidth - To_Pixels(2595)) / 2, 0, To_Pixels(2595), To_Pixels(435));
+}
+
+void FrmPain::closeEvent(QCloseEvent* event) {
+    Store_Placement(Placement_Widget(this), painPlacement());
+    if (loadedWindow == this)
+        loadedWindow = nullptr;
+    event->accept();
+}
+
+} // namespace Lectarium

@@ -1,0 +1,62 @@
+#pragma once
+
+// The Holy Week window: the hours of one day of the Pascha in a list; the chosen
+// hour's reference above its text.
+
+#include "lectionary/data_source.h"
+
+#include <QWidget>
+
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+
+namespace Lectarium {
+
+class FrmPain final : public QWidget {
+    Q_OBJECT
+
+public:
+    // The loaded window, or nullptr.
+    static FrmPain* Loaded();
+    // Unloads the loaded window and loads a new one (its Form_Load fills the list for
+    // Pain_Day + 1); it is not shown yet.
+    static FrmPain* Load();
+    // Unloads, loads and shows: the day chooser on a Holy Week day.
+    static FrmPain* Reload();
+
+    ~FrmPain() override;
+
+    // Puts the window into the main frame at its stored place and activates it.
+    void Show_Window();
+
+    // Handlers, callable directly.
+    void Form_Activate();
+    void List1_Click();
+    // The focus handlers: the text appearance on Text_View.
+    void Apply_Appearance();
+
+    MdlLectarium::Data_Source& Data_Pain() { return dataPain_; }
+    QListWidget* List1() const { return list1_; }
+    QLineEdit* Text_Hidder() const { return textHidder_; }
+    QPlainTextEdit* Text_View() const { return textView_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override; // Form_Unload
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    FrmPain();
+    void Form_Load();
+    void Form_Resize();
+
+    MdlLectarium::Data_Source dataPain_{QStringLiteral("Data_Pain")};
+    QListWidget* list1_ = nullptr;
+    QLineEdit* textHidder_ = nullptr;
+    QPlainTextEdit* textView_ = nullptr;
+};
+
+} // namespace Lectarium

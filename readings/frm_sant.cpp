@@ -1,0 +1,129 @@
+#include "readings/frm_sant.h"
+
+#include "readings/reading_texts.h"
+#include "shell/appearance.h"
+#include "shell/child_window.h"
+#include "shell/placement.h"
+#include "shell/settings.h"
+
+#include <QApplication>
+#include <QImageReader>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+
+namespace Lectarium {
+
+using namespace MdlLectarium;
+
+namespace {
+
+QPointer<FrmSant> loadedWindow;
+
+// The window's design, in twips.
+constexpr int formWidth = 7200;
+constexpr int formHeight = 5160;
+const QRect pictureArea(4080, 120, 3000, 4200);
+const QRect textArea(120, 120, 3840, 4200);
+const QRect closeArea(2880, 4500, 1440, 450);
+
+QRect twips(const QRect& r) {
+    return QRect(To_Pixels(r.x()), To_Pixels(r.y()), To_Pixels(r.width()), To_Pixels(r.height()));
+}
+
+} // namespace
+
+FrmSant* FrmSant::Loaded() {
+    return loadedWindow.data();
+}
+
+FrmSant* FrmSant::Load() {
+    if (FrmSant* form = loadedWindow.data())
+        return form;
+    auto* form = new FrmSant();
+    loadedWindow = form;
+    form->Form_Load();
+    Show_Child(form, Placement{});
+    return form;
+}
+
+FrmSant::FrmSant() {
+    setObjectName(QStringLiteral("FrmSant"));
+    setWindowTitle(QStringLiteral("Sant"));
+    setLayoutDirection(Qt::RightToLeft);
+    setFont(QFont(QStringLiteral("Arabic Transparent"), 12));
+
+    // The label lies under the picture: created first, it is drawn below it.
+    label1_ = new QLabel(No_Picture_Caption, this);
+    label1_->setObjectName(QStringLiteral("Label1"));
+    label1_->setAlignment(Qt::AlignCenter);
+    label1_->setGeometry(twips(pictureArea));
+
+    imageSant_ = new QLabel(this);
+    imageSant_->setObjectName(QStringLiteral("Image_Sant"));
+    imageSant_->setAlignment(Qt::AlignCenter);
+    imageSant_->setGeometry(twips(pictureArea));
+
+    text1_ = new QPlainTextEdit(this);
+    text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setReadOnly(true);
+    text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    text1_->setGeometry(twips(textArea));
+
+    commandClose_ = new QPushButton(QStringLiteral("Close"), this);
+    commandClose_->setObjectName(QStringLiteral("Command_Close"));
+    commandClose_->setGeometry(twips(closeArea));
+    connect(commandClose_, &QPushButton::clicked, this, &FrmSant::Command_Close_Click);
+
+    setFixedSize(To_Pixels(formWidth), To_Pixels(formHeight));
+    Clear_Picture();
+}
+
+FrmSant::~FrmSant() = default;
+
+void FrmSant::Form_Load() {
+    // The text appearance without the background colour.
+    text1_->setFont(Text_Font());
+    QPalette palette = text1_->palette();
+    palette.setColor(QPalette::Text, Color_Value(Fore_Color, QApplication::palette(text1_)));
+    text1_->setPalette(palette);
+}
+
+void FrmSant::Command_Close_Click() {
+    Placement_Widget(this)->close();
+}
+
+void FrmSant::Clear_Picture() {
+    picture_ = QPixmap();
+    showPicture();
+}
+
+bool FrmSant::Load_Picture(const QString& path) {
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    const QImage image = reader.read();
+    if (image.isNull())
+        return false;
+    picture_ = QPixmap::fromImage(image);
+    showPicture();
+    return true;
+}
+
+void FrmSant::showPicture() {
+    if (picture_.isNull()) {
+        imageSant_->clear();
+        label1_->setVisible(true);
+        return;
+    }
+    // The whole picture in the frame, its shape kept.
+    imageSant_->setPixmap(picture_.scaled(imageSant_->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    label1_->setVisible(false);
+}
+
+void FrmSant::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    showPicture();
+}
+
+} // namespace Lectarium

@@ -1,0 +1,32 @@
+#pragma once
+
+// The Holy Week hours of a day from the Pain table: the list of their descriptions
+// and, for a chosen hour, its reference and its text.
+
+#include "calendar/selected_day.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace MdlLectarium {
+
+class Data_Source;
+
+// The window caption by Season_Day: the Holy Pascha up to day 6, the Apocalypse after.
+QString Holy_Week_Caption(Integer seasonDay);
+
+// The Description of every row of dataPain's result set, from the first, unscrambled
+// with the day key. A row whose description cannot be read gives an empty line, so
+// that line numbers stay row numbers.
+QStringList Read_Pain_Descriptions(Data_Source& dataPain, Integer dayKey);
+
+struct Pain_Entry {
+    QString sign; // the reading reference
+    QString text; // the stored text, or the passage of the reference when that is empty
+};
+
+// Runs dataPain again, moves index rows on from the first and reads the hour. The
+// passage of an hour without stored text comes through dataBible.
+Pain_Entry Read_Pain_Entry(Data_Source& dataPain, int index, Integer dayKey, Data_Source& dataBible);
+
+} // namespace MdlLectarium

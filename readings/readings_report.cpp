@@ -1,0 +1,115 @@
+#include "readings/readings_report.h"
+
+#include "calendar/day_report.h"
+#include "calendar/selected_day.h"
+#include "lectionary/data_source.h"
+#include "lectionary/passage.h"
+#include "lectionary/statements.h"
+#include "readings/day_readings.h"
+#include "readings/holy_week.h"
+#include "readings/reading_texts.h"
+
+namespace MdlLectarium {
+
+namespace {
+
+const QString indent = QStringLiteral("    ");
+
+// A stored text (CR LF) as indented lines.
+QString indented(const QString& text, const QString& by) {
+    QStringList lines =
+        QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")).split(QLatin1Char('\n'));
+    while (!lines.isEmpty() && lines.back().isEmpty())
+        lines.removeLast();
+    QString out;
+    for (const QString& line : lines)
+        out += by + line + QLatin1Char('\n');
+    return out;
+}
+
+QString passageText(Data_Source& bible, const QString& reference) {
+    const QString passage = Get_Passage(bible, reference);
+    return passage.isEmpty() ? indent + indent + QStringLiteral("-\n") : indented(passage, indent + indent);
+}
+
+} // namespace
+
+bool Readings_Report(const QDate& date, const QString& databasePath, bool withText, QByteArray& out,
+                     QString& error) {
+    if (!Open_Database(databasePath, error))
+        return false;
+
+    Reset_Day_State();
+    Day_Report_Line(date); // the chooser's Show: title, rite, readings table
+    const Day_Labels labels = Date_Labels(date);
+
+    QString text;
+    text += labels.dayName + QLatin1Char(' ') + labels.normalDay + QLatin1Char(' ') + labels.normalMonth +
+            QLatin1Char(' ') + labels.normalYear + QLatin1Char('\n');
+    text += labels.copticDay + QLatin1Char(' ') + labels.copticMonth + QLatin1Char(' ') + labels.copticYear +
+            QLatin1Char('\n');
+    if (!Occasion_Title.isEmpty())
+        text +=
+            QString(Occasion_Title).replace(QLatin1String("\r\n"), QLatin1String("\n")) + QLatin1Char('\n');
+
+    Data_Source bible(QStringLiteral("Data_Bible"));
+    bible.setDatabaseName(databasePath);
+
+    if (Season_Key == QLatin1String("Pain")) {
+        // Holy Week: the hours of the day, as the Holy Week window lists them.
+        const Integer day = static_cast<Integer>(Season_Day + 1);
+        Data_Source pain(QStringLiteral("Data_Pain"));
+        pain.setDatabaseName(databasePath);
+        pain.setRecordSource(Pain_Statement(day));
+        pain.refresh();
+        const QStringList hours = Read_Pain_Descriptions(pain, day);
+        text += QLatin1Char('\n') + Holy_Week_Caption(Season_Day) + QLatin1Char('\n');
+        for (int i = 0; i < hours.size(); ++i) {
+            const Pain_Entry entry = Read_Pain_Entry(pain, i, day, bible);
+            text += indent + hours[i] + QStringLiteral(": ") + entry.sign + QLatin1Char('\n');
+            if (withText)
+                text += entry.text.isEmpty() ? indent + indent + QStringLiteral("-\n")
+                                             : indented(entry.text, indent + indent);
+        }
+        out = text.toUtf8();
+        return true;
+    }
+
+    Day_Reading_Sources sources;
+    sources.setDatabaseName(databasePath);
+    const Day_Readings day = Read_Day(sources, false);
+
+    auto frame = [&](const QString& caption, int first, int last) {
+        text += QLatin1Char('\n') + caption.trimmed() + QLatin1Char('\n');
+        for (int i = first; i <= last; ++i) {
+            const QString& stored = day.readings[static_cast<size_t>(i)];
+            const QString reference = stored.isEmpty() ? QString() : Reading_Prefix(i) + stored;
+            text += indent + Reading_Field_Caption(i) + QLatin1Char(':') +
+                    (reference.isEmpty() ? QString() : QLatin1Char(' ') + reference) + QLatin1Char('\n');
+            if (withText && !reference.isEmpty())
+                text += passageText(bible, reference);
+        }
+    };
+    frame(day.vespersCaption, 1, 2);
+    frame(Matins_Caption, 3, 4);
+    frame(Liturgy_Caption, 5, 9);
+    if (day.showProphecies) {
+        text += QLatin1Char('\n') + Prophecies_Caption.trimmed() + QLatin1Char('\n');
+        for (const QString& entry : day.prophecies) {
+            // An empty entry is nothing to read.
+            const QString reference = entry.mid(Prophecy_Indent.size());
+            if (reference.trimmed().isEmpty())
+                continue;
+            text += indent + reference + QLatin1Char('\n');
+            if (withText)
+                text += passageText(bible, reference);
+        }
+    }
+    if (withText && !day.story.isEmpty())
+        text += QLatin1Char('\n') + Story_Frame_Caption.trimmed() + QLatin1Char('\n') +
+                indented(day.story, indent);
+    out = text.toUtf8();
+    return true;
+}
+
+} // namespace MdlLectarium

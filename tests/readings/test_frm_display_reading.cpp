@@ -1,0 +1,584 @@
+// The day's readings window driven through the day chooser's Show, over the readings
+// fixture database: the filling by season, the double-clicks, the rite and funeral
+// buttons, the saint hot spot and the saint window.
+
+#include "bible/frm_display_bible.h"
+#include "calendar/frm_select_day.h"
+#include "calendar/selected_day.h"
+#include "readings/frm_display_reading.h"
+#include "readings/frm_pain.h"
+#include "readings/frm_sant.h"
+#include "shell/child_window.h"
+#include "shell/placement.h"
+#include "shell/settings.h"
+#include "tests/readings/reading_windows.h"
+
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace Lectarium;
+using namespace MdlLectarium;
+
+namespace {
+
+const QString blanks7 = QStringLiteral("       ");
+
+FrmDisplay_Reading* reading() {
+    return FrmDisplay_Reading::Loaded();
+}
+
+QStringList listLines(const QListWidget* list) {
+    QStringList lines;
+    for (int i = 0; i < list->count(); ++i)
+        lines << list->item(i)->text();
+    return lines;
+}
+
+// Sends a mouse event to the hot spot at a point in pixels.
+void mouseOnImage(QEvent::Type type, const QPoint& at) {
+    QLabel* image = reading()->Image_Sant();
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, at, image->mapToGlobal(at), button,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button),
+                      Qt::NoModifier);
+    QApplication::sendEvent(image, &event);
+}
+
+void writePicture(const QString& path) {
+    QImage image(60, 80, QImage::Format_RGB32);
+    image.fill(QColor(200, 150, 60));
+    QVERIFY(image.save(path));
+}
+
+} // namespace
+
+class Test_Frm_Display_Reading final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { QVERIFY(!reading()); }
+
+    void controls() {
+        Reading_Session r;
+        r.Show_Day(QDate(1998, 9, 15));
+        FrmDisplay_Reading* form = reading();
+        QVERIFY(form);
+        QCOMPARE(form->windowTitle(), QStringLiteral("Display Reading"));
+        QCOMPARE(form->Frame(QStringLiteral("Frame4"))->title(), QStringLiteral(" السنكسار "));
+        QCOMPARE(form->Frame(QStringLiteral("Frame2"))->title(), QStringLiteral(" عشية "));
+        QCOMPARE(form->Frame(QStringLiteral("Frame1"))->title(), QStringLiteral(" باكر  "));
+        QCOMPARE(form->Frame(QStringLiteral("Frame3"))->title(), QStringLiteral(" القداس "));
+        QCOMPARE(form->Frame(QStringLiteral("Frame_Fast"))->title(), QStringLiteral(" النبوات "));
+        QCOMPARE(form->Button(QStringLiteral("CommandCeremony"))->text(),
+                 QStringLiteral("طقـس صـلوات الكنيسـة"));
+        QCOMPARE(form->Button(QStringLiteral("Command_Pain"))->text(),
+                 QStringLiteral("الجنــــــاز العــــــــام"));
+        QCOMPARE(form->Button(QStringLiteral("CommandClose"))->text(), QStringLiteral("Close"));
+        const QStringList captions{
+            QStringLiteral("المزمور"),   QStringLiteral("الإنجيل"), QStringLiteral("المزمور"),
+            QStringLiteral("الإنجيل"),   QStringLiteral("البولس"),  QStringLiteral("الكاثوليكون"),
+            QStringLiteral("الإبركسيس"), QStringLiteral("المزمور"), QStringLiteral("الإنجيل")};
+        for (int i = 1; i <= 9; ++i) {
+            QCOMPARE(form->Label1(i)->text(), captions[i - 1]);
+            QCOMPARE(form->TextFiled(i)->font().family(), QStringLiteral("Arabic Transparent"));
+        }
+        QCOMPARE(form->Label(QStringLiteral("LabelOccasion"))->font().family(),
+                 QStringLiteral("Arabic Transparent"));
+        QCOMPARE(form->List1()->font().family(), QStringLiteral("Arabic Transparent"));
+        // A child of the main frame, with the day chooser behind it.
+        QVERIFY(qobject_cast<QMdiSubWindow*>(form->parentWidget()));
+        QCOMPARE(r.Child_Count(), 2);
+    }
+
+    // Each season through the day chooser's Show.
+    void filling_data() {
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QString>("statement");
+        QTest::addColumn<QStringList>("boxes");
+        QTest::addColumn<QString>("vespers");
+        QTest::addColumn<bool>("fastShown");
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<bool>("funeral");
+        QTest::addColumn<QString>("occasion");
+        const QString vespers = QStringLiteral(" عشية ");
+        const QString tip = QStringLiteral("النصيحة رقم 23");
+        const QStringList lent{QString(),
+                               QString(),
+                               QStringLiteral("2: 2"),
+                               QStringLiteral("مت 5: 2"),
+                               QStringLiteral("1كو 13: 2"),
+                               QStringLiteral("كو 1: 2"),
+                               QStringLiteral("2: 3"),
+                               QStringLiteral("3: 1"),
+                               QStringLiteral("يو 2: 2")};
+        QStringList lentWithVespers = lent;
+        lentWithVespers[0] = QStringLiteral("1: 2");
+        lentWithVespers[1] = QStringLiteral("يو 1: 2");
+        QTest::newRow("Sunday") << QDate(1998, 9, 13)
+                                << QStringLiteral("SELECT * FROM Suns WHERE Month =  1 and Sun =  1")
+                                << QStringList{QStringLiteral("1: 3"),      QStringLiteral("يو 1: 4"),
+                                               QStringLiteral("2: 3"),      QStringLiteral("مت 5: 1"),
+                                               QStringLiteral("1كو 13: 1"), QStringLiteral("كو 1: 2"),
+                                               QStringLiteral("2: 1"),      QStringLiteral("3: 2"),
+                                               QStringLiteral("يو 2: 1-2")}
+                                << vespers << false << QStringList() << false << tip;
+        QTest::newRow("weekday") << QDate(1998, 9, 15)
+                                 << QStringLiteral("SELECT * FROM  Year WHERE Month =  1 and Day =  5")
+                                 << QStringList{QStringLiteral("2: 2"),      QStringLiteral("يو 1: 3"),
+                                                QStringLiteral("3: 2"),      QStringLiteral("مت 5: 4"),
+                                                QStringLiteral("1كو 13: 2"), QStringLiteral("كو 1: 2"),
+                                                QStringLiteral("2: 3"),      QStringLiteral("1: 3"),
+                                                QStringLiteral("يو 2: 2")}
+                                 << vespers << false << QStringList() << false << tip;
+        QTest::newRow("a Null reading")
+            << QDate(1998, 9, 11) << QStringLiteral("SELECT * FROM  Year WHERE Month =  1 and Day =  1")
+            << QStringList{QStringLiteral("1: 1-2"),      QStringLiteral("يو 1: 1-2"),
+                           QStringLiteral("2: 1"),        QStringLiteral("مت 5: 1-3"),
+                           QStringLiteral("1كو 13: 1-3"), QString(),
+                           QStringLiteral("2: 1-2"),      QStringLiteral("3: 1"),
+                           QStringLiteral("يو 2: 1")}
+            << vespers << false << QStringList() << false << tip;
+        QTest::newRow("Nineveh day 4")
+            << QDate(1999, 2, 4) << QStringLiteral("SELECT * FROM Jonah WHERE Day =  4")
+            << QStringList{QStringLiteral("1: 3"),    QStringLiteral("يو 1: 4"),   QStringLiteral("2: 1"),
+                           QStringLiteral("مت 5: 4"), QStringLiteral("1كو 13: 1"), QStringLiteral("كو 1: 1"),
+                           QStringLiteral("2: 1"),    QStringLiteral("3: 1"),      QStringLiteral("يو 2: 1")}
+            << vespers << true << QStringList() << false << QStringLiteral("فصـــــــح نينوى");
+        QTest::newRow("Lent weekday")
+            << QDate(1999, 3, 3) << QStringLiteral("SELECT * FROM Fast WHERE Week =  3 and Day =  3") << lent
+            << vespers << true
+            << QStringList{blanks7 + QStringLiteral("تك 1: 1-3"),
+                           blanks7 + QStringLiteral("تك 1: 4"),
+                           blanks7 + QStringLiteral("تك 1: 5"),
+                           blanks7,
+                           blanks7,
+                           blanks7,
+                           blanks7,
+                           blanks7}
+            << false << QStringLiteral("اليوم الثالث من الأسبوع الثالث من  الصوم الكبير");
+        QTest::newRow("Lent Saturday, week 4")
+            << QDate(1999, 3, 20) << QStringLiteral("SELECT * FROM Fast WHERE Week =  5 and Day =  6")
+            << lentWithVespers << QStringLiteral(" عشية الأحد ") << false
+            << QStringList{blanks7 + QStringLiteral("تك 1: 2"),
+                           blanks7,
+                           blanks7,
+                           blanks7,
+                           blanks7,
+                           blanks7,
+                           blanks7,
+                           blanks7,
+                           blanks7}
+            << false << QStringLiteral("اليوم السادس من الأسبوع الخامس من  الصوم الكبير");
+        QTest::newRow("Lent Saturday, week 6")
+            << QDate(1999, 4, 3) << QStringLiteral("SELECT * FROM Fast WHERE Week =  7 and Day =  6") << lent
+            << vespers << true
+            << QStringList{blanks7 + QStringLiteral("تك 1: 1"),
+                           blanks7 + QStringLiteral("تك 1: 2"),
+                           blanks7,
+                           blanks7,
+                           blanks7,
+                           blanks7,
+                           blanks7,
+                           blanks7,
+                           blanks7}
+            << false << QStringLiteral("+\nسبت لعازر");
+        QTest::newRow("Palm Sunday") << QDate(1999, 4, 4)
+                                     << QStringLiteral("SELECT * FROM Fast WHERE Week =  7 and Day =  7")
+                                     << lentWithVespers << QStringLiteral(" صلاة المساء ") << false
+                                     << QStringList{blanks7 + QStringLiteral("تك 1: 3"),
+                                                    blanks7,
+                                                    blanks7,
+                                                    blanks7,
+                                                    blanks7,
+                                                    blanks7,
+                                                    blanks7,
+                                                    blanks7,
+                                                    blanks7}
+                                     << true << QStringLiteral("+\nأحـــــــد الشــــعانين");
+    }
+
+    void filling() {
+        QFETCH(QDate, date);
+        QFETCH(QString, statement);
+        QFETCH(QStringList, boxes);
+        QFETCH(QString, vespers);
+        QFETCH(bool, fastShown);
+        QFETCH(QStringList, entries);
+        QFETCH(bool, funeral);
+        QFETCH(QString, occasion);
+        Reading_Session r;
+        r.Show_Day(date);
+        FrmDisplay_Reading* form = reading();
+        QVERIFY(form);
+        QVERIFY(!FrmPain::Loaded());
+        QCOMPARE(form->Sources().Data_Reading.recordSource(), statement);
+        for (int i = 1; i <= 9; ++i)
+            QCOMPARE(form->TextFiled(i)->text(), boxes[i - 1]);
+        QCOMPARE(form->Frame(QStringLiteral("Frame2"))->title(), vespers);
+        QGroupBox* fast = form->Frame(QStringLiteral("Frame_Fast"));
+        QCOMPARE(fast->isVisibleTo(form), fastShown);
+        QCOMPARE(fast->pos(), QPoint(To_Pixels(4650), To_Pixels(1170)));
+        QCOMPARE(listLines(form->List1()), entries);
+        QCOMPARE(form->Button(QStringLiteral("Command_Pain"))->isVisibleTo(form), funeral);
+        QCOMPARE(form->Label(QStringLiteral("LabelOccasion"))->text(), occasion);
+    }
+
+    // The labels come from the day chooser, which shows the true Coptic date of an eve.
+    void datesFromTheChooser() {
+        Reading_Session r;
+        r.Show_Day(QDate(2000, 1, 6)); // 27 Kiahk, read as the Paramoun, 28 Kiahk
+        QCOMPARE(Coptic_Day, Integer(28));
+        FrmSelect_Day* chooser = FrmSelect_Day::Loaded();
+        for (const char* name : {"LabelDayName", "LabelNormalDay", "LabelNormalMonth", "LabelNormalYear",
+                                 "LabelCopticDay", "LabelCopticMonth", "LabelCopticYear"})
+            QCOMPARE(reading()->Label(QLatin1String(name))->text(),
+                     chooser->Label(QLatin1String(name))->text());
+        QCOMPARE(reading()->Label(QStringLiteral("LabelCopticDay"))->text(), QStringLiteral("27"));
+        QCOMPARE(reading()->Label(QStringLiteral("LabelNormalYear"))->text(), QStringLiteral("2000"));
+        QCOMPARE(reading()->Label(QStringLiteral("LabelDayName"))->palette().color(QPalette::WindowText),
+                 chooser->Label(QStringLiteral("LabelDayName"))->palette().color(QPalette::WindowText));
+    }
+
+    void storyAndTitle() {
+        {
+            Reading_Session r;
+            r.Show_Day(QDate(1998, 9, 11));
+            QCOMPARE(reading()->TextData()->toPlainText(), QStringLiteral("قصة عيد النيروز\nسطر ثان"));
+        }
+        // The draw past the last row leaves the label empty.
+        Reading_Session past(0.99);
+        past.Show_Day(QDate(1998, 9, 15));
+        QCOMPARE(reading()->Label(QStringLiteral("LabelOccasion"))->text(), QString());
+    }
+
+    void holyWeekWednesday() {
+        Reading_Session r;
+        r.Show_Day(QDate(2000, 4, 26));
+        QVERIFY(!reading());
+        FrmPain* pain = FrmPain::Loaded();
+        QVERIFY(pain);
+        QCOMPARE(Pain_Day, Integer(3));
+        QCOMPARE(pain->Data_Pain().recordSource(), QStringLiteral("SELECT * FROM Pain WHERE Day =  4"));
+        QCOMPARE(pain->windowTitle(), QStringLiteral("البصخة المقدسة"));
+        QCOMPARE(listLines(pain->List1()), (QStringList{QStringLiteral("باكر يوم الأربعاء"),
+                                                        QStringLiteral("الساعة الثالثة من يوم الأربعاء")}));
+        QCOMPARE(pain->List1()->currentRow(), 0);
+        QCOMPARE(pain->Text_Hidder()->text(), QStringLiteral("مت 5: 1"));
+        QCOMPARE(pain->Text_View()->toPlainText(), QStringLiteral("نص مخزن لباكر الأربعاء\nسطر ثان"));
+    }
+
+    // Show again rebuilds the one window at the place it had.
+    void showAgainRebuilds() {
+        Reading_Session r;
+        r.Show_Day(QDate(1998, 9, 15));
+        QWidget* window = Placement_Widget(reading());
+        window->move(40, 30);
+        const QPointer<FrmDisplay_Reading> first = reading();
+        r.Show_Day(QDate(1998, 9, 13));
+        QVERIFY(!first);
+        QCOMPARE(r.Child_Count(), 2);
+        QCOMPARE(reading()->TextFiled(9)->text(), QStringLiteral("يو 2: 1-2"));
+        QCOMPARE(Placement_Widget(reading())->pos(), QPoint(40, 30));
+        QCOMPARE(FrmDisplay_Reading_Left, Integer(To_Twips(40)));
+        QCOMPARE(FrmDisplay_Reading_Top, Integer(To_Twips(30)));
+    }
+
+    void close() {
+        Reading_Session r;
+        r.Show_Day(QDate(2000, 1, 6));
+        QVERIFY(Paramoun_Day);
+        Placement_Widget(reading())->move(60, 45);
+        reading()->Button(QStringLiteral("CommandClose"))->click();
+        Flush_Deletions();
+        QVERIFY(!reading());
+        QVERIFY(!Paramoun_Day);
+        QCOMPARE(FrmDisplay_Reading_WindowState, Integer(0));
+        QCOMPARE(FrmDisplay_Reading_Left, Integer(900));
+        QCOMPARE(FrmDisplay_Reading_Top, Integer(675));
+        QCOMPARE(r.Child_Count(), 1);
+    }
+
+    // A double click on a box or on its caption opens the passage with the box's prefix.
+    void doubleClick_data() {
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("onCaption");
+        QTest::addColumn<QString>("heading");
+        QTest::addColumn<QString>("body");
+        QTest::newRow("Matins psalm box") << QDate(1998, 9, 15) << 3 << false << QStringLiteral("مز 3: 2")
+                                          << QStringLiteral("2 المزامير 3: 2 نص الآية\n");
+        QTest::newRow("Matins psalm caption") << QDate(1998, 9, 15) << 3 << true << QStringLiteral("مز 3: 2")
+                                              << QStringLiteral("2 المزامير 3: 2 نص الآية\n");
+        QTest::newRow("psalm from the psalm table")
+            << QDate(1998, 9, 11) << 1 << false << QStringLiteral("مز 1: 1-2")
+            << QStringLiteral("نص المزمور من جدول المزامير\nسطر ثان\n");
+        QTest::newRow("Acts") << QDate(1998, 9, 15) << 7 << true << QStringLiteral("اع 2: 3")
+                              << QStringLiteral("3 الأعمال 2: 3 نص الآية\n");
+        QTest::newRow("gospel, no prefix")
+            << QDate(1998, 9, 11) << 4 << false << QStringLiteral("مت 5: 1-3")
+            << QStringLiteral("1 متى 5: 1 نص الآية\n2 متى 5: 2 نص الآية\n3 متى 5: 3 نص الآية\n");
+    }
+
+    void doubleClick() {
+        QFETCH(QDate, date);
+        QFETCH(int, index);
+        QFETCH(bool, onCaption);
+        QFETCH(QString, heading);
+        QFETCH(QString, body);
+        Reading_Session r;
+        r.Show_Day(date);
+        QWidget* target = onCaption ? static_cast<QWidget*>(reading()->Label1(index))
+                                    : static_cast<QWidget*>(reading()->TextFiled(index));
+        QTest::mouseDClick(target, Qt::LeftButton);
+        FrmDisplay_Bible* passage = FrmDisplay_Bible::Instance();
+        QVERIFY(passage);
+        QCOMPARE(passage->windowTitle(), QStringLiteral("القراءة"));
+        QCOMPARE(passage->Text_Sign()->text(), heading);
+        QCOMPARE(passage->Text1()->toPlainText(), body);
+        QVERIFY(r.s->dialogs.Messages().isEmpty());
+    }
+
+    // A second reading replaces the first window at its place.
+    void secondReadingReplaces() {
+        Reading_Session r;
+        r.Show_Day(QDate(1998, 9, 15));
+        reading()->TextFiled_DblClick(2);
+        const QPointer<FrmDisplay_Bible> first = FrmDisplay_Bible::Instance();
+        QVERIFY(first);
+        Placement_Widget(first)->setGeometry(30, 20, 400, 300);
+        reading()->TextFiled_DblClick(4);
+        Flush_Deletions();
+        QVERIFY(!first);
+        FrmDisplay_Bible* second = FrmDisplay_Bible::Instance();
+        QCOMPARE(second->Text_Sign()->text(), QStringLiteral("مت 5: 4"));
+        QCOMPARE(Placement_Widget(second)->geometry(), QRect(30, 20, 400, 300));
+        QCOMPARE(r.Child_Count(), 3); // chooser, readings, one passage window
+    }
+
+    void emptyBox_data() {
+        QTest::addColumn<bool>("messages");
+        QTest::newRow("messages on") << true;
+        QTest::newRow("messages off") << false;
+    }
+
+    void emptyBox() {
+        QFETCH(bool, messages);
+        Reading_Session r;
+        Set_Menu_Checked(Menu_Option::Massage, messages);
+        r.Show_Day(QDate(1999, 3, 3)); // a Lent weekday: no Vespers readings
+        QCOMPARE(reading()->TextFiled(2)->text(), QString());
+        if (messages)
+            r.s->dialogs.Answer_Message(Msg_Answer::Ok);
+        QTest::mouseDClick(reading()->TextFiled(2), Qt::LeftButton);
+        QVERIFY(!FrmDisplay_Bible::Instance());
+        QCOMPARE(r.s->dialogs.Messages().size(), messages ? 1 : 0);
+        if (messages) {
+            const Scripted_Dialogs::Message_Call& call = r.s->dialogs.Messages().front();
+            QCOMPARE(call.text, QStringLiteral("لا يوجد ملف "));
+            QCOMPARE(call.caption, QStringLiteral("القراءة"));
+            QCOMPARE(call.buttons, Msg_Buttons::Ok);
+            QCOMPARE(call.icon, Msg_Icon::Exclamation);
+        }
+        QVERIFY(r.s->dialogs.Unexpected().isEmpty());
+    }
+
+    void prophecyDoubleClick() {
+        Reading_Session r;
+        Set_Menu_Checked(Menu_Option::Massage, true);
+        r.Show_Day(QDate(1999, 3, 3));
+        QListWidget* list = reading()->List1();
+        list->setCurrentRow(0);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                           list->visualItemRect(list->item(0)).center());
+        FrmDisplay_Bible* passage = FrmDisplay_Bible::Instance();
+        QVERIFY(passage);
+        QCOMPARE(passage->Text_Sign()->text(), QStringLiteral("تك 1: 1-3"));
+        QCOMPARE(passage->windowTitle(), QStringLiteral("القراءة"));
+        QCOMPARE(passage->Text1()->toPlainText(), QStringLiteral("1 التكوين 1: 1 نص الآية\n2 التكوين 1: 2 نص "
+                                                                 "الآية\n3 التكوين 1: 3 نص الآية\n"));
+        // An empty entry shows nothing, messages or not.
+        Placement_Widget(passage)->close();
+        Flush_Deletions();
+        list->setCurrentRow(4);
+        reading()->List1_DblClick();
+        QVERIFY(!FrmDisplay_Bible::Instance());
+        QVERIFY(r.s->dialogs.Messages().isEmpty());
+    }
+
+    void rite() {
+        Reading_Session r;
+        r.Show_Day(QDate(1999, 3, 3));
+        QCOMPARE(Rite_No, Integer(4));
+        reading()->Button(QStringLiteral("CommandCeremony"))->click();
+        FrmDisplay_Bible* passage = FrmDisplay_Bible::Instance();
+        QVERIFY(passage);
+        QCOMPARE(passage->windowTitle(), QStringLiteral("الطقـس"));
+        QCOMPARE(passage->Text_Sign()->text(), QStringLiteral("طقس أيام الصوم"));
+        QCOMPARE(passage->Text1()->toPlainText(),
+                 QStringLiteral("الفقرة الأولى من طقس الصوم\nالفقرة الثانية من طقس "
+                                "الصوم\nالفقرة الثالثة من طقس الصوم\n"));
+        // A rite without rows: the window with nothing in it.
+        Rite_No = 5;
+        reading()->CommandCeremony_Click();
+        Flush_Deletions();
+        passage = FrmDisplay_Bible::Instance();
+        QCOMPARE(passage->Text_Sign()->text(), QString());
+        QCOMPARE(passage->Text1()->toPlainText(), QString());
+        QCOMPARE(r.Child_Count(), 3);
+    }
+
+    void funeralTwice() {
+        Reading_Session r;
+        r.Show_Day(QDate(1999, 4, 4));
+        QPushButton* funeral = reading()->Button(QStringLiteral("Command_Pain"));
+        QVERIFY(funeral->isVisible());
+        funeral->click();
+        funeral->click();
+        Flush_Deletions();
+        FrmPain* pain = FrmPain::Loaded();
+        QVERIFY(pain);
+        QCOMPARE(r.Child_Count(), 3); // chooser, readings, one Holy Week window
+        QCOMPARE(Pain_Day, Integer(0));
+        QCOMPARE(pain->windowTitle(), QStringLiteral("البصخة المقدسة"));
+        QCOMPARE(pain->Data_Pain().recordSource(), QStringLiteral("SELECT * FROM Pain WHERE Day = 1 "));
+        QCOMPARE(listLines(pain->List1()),
+                 (QStringList{QStringLiteral("باكر يوم الأحد"), QStringLiteral("الساعة الثالثة"),
+                              QStringLiteral("الساعة السادسة")}));
+        QCOMPARE(pain->Text_Hidder()->text(), QStringLiteral("يو 1: 1-2"));
+        QCOMPARE(pain->Text_View()->toPlainText(),
+                 QStringLiteral("1 يوحنا 1: 1 نص الآية\n2 يوحنا 1: 2 نص الآية\n"));
+        pain->List1()->setCurrentRow(2);
+        QCOMPARE(pain->Text_Hidder()->text(), QStringLiteral("1كو 13: 1"));
+        QCOMPARE(pain->Text_View()->toPlainText(), QStringLiteral("نص مخزن للساعة السادسة"));
+    }
+
+    void hotSpotBounds_data() {
+        QTest::addColumn<int>("x");
+        QTest::addColumn<int>("y");
+        QTest::addColumn<bool>("lit");
+        QTest::newRow("centre") << 450 << 550 << true;
+        QTest::newRow("x = 650") << 650 << 550 << false;
+        QTest::newRow("y = 750") << 450 << 750 << false;
+        QTest::newRow("x = 250") << 250 << 550 << false;
+        QTest::newRow("inside the corner") << 649 << 749 << true;
+    }
+
+    void hotSpotBounds() {
+        QFETCH(int, x);
+        QFETCH(int, y);
+        QFETCH(bool, lit);
+        Reading_Session r;
+        r.Show_Day(QDate(1998, 9, 15));
+        reading()->Image_Sant_MouseMove(0, 0, 450, 550);
+        QVERIFY(reading()->Hot_Spot_Lit());
+        reading()->Image_Sant_MouseMove(0, 0, x, y);
+        QCOMPARE(reading()->Hot_Spot_Lit(), lit);
+        QCOMPARE(reading()->Image_Sant()->pixmap().toImage(),
+                 (lit ? FrmDisplay_Reading::Image_On() : FrmDisplay_Reading::Image_Off()).toImage());
+    }
+
+    void hotSpotAndSaint() {
+        Reading_Session r;
+        writePicture(r.s->folder.file(QStringLiteral("saint_1_5.png")));
+        r.Show_Day(QDate(1998, 9, 15));
+        QVERIFY(FrmDisplay_Reading::Image_On().toImage() != FrmDisplay_Reading::Image_Off().toImage());
+        QVERIFY(!reading()->Hot_Spot_Lit());
+        mouseOnImage(QEvent::MouseMove, QPoint(30, 36)); // 450, 540 twips
+        QVERIFY(reading()->Hot_Spot_Lit());
+        mouseOnImage(QEvent::MouseMove, QPoint(2, 2));
+        QVERIFY(!reading()->Hot_Spot_Lit());
+        mouseOnImage(QEvent::MouseMove, QPoint(30, 36));
+        QVERIFY(reading()->Hot_Spot_Lit());
+        // A click opens the saint window and puts the normal look back at once.
+        mouseOnImage(QEvent::MouseButtonRelease, QPoint(30, 36));
+        QVERIFY(!reading()->Hot_Spot_Lit());
+        FrmSant* sant = FrmSant::Loaded();
+        QVERIFY(sant);
+        QCOMPARE(sant->windowTitle(), QStringLiteral("Sant"));
+        QVERIFY(sant->Has_Picture());
+        QVERIFY(!sant->Image_Sant()->pixmap().isNull());
+        QVERIFY(!sant->Label1()->isVisibleTo(sant));
+        QCOMPARE(sant->Text1()->toPlainText(), QStringLiteral("نص عن قديس اليوم"));
+        // A second click refills the same window.
+        reading()->Image_Sant_MouseUp(1, 0, 0, 0);
+        QCOMPARE(FrmSant::Loaded(), sant);
+        QCOMPARE(r.Child_Count(), 3);
+    }
+
+    // The saint fields are read back with the keys of the row the window loaded, even
+    // after the day chooser has moved on.
+    void saintAfterTheDateMoved() {
+        Reading_Session r;
+        r.Show_Day(QDate(1998, 9, 15));
+        FrmSelect_Day::Loaded()->ButtonMonth_Left_Click();
+        QVERIFY(Coptic_Month != 1);
+        reading()->Image_Sant_MouseUp(1, 0, 450, 550);
+        QCOMPARE(FrmSant::Loaded()->Text1()->toPlainText(), QStringLiteral("نص عن قديس اليوم"));
+    }
+
+    void missingPicture() {
+        Reading_Session r;
+        r.Show_Day(QDate(1998, 9, 11)); // names missing_picture.png
+        reading()->Image_Sant_MouseMove(0, 0, 450, 550);
+        QVERIFY(reading()->Hot_Spot_Lit());
+        reading()->Image_Sant_MouseUp(1, 0, 450, 550);
+        FrmSant* sant = FrmSant::Loaded();
+        QVERIFY(sant);
+        QVERIFY(!sant->Has_Picture());
+        QVERIFY(sant->Label1()->isVisibleTo(sant));
+        QCOMPARE(sant->Label1()->text(), QStringLiteral("لا توجد  صورة"));
+        QCOMPARE(sant->Text1()->toPlainText(), QStringLiteral("نص عن شهداء النيروز"));
+    }
+
+    void shortOrNullPictureName_data() {
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("three characters") << QDate(1999, 3, 3) << QStringLiteral("نص قصير");
+        QTest::newRow("Null") << QDate(1999, 4, 3) << QString();
+        QTest::newRow("no story row") << QDate(1998, 9, 17) << QString();
+    }
+
+    void shortOrNullPictureName() {
+        QFETCH(QDate, date);
+        QFETCH(QString, text);
+        Reading_Session r;
+        r.Show_Day(date);
+        reading()->Image_Sant_MouseMove(0, 0, 450, 550);
+        QVERIFY(!reading()->Hot_Spot_Lit());
+        // The click still opens the saint window.
+        reading()->Image_Sant_MouseUp(1, 0, 450, 550);
+        FrmSant* sant = FrmSant::Loaded();
+        QVERIFY(sant);
+        QVERIFY(sant->Label1()->isVisibleTo(sant));
+        QCOMPARE(sant->Text1()->toPlainText(), text);
+    }
+
+    void saintAppearance() {
+        Reading_Session r;
+        Font_Name = QStringLiteral("Arabic Transparent");
+        Font_Size = 17;
+        Font_Bold = -1;
+        Font_Italic = 0;
+        Fore_Color = 255;
+        r.Show_Day(QDate(1998, 9, 15));
+        reading()->Image_Sant_MouseUp(1, 0, 0, 0);
+        QPlainTextEdit* text = FrmSant::Loaded()->Text1();
+        QCOMPARE(text->font().pointSize(), 17);
+        QVERIFY(text->font().bold());
+        QVERIFY(!text->font().italic());
+        QCOMPARE(text->palette().color(QPalette::Text), QColor(255, 0, 0));
+        FrmSant::Loaded()->Command_Close()->click();
+        Flush_Deletions();
+        QVERIFY(!FrmSant::Loaded());
+    }
+};
+
+QTEST_MAIN(Test_Frm_Display_Reading)
+#include "test_frm_display_reading.moc"
