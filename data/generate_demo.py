@@ -170,13 +170,15 @@ def main():
             fifty.append([week, day] + nine())
     write(out, "Fifty.txt", ["Week", "Day"] + [str(i) for i in range(1, 10)], fifty)
 
+    # The drawn demonstration pictures (pictures/), in turn from day to day.
+    PICTURES = ["Demo_Saint.xpm", "Demo_Figure.xpm", "Demo_Church.xpm"]
     story = []
     for month in range(1, 14):
         for day in range(1, 31 if month < 13 else 7):
             text = (f"اليوم {day} من شهر {MONTHS[month]}.\\r\\n"
                     "هذا نص تجريبى من قاعدة البيانات التجريبية لبرنامج Lectarium، وليس نص السنكسار. "
                     "قاعدة البيانات الكاملة تضع هنا سيرة القديسين الذين تذكرهم الكنيسة فى هذا اليوم.")
-            story.append([month, day, text, "Demo_Saint.xpm",
+            story.append([month, day, text, PICTURES[(day - 1) % len(PICTURES)],
                           f"صورة تجريبية لليوم {day} من شهر {MONTHS[month]}، وليست صورة قديس اليوم."])
     write(out, "Story.txt", ["Month", "Day", "Data", "Pic_Name", "Pic_Data"], story)
 

@@ -23,7 +23,7 @@ QString indented(const QString& text, const QString& by) {
         lines.removeLast();
     QString out;
     for (const QString& line : lines)
-        out += by + line + QLatin1Char('\n');
+        out += (line.isEmpty() ? QString() : by + line) + QLatin1Char('\n');
     return out;
 }
 
