@@ -2,6 +2,7 @@
 
 #include "calendar/frm_select_day.h"
 #include "calendar/selected_day.h"
+#include "bible/frm_bible_select.h"
 #include "bible/frm_bible_view.h"
 #include "documents/frm_text.h"
 #include "lectionary/data_source.h"
@@ -495,7 +496,10 @@ void MDILectarium::Bible_View_Click()
 {
     FrmBible_View::Show_Window();
 }
-void MDILectarium::Bible_Search_Click() {}
+void MDILectarium::Bible_Search_Click()
+{
+    FrmBible_Select::Show_Window();
+}
 
 void MDILectarium::New_Click()
 {

@@ -1,0 +1,578 @@
+#include "bible/frm_bible_select.h"
+
+#include "bible/frm_view_search.h"
+#include "bible/search.h"
+#include "lectionary/bible_books.h"
+#include "lectionary/data_source.h"
+#include "lectionary/scrambled_text.h"
+#include "shell/basic_text.h"
+#include "shell/child_window.h"
+#include "shell/dialogs.h"
+#include "shell/mdi_lectarium.h"
+#include "shell/settings.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QToolBar>
+
+#include <algorithm>
+
+namespace Lectarium {
+
+using namespace MdlLectarium;
+
+namespace {
+
+QPointer<FrmBible_Select> instance;
+int yieldInterval = 0;
+FrmBible_Select::Scan_Figures lastScan;
+
+// The form keeps a fixed size; positions are in twips from the right edge of the
+// parent, as the window reads from right to left.
+constexpr int formWidth = 7200;
+constexpr int formHeight = 5400;
+constexpr int bookPanelWidth = 6600;
+constexpr int bookPanelHeight = 3180;
+
+const QString scopeCaption = QStringLiteral("مجال البحث");
+const QString searchCaption = QStringLiteral("البحث");
+
+Placement selectPlacement() {
+    Placement p;
+    p.state = &FrmBible_Select_WindowState;
+    p.top = &FrmBible_Select_Top;
+    p.left = &FrmBible_Select_Left;
+    return p;
+}
+
+void place(QWidget* widget, int parentWidth, int right, int top, int width, int height) {
+    widget->setGeometry(To_Pixels(parentWidth - right - width), To_Pixels(top), To_Pixels(width),
+                        To_Pixels(height));
+}
+
+// The row of the selected item, -1 when none is selected (a current item that is not
+// selected, as a list gets on taking the focus, does not count).
+int selectedRow(const QListWidget* list) {
+    const QListWidgetItem* item = list->currentItem();
+    return item && item->isSelected() ? list->currentRow() : -1;
+}
+
+void message(QWidget* parent, const QString& text, const QString& caption) {
+    Dialogs().Message(parent, text, caption, Msg_Buttons::Ok, Msg_Icon::Exclamation);
+}
+
+// The main window's toolbar and its four menus stay disabled while a scan runs, and
+// come back on every way out of it, also when the search window is gone by then.
+class Main_Commands_Lock final {
+public:
+    Main_Commands_Lock() : window_(Main_Window()) { set(false); }
+    ~Main_Commands_Lock() { Release(); }
+    Main_Commands_Lock(const Main_Commands_Lock&) = delete;
+    Main_Commands_Lock& operator=(const Main_Commands_Lock&) = delete;
+
+    void Release() {
+        if (!released_)
+            set(true);
+        released_ = true;
+    }
+
+private:
+    void set(bool enabled) {
+        if (!window_)
+            return;
+        window_->Toolbar1()->setEnabled(enabled);
+        for (const char* name : {"File", "View", "Options", "Help"})
+            if (QMenu* menu = window_->Menu_Bar_Menu(QLatin1String(name)))
+                menu->setEnabled(enabled);
+    }
+
+    QPointer<MDILectarium> window_;
+    bool released_ = false;
+};
+
+} // namespace
+
+FrmBible_Select* FrmBible_Select::Instance() {
+    return instance.data();
+}
+
+FrmBible_Select* FrmBible_Select::Show_Window() {
+    if (instance) {
+        QWidget* window = Placement_Widget(instance);
+        window->show();
+        window->raise();
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(window))
+            sub->mdiArea()->setActiveSubWindow(sub);
+        return instance.data();
+    }
+    instance = new FrmBible_Select();
+    Show_Child(instance, selectPlacement());
+    instance->Form_Load();
+    return instance.data();
+}
+
+void FrmBible_Select::Set_Yield_Interval(int milliseconds) {
+    yieldInterval = std::max(0, milliseconds);
+}
+
+int FrmBible_Select::Yield_Interval() {
+    return yieldInterval;
+}
+
+FrmBible_Select::Scan_Figures FrmBible_Select::Last_Scan() {
+    return lastScan;
+}
+
+FrmBible_Select::FrmBible_Select() {
+    setObjectName(QStringLiteral("FrmBible_Select"));
+    setWindowTitle(QStringLiteral("Bible Select"));
+    setLayoutDirection(Qt::RightToLeft);
+    setWindowIcon(Toolbar_Image(3));
+    setFixedSize(To_Pixels(formWidth), To_Pixels(formHeight));
+
+    image1_ = new QLabel(this);
+    image1_->setObjectName(QStringLiteral("Image1"));
+    image1_->setPixmap(Toolbar_Image(3).pixmap(To_Pixels(480), To_Pixels(480)));
+    place(image1_, formWidth, formWidth - 720, 120, 600, 600);
+
+    label1_ = new QLabel(QStringLiteral("المراد البحث عنة"), this);
+    label1_->setObjectName(QStringLiteral("Label1"));
+    place(label1_, formWidth, 120, 150, 1500, 300);
+    textSearch_ = new QLineEdit(this);
+    textSearch_->setObjectName(QStringLiteral("TextSearch"));
+    place(textSearch_, formWidth, 1700, 120, 4600, 360);
+
+    label2_ = new QLabel(scopeCaption, this);
+    label2_->setObjectName(QStringLiteral("Label2"));
+    place(label2_, formWidth, 120, 650, 1500, 300);
+
+    buildScopeControls();
+    buildBookControls();
+
+    commandSearch_ = new QPushButton(QStringLiteral("Search"), this);
+    commandSearch_->setObjectName(QStringLiteral("CommandSearch"));
+    place(commandSearch_, formWidth, 480, 4800, 1200, 420);
+    commandExit_ = new QPushButton(QStringLiteral("Exit"), this);
+    commandExit_->setObjectName(QStringLiteral("CommandExit"));
+    place(commandExit_, formWidth, 1800, 4800, 1200, 420);
+    connect(commandSearch_, &QPushButton::clicked, this, &FrmBible_Select::CommandSearch_Click);
+    connect(commandExit_, &QPushButton::clicked, this, &FrmBible_Select::CommandExit_Click);
+
+    buildCancelPanel();
+
+    for (QWidget* control :
+         {static_cast<QWidget*>(textSearch_), static_cast<QWidget*>(check1_[0]),
+          static_cast<QWidget*>(check1_[1]), static_cast<QWidget*>(option1_[0]),
+          static_cast<QWidget*>(option1_[1]), static_cast<QWidget*>(list2_), static_cast<QWidget*>(list3_)})
+        control->installEventFilter(this);
+}
+
+void FrmBible_Select::buildScopeControls() {
+    for (int i = 0; i < 2; ++i) {
+        option0_[i] = new QRadioButton(this);
+        option0_[i]->setObjectName(QStringLiteral("Option0_%1").arg(i));
+        place(option0_[i], formWidth, 120, i == 0 ? 1060 : 1560, 300, 300);
+    }
+    option0_[0]->setChecked(true);
+    for (int i = 0; i < 2; ++i)
+        connect(option0_[i], &QRadioButton::toggled, this, [this](bool checked) {
+            if (checked)
+                Option0_Click();
+        });
+
+    picture1_ = new QWidget(this);
+    picture1_->setObjectName(QStringLiteral("Picture1"));
+    place(picture1_, formWidth, 480, 1000, bookPanelWidth, 420);
+    const std::array<QString, 2> testaments{QStringLiteral("العهــــــــــــــد القديـــــــــــــم"),
+                                            QStringLiteral("العهــــــــــــــد الجديــــــــــــد")};
+    for (int i = 0; i < 2; ++i) {
+        check1_[i] = new QCheckBox(testaments[i], picture1_);
+        check1_[i]->setObjectName(QStringLiteral("Check1_%1").arg(i));
+        place(check1_[i], bookPanelWidth, i == 0 ? 60 : 3300, 60, 3200, 300);
+    }
+}
+
+void FrmBible_Select::buildBookControls() {
+    picture2_ = new QWidget(this);
+    picture2_->setObjectName(QStringLiteral("Picture2"));
+    place(picture2_, formWidth, 480, 1500, bookPanelWidth, bookPanelHeight);
+
+    check2_ = new QCheckBox(QStringLiteral("أقسام"), picture2_);
+    check2_->setObjectName(QStringLiteral("Check2"));
+    place(check2_, bookPanelWidth, 60, 0, 1300, 300);
+    connect(check2_, &QCheckBox::clicked, this, &FrmBible_Select::Check2_Click);
+
+    const std::array<QString, 2> testaments{QStringLiteral("عهد قديم"), QStringLiteral("عهد جديد")};
+    for (int i = 0; i < 2; ++i) {
+        option1_[i] = new QRadioButton(testaments[i], picture2_);
+        option1_[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
+        place(option1_[i], bookPanelWidth, i == 0 ? 1500 : 3100, 0, 1500, 300);
+    }
+    option1_[0]->setChecked(true);
+    for (int i = 0; i < 2; ++i)
+        connect(option1_[i], &QRadioButton::toggled, this, [this, i](bool checked) {
+            if (checked)
+                Option1_Click(i);
+        });
+
+    list1_ = new QListWidget(picture2_);
+    list1_->setObjectName(QStringLiteral("List1"));
+    place(list1_, bookPanelWidth, 60, 330, 2700, 1155);
+    list3_ = new QListWidget(picture2_);
+    list3_->setObjectName(QStringLiteral("List3"));
+    place(list3_, bookPanelWidth, 60, 1560, 2700, 1455);
+    list2_ = new QListWidget(picture2_);
+    list2_->setObjectName(QStringLiteral("List2"));
+    place(list2_, bookPanelWidth, 3900, 330, 2640, 2625);
+    connect(list1_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            List1_Click();
+    });
+    connect(list1_, &QListWidget::itemDoubleClicked, this, &FrmBible_Select::List1_DblClick);
+    connect(list2_, &QListWidget::itemDoubleClicked, this, &FrmBible_Select::List2_DblClick);
+    connect(list3_, &QListWidget::itemDoubleClicked, this, &FrmBible_Select::List3_DblClick);
+
+    auto button = [this](const QString& caption, const char* name, int top) {
+        auto* b = new QPushButton(caption, picture2_);
+        b->setObjectName(QLatin1String(name));
+        place(b, bookPanelWidth, 2880, top, 900, 360);
+        return b;
+    };
+    // The arrows point from the books offered (right) to the books chosen (left).
+    commandSelect_ = button(QStringLiteral("<<"), "CommandSelect", 600);
+    commandSelectGroup_ = button(QStringLiteral("<<<<<<"), "CommandSelectGroup", 1050);
+    commandDeSelect_ = button(QStringLiteral(">>"), "CommandDeSelect", 1500);
+    commandClear_ = button(QStringLiteral("Clear"), "CommandClear", 2200);
+    for (QPushButton* b : {commandSelect_, commandSelectGroup_, commandDeSelect_, commandClear_})
+        b->setLayoutDirection(Qt::LeftToRight); // the arrows as drawn
+    connect(commandSelect_, &QPushButton::clicked, this, &FrmBible_Select::CommandSelect_Click);
+    connect(commandSelectGroup_, &QPushButton::clicked, this, &FrmBible_Select::CommandSelectGroup_Click);
+    connect(commandDeSelect_, &QPushButton::clicked, this, &FrmBible_Select::CommandDeSelect_Click);
+    connect(commandClear_, &QPushButton::clicked, this, &FrmBible_Select::CommandClear_Click);
+}
+
+void FrmBible_Select::buildCancelPanel() {
+    pictureCancel_ = new QWidget(this);
+    pictureCancel_->setObjectName(QStringLiteral("PictureCancel"));
+    pictureCancel_->setAutoFillBackground(true);
+    pictureCancel_->setGeometry(0, 0, To_Pixels(formWidth), To_Pixels(formHeight));
+    label3_ = new QLabel(QStringLiteral("البحث جارى"), pictureCancel_);
+    label3_->setObjectName(QStringLiteral("Label3"));
+    label3_->setAlignment(Qt::AlignCenter);
+    place(label3_, formWidth, 1100, 1500, 5000, 360);
+    progressBar1_ = new QProgressBar(pictureCancel_);
+    progressBar1_->setObjectName(QStringLiteral("ProgressBar1"));
+    progressBar1_->setRange(0, 100);
+    progressBar1_->setValue(0);
+    place(progressBar1_, formWidth, 1100, 2100, 5000, 360);
+    commandCancel_ = new QPushButton(QStringLiteral("Cancel"), pictureCancel_);
+    commandCancel_->setObjectName(QStringLiteral("CommandCancel"));
+    place(commandCancel_, formWidth, 3000, 2800, 1200, 420);
+    connect(commandCancel_, &QPushButton::clicked, this, &FrmBible_Select::CommandCancel_Click);
+    pictureCancel_->hide();
+}
+
+FrmBible_Select::~FrmBible_Select() = default;
+
+void FrmBible_Select::Form_Load() {
+    Option0_Click();
+    check2_->setChecked(true);
+    Option1_Click(0);
+    list3_->setCurrentRow(0);
+    list2_->clear();
+    chosenBooks_.clear();
+}
+
+void FrmBible_Select::Option0_Click() {
+    const bool byTestament = option0_[0]->isChecked();
+    const bool byBooks = option0_[1]->isChecked();
+    picture1_->setEnabled(byTestament);
+    for (QCheckBox* box : check1_)
+        box->setEnabled(byTestament);
+    for (QWidget* control :
+         {static_cast<QWidget*>(picture2_), static_cast<QWidget*>(option1_[0]),
+          static_cast<QWidget*>(option1_[1]), static_cast<QWidget*>(check2_), static_cast<QWidget*>(list1_),
+          static_cast<QWidget*>(list2_), static_cast<QWidget*>(list3_), static_cast<QWidget*>(commandSelect_),
+          static_cast<QWidget*>(commandDeSelect_), static_cast<QWidget*>(commandClear_)})
+        control->setEnabled(byBooks);
+}
+
+void FrmBible_Select::Option1_Click(int index) {
+    {
+        const QSignalBlocker blocker(option1_[index]);
+        option1_[index]->setChecked(true);
+    }
+    {
+        // List1 is refilled below; its row change must not run List1_Click halfway.
+        const QSignalBlocker blocker(list1_);
+        list1_->clear();
+    }
+    list3_->clear();
+    const bool old = index == 0;
+    if (!check2_->isChecked()) {
+        place(list3_, bookPanelWidth, 60, 330, 2700, 2625);
+        list1_->hide();
+        commandSelectGroup_->hide();
+        const int first = old ? 1 : Old_Testament_Books + 1;
+        const int last = old ? Old_Testament_Books : Book_Count;
+        for (int book = first; book <= last; ++book)
+            list3_->addItem(Bible_Books[book].Book_Name);
+        list3_->setCurrentRow(0);
+        return;
+    }
+    place(list3_, bookPanelWidth, 60, 1560, 2700, 1455);
+    list1_->show();
+    commandSelectGroup_->show();
+    const int firstGroup = old ? 1 : 7;
+    const int lastGroup = old ? 6 : Group_Count;
+    {
+        const QSignalBlocker blocker(list1_);
+        for (int group = firstGroup; group <= lastGroup; ++group)
+            list1_->addItem(Group_Names[group]);
+    }
+    for (int row = 1; row <= Group_Books[firstGroup][0]; ++row)
+        list3_->addItem(Bible_Books[Group_Books[firstGroup][row]].Book_Name);
+    list1_->setCurrentRow(0); // runs List1_Click, which lists the group again
+    list3_->setCurrentRow(0);
+}
+
+void FrmBible_Select::Check2_Click() {
+    Option1_Click(option1_[0]->isChecked() ? 0 : 1);
+}
+
+int FrmBible_Select::listedGroup() const {
+    const int row = selectedRow(list1_);
+    if (row < 0)
+        return 0;
+    const int group = row + (option1_[0]->isChecked() ? 1 : 7);
+    return group <= Group_Count ? group : 0;
+}
+
+void FrmBible_Select::List1_Click() {
+    const int group = listedGroup();
+    list3_->clear();
+    if (group == 0)
+        return;
+    for (int row = 1; row <= Group_Books[group][0]; ++row)
+        list3_->addItem(Bible_Books[Group_Books[group][row]].Book_Name);
+    list3_->setCurrentRow(-1);
+}
+
+Integer FrmBible_Select::pickedBook() const {
+    const int row = selectedRow(list3_);
+    if (row < 0)
+        return 0;
+    if (!check2_->isChecked())
+        return static_cast<Integer>(row + (option1_[0]->isChecked() ? 1 : Old_Testament_Books + 1));
+    const int group = listedGroup();
+    if (group == 0 || row + 1 > Group_Books[group][0])
+        return 0;
+    return Group_Books[group][row + 1];
+}
+
+void FrmBible_Select::List3_DblClick() {
+    const Integer book = pickedBook();
+    if (book < 1 || book > Book_Count || chosenBooks_.contains(book))
+        return;
+    chosenBooks_.append(book);
+    list2_->addItem(Bible_Books[book].Book_Name);
+}
+
+void FrmBible_Select::List1_DblClick() {
+    const int group = listedGroup();
+    if (group == 0)
+        return;
+    for (int row = 0; row < Group_Books[group][0] && row < list3_->count(); ++row) {
+        list3_->setCurrentRow(row);
+        List3_DblClick();
+    }
+    list3_->setCurrentRow(0);
+}
+
+void FrmBible_Select::refillChosenList() {
+    list2_->clear();
+    for (Integer book : chosenBooks_)
+        list2_->addItem(Bible_Books[book].Book_Name);
+}
+
+void FrmBible_Select::List2_DblClick() {
+    const int row = selectedRow(list2_);
+    if (row < 0 || row >= chosenBooks_.size())
+        return;
+    chosenBooks_.removeAt(row);
+    refillChosenList();
+}
+
+void FrmBible_Select::CommandClear_Click() {
+    list2_->clear();
+    chosenBooks_.clear();
+}
+
+QString FrmBible_Select::searchStatement() {
+    const QString text = textSearch_->text();
+    if (text.isEmpty()) {
+        message(this, QStringLiteral("لا يوجد المراد البحث عنة"), scopeCaption);
+        return QString();
+    }
+    const bool byTestament = option0_[0]->isChecked();
+    if ((byTestament && !check1_[0]->isChecked() && !check1_[1]->isChecked()) ||
+        (!byTestament && chosenBooks_.isEmpty())) {
+        message(this, QStringLiteral("لا يوجد مجالأ للبحث فيه"), scopeCaption);
+        return QString();
+    }
+    const QString term = Flip_Text(text);
+    if (byTestament)
+        return Testament_Statement(check1_[0]->isChecked(), check1_[1]->isChecked(), term);
+    return Books_Statement(chosenBooks_, term);
+}
+
+void FrmBible_Select::CommandSearch_Click() {
+    // Keys can still reach the covered controls during a scan; one scan at a time.
+    if (searchRunning_)
+        return;
+    const QString statement = searchStatement();
+    if (statement.isEmpty())
+        return;
+    Data_Source& source = Data_Bible_Search();
+    source.setRecordSource(statement);
+    if (!source.refresh()) {
+        // Not "no verses": the database did not answer, and the user is told why.
+        message(this, source.lastError(), searchCaption);
+        return;
+    }
+    if (source.eof()) {
+        message(this, QStringLiteral("نتيجة البحث لا توجد آيات"), searchCaption);
+        return;
+    }
+    runScan(textSearch_->text());
+}
+
+void FrmBible_Select::runScan(const QString& term) {
+    const QPointer<FrmBible_Select> self(this);
+    Main_Commands_Lock lock;
+    pictureCancel_->show();
+    pictureCancel_->raise();
+    commandCancel_->setFocus();
+    progressBar1_->setValue(0);
+    cancelSearch_ = false;
+    searchRunning_ = true;
+
+    Scan_Figures figures;
+    QElapsedTimer scanTimer;
+    scanTimer.start();
+    QElapsedTimer sinceYield;
+    const int interval = yieldInterval;
+    const Scan_Outcome outcome = Scan_Hits(Data_Bible_Search(), [&](int percent) {
+        // The first hit always hands over, so that a Cancel already waiting is seen.
+        if (interval == 0 || !sinceYield.isValid() || sinceYield.elapsed() >= interval) {
+            const qint64 before = scanTimer.nsecsElapsed();
+            QCoreApplication::processEvents();
+            figures.yieldNs += scanTimer.nsecsElapsed() - before;
+            ++figures.yields;
+            sinceYield.start();
+            if (!self)
+                return false; // the window was destroyed meanwhile: touch nothing of it
+        }
+        if (cancelSearch_)
+            return false;
+        progressBar1_->setValue(percent);
+        return true;
+    });
+    figures.hits = outcome.hits;
+    figures.scanNs = scanTimer.nsecsElapsed();
+    lastScan = figures;
+    if (!self)
+        return;
+    searchRunning_ = false;
+
+    if (outcome.cancelled) {
+        pictureCancel_->hide();
+        // A close during the scan has already closed the window; it stays closed.
+        closePending_ = false;
+        lock.Release();
+        return;
+    }
+
+    // Only a finished search replaces the results, so an open results window never
+    // pages through a half-done search.
+    Keep_Results(outcome.pages);
+    message(this, QStringLiteral("نتيجة البحث ") + Num_Text(qint64(outcome.hits)) + QStringLiteral(" آية "),
+            searchCaption);
+    if (Page_Count >= 2)
+        message(this,
+                QStringLiteral("نتيجة البحث فى عدد ") + Num_Text(qint64(Page_Count)) +
+                    QStringLiteral(" جزئ "),
+                searchCaption);
+    lock.Release();
+    if (!self)
+        return;
+    pictureCancel_->hide();
+    FrmView_Search* results = FrmView_Search::Show_Results();
+    results->setWindowTitle(QStringLiteral("مجال البحث : ") + term);
+}
+
+void FrmBible_Select::CommandCancel_Click() {
+    cancelSearch_ = true;
+}
+
+void FrmBible_Select::CommandExit_Click() {
+    closeWindow();
+}
+
+void FrmBible_Select::closeWindow() {
+    Placement_Widget(this)->close();
+}
+
+void FrmBible_Select::closeEvent(QCloseEvent* event) {
+    Store_Placement(Placement_Widget(this), selectPlacement());
+    cancelSearch_ = true;
+    if (searchRunning_)
+        closePending_ = true;
+    event->accept();
+}
+
+bool FrmBible_Select::keyPressed(QObject* watched, int key) {
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        CommandSearch_Click();
+        return true;
+    case Qt::Key_Escape:
+        closeWindow();
+        return true;
+    case Qt::Key_Space:
+        if (watched != list3_)
+            return false;
+        List1_DblClick();
+        return true;
+    case Qt::Key_Delete:
+        if (watched != list2_)
+            return false;
+        List2_DblClick();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool FrmBible_Select::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && keyPressed(watched, static_cast<QKeyEvent*>(event)->key()))
+        return true;
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace Lectarium

@@ -1,0 +1,197 @@
+#include "bible/frm_view_search.h"
+
+#include "bible/search.h"
+#include "documents/frm_text.h"
+#include "documents/text_file.h"
+#include "shell/appearance.h"
+#include "shell/basic_text.h"
+#include "shell/child_window.h"
+#include "shell/mdi_lectarium.h"
+#include "shell/settings.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace Lectarium {
+
+using namespace MdlLectarium;
+
+namespace {
+
+QPointer<FrmView_Search> instance;
+
+constexpr int minimumSizeTwips = 4000;
+constexpr int bandHeightTwips = 420;
+constexpr int panelWidthTwips = 3800;
+
+Placement resultsPlacement() {
+    Placement p;
+    p.state = &FrmView_Search_WindowState;
+    p.top = &FrmView_Search_Top;
+    p.left = &FrmView_Search_Left;
+    p.width = &FrmView_Search_Width;
+    p.height = &FrmView_Search_Height;
+    return p;
+}
+
+// The words, then the number with its leading blank: three blanks before the digits.
+QString pageLabel(int page) {
+    return QStringLiteral("الجـــزئ رقـــــم  ") + Num_Text(qint64(page));
+}
+
+QString page(int number) {
+    return number >= 1 && number < Result_Pages.size() ? Result_Pages[number] : QString();
+}
+
+} // namespace
+
+FrmView_Search* FrmView_Search::Instance() {
+    return instance.data();
+}
+
+FrmView_Search* FrmView_Search::Show_Results() {
+    if (instance) {
+        QWidget* window = Placement_Widget(instance);
+        window->show();
+        window->raise();
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(window))
+            sub->mdiArea()->setActiveSubWindow(sub);
+        instance->Form_Load();
+        return instance.data();
+    }
+    instance = new FrmView_Search();
+    Show_Child(instance, resultsPlacement());
+    instance->Form_Load();
+    return instance.data();
+}
+
+FrmView_Search::FrmView_Search() {
+    setObjectName(QStringLiteral("FrmView_Search"));
+    setLayoutDirection(Qt::RightToLeft);
+    setWindowIcon(Toolbar_Image(3));
+
+    toolbar2_ = new QWidget(this);
+    toolbar2_->setObjectName(QStringLiteral("Toolbar2"));
+    toolbar2_->setAutoFillBackground(true);
+    toolbar2_->setBackgroundRole(QPalette::Button);
+
+    pictureBible_ = new QWidget(toolbar2_);
+    pictureBible_->setObjectName(QStringLiteral("Picture_Bible"));
+    pictureBible_->setFixedSize(To_Pixels(panelWidthTwips), To_Pixels(bandHeightTwips));
+    auto* panel = new QHBoxLayout(pictureBible_);
+    panel->setContentsMargins(2, 2, 2, 2);
+    command1_ = new QPushButton(QStringLiteral(">>"), pictureBible_);
+    command1_->setObjectName(QStringLiteral("Command1"));
+    command2_ = new QPushButton(QStringLiteral("<<"), pictureBible_);
+    command2_->setObjectName(QStringLiteral("Command2"));
+    for (QPushButton* b : {command1_, command2_})
+        b->setLayoutDirection(Qt::LeftToRight); // the arrows as drawn
+    label1_ = new QLabel(QStringLiteral("الجـــزء رقـــــم  1"), pictureBible_);
+    label1_->setObjectName(QStringLiteral("Label1"));
+    label1_->setAlignment(Qt::AlignCenter);
+    // Right to left: ">>" at the right, the label, "<<" at the left.
+    panel->addWidget(command1_);
+    panel->addWidget(label1_, 1);
+    panel->addWidget(command2_);
+    connect(command1_, &QPushButton::clicked, this, &FrmView_Search::Command1_Click);
+    connect(command2_, &QPushButton::clicked, this, &FrmView_Search::Command2_Click);
+
+    text1_ = new QPlainTextEdit(this);
+    text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    for (QWidget* control :
+         {static_cast<QWidget*>(text1_), static_cast<QWidget*>(command1_), static_cast<QWidget*>(command2_)})
+        control->installEventFilter(this);
+    Set_Text_Source(12, text1_);
+    resize(To_Pixels(FrmView_Search_Width), To_Pixels(FrmView_Search_Height));
+}
+
+FrmView_Search::~FrmView_Search() {
+    Set_Text_Source(12, nullptr);
+}
+
+void FrmView_Search::Form_Load() {
+    Take_Focus();
+    text1_->setPlainText(To_Box_Text(page(1)));
+    currentPage_ = 1;
+    const bool paged = Page_Count > 1;
+    label1_->setText(paged ? pageLabel(1) : QString());
+    command1_->setVisible(paged);
+    command2_->setVisible(paged);
+}
+
+void FrmView_Search::showPage(int number) {
+    text1_->setPlainText(To_Box_Text(page(number)));
+    label1_->setText(pageLabel(number));
+}
+
+void FrmView_Search::Command1_Click() {
+    if (currentPage_ <= 1)
+        return;
+    --currentPage_;
+    showPage(currentPage_);
+}
+
+void FrmView_Search::Command2_Click() {
+    if (currentPage_ >= Page_Count)
+        return;
+    ++currentPage_;
+    showPage(currentPage_);
+}
+
+void FrmView_Search::Take_Focus() {
+    Active_Text_Source = 12;
+    Set_Command_Enabled(QStringLiteral("Save"), true);
+    Apply_Text_Appearance(text1_);
+}
+
+void FrmView_Search::Lost_Focus() {
+    Set_Command_Enabled(QStringLiteral("Save"), false);
+}
+
+bool FrmView_Search::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn)
+        Take_Focus();
+    else if (event->type() == QEvent::FocusOut)
+        Lost_Focus();
+    return QWidget::eventFilter(watched, event);
+}
+
+void FrmView_Search::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void FrmView_Search::Form_Resize() {
+    QWidget* window = Placement_Widget(this);
+    if (window->isMinimized())
+        return;
+    // The frame springs back to its smallest size; the form then fills it.
+    const QSize outer = window->size();
+    const int minimum = To_Pixels(minimumSizeTwips);
+    if (!window->isMaximized() && (outer.width() < minimum || outer.height() < minimum)) {
+        window->resize(std::max(outer.width(), minimum), std::max(outer.height(), minimum));
+        return;
+    }
+    const int band = To_Pixels(bandHeightTwips);
+    toolbar2_->setGeometry(0, 0, width(), band);
+    text1_->setGeometry(0, band, width(), std::max(0, height() - band));
+    pictureBible_->move(std::max(0, (width() - pictureBible_->width()) / 2), 0);
+}
+
+void FrmView_Search::closeEvent(QCloseEvent* event) {
+    Lost_Focus();
+    Store_Placement(Placement_Widget(this), resultsPlacement());
+    event->accept();
+}
+
+} // namespace Lectarium
