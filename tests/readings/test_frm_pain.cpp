@@ -1,0 +1,209 @@
+// The Holy Week window over the readings fixture database: opened by the day chooser,
+// its list, its first hour on activation, the stored text or the passage, resizing,
+// the text appearance on focus and the placement.
+
+#include "calendar/frm_select_day.h"
+#include "calendar/selected_day.h"
+#include "readings/frm_pain.h"
+#include "shell/child_window.h"
+#include "shell/mdi_lectarium.h"
+#include "shell/placement.h"
+#include "shell/settings.h"
+#include "tests/readings/reading_windows.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QtTest>
+
+using namespace Lectarium;
+using namespace MdlLectarium;
+
+namespace {
+
+QStringList listLines(const QListWidget* list) {
+    QStringList lines;
+    for (int i = 0; i < list->count(); ++i)
+        lines << list->item(i)->text();
+    return lines;
+}
+
+} // namespace
+
+class Test_Frm_Pain final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { QVERIFY(!FrmPain::Loaded()); }
+
+    void fromTheChooser_data() {
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<int>("painDay");
+        QTest::addColumn<QString>("statement");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("sign");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("Monday") << QDate(2000, 4, 24) << 1
+                                << QStringLiteral("SELECT * FROM Pain WHERE Day =  2")
+                                << QStringList{QStringLiteral("باكر يوم الاثنين")}
+                                << QStringLiteral("يو 2: 1") << QStringLiteral("1 يوحنا 2: 1 نص الآية\n");
+        QTest::newRow("Wednesday") << QDate(2000, 4, 26) << 3
+                                   << QStringLiteral("SELECT * FROM Pain WHERE Day =  4")
+                                   << QStringList{QStringLiteral("باكر يوم الأربعاء"),
+                                                  QStringLiteral("الساعة الثالثة من يوم الأربعاء")}
+                                   << QStringLiteral("مت 5: 1")
+                                   << QStringLiteral("نص مخزن لباكر الأربعاء\nسطر ثان");
+        QTest::newRow("a day without hours")
+            << QDate(2000, 4, 28) << 5 << QStringLiteral("SELECT * FROM Pain WHERE Day =  6") << QStringList()
+            << QString() << QString();
+    }
+
+    void fromTheChooser() {
+        QFETCH(QDate, date);
+        QFETCH(int, painDay);
+        QFETCH(QString, statement);
+        QFETCH(QStringList, lines);
+        QFETCH(QString, sign);
+        QFETCH(QString, text);
+        Reading_Session r;
+        r.Show_Day(date);
+        FrmPain* pain = FrmPain::Loaded();
+        QVERIFY(pain);
+        QCOMPARE(int(Pain_Day), painDay);
+        QCOMPARE(pain->Data_Pain().recordSource(), statement);
+        QCOMPARE(pain->windowTitle(), QStringLiteral("البصخة المقدسة"));
+        QCOMPARE(listLines(pain->List1()), lines);
+        QCOMPARE(pain->Text_Hidder()->text(), sign);
+        QCOMPARE(pain->Text_View()->toPlainText(), text);
+        QCOMPARE(pain->List1()->font().family(), QStringLiteral("Arabic Transparent"));
+        QCOMPARE(pain->Text_Hidder()->font().family(), QStringLiteral("Arabic Transparent"));
+        // Show again: one window, built anew.
+        const QPointer<FrmPain> first = pain;
+        r.Show_Day(date);
+        QVERIFY(!first);
+        QVERIFY(FrmPain::Loaded());
+        QCOMPARE(r.Child_Count(), 2);
+    }
+
+    void apocalypseCaption() {
+        Reading_Session r;
+        Season_Day = 7;
+        Pain_Day = 6;
+        FrmPain* pain = FrmPain::Reload();
+        QCOMPARE(pain->windowTitle(), QStringLiteral("أبوغلمســـــــيس"));
+        QCOMPARE(pain->Data_Pain().recordSource(), QStringLiteral("SELECT * FROM Pain WHERE Day =  7"));
+    }
+
+    // Choosing an hour; activating the window goes back to the first one.
+    void hoursAndActivation() {
+        Reading_Session r;
+        r.Show_Day(QDate(2000, 4, 26));
+        FrmPain* pain = FrmPain::Loaded();
+        pain->List1()->setCurrentRow(1);
+        QCOMPARE(pain->Text_Hidder()->text(), QStringLiteral("يو 1: 3"));
+        QCOMPARE(pain->Text_View()->toPlainText(), QStringLiteral("3 يوحنا 1: 3 نص الآية\n"));
+
+        QMdiArea* area = r.s->window->Mdi_Area();
+        auto* sub = qobject_cast<QMdiSubWindow*>(Placement_Widget(pain));
+        QVERIFY(sub);
+        area->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(Placement_Widget(FrmSelect_Day::Loaded())));
+        QCOMPARE(pain->List1()->currentRow(), 1);
+        area->setActiveSubWindow(sub);
+        QCOMPARE(pain->List1()->currentRow(), 0);
+        QCOMPARE(pain->Text_Hidder()->text(), QStringLiteral("مت 5: 1"));
+
+        pain->List1()->setCurrentRow(1);
+        pain->Form_Activate();
+        QCOMPARE(pain->List1()->currentRow(), 0);
+        QCOMPARE(pain->Text_View()->toPlainText(), QStringLiteral("نص مخزن لباكر الأربعاء\nسطر ثان"));
+    }
+
+    void resize() {
+        Reading_Session r;
+        r.Show_Day(QDate(2000, 4, 26));
+        FrmPain* pain = FrmPain::Loaded();
+        QWidget* window = Placement_Widget(pain);
+        window->resize(100, 80);
+        QCOMPARE(window->size(), QSize(To_Pixels(5970), To_Pixels(4000)));
+        window->resize(600, 450);
+        QCOMPARE(window->size(), QSize(600, 450));
+        const int w = 600;
+        QCOMPARE(pain->List1()->x(), w - To_Pixels(3375));
+        QCOMPARE(pain->List1()->y(), 0);
+        QCOMPARE(pain->Text_View()->geometry().topLeft(), QPoint(0, To_Pixels(450)));
+        QCOMPARE(pain->Text_View()->width(), w - To_Pixels(3375));
+        QCOMPARE(pain->Text_Hidder()->width(), To_Pixels(2595));
+        QCOMPARE(pain->Text_Hidder()->x(), (pain->Text_View()->width() - To_Pixels(2595)) / 2);
+        // Nothing reaches past the form.
+        QVERIFY(pain->rect().contains(pain->List1()->geometry()));
+        QVERIFY(pain->rect().contains(pain->Text_View()->geometry()));
+        // Minimised: nothing is laid out again.
+        window->showMinimized();
+        QVERIFY(window->isMinimized());
+    }
+
+    void appearanceOnFocus() {
+        Reading_Session r;
+        r.Show_Day(QDate(2000, 4, 26));
+        FrmPain* pain = FrmPain::Loaded();
+        Font_Name = QStringLiteral("Arabic Transparent");
+        Font_Size = 19;
+        Font_Italic = -1;
+        Fore_Color = 255;
+        Back_Color = 65280;
+        QVERIFY(pain->Text_View()->font().pointSize() != 19);
+        QFocusEvent focus(QEvent::FocusIn);
+        QApplication::sendEvent(pain->List1(), &focus);
+        QCOMPARE(pain->Text_View()->font().pointSize(), 19);
+        QVERIFY(pain->Text_View()->font().italic());
+        QCOMPARE(pain->Text_View()->palette().color(QPalette::Text), QColor(255, 0, 0));
+        QCOMPARE(pain->Text_View()->palette().color(QPalette::Base), QColor(0, 255, 0));
+        Font_Size = 11;
+        QApplication::sendEvent(pain->Text_Hidder(), &focus);
+        QCOMPARE(pain->Text_View()->font().pointSize(), 11);
+        // The list and the header keep their own font.
+        QCOMPARE(pain->List1()->font().pointSize(), 12);
+    }
+
+    void placement() {
+        Reading_Session r;
+        r.Show_Day(QDate(2000, 4, 26));
+        QWidget* window = Placement_Widget(FrmPain::Loaded());
+        window->setGeometry(20, 10, 500, 400);
+        window->close();
+        Flush_Deletions();
+        QCOMPARE(FrmPain_WindowState, Integer(0));
+        QCOMPARE(FrmPain_Left, Integer(300));
+        QCOMPARE(FrmPain_Top, Integer(150));
+        QCOMPARE(FrmPain_Width, Integer(7500));
+        QCOMPARE(FrmPain_Height, Integer(6000));
+        r.Show_Day(QDate(2000, 4, 26));
+        window = Placement_Widget(FrmPain::Loaded());
+        QCOMPARE(window->geometry(), QRect(20, 10, 500, 400));
+        window->showMaximized();
+        window->close();
+        Flush_Deletions();
+        QCOMPARE(FrmPain_WindowState, Integer(2));
+        QCOMPARE(FrmPain_Width, Integer(7500));
+        r.Show_Day(QDate(2000, 4, 26));
+        QVERIFY(Placement_Widget(FrmPain::Loaded())->isMaximized());
+    }
+
+    // Without a readable database the window opens empty and says nothing.
+    void missingDatabase() {
+        Reading_Session r;
+        Database_Path = r.s->folder.file(QStringLiteral("none.mdb"));
+        Pain_Day = 3;
+        Season_Day = 3;
+        FrmPain* pain = FrmPain::Reload();
+        QCOMPARE(pain->List1()->count(), 0);
+        QCOMPARE(pain->Text_View()->toPlainText(), QString());
+        QVERIFY(r.s->dialogs.Messages().isEmpty());
+        QVERIFY(r.s->dialogs.Unexpected().isEmpty());
+    }
+};
+
+QTEST_MAIN(Test_Frm_Pain)
+#include "test_frm_pain.moc"

@@ -1,0 +1,151 @@
+// lectarium-day --readings run as a user runs it, in a folder holding the readings
+// fixture database as Lectarium.mdb.
+
+#include "tests/lectionary/fixture.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QStringDecoder>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run runTool(const QString& folder, const QStringList& arguments) {
+    QProcess process;
+    process.setWorkingDirectory(folder);
+    process.start(QStringLiteral(LECTARIUM_DAY_TOOL), arguments);
+    Run run;
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.exitCode = process.exitCode();
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+QString utf8(const QByteArray& bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    const QString text = decoder(bytes);
+    return decoder.hasError() ? QString() : text;
+}
+
+} // namespace
+
+class Test_Readings_Tool final : public QObject {
+    Q_OBJECT
+
+    Lectionary_Fixture fixture_;
+
+private slots:
+    void initTestCase() { QVERIFY2(fixture_.ok(), qPrintable(fixture_.error())); }
+
+    void lentWeekday() {
+        const Run run =
+            runTool(fixture_.folder(), {QStringLiteral("--readings"), QStringLiteral("1999-03-03")});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.err.isEmpty());
+        QVERIFY(!run.out.contains('\r'));
+        const QString expected = QStringLiteral("الأربعاء 3 مارس 1999\n"
+                                                "24 أمشـير 1715\n"
+                                                "اليوم الثالث من الأسبوع الثالث من  الصوم الكبير\n"
+                                                "\n"
+                                                "عشية\n"
+                                                "    المزمور:\n"
+                                                "    الإنجيل:\n"
+                                                "\n"
+                                                "باكر\n"
+                                                "    المزمور: مز 2: 2\n"
+                                                "    الإنجيل: مت 5: 2\n"
+                                                "\n"
+                                                "القداس\n"
+                                                "    البولس: 1كو 13: 2\n"
+                                                "    الكاثوليكون: كو 1: 2\n"
+                                                "    الإبركسيس: اع 2: 3\n"
+                                                "    المزمور: مز 3: 1\n"
+                                                "    الإنجيل: يو 2: 2\n"
+                                                "\n"
+                                                "النبوات\n"
+                                                "    تك 1: 1-3\n"
+                                                "    تك 1: 4\n"
+                                                "    تك 1: 5\n");
+        QCOMPARE(utf8(run.out), expected);
+    }
+
+    void withText() {
+        const Run run = runTool(fixture_.folder(), {QStringLiteral("--text"), QStringLiteral("--readings"),
+                                                    QStringLiteral("1998-09-11")});
+        QCOMPARE(run.exitCode, 0);
+        const QString out = utf8(run.out);
+        QVERIFY(out.startsWith(QStringLiteral("الجمعـة 11 سبتمبر 1998\n1 تـــوت 1715\n\nعشية\n")));
+        // The psalm from the psalm table, the gospel from the verses, the Null field empty.
+        QVERIFY(out.contains(QStringLiteral("    المزمور: مز 1: 1-2\n        نص المزمور من جدول المزامير\n"
+                                            "        سطر ثان\n")));
+        QVERIFY(out.contains(QStringLiteral("    الإنجيل: مت 5: 1-3\n        1 متى 5: 1 نص الآية\n"
+                                            "        2 متى 5: 2 نص الآية\n        3 متى 5: 3 نص الآية\n")));
+        QVERIFY(out.contains(QStringLiteral("    الكاثوليكون:\n    الإبركسيس: اع 2: 1-2\n")));
+        QVERIFY(out.endsWith(QStringLiteral("السنكسار\n    قصة عيد النيروز\n    سطر ثان\n")));
+        QVERIFY(!out.contains(QStringLiteral("النبوات")));
+    }
+
+    void holyWeek() {
+        const Run run = runTool(fixture_.folder(), {QStringLiteral("--readings"),
+                                                    QStringLiteral("2000-04-26"), QStringLiteral("--text")});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(utf8(run.out), QStringLiteral("الأربعاء 26 أبريل 2000\n"
+                                               "18 برمودة 1716\n"
+                                               "+\n"
+                                               "الأربعاء من البصخة المقدسة\n"
+                                               "\n"
+                                               "البصخة المقدسة\n"
+                                               "    باكر يوم الأربعاء: مت 5: 1\n"
+                                               "        نص مخزن لباكر الأربعاء\n"
+                                               "        سطر ثان\n"
+                                               "    الساعة الثالثة من يوم الأربعاء: يو 1: 3\n"
+                                               "        3 يوحنا 1: 3 نص الآية\n"));
+    }
+
+    void noDatabase() {
+        QTemporaryDir empty;
+        const Run run = runTool(empty.path(), {QStringLiteral("--readings"), QStringLiteral("1999-03-03")});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY(run.out.isEmpty());
+        QVERIFY(run.err.startsWith("lectarium-day: cannot read "));
+        QVERIFY(run.err.contains("Lectarium.mdb"));
+        // Nothing is written into the folder.
+        QVERIFY(QDir(empty.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+    }
+
+    void badArguments_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("no date") << QStringList{QStringLiteral("--readings")};
+        QTest::newRow("text alone") << QStringList{QStringLiteral("--text")};
+        QTest::newRow("text and a range")
+            << QStringList{QStringLiteral("--text"), QStringLiteral("1999-01-01")};
+        QTest::newRow("two dates") << QStringList{QStringLiteral("--readings"), QStringLiteral("1999-01-01"),
+                                                  QStringLiteral("1999-01-02")};
+        QTest::newRow("twice") << QStringList{QStringLiteral("--readings"), QStringLiteral("1999-01-01"),
+                                              QStringLiteral("--readings"), QStringLiteral("1999-01-02")};
+        QTest::newRow("not a date") << QStringList{QStringLiteral("--readings"), QStringLiteral("today")};
+        QTest::newRow("after 5000") << QStringList{QStringLiteral("--readings"),
+                                                   QStringLiteral("5001-01-01")};
+    }
+
+    void badArguments() {
+        QFETCH(QStringList, arguments);
+        const Run run = runTool(fixture_.folder(), arguments);
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(run.out.isEmpty());
+        QVERIFY(run.err.startsWith("lectarium-day: "));
+        QCOMPARE(run.err.count('\n'), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(Test_Readings_Tool)
+#include "test_readings_tool.moc"
