@@ -1,10 +1,12 @@
 // lectarium-db: builds the lectionary database from its text source folder, writes the
-// folder back, checks the reading references, prints passages and imports a Bible.
+// folder back, checks the reading references, prints passages, imports a Bible and
+// converts an Access file to SQLite.
 
 #include "lectionary/bible_books.h"
 #include "lectionary/bible_import.h"
 #include "lectionary/data_source.h"
 #include "lectionary/database_check.h"
+#include "lectionary/database_file.h"
 #include "lectionary/passage.h"
 #include "lectionary/source_folder.h"
 #include "lectionary/sqlite_database.h"
@@ -24,6 +26,7 @@ const char* const Usage =
     "  lectarium-db dump DB OUT_DIR             write the source folder back from a database\n"
     "  lectarium-db check DB                    report reading references that cannot be resolved\n"
     "  lectarium-db passage DB \"REFERENCE\"      print the passage of a reading reference\n"
+    "  lectarium-db convert OLD.mdb NEW.mdb     write an SQLite copy of an Access (Jet 3 or Jet 4) file\n"
     "  lectarium-db import-bible FORMAT FILE SRC_DIR\n"
     "                                           write SRC_DIR/Bible.txt from a Bible export\n"
     "                                           (FORMAT imp: the text of SWORD's mod2imp)\n";
@@ -89,6 +92,12 @@ int main(int argc, char* argv[]) {
             print(stderr, QStringLiteral("no passage: unknown book or no verses\n"));
             return 1;
         }
+        return 0;
+    }
+    if (command == QLatin1String("convert") && wants(2)) {
+        QString error;
+        if (!Convert_Access_File(args[1], args[2], error))
+            return fail(error);
         return 0;
     }
     if (command == QLatin1String("import-bible") && wants(3)) {
