@@ -372,6 +372,12 @@ private slots:
         const Pain_Entry past = Read_Pain_Entry(pain, 5, 4, bible);
         QCOMPARE(past.sign, QString());
         QCOMPARE(past.text, QString());
+        // A Null description keeps its line, so that line numbers stay row numbers.
+        pain.setRecordSource(QStringLiteral("SELECT * FROM Pain WHERE Day =  2"));
+        QVERIFY(pain.refresh());
+        QCOMPARE(Read_Pain_Descriptions(pain, 2),
+                 (QStringList{QStringLiteral("باكر يوم الاثنين"), QString()}));
+        QCOMPARE(Read_Pain_Entry(pain, 1, 2, bible).sign, QStringLiteral("يو 1: 4"));
         QCOMPARE(Holy_Week_Caption(6), QStringLiteral("البصخة المقدسة"));
         QCOMPARE(Holy_Week_Caption(7), QStringLiteral("أبوغلمســـــــيس"));
     }

@@ -3,6 +3,7 @@
 // buttons, the saint hot spot and the saint window.
 
 #include "bible/frm_display_bible.h"
+#include "calendar/day_report.h"
 #include "calendar/frm_select_day.h"
 #include "calendar/selected_day.h"
 #include "readings/frm_display_reading.h"
@@ -244,6 +245,27 @@ private slots:
         QCOMPARE(reading()->Label(QStringLiteral("LabelNormalYear"))->text(), QStringLiteral("2000"));
         QCOMPARE(reading()->Label(QStringLiteral("LabelDayName"))->palette().color(QPalette::WindowText),
                  chooser->Label(QStringLiteral("LabelDayName"))->palette().color(QPalette::WindowText));
+    }
+
+    // Loaded without the day chooser, the window draws the labels of the selected day.
+    void datesWithoutTheChooser() {
+        Reading_Session r;
+        Reset_Day_State();
+        Day_Report_Line(QDate(1998, 9, 13));
+        FrmDisplay_Reading* form = FrmDisplay_Reading::Reload();
+        QVERIFY(!FrmSelect_Day::Loaded());
+        QCOMPARE(form->Label(QStringLiteral("LabelDayName"))->text(), Day_Names[1]);
+        QCOMPARE(form->Label(QStringLiteral("LabelDayName"))->palette().color(QPalette::WindowText),
+                 QColor(255, 0, 0));
+        QCOMPARE(form->Label(QStringLiteral("LabelNormalDay"))->text(), QStringLiteral("13"));
+        QCOMPARE(form->Label(QStringLiteral("LabelNormalMonth"))->text(), Month_Names[9]);
+        QCOMPARE(form->Label(QStringLiteral("LabelNormalYear"))->text(), QStringLiteral("1998"));
+        QCOMPARE(form->Label(QStringLiteral("LabelCopticDay"))->text(), QStringLiteral("3"));
+        QCOMPARE(form->Label(QStringLiteral("LabelCopticMonth"))->text(), Coptic_Month_Names[1]);
+        QCOMPARE(form->Label(QStringLiteral("LabelCopticYear"))->text(), QStringLiteral("1715"));
+        QCOMPARE(form->TextFiled(1)->text(), QStringLiteral("1: 3"));
+        form->CommandClose_Click();
+        Flush_Deletions();
     }
 
     void storyAndTitle() {
