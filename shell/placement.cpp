@@ -55,14 +55,16 @@ void Store_Placement(const QWidget* window, const Placement& p)
     if (state != 0)
         return;
     const QRect outer = window->frameGeometry();
-    if (p.width)
-        *p.width = clampTwips(To_Twips(outer.width()));
-    if (p.height)
-        *p.height = clampTwips(To_Twips(outer.height()));
-    if (p.top)
-        *p.top = clampTwips(To_Twips(outer.top()));
-    if (p.left)
-        *p.left = clampTwips(To_Twips(outer.left()));
+    // A stored value that still names the same pixel is kept: twips do not divide into
+    // whole pixels, and rewriting them would move a window a little at every run.
+    auto store = [](qint16* stored, int pixels) {
+        if (stored && To_Pixels(*stored) != pixels)
+            *stored = clampTwips(To_Twips(pixels));
+    };
+    store(p.width, outer.width());
+    store(p.height, outer.height());
+    store(p.top, outer.top());
+    store(p.left, outer.left());
 }
 
 } // namespace Lectarium

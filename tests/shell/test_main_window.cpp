@@ -314,6 +314,25 @@ private slots:
         QVERIFY(s.dialogs.Unexpected().isEmpty());
     }
 
+    // A window that was not moved writes back the values it was placed from, though
+    // 6010 twips is no whole number of pixels.
+    void exitWithoutMovingKeepsTheFile()
+    {
+        QByteArray settings;
+        {
+            Temp_Program_Folder defaults;
+            QVERIFY(Load_Settings());
+            settings = defaults.read(QStringLiteral("Lectarium.ini"));
+        }
+        settings.replace("MDILectarium_Width =  6150", "MDILectarium_Width =  9000");
+        settings.replace("MDILectarium_Height =  4000", "MDILectarium_Height =  6010");
+        Started s(QDate(1999, 3, 28), settings);
+        s.dialogs.Answer_Message(Msg_Answer::Yes);
+        s.window->Exit_Click();
+        QCOMPARE(s.terminated, 1);
+        QCOMPARE(s.ini().split('\n'), settings.split('\n'));
+    }
+
     // Without Save On Exit the file stays as it was, except for that option itself.
     void exitWithoutSaveOnExitDropsChanges()
     {
