@@ -4,6 +4,7 @@
 
 #include "shell/basic_text.h"
 
+#include <QDate>
 #include <QFile>
 #include <QHash>
 #include <QSet>
@@ -12,8 +13,8 @@
 #include <sqlite3.h>
 
 #include <array>
+#include <cmath>
 #include <cstring>
-#include <ctime>
 #include <functional>
 #include <vector>
 
@@ -508,16 +509,25 @@ bool Jet_File::readLong(const uchar* field, int size, QByteArray& out, QString& 
     return true;
 }
 
-QString dateText(double days) {
-    struct tm t {};
-    mdb_date_to_tm(days, &t);
-    return QStringLiteral("%1-%2-%3 %4:%5:%6")
-        .arg(t.tm_year + 1900, 4, 10, QLatin1Char('0'))
-        .arg(t.tm_mon + 1, 2, 10, QLatin1Char('0'))
-        .arg(t.tm_mday, 2, 10, QLatin1Char('0'))
-        .arg(t.tm_hour, 2, 10, QLatin1Char('0'))
-        .arg(t.tm_min, 2, 10, QLatin1Char('0'))
-        .arg(t.tm_sec, 2, 10, QLatin1Char('0'));
+// A date is the number of days since 30 December 1899, the time of day its fraction;
+// before that day the whole part counts back and the fraction still counts forward.
+// Dates outside Access's years 100 to 9999 keep their number.
+QVariant dateValue(double days) {
+    if (!(days >= -657434.0 && days < 2958466.0))
+        return QVariant(days);
+    const double whole = std::trunc(days);
+    qint64 seconds = std::llround(std::fabs(days - whole) * 86400.0);
+    qint64 day = static_cast<qint64>(whole);
+    if (seconds >= 86400) {
+        seconds -= 86400;
+        day += days < 0 ? -1 : 1;
+    }
+    const QDate date = QDate(1899, 12, 30).addDays(day);
+    return QVariant(QStringLiteral("%1 %2:%3:%4")
+                        .arg(date.toString(QStringLiteral("yyyy-MM-dd")))
+                        .arg(seconds / 3600, 2, 10, QLatin1Char('0'))
+                        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+                        .arg(seconds % 60, 2, 10, QLatin1Char('0')));
 }
 
 // Takes a string that mdbtools allocated.
@@ -590,7 +600,7 @@ bool Jet_File::value(const Column_Info& column, const MdbField& field, int rowCo
         out = QVariant(mdb_get_double(mdb_->pg_buf, field.start));
         break;
     case MDB_DATETIME:
-        out = QVariant(dateText(mdb_get_double(mdb_->pg_buf, field.start)));
+        out = dateValue(mdb_get_double(mdb_->pg_buf, field.start));
         break;
     case MDB_NUMERIC: {
         const QString number =
@@ -601,7 +611,10 @@ bool Jet_File::value(const Column_Info& column, const MdbField& field, int rowCo
         break;
     }
     case MDB_REPID:
-        out = QVariant(takeString(mdb_uuid_to_string(mdb_->pg_buf, field.start)));
+        // The form Access shows: {8-4-4-4-12}.
+        out = QVariant(QLatin1Char('{') +
+                       takeString(mdb_uuid_to_string_fmt(mdb_->pg_buf, field.start, MDB_NOBRACES_4_2_2_2_6)) +
+                       QLatin1Char('}'));
         break;
     case MDB_TEXT:
         out = QVariant(text(v, size));
@@ -819,8 +832,10 @@ QString quoted(const QString& name) {
     return QLatin1Char('"') + out + QLatin1Char('"');
 }
 
-QString declaredType(int type) {
-    switch (type) {
+// The SQLite type of a Jet column: numbers as INTEGER or REAL, texts, dates and GUIDs
+// as TEXT, binary values as BLOB. A decimal column with digits after the point is REAL.
+QString declaredType(const MdbColumn& column) {
+    switch (column.col_type) {
     case MDB_BOOL:
     case MDB_BYTE:
     case MDB_INT:
@@ -832,7 +847,8 @@ QString declaredType(int type) {
     case MDB_DOUBLE:
         return QStringLiteral("REAL");
     case MDB_NUMERIC:
-        return QStringLiteral("NUMERIC");
+        // mdbtools keeps the number of digits after the point in col_prec.
+        return column.col_prec > 0 ? QStringLiteral("REAL") : QStringLiteral("INTEGER");
     case MDB_TEXT:
     case MDB_MEMO:
     case MDB_DATETIME:
@@ -857,7 +873,7 @@ public:
         QStringList defs;
         QStringList marks;
         for (const Column_Info& column : columns) {
-            defs << quoted(column.name) + QLatin1Char(' ') + declaredType(column.type);
+            defs << quoted(column.name) + QLatin1Char(' ') + declaredType(*column.column);
             marks << QStringLiteral("?");
         }
         const QString create =
