@@ -474,16 +474,17 @@ void FrmBible_Select::runScan(const QString& term) {
     Scan_Figures figures;
     QElapsedTimer scanTimer;
     scanTimer.start();
-    QElapsedTimer sinceYield;
-    const int interval = yieldInterval;
+    qint64 lastHandOver = 0; // on scanTimer
+    const qint64 intervalNs = qint64(yieldInterval) * 1000000;
     const Scan_Outcome outcome = Scan_Hits(Data_Bible_Search(), [&](int percent) {
+        const qint64 now = scanTimer.nsecsElapsed();
         // The first hit always hands over, so that a Cancel already waiting is seen.
-        if (interval == 0 || !sinceYield.isValid() || sinceYield.elapsed() >= interval) {
-            const qint64 before = scanTimer.nsecsElapsed();
+        if (figures.yields == 0 || now - lastHandOver >= intervalNs) {
+            figures.longestGapNs = std::max(figures.longestGapNs, now - lastHandOver);
             QCoreApplication::processEvents();
-            figures.yieldNs += scanTimer.nsecsElapsed() - before;
+            lastHandOver = scanTimer.nsecsElapsed();
+            figures.yieldNs += lastHandOver - now;
             ++figures.yields;
-            sinceYield.start();
             if (!self)
                 return false; // the window was destroyed meanwhile: touch nothing of it
         }

@@ -39,8 +39,9 @@ public:
     struct Scan_Figures {
         int hits = 0;
         int yields = 0;
-        qint64 scanNs = 0;  // the whole scan, yields included
-        qint64 yieldNs = 0; // inside the event loop
+        qint64 scanNs = 0;       // the whole scan, yields included
+        qint64 yieldNs = 0;      // inside the event loop
+        qint64 longestGapNs = 0; // the longest stretch of the scan without handing over
     };
     static Scan_Figures Last_Scan();
 

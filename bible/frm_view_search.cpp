@@ -31,6 +31,7 @@ QPointer<FrmView_Search> instance;
 constexpr int minimumSizeTwips = 4000;
 constexpr int bandHeightTwips = 420;
 constexpr int panelWidthTwips = 3800;
+constexpr int arrowWidthTwips = 700;
 
 Placement resultsPlacement() {
     Placement p;
@@ -92,8 +93,10 @@ FrmView_Search::FrmView_Search() {
     command1_->setObjectName(QStringLiteral("Command1"));
     command2_ = new QPushButton(QStringLiteral("<<"), pictureBible_);
     command2_->setObjectName(QStringLiteral("Command2"));
-    for (QPushButton* b : {command1_, command2_})
+    for (QPushButton* b : {command1_, command2_}) {
         b->setLayoutDirection(Qt::LeftToRight); // the arrows as drawn
+        b->setFixedWidth(To_Pixels(arrowWidthTwips)); // the label takes the rest
+    }
     label1_ = new QLabel(QStringLiteral("الجـــزء رقـــــم  1"), pictureBible_);
     label1_->setObjectName(QStringLiteral("Label1"));
     label1_->setAlignment(Qt::AlignCenter);
