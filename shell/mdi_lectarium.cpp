@@ -70,6 +70,10 @@ MDILectarium::MDILectarium(QWidget* parent) : QMainWindow(parent)
     setWindowIcon(Toolbar_Image(2));
     mdiArea_ = new QMdiArea(this);
     mdiArea_->setObjectName(QStringLiteral("MdiArea"));
+    // Children larger than the frame scroll; without scroll bars the area would force
+    // the frame to the size of its largest child.
+    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdiArea_);
     buildMenus();
     buildToolbar();

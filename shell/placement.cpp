@@ -1,5 +1,6 @@
 #include "shell/placement.h"
 
+#include <QVariant>
 #include <QWidget>
 
 #include <algorithm>
@@ -18,6 +19,8 @@ int To_Twips(int pixels)
 }
 
 namespace {
+const char* const placedProperty = "lectariumPlacedAt";
+
 qint16 clampTwips(int twips)
 {
     return static_cast<qint16>(std::clamp(twips, -32768, 32767));
@@ -43,6 +46,9 @@ void Restore_Placement(QWidget* window, const Placement& p)
                        std::max(1, To_Pixels(*p.height) - frameExtra.height()));
     if (p.top && p.left)
         window->move(To_Pixels(*p.left), To_Pixels(*p.top));
+    // Remembered so that an unmoved window writes back exactly what it was placed from,
+    // even when the platform adds its frame only after this.
+    window->setProperty(placedProperty, QRect(window->pos(), window->size()));
     if (p.state && *p.state == 2)
         window->setWindowState(Qt::WindowMaximized);
 }
@@ -53,6 +59,8 @@ void Store_Placement(const QWidget* window, const Placement& p)
     if (p.state)
         *p.state = state;
     if (state != 0)
+        return;
+    if (window->property(placedProperty).toRect() == QRect(window->pos(), window->size()))
         return;
     const QRect outer = window->frameGeometry();
     // A stored value that still names the same pixel is kept: twips do not divide into
