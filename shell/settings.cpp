@@ -272,7 +272,12 @@ bool Apply_Setting(const QString& line)
                 } else if constexpr (std::is_same_v<T, Menu_Value>) {
                     Set_Menu_Checked(v.option, Leading_Number(value) != 0.0);
                 } else {
-                    *v.target = Leading_Number(value);
+                    // An overflowing exponent reads as infinity, which would be written
+                    // back as text that reads as 0: a damaged value like any other.
+                    const double colour = Leading_Number(value);
+                    if (!std::isfinite(colour))
+                        return false;
+                    *v.target = colour;
                 }
                 return true;
             },
@@ -309,14 +314,18 @@ QStringList Settings_Lines()
 bool Save_Settings(QString* error)
 {
     QByteArray bytes;
+    QString text;
     bool encodable = true;
     for (const QString& line : Settings_Lines()) {
         bool ok = true;
         bytes += To_Cp1256(line, &ok);
         encodable = encodable && ok;
         bytes += "\r\n";
+        text += line + QStringLiteral("\r\n");
     }
-    if (!encodable) {
+    // Code-page bytes that happen to form UTF-8 (an Arabic letter before a question
+    // mark, say) would be read back as UTF-8, as other text: UTF-8 keeps them too.
+    if (!encodable || Decode_Text_File(bytes) != text) {
         // A font name outside the Arabic code page would be written as "?" and read
         // back as another font; UTF-8 keeps it, and the reader takes UTF-8 back.
         bytes.clear();
