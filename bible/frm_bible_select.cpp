@@ -539,6 +539,9 @@ void FrmBible_Select::closeWindow() {
 }
 
 void FrmBible_Select::closeEvent(QCloseEvent* event) {
+    // A window closed but not yet destroyed is not the one to bring forward again.
+    if (instance == this)
+        instance = nullptr;
     Store_Placement(Placement_Widget(this), selectPlacement());
     cancelSearch_ = true;
     if (searchRunning_)

@@ -94,7 +94,7 @@ FrmView_Search::FrmView_Search() {
     command2_ = new QPushButton(QStringLiteral("<<"), pictureBible_);
     command2_->setObjectName(QStringLiteral("Command2"));
     for (QPushButton* b : {command1_, command2_}) {
-        b->setLayoutDirection(Qt::LeftToRight); // the arrows as drawn
+        b->setLayoutDirection(Qt::LeftToRight);       // the arrows as drawn
         b->setFixedWidth(To_Pixels(arrowWidthTwips)); // the label takes the rest
     }
     label1_ = new QLabel(QStringLiteral("الجـــزء رقـــــم  1"), pictureBible_);
@@ -192,6 +192,9 @@ void FrmView_Search::Form_Resize() {
 }
 
 void FrmView_Search::closeEvent(QCloseEvent* event) {
+    // A window closed but not yet destroyed is not the one to bring forward again.
+    if (instance == this)
+        instance = nullptr;
     Lost_Focus();
     Store_Placement(Placement_Widget(this), resultsPlacement());
     event->accept();

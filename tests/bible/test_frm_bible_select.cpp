@@ -601,6 +601,12 @@ private slots:
         QVERIFY(w.s.dialogs.Messages().isEmpty());
         QVERIFY(!FrmView_Search::Instance());
         QCOMPARE(w.commandsEnabled(), std::optional<bool>(true));
+        // Opening the search again before the closed window is gone gives a new one.
+        QVERIFY(!FrmBible_Select::Instance());
+        w.s.window->Bible_Search_Click();
+        QPointer<FrmBible_Select> reopened = FrmBible_Select::Instance();
+        QVERIFY(reopened && reopened != w.form);
+        Placement_Widget(reopened)->close();
         flushDeletes();
         QVERIFY(!w.form);
         QVERIFY(!FrmBible_Select::Instance());
