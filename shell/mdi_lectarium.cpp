@@ -6,6 +6,7 @@
 #include "bible/frm_bible_view.h"
 #include "documents/frm_text.h"
 #include "lectionary/data_source.h"
+#include "lectionary/database_file.h"
 #include "documents/frm_text_view.h"
 #include "shell/child_window.h"
 #include "shell/dialogs.h"
@@ -313,6 +314,8 @@ bool MDILectarium::Form_Load()
     QString settingsError;
     const bool settingsSaved = Init_Tables(&settingsError);
 
+    // Lectarium.mdb may be an SQLite database or the Access file of the earlier program.
+    Set_Database_Opener(Open_Lectionary_File);
     Data_Bible().setDatabaseName(Database_Path);
     Data_Bible_Search().setDatabaseName(Database_Path);
     if (!QFileInfo(Database_Path).isFile()) {
