@@ -237,13 +237,8 @@ void FrmBible_View::Form_Resize()
     if (window->isMinimized())
         return;
     // The frame springs back to its smallest size; the form then fills it.
-    const QSize outer = window->size();
-    const int minWidth = To_Pixels(minimumWidthTwips);
-    const int minHeight = To_Pixels(minimumHeightTwips);
-    if (!window->isMaximized() && (outer.width() < minWidth || outer.height() < minHeight)) {
-        window->resize(std::max(outer.width(), minWidth), std::max(outer.height(), minHeight));
+    if (Spring_Back(window, minimumWidthTwips, minimumHeightTwips))
         return;
-    }
     const int band = To_Pixels(bandHeightTwips);
     toolbar2_->setGeometry(0, 0, width(), band);
     text1_->setGeometry(0, band, width(), std::max(0, height() - band));

@@ -130,13 +130,9 @@ void FrmDisplay_Bible::Form_Resize() {
     QWidget* window = Placement_Widget(this);
     if (window->isMinimized())
         return;
-    const QSize outer = window->size();
-    const int minWidth = To_Pixels(minimumWidthTwips);
-    const int minHeight = To_Pixels(minimumHeightTwips);
-    if (!window->isMaximized() && (outer.width() < minWidth || outer.height() < minHeight)) {
-        window->resize(std::max(outer.width(), minWidth), std::max(outer.height(), minHeight));
+    if (Spring_Back(window, minimumWidthTwips, minimumHeightTwips))
         return;
-    }
+    const QSize outer = window->size();
     // Sizes follow the outer window; the body never reaches past the form.
     const int band = To_Pixels(bandHeightTwips);
     toolbar1_->setGeometry(0, 0, width(), band);

@@ -179,12 +179,8 @@ void FrmView_Search::Form_Resize() {
     if (window->isMinimized())
         return;
     // The frame springs back to its smallest size; the form then fills it.
-    const QSize outer = window->size();
-    const int minimum = To_Pixels(minimumSizeTwips);
-    if (!window->isMaximized() && (outer.width() < minimum || outer.height() < minimum)) {
-        window->resize(std::max(outer.width(), minimum), std::max(outer.height(), minimum));
+    if (Spring_Back(window, minimumSizeTwips, minimumSizeTwips))
         return;
-    }
     const int band = To_Pixels(bandHeightTwips);
     toolbar2_->setGeometry(0, 0, width(), band);
     text1_->setGeometry(0, band, width(), std::max(0, height() - band));

@@ -171,13 +171,9 @@ void FrmPain::Form_Resize() {
     QWidget* window = Placement_Widget(this);
     if (window->isMinimized())
         return;
-    const QSize outer = window->size();
-    const int minWidth = To_Pixels(minimumWidthTwips);
-    const int minHeight = To_Pixels(minimumHeightTwips);
-    if (!window->isMaximized() && (outer.width() < minWidth || outer.height() < minHeight)) {
-        window->resize(std::max(outer.width(), minWidth), std::max(outer.height(), minHeight));
+    if (Spring_Back(window, minimumWidthTwips, minimumHeightTwips))
         return;
-    }
+    const QSize outer = window->size();
     // The sizes follow the outer window; nothing reaches past the form.
     const int w = outer.width();
     const int h = outer.height();

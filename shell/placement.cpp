@@ -27,6 +27,19 @@ qint16 clampTwips(int twips)
 }
 } // namespace
 
+bool Spring_Back(QWidget* window, int minimumWidthTwips, int minimumHeightTwips)
+{
+    if (window->isMinimized() || window->isMaximized())
+        return false;
+    const QSize outer = window->size();
+    const int minWidth = To_Pixels(minimumWidthTwips);
+    const int minHeight = To_Pixels(minimumHeightTwips);
+    if (outer.width() >= minWidth && outer.height() >= minHeight)
+        return false;
+    window->resize(std::max(outer.width(), minWidth), std::max(outer.height(), minHeight));
+    return true;
+}
+
 qint16 Stored_State(const QWidget* window)
 {
     if (window->isMinimized())

@@ -28,6 +28,11 @@ void Restore_Placement(QWidget* window, const Placement& placement);
 // Stores the state, and the geometry only while the window is in the normal state.
 void Store_Placement(const QWidget* window, const Placement& placement);
 
+// A normal window smaller than the given outer size springs back to it. True when it
+// was resized (its resize handling then runs again); a minimised or maximised window is
+// left alone.
+bool Spring_Back(QWidget* window, int minimumWidthTwips, int minimumHeightTwips);
+
 // Window state as stored: 0 normal, 1 minimised, 2 maximised.
 qint16 Stored_State(const QWidget* window);
 
