@@ -23,7 +23,7 @@ namespace W = Jet_Writer;
 namespace {
 
 // The lectionary tables as an Access file would hold them: Old as yes/no, numbers as
-// Integer, the long texts as Memo.
+// Integer, the long texts (and any column with a text over 255 characters) as Memo.
 std::vector<W::Table> accessTables(Database& source, bool bibleOnly) {
     const QStringList memo = {QStringLiteral("Data"), QStringLiteral("Ceremony_Data"),
                               QStringLiteral("Pic_Data"), QStringLiteral("Tip")};
@@ -31,17 +31,23 @@ std::vector<W::Table> accessTables(Database& source, bool bibleOnly) {
     for (const Table_Schema& schema : Lectionary_Tables()) {
         if (bibleOnly && schema.name != QLatin1String("Bible"))
             continue;
-        W::Table t;
-        t.name = schema.name;
-        for (const Column_Schema& c : schema.columns)
-            t.columns.push_back({c.name, c.type == Column_Type::Boolean  ? W::Bool
-                                         : c.type == Column_Type::Number ? W::Int
-                                         : memo.contains(c.name)         ? W::Memo
-                                                                         : W::Text});
         Result_Set rows;
         QString error;
         if (!source.Run(schema.name, rows, error))
             std::fprintf(stderr, "%s: %s\n", qPrintable(schema.name), qPrintable(error));
+        W::Table t;
+        t.name = schema.name;
+        for (int c = 0; c < schema.columns.size(); ++c) {
+            const Column_Schema& column = schema.columns[c];
+            // A Text field holds at most 255 characters; longer texts need a Memo.
+            bool longText = memo.contains(column.name);
+            for (const auto& row : rows.rows)
+                longText = longText || row[static_cast<size_t>(c)].toString().size() > 255;
+            t.columns.push_back({column.name, column.type == Column_Type::Boolean  ? W::Bool
+                                              : column.type == Column_Type::Number ? W::Int
+                                              : longText                           ? W::Memo
+                                                                                   : W::Text});
+        }
         t.rows = std::move(rows.rows);
         tables.push_back(std::move(t));
     }
