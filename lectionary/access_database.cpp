@@ -196,6 +196,7 @@ private:
     bool jet3_ = false;
     int codePage_ = 1256;
     MdbHandle* mdb_ = nullptr;
+    mutable QSet<quint32> longRows_; // the long-value rows read so far
 };
 
 bool Jet_File::open(QByteArray bytes, QString& error) {
@@ -442,7 +443,9 @@ bool Jet_File::checkRowLayout(const uchar* p, int start, int size, unsigned numV
 
 // A memo or long binary value: the 12-byte field names its length and where it is
 // kept: inline after the field, in one row of a long-value page, or in a chain of
-// such rows. The chain is followed here, each row at most once.
+// such rows. The chain is followed here. Every long-value row belongs to one value, so
+// a row met a second time in the file is damage (a chain in a circle, or values
+// sharing parts); this also bounds the work by the size of the file.
 bool Jet_File::readLong(const uchar* field, int size, QByteArray& out, QString& error) const {
     if (size < MDB_MEMO_OVERHEAD) {
         error = QStringLiteral("a long value is cut short");
@@ -467,6 +470,11 @@ bool Jet_File::readLong(const uchar* field, int size, QByteArray& out, QString& 
             error = QStringLiteral("a long value points to page %1, which holds none").arg(pointer >> 8);
             return false;
         }
+        if (longRows_.contains(pointer)) {
+            error = QStringLiteral("a part of a long value is met twice (its pages run in a circle)");
+            return false;
+        }
+        longRows_.insert(pointer);
         data = p + start;
         rowLength = end - start;
         return true;
@@ -485,17 +493,11 @@ bool Jet_File::readLong(const uchar* field, int size, QByteArray& out, QString& 
         return true;
     }
     out.clear();
-    QSet<quint32> seen;
     while (out.size() < length) {
         if (pointer == 0) {
             error = QStringLiteral("a long value is shorter than its length");
             return false;
         }
-        if (seen.contains(pointer)) {
-            error = QStringLiteral("the pages of a long value run in a circle");
-            return false;
-        }
-        seen.insert(pointer);
         if (!longRow(pointer, data, rowLength))
             return false;
         if (rowLength < 4) {
@@ -983,6 +985,16 @@ std::shared_ptr<Sqlite_Database> Open_Access_Bytes(QByteArray bytes, QString& er
     std::vector<std::pair<QString, quint32>> tables;
     if (!jet.readCatalog(tables, error))
         return nullptr;
+    // Each table has its own definition; a catalogue that names one twice is damaged
+    // (and would have the same pages read again and again).
+    QSet<quint32> definitions;
+    for (const auto& table : tables) {
+        if (definitions.contains(table.second)) {
+            error = QStringLiteral("the catalogue names the definition on page %1 twice").arg(table.second);
+            return nullptr;
+        }
+        definitions.insert(table.second);
+    }
 
     sqlite3* handle = nullptr;
     if (sqlite3_open_v2(":memory:", &handle, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=

@@ -435,7 +435,8 @@ private slots:
                  {"definition type", "column count", "index count", "definition chain circle",
                   "definition chain beyond end", "map row missing", "map page beyond end", "map type",
                   "data page beyond end", "row offset", "row count", "variable column count",
-                  "long value circle", "long value elsewhere", "long value length", "catalogue page"})
+                  "long value circle", "long value elsewhere", "long value length", "catalogue page",
+                  "catalogue twice"})
                 QTest::newRow(qPrintable(QStringLiteral("%1: %2").arg(kind, damage)))
                     << QString::fromLatin1(kind) << QString::fromLatin1(damage);
     }
@@ -509,6 +510,12 @@ private slots:
                 put16(file, qsizetype(p) * size + rco, 0);
         } else if (damage == QLatin1String("catalogue page"))
             file[2 * size] = 0x05;
+        else if (damage == QLatin1String("catalogue twice")) {
+            // The catalogue's rows: itself, then the tables in order; Id is the first
+            // fixed column.
+            const qsizetype catalog = qsizetype(dataPages(file, 2).front()) * size;
+            put32(file, rowStart(catalog, 2) + (jet3 ? 1 : 2), static_cast<quint32>(wide));
+        }
         QString error;
         const auto database = Open_Access_Bytes(file, error);
         QVERIFY2(!database, qPrintable(damage));
