@@ -6,7 +6,6 @@
 
 #include <QDate>
 #include <QFile>
-#include <QHash>
 #include <QSet>
 #include <QStringDecoder>
 
@@ -15,7 +14,6 @@
 #include <array>
 #include <cmath>
 #include <cstring>
-#include <functional>
 #include <vector>
 
 namespace MdlLectarium {

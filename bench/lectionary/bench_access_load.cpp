@@ -1,9 +1,10 @@
 // How fast an Access lectionary file is read into memory. The tables of a database
 // (the demonstration database by default, with its whole Bible) are written as a Jet 3
 // and a Jet 4 file by the tests' Jet writer, then each file is loaded again and again:
-//   bench_access_load [DATABASE] [REPEATS]   (an empty argument keeps the default)
+//   bench_access_load [DATABASE] [REPEATS] [JET4_COPY]   (an empty argument keeps the default)
 // It prints the size of each file, the rows loaded and the rows per second, and the
-// same for a file holding the Bible table alone.
+// same for a file holding the Bible table alone. JET4_COPY, when given, receives the
+// Jet 4 file of all tables, to try the program on an Access file.
 
 #include "lectionary/access_database.h"
 #include "lectionary/source_folder.h"
@@ -11,6 +12,7 @@
 #include "tests/lectionary/jet_writer.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 
 #include <algorithm>
 #include <cstdio>
@@ -103,6 +105,15 @@ int main(int argc, char* argv[]) {
     }
     const auto all = accessTables(*source, false);
     const auto bible = accessTables(*source, true);
+    if (argc > 3) {
+        W::Options options;
+        options.compressText = true;
+        QFile copy(QString::fromLocal8Bit(argv[3]));
+        if (!copy.open(QIODevice::WriteOnly) || copy.write(W::Write(all, options, &error)) < 0) {
+            std::fprintf(stderr, "%s: %s %s\n", argv[3], qPrintable(copy.errorString()), qPrintable(error));
+            return 2;
+        }
+    }
     measure("Jet 3, all tables", all, W::Version::Jet3, repeats);
     measure("Jet 4, all tables", all, W::Version::Jet4, repeats);
     measure("Jet 3, Bible alone", bible, W::Version::Jet3, repeats);
