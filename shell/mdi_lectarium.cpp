@@ -323,6 +323,15 @@ bool MDILectarium::Form_Load()
                           Msg_Buttons::Ok, Msg_Icon::Exclamation);
         return false;
     }
+    // A file that is there but cannot serve as the lectionary is named with its problem.
+    QString databaseProblem;
+    if (!Check_Database_File(Database_Path, databaseProblem)) {
+        Dialogs().Message(this,
+                          QStringLiteral("تعذر فتح ملف المعلومات:\n%1\n%2")
+                              .arg(QDir::toNativeSeparators(Database_Path), databaseProblem),
+                          productCaption, Msg_Buttons::Ok, Msg_Icon::Exclamation);
+        return false;
+    }
 
     toolbar1_->setVisible(Menu_Checked(Menu_Option::Toolbar));
     toolbarDate_->setVisible(Menu_Checked(Menu_Option::Datee));

@@ -6,9 +6,14 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "tests/support/temp_folder.h"
+
 #include <sqlite3.h>
 
 QString Write_Search_Fixture(const QString& path, const QList<Search_Row>& rows) {
+    // Every table the program reads, so that the start-up check passes; rows go into Bible.
+    if (const QString error = Write_Empty_Lectionary(path); !error.isEmpty())
+        return error;
     sqlite3* db = nullptr;
     if (sqlite3_open(path.toUtf8().constData(), &db) != SQLITE_OK) {
         sqlite3_close(db);
@@ -16,15 +21,11 @@ QString Write_Search_Fixture(const QString& path, const QList<Search_Row>& rows)
     }
     QString error;
     char* message = nullptr;
-    if (sqlite3_exec(
-            db,
-            "CREATE TABLE Bible (Old INTEGER, Bible INTEGER, Part INTEGER, Sign_No INTEGER, Sign TEXT);"
-            "BEGIN;",
-            nullptr, nullptr, &message) != SQLITE_OK)
+    if (sqlite3_exec(db, "BEGIN;", nullptr, nullptr, &message) != SQLITE_OK)
         error = QString::fromUtf8(message);
     sqlite3_free(message);
     sqlite3_stmt* insert = nullptr;
-    sqlite3_prepare_v2(db, "INSERT INTO Bible VALUES (?, ?, ?, ?, ?)", -1, &insert, nullptr);
+    sqlite3_prepare_v2(db, "INSERT INTO Bible (Old, Bible, Part, Sign_No, Sign) VALUES (?, ?, ?, ?, ?)", -1, &insert, nullptr);
     for (const Search_Row& row : rows) {
         if (!error.isEmpty())
             break;

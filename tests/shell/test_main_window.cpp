@@ -53,6 +53,33 @@ private slots:
         QCOMPARE(QDir(folder.path()).canonicalPath(), QDir(Program_Folder).canonicalPath());
     }
 
+    // A file that is there but is no lectionary ends start-up with a message that
+    // names the file and the problem.
+    void unusableDatabaseIsNamed_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("empty file") << QByteArray();
+        QTest::newRow("text file") << QByteArray("Old\tBible\n");
+        QTest::newRow("truncated SQLite header") << QByteArray("SQLite format 3\0", 16);
+    }
+
+    void unusableDatabaseIsNamed()
+    {
+        QFETCH(QByteArray, bytes);
+        Temp_Program_Folder folder;
+        folder.write(QStringLiteral("Lectarium.mdb"), bytes);
+        Scripted_Dialogs dialogs;
+        dialogs.Answer_Message(Msg_Answer::Ok);
+        MDILectarium window;
+        QVERIFY(!window.Form_Load());
+        QCOMPARE(dialogs.Messages().size(), 1);
+        QVERIFY(dialogs.Messages()[0].text.contains(QStringLiteral("Lectarium.mdb")));
+        QVERIFY(dialogs.Messages()[0].text != missingDatabase);
+        QCOMPARE(dialogs.Messages()[0].icon, Msg_Icon::Exclamation);
+        QVERIFY(!window.isVisible());
+        QCOMPARE(folder.read(QStringLiteral("Lectarium.mdb")), bytes);
+    }
+
     void dateBar_data()
     {
         QTest::addColumn<QDate>("today");
@@ -369,7 +396,7 @@ private slots:
     void startupWithUnwritableSettings()
     {
         Temp_Program_Folder folder;
-        folder.write(QStringLiteral("Lectarium.mdb"), QByteArray());
+        QVERIFY(Write_Empty_Lectionary(folder.file(QStringLiteral("Lectarium.mdb"))).isEmpty());
         QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Lectarium.ini")));
         Scripted_Dialogs dialogs;
         dialogs.Answer_Message(Msg_Answer::Ok);
@@ -392,7 +419,7 @@ private slots:
     void introductionRunsBeforeTheWindowShowsAndSplashAfter()
     {
         Temp_Program_Folder folder;
-        folder.write(QStringLiteral("Lectarium.mdb"), QByteArray());
+        QVERIFY(Write_Empty_Lectionary(folder.file(QStringLiteral("Lectarium.mdb"))).isEmpty());
         Scripted_Dialogs dialogs;
         MDILectarium window;
         bool visibleAtIntroduction = true;

@@ -4,7 +4,10 @@
 
 Started_Main_Window::Started_Main_Window(const QDate& today, const QByteArray& settings, const QByteArray& database)
 {
-    folder.write(QStringLiteral("Lectarium.mdb"), database);
+    if (database.isEmpty())
+        Write_Empty_Lectionary(folder.file(QStringLiteral("Lectarium.mdb")));
+    else
+        folder.write(QStringLiteral("Lectarium.mdb"), database);
     if (!settings.isEmpty())
         folder.write(QStringLiteral("Lectarium.ini"), settings);
     MdlLectarium::Set_Today_Source([today] { return today; });

@@ -8,7 +8,7 @@
 
 #include <memory>
 
-// A program folder with a database file, a fixed "today", the scripted dialog layer
+// A program folder with a database (the one given, or one with empty tables), a fixed "today", the scripted dialog layer
 // and a main window that has been through its start-up. The program's end is
 // counted instead of leaving the event loop.
 struct Started_Main_Window {

@@ -1,6 +1,7 @@
 #include "tests/support/temp_folder.h"
 
 #include "calendar/selected_day.h"
+#include "lectionary/source_folder.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,4 +36,12 @@ QByteArray Temp_Program_Folder::read(const QString& name) const
 {
     QFile f(file(name));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QString Write_Empty_Lectionary(const QString& path)
+{
+    QTemporaryDir emptySource;
+    QString error;
+    MdlLectarium::Build_Database(emptySource.path(), path, error);
+    return error;
 }

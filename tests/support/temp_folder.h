@@ -3,6 +3,10 @@
 #include <QString>
 #include <QTemporaryDir>
 
+// Writes a lectionary database with every table the program reads and no rows.
+// Returns an empty string, or why it could not.
+QString Write_Empty_Lectionary(const QString& path);
+
 // A temporary program folder: sets MdlLectarium::Program_Folder and the working folder
 // to a fresh folder and puts both back when it goes.
 class Temp_Program_Folder final {
