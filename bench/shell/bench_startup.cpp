@@ -48,13 +48,17 @@ public:
 };
 
 // Leaves the event loop once the window is on the screen.
-void quitWhenExposed(QWidget* window) {
+void exitWhenExposed(QWidget* window) {
     auto* poll = new QTimer(window);
     QObject::connect(poll, &QTimer::timeout, window, [window, poll] {
-        if (window->windowHandle() && window->windowHandle()->isExposed()) {
+        // A child window of the frame is on the screen when it is visible and the frame is.
+        const QWindow* handle = window->window()->windowHandle();
+        if (window->isVisible() && handle && handle->isExposed()) {
             poll->stop();
             poll->deleteLater();
-            QApplication::quit();
+            // exit, not quit: quit first closes the windows, and closing the main window is the
+            // Exit command with its question.
+            QApplication::exit(0);
         }
     });
     poll->start(1);
@@ -79,7 +83,7 @@ int main(int argc, char* argv[]) {
         window.setCentralWidget(new QLabel(QStringLiteral("Lectarium")));
         window.resize(410, 267);
         window.show();
-        quitWhenExposed(&window);
+        exitWhenExposed(&window);
         const int code = QApplication::exec();
         std::printf("minimal window shown\n");
         return code;
@@ -100,7 +104,7 @@ int main(int argc, char* argv[]) {
             Set_Dialogs(nullptr);
             return 1;
         }
-        quitWhenExposed(&window);
+        exitWhenExposed(&window);
         code = QApplication::exec();
         if (mode == QLatin1String("lectarium")) {
             std::printf("main window shown\n");
@@ -115,9 +119,9 @@ int main(int argc, char* argv[]) {
             QWidget* results =
                 FrmView_Search::Instance() ? Placement_Widget(FrmView_Search::Instance()) : nullptr;
             if (results)
-                quitWhenExposed(results);
+                exitWhenExposed(results);
             else
-                QTimer::singleShot(0, &app, &QApplication::quit);
+                QTimer::singleShot(0, &app, [] { QApplication::exit(0); });
             QApplication::exec();
             std::printf("search \"%s\": %d hits, %.1f ms to the results window\n", qPrintable(args[2]),
                         FrmBible_Select::Last_Scan().hits, timer.nsecsElapsed() / 1e6);
