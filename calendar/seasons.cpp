@@ -83,7 +83,7 @@ void Reading_Source() {
 
     // The Sunday before Nineveh that is a fifth Sunday of its month reads the
     // Sunday before Lent.
-    if (Nineveh_Eve && sunday && Coptic_Day / 7 + 1 == 5) {
+    if (Nineveh_Eve && sunday && (Coptic_Day - 1) / 7 + 1 == 5) {
         Season_Key = QStringLiteral("Fast");
         Season_Day = 2;
     }

@@ -23,6 +23,8 @@ install(FILES ${_pictures} DESTINATION ${LECTARIUM_PROGRAM_DIR})
 install(FILES ${_pkg}/${_alias} DESTINATION ${LECTARIUM_PROGRAM_DIR})
 install(FILES ${_pkg}/${_alias} DESTINATION share/fontconfig/conf.avail)
 install(TARGETS lectarium-db lectarium-day RUNTIME DESTINATION bin)
+# The Debian copyright file: the credits of the lectionary data in Lectarium.mdb.
+install(FILES ${_pkg}/copyright DESTINATION share/doc/lectarium)
 install(FILES ${_pkg}/lectarium.svg DESTINATION share/icons/hicolor/scalable/apps)
 
 install(CODE "
@@ -44,7 +46,7 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Lectarium")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Coptic Orthodox lectionary reader with an Arabic interface")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Shows the readings of any day of the Coptic church year, with a Bible browser, a Bible search and a plain text editor. Comes with a demonstration database (World English Bible; demonstration readings).")
+    "Shows the readings of any day of the Coptic church year, with a Bible browser, a Bible search and a plain text editor. Comes with the reading references of the Coptic lectionary (katameros.app / katameros-api, MIT) and the World English Bible.")
 set(CPACK_PACKAGE_CONTACT "Lectarium developers <lectarium@localhost>")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -6,7 +6,10 @@
 #include "lectionary/source_folder.h"
 #include "lectionary/sqlite_database.h"
 
+#include <QHash>
 #include <QSet>
+
+#include <algorithm>
 
 namespace MdlLectarium {
 
@@ -31,6 +34,8 @@ public:
             const int chapter = static_cast<int>(row[2].toLongLong());
             verses_.insert(verseKey(book, chapter, static_cast<int>(row[3].toLongLong())));
             chapters_.insert(verseKey(book, chapter, 0));
+            int& last = lastVerses_[verseKey(book, chapter, 0)];
+            last = std::max(last, static_cast<int>(row[3].toLongLong()));
         }
         Result_Set psalms;
         if (database_.Run(QStringLiteral("SELECT Sign FROM Psalmos"), psalms, error))
@@ -50,6 +55,11 @@ public:
         }
         if (book == 21 && psalmKeys_.contains(Flip_Text(reference.mid(3))))
             return;
+        // A psalm of several pieces is read only from its Psalmos row.
+        if (book == 21 && reference.contains(QStringLiteral(" و "))) {
+            report(where, reference, QStringLiteral("a psalm of several pieces without its row in Psalmos"));
+            return;
+        }
         QStringList missing;
         auto need = [&](int chapter, int verse) {
             if (!verses_.contains(verseKey(book, chapter, verse)))
@@ -73,7 +83,8 @@ public:
                 missing << QStringLiteral("%1:%2-%3 (a reversed range)").arg(k).arg(v).arg(w);
             else
                 for (int verse = v; verse <= w; ++verse)
-                    need(k, verse);
+                    if (verse == v || verse == w || !leftOut(book, k, verse))
+                        need(k, verse);
             break;
         case 4:
             if (k > w) {
@@ -98,6 +109,12 @@ public:
     }
 
 private:
+    // A verse inside its chapter that the Bible leaves out (as modern translations leave
+    // out Acts 8:37): a range over it reads on around it.
+    bool leftOut(int book, int chapter, int verse) const {
+        return verse > 1 && verse < lastVerses_.value(verseKey(book, chapter, 0));
+    }
+
     void report(const QString& where, const QString& reference, const QString& what) {
         problems_ << QStringLiteral("%1: \"%2\": %3").arg(where, reference, what);
     }
@@ -106,6 +123,7 @@ private:
     QStringList& problems_;
     QSet<qint64> verses_;
     QSet<qint64> chapters_;
+    QHash<qint64, int> lastVerses_;
     QSet<QString> psalmKeys_;
 };
 

@@ -1,5 +1,7 @@
 #include "lectionary/source_folder.h"
 
+#include "lectionary/bible_books.h"
+#include "lectionary/passage.h"
 #include "lectionary/scrambled_text.h"
 #include "lectionary/sqlite_database.h"
 #include "shell/basic_text.h"
@@ -8,7 +10,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QRegularExpression>
 #include <QSaveFile>
+#include <QSet>
 #include <QStringDecoder>
 
 #include <sqlite3.h>
@@ -131,7 +135,161 @@ using Stored_Row = std::vector<QVariant>;
 struct Table_Data {
     const Table_Schema* schema = nullptr;
     std::vector<Stored_Row> rows;
+    // The psalm references of the rows as the passage engine looks them up in Psalmos
+    // (without "مز "), in file order; the Bible's verse texts for Bible.txt.
+    QStringList psalms;
+    QHash<qint64, QString> verses;
 };
+
+qint64 verseKey(int book, int chapter, int verse) {
+    return (static_cast<qint64>(book) << 32) | (static_cast<qint64>(chapter & 0xFFFF) << 16) |
+           (verse & 0xFFFF);
+}
+
+const QString psalmPrefix = QStringLiteral("مز ");
+
+// Fields holding a psalm reference: the psalm fields of the reading tables, and any
+// prophecy or Holy Week reference that names the psalms.
+void notePsalm(const Table_Schema& schema, const QString& column, const QString& value, QStringList& psalms) {
+    const bool readingTable = schema.name == QLatin1String("Year") || schema.name == QLatin1String("Suns") ||
+                              schema.name == QLatin1String("Jonah") || schema.name == QLatin1String("Fast") ||
+                              schema.name == QLatin1String("Fifty");
+    if (readingTable &&
+        (column == QLatin1String("1") || column == QLatin1String("3") || column == QLatin1String("8")))
+        psalms << value;
+    else if ((readingTable || (schema.name == QLatin1String("Pain") && column == QLatin1String("Sign"))) &&
+             value.startsWith(psalmPrefix))
+        psalms << value.mid(psalmPrefix.size());
+}
+
+bool storeComplement(const QString& value, QString& stored, QString& reason);
+
+using Verse_List = std::vector<std::pair<int, int>>;
+
+// A psalm of several pieces as the lectionary writes it: "73: 23، 24، 28 و 9: 14" (the
+// pieces of a chapter joined by the Arabic comma, chapters by " و "; a piece is a verse
+// or a range V-W), or "32: 11-33: 1 و 32: 6". Empty when the text is not of that form.
+Verse_List Compound_Psalm_Verses(const QString& text, const QHash<qint64, QString>& bible) {
+    static const QRegularExpression group(QStringLiteral("^(\\d+): *(.+)$"));
+    static const QRegularExpression across(QStringLiteral("^(\\d+)-(\\d+): *(\\d+)$"));
+    static const QRegularExpression piece(QStringLiteral("^(\\d+)(?:-(\\d+))?$"));
+    Verse_List verses;
+    for (const QString& part : text.split(QStringLiteral(" و "))) {
+        const QRegularExpressionMatch g = group.match(part.trimmed());
+        if (!g.hasMatch())
+            return {};
+        const int chapter = g.captured(1).toInt();
+        const QRegularExpressionMatch a = across.match(g.captured(2));
+        if (a.hasMatch()) {
+            const int last = a.captured(2).toInt();
+            for (int c = chapter, v = a.captured(1).toInt();
+                 c < last || (c == last && v <= a.captured(3).toInt());) {
+                if (bible.contains(verseKey(21, c, v))) {
+                    verses.emplace_back(c, v++);
+                } else if (c < last) {
+                    ++c;
+                    v = 1;
+                } else {
+                    return {}; // the verse is not in the Bible
+                }
+            }
+            continue;
+        }
+        for (const QString& item : g.captured(2).split(QChar(0x060C))) {
+            const QRegularExpressionMatch m = piece.match(item.trimmed());
+            if (!m.hasMatch())
+                return {};
+            const int first = m.captured(1).toInt();
+            const int last = m.captured(2).isEmpty() ? first : m.captured(2).toInt();
+            for (int v = first; v <= last; ++v)
+                verses.emplace_back(chapter, v);
+        }
+    }
+    return verses;
+}
+
+// The verses the passage engine reads for a psalm reference from the Bible alone.
+Verse_List Engine_Psalm_Verses(const QString& text, const QHash<qint64, QString>& bible) {
+    const Reference_Parts p = Parse_Reference(psalmPrefix + text);
+    const int k = p.chapter, v = p.verse, w = p.second, x = p.third;
+    switch (p.kind) {
+    case 0:
+        return {{k, v}};
+    case 1:
+        return {{k, v}, {k, w}};
+    case 2:
+        return {{k, v}, {w, x}};
+    case 3: {
+        Verse_List out;
+        for (int verse = v; verse <= w; ++verse)
+            out.emplace_back(k, verse);
+        return out;
+    }
+    case 4: {
+        Verse_List out;
+        for (int c = k; c <= w; ++c)
+            for (int verse = c == k ? v : 1; bible.contains(verseKey(21, c, verse)) && (c < w || verse <= x);
+                 ++verse)
+                out.emplace_back(c, verse);
+        return out;
+    }
+    default:
+        return {{k, v}, {k, w}, {k, x}};
+    }
+}
+
+// Adds a Psalmos row for every psalm reference of the reading tables that names more
+// verses than one reference of the passage engine can: its Data holds exactly those
+// verses from the Bible, laid out as the engine lays out a passage. A row already in
+// Psalmos.txt is kept; a reference naming a verse the Bible lacks gets no row (the
+// check reports it).
+void addCompoundPsalms(std::vector<Table_Data>& tables) {
+    Table_Data* psalmos = nullptr;
+    const Table_Data* bible = nullptr;
+    for (Table_Data& table : tables) {
+        if (table.schema->name == QLatin1String("Psalmos"))
+            psalmos = &table;
+        else if (table.schema->name == QLatin1String("Bible"))
+            bible = &table;
+    }
+    if (!psalmos || !bible || bible->verses.isEmpty())
+        return;
+    QSet<QString> keys;
+    for (const Stored_Row& row : psalmos->rows)
+        keys.insert(row[0].toString());
+    for (const Table_Data& table : tables)
+        for (const QString& text : table.psalms) {
+            const QString key = Flip_Text(text);
+            if (keys.contains(key))
+                continue;
+            const Verse_List verses = Compound_Psalm_Verses(text, bible->verses);
+            if (verses.empty() || verses == Engine_Psalm_Verses(text, bible->verses))
+                continue;
+            QString data;
+            int chapter = verses.front().first;
+            bool complete = true;
+            for (size_t i = 0; i < verses.size(); ++i) {
+                const auto [c, v] = verses[i];
+                const auto found = bible->verses.constFind(verseKey(21, c, v));
+                if (found == bible->verses.constEnd()) {
+                    complete = false;
+                    break;
+                }
+                if (c != chapter)
+                    data += QStringLiteral("\r\n") + Chapter_Heading(static_cast<Integer>(c));
+                else if (i > 0)
+                    data += QStringLiteral("\r\n");
+                chapter = c;
+                data += Verse_Line(static_cast<Integer>(v), *found);
+            }
+            QString stored;
+            QString reason;
+            if (!complete || !storeComplement(data, stored, reason))
+                continue;
+            keys.insert(key);
+            psalmos->rows.push_back({QVariant(key), QVariant(stored)});
+        }
+}
 
 // Splits file contents into lines (LF; a CR before it is dropped) and decodes each as
 // UTF-8, so that an error can name its line.
@@ -302,7 +460,14 @@ bool parseTable(const Table_Schema& schema, const QString& path, Table_Data& dat
                 return false;
             }
             row[static_cast<size_t>(c)] = QVariant(stored);
+            notePsalm(schema, column.name, value, data.psalms);
         }
+        if (schema.name == QLatin1String("Bible") && !nulls[4])
+            data.verses.insert(verseKey(Book_Number(static_cast<Integer>(row[0].toLongLong()),
+                                                    static_cast<Integer>(row[1].toLongLong())),
+                                        static_cast<int>(row[2].toLongLong()),
+                                        static_cast<int>(row[3].toLongLong())),
+                               texts[4]);
         data.rows.push_back(std::move(row));
     }
     return true;
@@ -496,6 +661,7 @@ bool Build_Database(const QString& sourceFolder, const QString& outPath, QString
             return false;
         tables.push_back(std::move(data));
     }
+    addCompoundPsalms(tables);
 
     const QFileInfo out(outPath);
     if (!out.absoluteDir().exists()) {

@@ -53,8 +53,11 @@ QString Reading_Field_Caption(int field) {
     }
 }
 
+// Days 1-7 hold the first Sunday, 8-14 the second ... 29 and 30 the fifth (a count from
+// day / 7 would call a Sunday on the 7th, 14th, 21st or 28th one too high). In Tout a
+// Sunday on the 8th, 15th, 22nd or 29th reads one Sunday back: Nayrouz has taken a Sunday.
 Integer Sunday_Number(Integer copticMonth, Integer copticDay) {
-    Integer sunday = static_cast<Integer>(copticDay / 7 + 1);
+    Integer sunday = static_cast<Integer>((copticDay - 1) / 7 + 1);
     if (copticMonth == 1 && (copticDay == 8 || copticDay == 15 || copticDay == 22 || copticDay == 29))
         --sunday;
     return sunday;

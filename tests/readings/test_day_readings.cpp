@@ -55,12 +55,15 @@ private slots:
         QTest::newRow("first month, day 15") << 1 << 15 << 2;
         QTest::newRow("first month, day 22") << 1 << 22 << 3;
         QTest::newRow("first month, day 29") << 1 << 29 << 4;
-        QTest::newRow("first month, day 7") << 1 << 7 << 2;
+        QTest::newRow("first month, day 7") << 1 << 7 << 1;
         QTest::newRow("first month, day 9") << 1 << 9 << 2;
+        QTest::newRow("first month, day 14") << 1 << 14 << 2;
         QTest::newRow("second month, day 8") << 2 << 8 << 2;
-        QTest::newRow("second month, day 7") << 2 << 7 << 2;
-        QTest::newRow("second month, day 6") << 2 << 6 << 1;
-        QTest::newRow("fifth Sunday") << 6 << 29 << 5;
+        QTest::newRow("second month, day 7") << 2 << 7 << 1;
+        QTest::newRow("second month, day 14") << 2 << 14 << 2;
+        QTest::newRow("tenth month, day 28") << 10 << 28 << 4;
+        QTest::newRow("fifth Sunday, day 29") << 6 << 29 << 5;
+        QTest::newRow("fifth Sunday, day 30") << 6 << 30 << 5;
         QTest::newRow("little month, day 1") << 13 << 1 << 1;
     }
 
