@@ -1,9 +1,9 @@
 #include "documents/text_file.h"
 
 #include "shell/basic_text.h"
+#include "shell/safe_file.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace MdlLectarium {
 
@@ -19,10 +19,28 @@ Text_Read Read_Text_File(const QString& path)
         result.error = file.errorString();
         return result;
     }
-    const QByteArray bytes = file.readAll();
+    // Only the start that the window shows is read: a file of hundreds of megabytes
+    // costs no more than a small one.
+    QByteArray bytes = file.read(Text_Read_Byte_Limit + 1);
     if (file.error() != QFileDevice::NoError) {
         result.error = file.errorString();
         return result;
+    }
+    const bool cut = bytes.size() > Text_Read_Byte_Limit;
+    if (cut) {
+        bytes.truncate(Text_Read_Byte_Limit);
+        // A UTF-8 character split by the cut would make the start read as code page 1256.
+        for (qsizetype back = 1; back <= 3 && back <= bytes.size(); ++back) {
+            const auto byte = static_cast<unsigned char>(bytes[bytes.size() - back]);
+            if (byte >= 0xC0) {
+                const int length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : 2;
+                if (length > back)
+                    bytes.chop(back);
+                break;
+            }
+            if (byte < 0x80)
+                break;
+        }
     }
     const QString all = Decode_Text_File(bytes);
     // A line ends at CR LF, CR or LF; the end of the file ends the last line.
@@ -42,6 +60,8 @@ Text_Read Read_Text_File(const QString& path)
             break;
         }
     }
+    // A line longer than what is read ends where the reading stopped.
+    result.truncated = result.truncated || cut;
     result.ok = true;
     return result;
 }
@@ -60,13 +80,7 @@ bool Write_Text_File(const QString& path, const QString& text, QString* error)
         }
         return false;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    return Write_File_Safely(path, bytes, error);
 }
 
 QString To_Box_Text(const QString& text)

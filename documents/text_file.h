@@ -17,6 +17,9 @@ extern bool Text_Changed;
 extern bool Text_Untitled;
 
 constexpr int Text_Read_Limit = 29000;
+// At most this many bytes are read from the start of a file: far more than the
+// characters shown, however they are encoded.
+constexpr qint64 Text_Read_Byte_Limit = 1 << 20;
 
 struct Text_Read {
     bool ok = false;
@@ -26,7 +29,8 @@ struct Text_Read {
 };
 
 // Reads line by line, appending each line and CR LF, and stops once the text is
-// longer than Text_Read_Limit characters (the line that crosses it stays).
+// longer than Text_Read_Limit characters (the line that crosses it stays, unless it
+// runs past Text_Read_Byte_Limit, where it is cut).
 Text_Read Read_Text_File(const QString& path);
 
 // Writes text and one CR LF in code page 1256. Nothing is written over an existing

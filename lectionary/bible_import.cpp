@@ -3,12 +3,12 @@
 #include "lectionary/bible_books.h"
 #include "lectionary/source_folder.h"
 #include "shell/basic_text.h"
+#include "shell/safe_file.h"
 
 #include <QDir>
 #include <QFile>
 #include <QHash>
 #include <QMap>
-#include <QSaveFile>
 #include <QSet>
 #include <QStringDecoder>
 
@@ -421,20 +421,28 @@ bool Import_Bible(const QString& format, const QString& file, const QString& sou
         versesPerBook[book] += 1;
     }
 
+    // A Bible table without a verse would replace a good one by its header alone.
+    if (versesPerBook.isEmpty()) {
+        error = QStringLiteral(
+                    "%1: no entry of the export is a verse of the 73 books; Bible.txt is left as it was")
+                    .arg(file);
+        return false;
+    }
     if (!QDir().mkpath(sourceFolder)) {
         error = QStringLiteral("%1: cannot make the folder").arg(sourceFolder);
         return false;
     }
-    QSaveFile out(QDir(sourceFolder).filePath(QStringLiteral("Bible.txt")));
-    if (!out.open(QIODevice::WriteOnly) || out.write(content.toUtf8()) < 0 || !out.commit()) {
-        error = QStringLiteral("%1: cannot be written: %2").arg(out.fileName(), out.errorString());
+    const QString target = QDir(sourceFolder).filePath(QStringLiteral("Bible.txt"));
+    QString reason;
+    if (!Write_File_Safely(target, content.toUtf8(), &reason)) {
+        error = QStringLiteral("%1: cannot be written: %2").arg(target, reason);
         return false;
     }
 
     report << QStringLiteral("%1 verses of %2 books written to %3")
                   .arg(verses.size())
                   .arg(versesPerBook.size())
-                  .arg(out.fileName());
+                  .arg(target);
     for (int book = 1; book <= Book_Count; ++book) {
         const QString label = QStringLiteral("book %1 %2").arg(book).arg(Bible_Books[book].Book_Name);
         if (!versesPerBook.contains(book)) {

@@ -3,15 +3,13 @@
 #include "lectionary/access_database.h"
 #include "lectionary/source_folder.h"
 #include "lectionary/sqlite_database.h"
+#include "shell/safe_file.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 
 #include <sqlite3.h>
-
-#include <filesystem>
-#include <system_error>
 
 namespace MdlLectarium {
 
@@ -144,11 +142,18 @@ bool Convert_Access_File(const QString& accessPath, const QString& sqlitePath, Q
     if (!database)
         return false;
 
-    const QString partial = target.absoluteFilePath() + QStringLiteral(".partial");
-    QFile::remove(partial);
+    // Written under a name of its own beside the target and moved into place once it is
+    // whole on the disk.
+    Safe_File file(target.absoluteFilePath());
+    if (!file.Open()) {
+        error = QStringLiteral("%1: %2").arg(sqlitePath, file.Error());
+        return false;
+    }
     sqlite3* out = nullptr;
-    bool ok = sqlite3_open_v2(QFile::encodeName(partial).constData(), &out,
+    bool ok = sqlite3_open_v2(QFile::encodeName(file.Temporary_Path()).constData(), &out,
                               SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) == SQLITE_OK;
+    // A fresh file needs no journal: a failed copy is removed as a whole.
+    ok = ok && sqlite3_exec(out, "PRAGMA journal_mode=OFF", nullptr, nullptr, nullptr) == SQLITE_OK;
     if (ok) {
         sqlite3_backup* backup = sqlite3_backup_init(out, "main", database->handle(), "main");
         ok = backup && sqlite3_backup_step(backup, -1) == SQLITE_DONE;
@@ -157,16 +162,10 @@ bool Convert_Access_File(const QString& accessPath, const QString& sqlitePath, Q
     if (!ok)
         error = QStringLiteral("%1: %2").arg(sqlitePath, QString::fromUtf8(sqlite3_errmsg(out)));
     sqlite3_close_v2(out);
-    std::error_code code;
-    if (ok)
-        std::filesystem::rename(QFile::encodeName(partial).toStdString(),
-                                QFile::encodeName(target.absoluteFilePath()).toStdString(), code);
-    if (code) {
-        error = QStringLiteral("%1: %2").arg(sqlitePath, QString::fromStdString(code.message()));
+    if (ok && !file.Commit()) {
+        error = QStringLiteral("%1: %2").arg(sqlitePath, file.Error());
         ok = false;
     }
-    if (!ok)
-        QFile::remove(partial);
     return ok;
 }
 

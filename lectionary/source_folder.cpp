@@ -5,21 +5,19 @@
 #include "lectionary/scrambled_text.h"
 #include "lectionary/sqlite_database.h"
 #include "shell/basic_text.h"
+#include "shell/safe_file.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSet>
 #include <QStringDecoder>
 
 #include <sqlite3.h>
 
-#include <filesystem>
 #include <memory>
-#include <system_error>
 #include <vector>
 
 namespace MdlLectarium {
@@ -294,12 +292,29 @@ void addCompoundPsalms(std::vector<Table_Data>& tables) {
 // Splits file contents into lines (LF; a CR before it is dropped) and decodes each as
 // UTF-8, so that an error can name its line.
 bool readLines(const QString& path, QStringList& lines, QString& error) {
+    // A named pipe would hang the build and a link to a device never end; the largest
+    // table, the Bible, is a few megabytes.
+    const QFileInfo info(path);
+    if (!info.isFile()) {
+        error = QStringLiteral("%1: not a regular file").arg(path);
+        return false;
+    }
+    if (info.size() > Table_File_Limit) {
+        error = QStringLiteral("%1: larger than %2 MB, too large for a table of the lectionary")
+                    .arg(path)
+                    .arg(Table_File_Limit >> 20);
+        return false;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         error = QStringLiteral("%1: cannot be read: %2").arg(path, file.errorString());
         return false;
     }
-    QByteArray bytes = file.readAll();
+    QByteArray bytes = file.read(Table_File_Limit + 1);
+    if (file.error() != QFileDevice::NoError || bytes.size() > Table_File_Limit) {
+        error = QStringLiteral("%1: cannot be read whole").arg(path);
+        return false;
+    }
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes.remove(0, 3);
     const QList<QByteArray> raw = bytes.split('\n');
@@ -668,19 +683,13 @@ bool Build_Database(const QString& sourceFolder, const QString& outPath, QString
         error = QStringLiteral("%1: the folder does not exist").arg(out.absolutePath());
         return false;
     }
-    const QString partial = out.absoluteFilePath() + QStringLiteral(".partial");
-    QFile::remove(partial);
-    if (!writeDatabase(partial, tables, error)) {
-        error = QStringLiteral("%1: %2").arg(outPath, error);
-        QFile::remove(partial);
-        return false;
-    }
-    std::error_code code;
-    std::filesystem::rename(QFile::encodeName(partial).toStdString(),
-                            QFile::encodeName(out.absoluteFilePath()).toStdString(), code);
-    if (code) {
-        error = QStringLiteral("%1: %2").arg(outPath, QString::fromStdString(code.message()));
-        QFile::remove(partial);
+    // Written under a name of its own beside OUT, so that neither a user's file nor a
+    // second build is touched, and moved into place once it is whole on the disk.
+    Safe_File file(out.absoluteFilePath());
+    QString reason;
+    const bool written = file.Open() && writeDatabase(file.Temporary_Path(), tables, reason) && file.Commit();
+    if (!written) {
+        error = QStringLiteral("%1: %2").arg(outPath, reason.isEmpty() ? file.Error() : reason);
         return false;
     }
     return true;
@@ -694,15 +703,23 @@ bool Dump_Database(const QString& databasePath, const QString& outFolder, QStrin
         error = QStringLiteral("%1: cannot make the folder").arg(outFolder);
         return false;
     }
+    // The folder's table files are replaced as a set: every file is first written whole
+    // under a name of its own, and only then do they take their places, and the file of
+    // a table that now has no rows goes (a rebuild would bring its old rows back).
+    std::vector<std::unique_ptr<Safe_File>> written;
+    QStringList stale;
     for (const Table_Schema& schema : Lectionary_Tables()) {
+        const QString target = QDir(outFolder).filePath(schema.fileName());
         Result_Set exists;
         if (!database->Run(
                 QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name = '%1'")
                     .arg(schema.name),
                 exists, error))
             return false;
-        if (exists.rows.empty())
+        if (exists.rows.empty()) {
+            stale << target;
             continue;
+        }
         QStringList names;
         QStringList columns;
         for (const Column_Schema& column : schema.columns) {
@@ -716,8 +733,10 @@ bool Dump_Database(const QString& databasePath, const QString& outFolder, QStrin
             error = QStringLiteral("%1: table %2: %3").arg(databasePath, schema.name, error);
             return false;
         }
-        if (rows.rows.empty())
+        if (rows.rows.empty()) {
+            stale << target;
             continue;
+        }
         const int firstKey = schema.firstKey.isEmpty() ? -1 : schema.columnIndex(schema.firstKey);
         const int secondKey = schema.secondKey.isEmpty() ? -1 : schema.columnIndex(schema.secondKey);
         QString content = names.join(QLatin1Char('\t')) + QLatin1Char('\n');
@@ -745,9 +764,24 @@ bool Dump_Database(const QString& databasePath, const QString& outFolder, QStrin
             }
             content += fields.join(QLatin1Char('\t')) + QLatin1Char('\n');
         }
-        QSaveFile file(QDir(outFolder).filePath(schema.fileName()));
-        if (!file.open(QIODevice::WriteOnly) || file.write(content.toUtf8()) < 0 || !file.commit()) {
-            error = QStringLiteral("%1: cannot be written: %2").arg(file.fileName(), file.errorString());
+        auto file = std::make_unique<Safe_File>(target);
+        if (!file->Open() || !file->Write(content.toUtf8()) || !file->Finish()) {
+            error = QStringLiteral("%1: cannot be written: %2").arg(target, file->Error());
+            return false;
+        }
+        written.push_back(std::move(file));
+    }
+    for (const auto& file : written) {
+        if (!file->Commit()) {
+            error = QStringLiteral("%1: cannot be written: %2").arg(file->Target(), file->Error());
+            return false;
+        }
+    }
+    for (const QString& path : stale) {
+        QFile old(path);
+        if (old.exists() && !old.remove()) {
+            error = QStringLiteral("%1: a table without rows, but the old file cannot be removed: %2")
+                        .arg(path, old.errorString());
             return false;
         }
     }

@@ -33,6 +33,9 @@ struct Table_Schema {
     QString fileName() const { return name + QStringLiteral(".txt"); }
 };
 
+// A table file larger than this is refused rather than read.
+constexpr qint64 Table_File_Limit = qint64(64) << 20;
+
 // The eleven tables, in the order they are built and dumped.
 const QList<Table_Schema>& Lectionary_Tables();
 const Table_Schema* Find_Table(const QString& name);
@@ -50,6 +53,8 @@ bool Unescape_Field(const QString& field, QString& value, bool& isNull, QString&
 bool Build_Database(const QString& sourceFolder, const QString& outPath, QString& error);
 
 // Writes the source folder back from a database: one file per table that has rows.
+// The table files are replaced as a set, once all are written whole; the file of a
+// table without rows is removed. A failure leaves the folder's files as they were.
 bool Dump_Database(const QString& databasePath, const QString& outFolder, QString& error);
 
 } // namespace MdlLectarium

@@ -2,9 +2,9 @@
 
 #include "calendar/selected_day.h"
 #include "shell/basic_text.h"
+#include "shell/safe_file.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringList>
 
 #include <array>
@@ -332,13 +332,7 @@ bool Save_Settings(QString* error)
         for (const QString& line : Settings_Lines())
             bytes += line.toUtf8() + "\r\n";
     }
-    QSaveFile file(Settings_Path());
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    return Write_File_Safely(Settings_Path(), bytes, error);
 }
 
 bool Load_Settings(QString* error)

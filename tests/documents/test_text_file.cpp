@@ -68,6 +68,21 @@ private slots:
         QCOMPARE(read.text.size(), 29100);
     }
 
+    // A file of one endless UTF-8 line: only its start is read, cut inside a character,
+    // and still read as UTF-8.
+    void hugeLineReadsOnlyItsStart() {
+        Temp_Program_Folder folder;
+        QByteArray bytes = "x";
+        while (bytes.size() < 3 * Text_Read_Byte_Limit)
+            bytes += "\xD9\x86"; // Arabic noon
+        folder.write(QStringLiteral("huge.txt"), bytes);
+        const Text_Read read = Read_Text_File(folder.file(QStringLiteral("huge.txt")));
+        QVERIFY(read.ok);
+        QVERIFY(read.truncated);
+        QCOMPARE(read.text, QStringLiteral("x") + QString((Text_Read_Byte_Limit - 2) / 2, QChar(0x0646)) +
+                                QStringLiteral("\r\n"));
+    }
+
     void missingFileIsAnError()
     {
         Temp_Program_Folder folder;

@@ -1,6 +1,7 @@
 #include "lectionary/bible_books.h"
 #include "lectionary/bible_import.h"
 #include "lectionary/database_check.h"
+#include "lectionary/database_file.h"
 #include "lectionary/source_folder.h"
 #include "tests/lectionary/fixture.h"
 
@@ -8,6 +9,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sqlite3.h>
+#include <sys/stat.h>
 
 using namespace MdlLectarium;
 
@@ -160,13 +164,19 @@ private slots:
         QTemporaryDir out;
         const QString target = QDir(out.path()).filePath(QStringLiteral("Lectarium.mdb"));
         writeFile(target, QByteArray()); // an empty placeholder
+        writeFile(target + QStringLiteral(".partial"), "a file of the user's");
         writeFile(QDir(source.path()).filePath(QStringLiteral("Tips.txt")), "No\tTip\n1\tأولى\n2\tثانية\n");
         QString error;
         QVERIFY2(Build_Database(source.path(), target, error), qPrintable(error));
+        QCOMPARE(readAll(target + QStringLiteral(".partial")), QByteArray("a file of the user's"));
         QTemporaryDir dump;
+        // The file of a table that now has no rows goes; other files stay.
+        writeFile(QDir(dump.path()).filePath(QStringLiteral("Year.txt")), "an older table\n");
+        writeFile(QDir(dump.path()).filePath(QStringLiteral("notes.md")), "mine\n");
         QVERIFY2(Dump_Database(target, dump.path(), error), qPrintable(error));
         // Tables without rows are not written back.
-        QCOMPARE(QDir(dump.path()).entryList(QDir::Files), QStringList{QStringLiteral("Tips.txt")});
+        QCOMPARE(QDir(dump.path()).entryList(QDir::Files),
+                 (QStringList{QStringLiteral("notes.md"), QStringLiteral("Tips.txt")}));
         QCOMPARE(readAll(QDir(dump.path()).filePath(QStringLiteral("Tips.txt"))),
                  QByteArray("No\tTip\n1\tأولى\n2\tثانية\n"));
     }
@@ -286,6 +296,12 @@ private slots:
 
         QVERIFY(!Import_Bible(QStringLiteral("osis"), imp, dir.path(), report, error));
         QVERIFY(error.contains(QStringLiteral("unknown format")));
+        // An export without one usable verse leaves the Bible table as it was.
+        const QByteArray bible = readAll(QDir(dir.path()).filePath(QStringLiteral("Bible.txt")));
+        writeFile(imp, "$$$I Esdras 1:1\nJosias\n$$$Genesis 1:0\nintroduction\n");
+        QVERIFY(!Import_Bible(QStringLiteral("imp"), imp, dir.path(), report, error));
+        QVERIFY2(error.contains(QStringLiteral("no entry of the export is a verse")), qPrintable(error));
+        QCOMPARE(readAll(QDir(dir.path()).filePath(QStringLiteral("Bible.txt"))), bible);
         writeFile(imp, "no entries here\n");
         QVERIFY(!Import_Bible(QStringLiteral("imp"), imp, dir.path(), report, error));
         QVERIFY(error.contains(QStringLiteral("not an IMP export")));
@@ -313,10 +329,97 @@ private slots:
         QVERIFY(QString::fromUtf8(tool.readAllStandardError()).contains(QStringLiteral("Tips.txt:2")));
         QVERIFY(!QFile::exists(target));
 
+        tool.start(QStringLiteral(LECTARIUM_DB), {QStringLiteral("--help")});
+        QVERIFY(tool.waitForFinished(60000));
+        QCOMPARE(tool.exitCode(), 0);
+        QVERIFY(tool.readAllStandardOutput().contains("usage"));
+
         tool.start(QStringLiteral(LECTARIUM_DB), {QStringLiteral("frobnicate")});
         QVERIFY(tool.waitForFinished(60000));
         QCOMPARE(tool.exitCode(), 2);
         QVERIFY(tool.readAllStandardError().contains("usage"));
+    }
+
+    // A table file that is a pipe would hang the build, a link to a device or a huge
+    // file exhaust the memory: each is refused with its reason.
+    void buildRefusesWhatIsNotATableFile_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("named pipe") << "pipe"
+                                    << "not a regular file";
+        QTest::newRow("link to /dev/zero") << "device"
+                                           << "not a regular file";
+        QTest::newRow("huge file") << "huge"
+                                   << "too large";
+    }
+    void buildRefusesWhatIsNotATableFile() {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        QTemporaryDir source;
+        const QString tips = QDir(source.path()).filePath(QStringLiteral("Tips.txt"));
+        if (kind == QLatin1String("pipe")) {
+            QCOMPARE(::mkfifo(QFile::encodeName(tips).constData(), 0600), 0);
+        } else if (kind == QLatin1String("device")) {
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), tips));
+        } else {
+            QFile huge(tips);
+            QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(Table_File_Limit + 1)); // sparse
+        }
+        QString error;
+        QVERIFY(
+            !Build_Database(source.path(), QDir(source.path()).filePath(QStringLiteral("out.mdb")), error));
+        QVERIFY2(error.contains(QStringLiteral("Tips.txt")) && error.contains(reason), qPrintable(error));
+    }
+
+    // The tools refuse, with the program's own reason, a file the program refuses.
+    void toolsRefuseWhatIsNotALectionary_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("command");
+        for (const char* kind : {"empty file", "SQLite without tables", "no Year table"})
+            for (const char* command : {"dump", "check", "passage", "lectarium-day --readings"})
+                QTest::newRow(
+                    qPrintable(QStringLiteral("%1, %2").arg(QLatin1String(kind), QLatin1String(command))))
+                    << QString::fromLatin1(kind) << QString::fromLatin1(command);
+    }
+    void toolsRefuseWhatIsNotALectionary() {
+        QFETCH(QString, kind);
+        QFETCH(QString, command);
+        QTemporaryDir dir;
+        const QString path = QDir(dir.path()).filePath(QStringLiteral("Lectarium.mdb"));
+        if (kind == QLatin1String("empty file")) {
+            writeFile(path, QByteArray());
+        } else {
+            QVERIFY(QFile::copy(fixture_.path(), path));
+            QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+            sqlite3* db = nullptr;
+            QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
+            const char* sql = kind == QLatin1String("no Year table")
+                                  ? "DROP TABLE Year"
+                                  : "PRAGMA writable_schema = 1; DELETE FROM sqlite_master; VACUUM";
+            const int rc = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
+            sqlite3_close(db);
+            QCOMPARE(rc, SQLITE_OK);
+        }
+        QString problem;
+        QVERIFY(!Check_Database_File(path, problem));
+        QProcess tool;
+        tool.setWorkingDirectory(dir.path());
+        if (command == QLatin1String("dump"))
+            tool.start(QStringLiteral(LECTARIUM_DB),
+                       {command, path, QDir(dir.path()).filePath(QStringLiteral("out"))});
+        else if (command == QLatin1String("check"))
+            tool.start(QStringLiteral(LECTARIUM_DB), {command, path});
+        else if (command == QLatin1String("passage"))
+            tool.start(QStringLiteral(LECTARIUM_DB), {command, path, QStringLiteral("يو 1: 2")});
+        else
+            tool.start(QStringLiteral(LECTARIUM_DAY_TOOL),
+                       {QStringLiteral("--readings"), QStringLiteral("1999-03-03")});
+        QVERIFY(tool.waitForFinished(60000));
+        QVERIFY(tool.exitCode() != 0);
+        QVERIFY(tool.readAllStandardOutput().isEmpty());
+        const QString err = QString::fromUtf8(tool.readAllStandardError());
+        QVERIFY2(err.contains(problem), qPrintable(err));
+        QVERIFY(!QFileInfo::exists(QDir(dir.path()).filePath(QStringLiteral("out"))));
     }
 
 private:

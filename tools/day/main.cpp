@@ -6,6 +6,7 @@
 #include "calendar/day_report.h"
 #include "calendar/selected_day.h"
 #include "lectionary/bible_books.h"
+#include "lectionary/database_file.h"
 #include "readings/readings_report.h"
 
 #include <QByteArray>
@@ -98,6 +99,15 @@ int readings(int argc, char* argv[]) {
     MdlLectarium::Fill_Name_Tables();
     MdlLectarium::Init_Bible_Tables();
 
+    // A file that is not a lectionary is refused with the program's reason, rather than
+    // read as a day without readings.
+    QString problem;
+    if (!MdlLectarium::Check_Database_File(MdlLectarium::Database_Path, problem)) {
+        std::fprintf(stderr, "lectarium-day: cannot read %s: %s\n",
+                     QDir::toNativeSeparators(MdlLectarium::Database_Path).toLocal8Bit().constData(),
+                     problem.toLocal8Bit().constData());
+        return 1;
+    }
     QByteArray out;
     QString error;
     if (!MdlLectarium::Readings_Report(date, MdlLectarium::Database_Path, withText, out, error)) {

@@ -41,6 +41,13 @@ int fail(const QString& message) {
     return 2;
 }
 
+// The program refuses a file that is not a lectionary at start-up; so do the commands
+// that read one, with the program's reason, rather than print blanks.
+QString lectionaryProblem(const QString& path) {
+    QString problem;
+    return Check_Database_File(path, problem) ? QString() : path + QStringLiteral(": ") + problem;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -50,6 +57,12 @@ int main(int argc, char* argv[]) {
     auto wants = [&](int count) { return args.size() == count + 1; };
     Init_Bible_Tables();
 
+    if (args.size() == 1 && (command == QLatin1String("--help") || command == QLatin1String("-h") ||
+                             command == QLatin1String("help"))) {
+        print(stdout, QString::fromLatin1(Usage));
+        return 0;
+    }
+
     if (command == QLatin1String("build") && wants(2)) {
         QString error;
         if (!Build_Database(args[1], args[2], error))
@@ -57,12 +70,16 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     if (command == QLatin1String("dump") && wants(2)) {
+        if (const QString problem = lectionaryProblem(args[1]); !problem.isEmpty())
+            return fail(problem);
         QString error;
         if (!Dump_Database(args[1], args[2], error))
             return fail(error);
         return 0;
     }
     if (command == QLatin1String("check") && wants(1)) {
+        if (const QString problem = lectionaryProblem(args[1]); !problem.isEmpty())
+            return fail(problem);
         QStringList problems;
         QString error;
         if (!Check_Database(args[1], problems, error))
@@ -76,6 +93,8 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     if (command == QLatin1String("passage") && wants(2)) {
+        if (const QString problem = lectionaryProblem(args[1]); !problem.isEmpty())
+            return fail(problem);
         QString error;
         auto database = Sqlite_Database::Open_File(args[1], error);
         if (!database)
