@@ -4,14 +4,13 @@ namespace MdlLectarium {
 
 namespace {
 
-bool leapByFour(int year) {
-    // Int(year / 4) * 4 = year, with Int rounding down.
-    const int q = year >= 0 ? year / 4 : -((-year + 3) / 4);
-    return q * 4 == year;
+// The Gregorian rule, so that a step across 1900 or 2100 keeps the day of the month.
+bool leapYear(int year) {
+    return QDate::isLeapYear(year);
 }
 
 int februaryDays(int year) {
-    return leapByFour(year) ? 29 : 28;
+    return leapYear(year) ? 29 : 28;
 }
 
 QDate forward(const QDate& date, qint64 days) {
@@ -56,11 +55,11 @@ QDate Step_Date(const QDate& date, Date_Step step) {
     }
     case Date_Step::Year_Down: {
         const int tested = month <= 2 ? year - 1 : year;
-        return backward(date, leapByFour(tested) ? 366 : 365);
+        return backward(date, leapYear(tested) ? 366 : 365);
     }
     case Date_Step::Year_Up: {
         const int tested = month <= 2 ? year : year + 1;
-        return forward(date, leapByFour(tested) ? 366 : 365);
+        return forward(date, leapYear(tested) ? 366 : 365);
     }
     }
     return date;

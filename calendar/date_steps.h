@@ -14,8 +14,7 @@ constexpr qint64 Date_Wrap_Days = 1643622;
 
 // The date one button press moves to. Month_Left goes forward by the length of the
 // current month, Month_Right back by the length of the previous one; the year steps
-// add or take 366 days when the February crossed has 29 days. Leap years are the
-// years divisible by 4, as the stored calendar counts them.
+// add or take 366 days when the February crossed has 29 days (Gregorian leap years).
 QDate Step_Date(const QDate& date, Date_Step step);
 
 } // namespace MdlLectarium

@@ -83,8 +83,8 @@ QByteArray Day_Report_Columns() {
         "  14  season key after Reading_Source (readings table)\n"
         "  15  Coptic month after Reading_Source\n"
         "  16  Season_Day after Reading_Source\n"
-        "The Coptic date and Easter follow the calendar of 1901-2099; for other years\n"
-        "they drift with the Gregorian century rule. Output is UTF-8 with LF line ends.\n");
+        "The Coptic date and Easter are exact for every year from 500 to 5000.\n"
+        "Output is UTF-8 with LF line ends.\n");
 }
 
 } // namespace MdlLectarium

@@ -41,12 +41,12 @@ QString Christmas_Title() {
     return text(u"عيـــد الميـــــلاد المجيـــد");
 }
 
-void Day_Title(const QDate& date, Integer& copticDay, Integer copticMonth, Integer copticYear, QString& title,
-               QString& seasonKey, Integer& week, Integer& day) {
-    seasonKey.clear();
-    const QDate easter = Easter_Date(copticYear);
-    const qint64 k = easter.daysTo(date);
-    Nineveh_Eve = k == -70;
+namespace {
+
+// The title and keys of the season and the fixed feasts; title is left as it was on
+// a day none of them names.
+void seasonTitle(const QDate& date, const QDate& easter, qint64 k, Integer& copticDay, Integer copticMonth,
+                 Integer copticYear, QString& title, QString& seasonKey, Integer& week, Integer& day) {
 
     // Fast of Nineveh, Monday to Thursday.
     if (k >= -69 && k <= -66) {
@@ -143,40 +143,38 @@ void Day_Title(const QDate& date, Integer& copticDay, Integer copticMonth, Integ
         return;
     }
 
-    // The annual days, dated in the Gregorian year of the day.
-    const int y = date.year();
-
-    // Fast of the Apostles, from the day after Pentecost to 11 July.
-    const QDate peterAndPaul(y, 7, 12);
-    if (easter.addDays(50) <= date && date < peterAndPaul) {
-        title = text(u"صوم الرسل");
-    } else if (date == peterAndPaul) {
-        title = text(u"عيد القديسين بطرس و بولس");
-        return;
-    }
-
-    // Fast of the Virgin, 7 to 21 August, and the Assumption on 22 August.
-    const qint64 j = QDate(y, 8, 7).daysTo(date);
-    if (j >= 0 && j <= 14)
-        title = text(u"صـــوم العـــذراء");
-    else if (j == 15)
-        title = text(u"عيد صعود جسد العذراء");
-
-    Paramoun_Day = false;
+    // The annual days, by their Coptic dates.
     const Integer d = copticDay;
     const Integer m = copticMonth;
 
-    // The Nativity period: from 25 November to the end of 29 Kiahk.
-    const QDate nativityStart(date.month() == 1 ? y - 1 : y, 11, 25);
-    if (((m == 4 && d <= 29) || m == 3) && date >= nativityStart) {
+    // Fast of the Apostles, from the day after Pentecost to 4 Abib; 5 Abib is the feast.
+    if (m == 11 && d == 5) {
+        title = text(u"عيد القديسين بطرس و بولس");
+        return;
+    }
+    if (easter.addDays(50) <= date && (m < 11 || (m == 11 && d < 5)))
+        title = text(u"صوم الرسل");
+
+    // Fast of the Virgin, 1 to 15 Mesra, and the Assumption on 16 Mesra.
+    if (m == 12 && d <= 15)
+        title = text(u"صـــوم العـــذراء");
+    else if (m == 12 && d == 16)
+        title = text(u"عيد صعود جسد العذراء");
+
+    Paramoun_Day = false;
+
+    // The Nativity period: from 16 Hatour to the end of 29 Kiahk.
+    if ((m == 3 && d >= 16) || (m == 4 && d <= 29)) {
         title = text(u"صـــوم الميـــــــلاد");
         seasonKey = QStringLiteral("Read");
+        // Christmas is 25 December of the Julian calendar: 29 Kiahk, but 28 Kiahk in
+        // a year that follows a six-day epagomenal month (a year divisible by 4).
+        const bool christmasOn28 = copticYear % 4 == 0;
         if (m == 4 && d == 28) {
-            if (date.day() != 7) {
+            if (!christmasOn28) {
                 title = text(u"برامــون عيـــد الميــــــلاد");
                 Paramoun_Day = true;
             } else {
-                // 29 Kiahk falls on 8 January: 7 January is Christmas itself.
                 title = Christmas_Title();
                 Paramoun_Day = false;
                 copticDay = 29;
@@ -184,10 +182,11 @@ void Day_Title(const QDate& date, Integer& copticDay, Integer copticMonth, Integ
         }
         if (m == 4 && copticDay == 29)
             title = Christmas_Title();
-        // An eve that would fall on a Saturday or Sunday starts earlier; every day of
-        // it reads the eve's own readings of 28 Kiahk.
+        // An eve that would fall on a Saturday or Sunday starts earlier, on the Friday;
+        // every day of it reads the eve's own readings of 28 Kiahk.
         if (m == 4 && ((d == 27 && (isFriday(date) || isSaturday(date))) || (d == 26 && isFriday(date)) ||
-                       (d == 27 && date.day() == 6))) {
+                       (d == 27 && christmasOn28) ||
+                       (christmasOn28 && ((d == 26 && isSaturday(date)) || (d == 25 && isFriday(date)))))) {
             title = text(u"برامــون عيـــد الميــــــلاد");
             Paramoun_Day = true;
             copticDay = 28;
@@ -212,6 +211,50 @@ void Day_Title(const QDate& date, Integer& copticDay, Integer copticMonth, Integ
         copticDay = 10;
         seasonKey = QStringLiteral("Read");
     }
+}
+
+// The feasts that neither change the readings nor the rite of their day, named so
+// that the reader sees the day's feast; empty on other days.
+QString feastName(Integer copticMonth, Integer copticDay, qint64 k) {
+    const auto on = [&](int m, int d) { return copticMonth == m && copticDay == d; };
+    if (on(1, 1))
+        return text(u"عيد النيروز");
+    if (on(1, 17) || on(7, 10))
+        return text(u"عيد الصليب المجيد");
+    if (on(5, 13))
+        return text(u"عرس قانا الجليل");
+    if (on(6, 8))
+        return text(u"عيد دخول السيد المسيح الهيكل");
+    if (on(7, 29) && !Annunciation_Set_Aside(copticMonth, copticDay, k))
+        return text(u"عيد البشارة");
+    if (on(9, 24))
+        return text(u"عيد دخول السيد المسيح أرض مصر");
+    if (on(12, 13))
+        return text(u"عيد التجلي");
+    if (k == 7)
+        return text(u"أحد توما");
+    return QString();
+}
+
+} // namespace
+
+void Day_Title(const QDate& date, Integer& copticDay, Integer copticMonth, Integer copticYear, QString& title,
+               QString& seasonKey, Integer& week, Integer& day) {
+    seasonKey.clear();
+    const QDate easter = Easter_Date(copticYear);
+    const qint64 k = easter.daysTo(date);
+    Nineveh_Eve = k == -70;
+
+    // The feast's name goes on its own line after the title of the season.
+    const QString feast = feastName(copticMonth, copticDay, k);
+    QString named;
+    seasonTitle(date, easter, k, copticDay, copticMonth, copticYear, named, seasonKey, week, day);
+    if (!named.isEmpty() && !feast.isEmpty())
+        title = named + lineBreak + feast;
+    else if (!named.isEmpty())
+        title = named;
+    else if (!feast.isEmpty())
+        title = feast;
 }
 
 } // namespace MdlLectarium

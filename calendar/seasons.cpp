@@ -23,7 +23,20 @@ bool isOneOf(Integer month, Integer day, std::initializer_list<std::pair<int, in
     return false;
 }
 
+// The selected day falls on 29 Baramhat in the days the Annunciation yields to.
+bool annunciationSetAsideToday() {
+    if (Coptic_Month != 7 || Coptic_Day != 29)
+        return false;
+    Integer day = 0, month = 0, year = 0;
+    Coptic_Date(Selected_Date, day, month, year);
+    return Annunciation_Set_Aside(Coptic_Month, Coptic_Day, Easter_Date(year).daysTo(Selected_Date));
+}
+
 } // namespace
+
+bool Annunciation_Set_Aside(Integer copticMonth, Integer copticDay, qint64 daysFromEaster) {
+    return copticMonth == 7 && copticDay == 29 && daysFromEaster >= -9 && daysFromEaster <= 0;
+}
 
 QDate Easter_Date(Integer copticYear) {
     const int x = floorMod(copticYear - 1, 19);
@@ -34,14 +47,18 @@ QDate Easter_Date(Integer copticYear) {
     if (z == 0)
         z = 30;
 
-    const int gregorianYear = copticYear + 284;
+    // The full moon is tabled as a Gregorian date of the years when the Julian
+    // calendar runs 13 days behind; taken back to its Julian date it holds for any
+    // year, and the day it names is then read on the Gregorian calendar.
+    const int year = copticYear + 284;
     QDate fullMoon;
     if (z <= 22)
-        fullMoon = QDate(gregorianYear, 4, z + 8);
+        fullMoon = Julian_Calendar_Date(year, 4, z + 8);
     else if (z == 23)
-        fullMoon = QDate(gregorianYear, 5, 1);
+        fullMoon = Julian_Calendar_Date(year, 5, 1);
     else
-        fullMoon = QDate(gregorianYear, 4, z - 22);
+        fullMoon = Julian_Calendar_Date(year, 4, z - 22);
+    fullMoon = fullMoon.addDays(-13);
 
     // A full moon on a Sunday puts Easter a week later.
     return fullMoon.addDays(8 - Weekday_Number(fullMoon));
@@ -57,21 +74,24 @@ void Reading_Source() {
             Season_Key = QStringLiteral("Read");
     }
 
-    // Feasts that take their annual readings in any season.
-    if (isOneOf(Coptic_Month, Coptic_Day,
-                {{1, 17},
-                 {7, 29},
-                 {5, 6},
-                 {5, 11},
-                 {5, 13},
-                 {6, 8},
-                 {9, 24},
-                 {12, 13},
-                 {1, 1},
-                 {7, 10},
-                 {4, 29},
-                 {4, 30}}) ||
-        (Coptic_Month == 1 && Coptic_Day >= 17 && Coptic_Day <= 19))
+    // Feasts that take their annual readings in any season; the Annunciation not from
+    // the end of the fast to Easter, when the day keeps its own readings.
+    const bool annunciationSetAside = annunciationSetAsideToday();
+    if ((isOneOf(Coptic_Month, Coptic_Day,
+                 {{1, 17},
+                  {7, 29},
+                  {5, 6},
+                  {5, 11},
+                  {5, 13},
+                  {6, 8},
+                  {9, 24},
+                  {12, 13},
+                  {1, 1},
+                  {7, 10},
+                  {4, 29},
+                  {4, 30}}) ||
+         (Coptic_Month == 1 && Coptic_Day >= 17 && Coptic_Day <= 19)) &&
+        !annunciationSetAside)
         Season_Key = QStringLiteral("Read");
 
     // A Sunday on the 29th of a month reads the annual readings of 29 Baramhat.
@@ -96,13 +116,15 @@ void Rite_Number() {
     const Integer day = Season_Day;
     const bool fast = Season_Key == QLatin1String("Fast");
     const bool fifty = Season_Key == QLatin1String("Fifty");
+    // From the end of the fast to Easter, 29 Baramhat takes the rite of its season.
+    const bool annunciationSetAside = annunciationSetAsideToday();
 
     Rite_No = 7;
     if (m == 1 && d >= 1 && d <= 16)
         Rite_No = 1;
     else if (m == 5 && (d == 6 || d == 11 || d == 12 || d == 13))
         Rite_No = 1;
-    else if (isOneOf(m, d, {{9, 24}, {12, 13}, {6, 8}, {7, 29}, {4, 29}}))
+    else if (isOneOf(m, d, {{9, 24}, {12, 13}, {6, 8}, {7, 29}, {4, 29}}) && !annunciationSetAside)
         Rite_No = 1;
     else if ((m == 7 && d == 10) || (m == 1 && d >= 17 && d <= 19))
         Rite_No = 2;
@@ -114,7 +136,7 @@ void Rite_Number() {
         Rite_No = 3;
     else if ((fast && week == 0 && day == 1) || (week == 6 && day == 5))
         Rite_No = 14;
-    else if ((m < 4 || m > 6) && d == 29)
+    else if ((m < 4 || m > 6) && d == 29 && !annunciationSetAside)
         Rite_No = 12;
     else if (fast && week == 6 && day == 6)
         Rite_No = 13;

@@ -9,10 +9,15 @@
 
 namespace MdlLectarium {
 
-// Easter of a Coptic year (Alexandrian computus on the Julian calendar, written in
-// Gregorian dates): the Sunday after the paschal full moon in Gregorian year
-// copticYear + 284. The Gregorian offsets are those of 1901-2099.
+// Easter of a Coptic year (Alexandrian computus on the Julian calendar) as a
+// Gregorian date: the Sunday after the paschal full moon in the year
+// copticYear + 284, exact for any year.
 QDate Easter_Date(Integer copticYear);
+
+// 29 Baramhat from the Friday that ends Lent to Easter Sunday (daysFromEaster -9..0):
+// the Annunciation is not kept that year and the day keeps its own season, readings
+// and rite.
+bool Annunciation_Set_Aside(Integer copticMonth, Integer copticDay, qint64 daysFromEaster);
 
 // Final readings table of the selected day. Reads and may change Season_Key,
 // Coptic_Month and Season_Day; run after Day_Title and Rite_Number.

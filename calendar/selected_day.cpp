@@ -5,8 +5,6 @@
 
 #include <QDir>
 
-#include <cmath>
-
 namespace MdlLectarium {
 
 QString Program_Folder;
@@ -36,37 +34,30 @@ std::array<QString, 8> Fifty_Week_Names;
 namespace {
 std::function<QDate()> todaySource;
 
-// Int((x) / 4) * 4 = x, done in single precision as the stored calendar rules were.
-bool divisibleByFour(Integer x)
-{
-    const float q = static_cast<float>(x) / 4.0f;
-    return static_cast<Integer>(std::floor(q)) * 4 == x;
+// Division rounding down, so that day counts before the epoch stay consistent.
+qint64 floorDiv(qint64 x, qint64 n) {
+    return x >= 0 ? x / n : -((-x + n - 1) / n);
 }
 } // namespace
 
-QDate Today()
-{
+QDate Today() {
     return todaySource ? todaySource() : QDate::currentDate();
 }
 
-void Set_Today_Source(std::function<QDate()> source)
-{
+void Set_Today_Source(std::function<QDate()> source) {
     todaySource = std::move(source);
 }
 
-QString Program_File(const QString& name)
-{
+QString Program_File(const QString& name) {
     return QDir(Program_Folder).filePath(name);
 }
 
-int Weekday_Number(const QDate& date)
-{
+int Weekday_Number(const QDate& date) {
     // Qt counts Monday = 1 .. Sunday = 7.
     return date.dayOfWeek() % 7 + 1;
 }
 
-void Fill_Name_Tables()
-{
+void Fill_Name_Tables() {
     Day_Names = {QString(),
                  QStringLiteral("الأحـــد"),
                  QStringLiteral("الأثنيـن"),
@@ -113,12 +104,11 @@ void Fill_Name_Tables()
     Day_Ordinals = {QString(), first, second, third, fourth, fifth, sixth, seventh};
     Lent_Week_Names = {QStringLiteral("رفاع الصوم"), first, second, third, fourth, fifth, sixth, seventh,
                        QStringLiteral("الآلام")};
-    Fifty_Week_Names = {QStringLiteral("العيد"), first, second, third, fourth, fifth, sixth,
+    Fifty_Week_Names = {QStringLiteral("العيد"),  first, second, third, fourth, fifth, sixth,
                         QStringLiteral("العنصرة")};
 }
 
-bool Init_Tables(QString* settingsError)
-{
+bool Init_Tables(QString* settingsError) {
     const bool settingsOk = Load_Settings(settingsError);
     Nineveh_Eve = false;
     Paramoun_Day = false;
@@ -128,86 +118,25 @@ bool Init_Tables(QString* settingsError)
     return settingsOk;
 }
 
-void Coptic_Date(const QDate& date, Integer& day, Integer& month, Integer& year)
-{
-    const Integer d = static_cast<Integer>(date.day());
-    const Integer m = static_cast<Integer>(date.month());
-    const Integer y = static_cast<Integer>(date.year());
+QDate Julian_Calendar_Date(int year, int month, int day) {
+    // Counted from March so that the leap day ends the counting year.
+    const int a = (14 - month) / 12;
+    const qint64 y = qint64(year) + 4800 - a;
+    const qint64 m = month + 12 * a - 3;
+    return QDate::fromJulianDay(day + (153 * m + 2) / 5 + 365 * y + floorDiv(y, 4) - 32083);
+}
 
-    const Integer n1 = divisibleByFour(static_cast<Integer>(y - 283)) ? 12 : 11;
-    Integer f;
-    if (m < 9 || (m == 9 && d < n1)) {
-        year = static_cast<Integer>(y - 284);
-        f = divisibleByFour(static_cast<Integer>(y - 284)) ? 12 : 11;
-    } else {
-        year = static_cast<Integer>(y - 283);
-        f = n1;
-    }
-
-    auto set = [&](int cm, int cd) {
-        month = static_cast<Integer>(cm);
-        day = static_cast<Integer>(cd);
-    };
-    switch (m) {
-    case 1:
-        if (d < f - 2)
-            set(4, d - f + 33);
-        else
-            set(5, d - f + 3);
-        break;
-    case 2:
-        if (d >= f - 3)
-            set(6, d - f + 4);
-        else
-            set(5, d + 34 - f);
-        break;
-    case 3:
-        if (d < 10)
-            set(6, d + 21);
-        else
-            set(7, d - 9);
-        break;
-    case 4:
-    case 5:
-        if (d < 9)
-            set(m + 3, d + 22);
-        else
-            set(m + 4, d - 8);
-        break;
-    case 6:
-    case 7:
-        if (d < 8)
-            set(m + 3, d + 23);
-        else
-            set(m + 4, d - 7);
-        break;
-    case 8:
-        if (d < 7)
-            set(11, d + 24);
-        else
-            set(12, d - 6);
-        break;
-    case 9:
-        if (d < 6)
-            set(12, d + 25);
-        else if (d < n1)
-            set(13, d - 5);
-        else
-            set(1, d - n1 + 1);
-        break;
-    case 10:
-        if (d < f)
-            set(1, d - f + 31);
-        else
-            set(2, d - f + 1);
-        break;
-    default: // November, December
-        if (d >= f - 1)
-            set(m - 8, d - f + 2);
-        else
-            set(m - 9, d + 32 - f);
-        break;
-    }
+void Coptic_Date(const QDate& date, Integer& day, Integer& month, Integer& year) {
+    // Days since 1 Tout of the year 1 (29 August 284 on the Julian calendar). Every
+    // Coptic year has twelve months of 30 days and an epagomenal month of 5 days, 6 in
+    // the years before one divisible by 4, so four years always make 1461 days and
+    // the date stays exact whatever the Gregorian century rule does.
+    const qint64 days = date.toJulianDay() - Coptic_Epoch_Julian_Day;
+    const qint64 y = floorDiv(4 * days + 1463, 1461);
+    const qint64 dayOfYear = days - (365 * (y - 1) + floorDiv(y, 4));
+    year = static_cast<Integer>(y);
+    month = static_cast<Integer>(dayOfYear / 30 + 1);
+    day = static_cast<Integer>(dayOfYear % 30 + 1);
 }
 
 } // namespace MdlLectarium

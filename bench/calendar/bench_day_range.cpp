@@ -1,6 +1,7 @@
 // How long the classification of every day of 1901-2099 takes: once in process
 // (Day_Report_Line over the range) and once through the command-line companion
-// (lectarium-day 1901-01-01 2099-12-31, output read and discarded).
+// (lectarium-day 1901-01-01 2099-12-31, output read and discarded); then the whole
+// range of the day chooser, lectarium-day 0500-01-01 5000-12-31.
 
 #include "calendar/day_report.h"
 #include "calendar/selected_day.h"
@@ -28,6 +29,24 @@ void report(const char* what, const std::vector<double>& ms) {
                 *std::min_element(ms.begin(), ms.end()), median(ms), ms.size());
 }
 
+// Runs lectarium-day FROM TO, reads and discards its output; the wall time in ms, and
+// in read the bytes read (-1 when the tool failed).
+double runTool(const QDate& from, const QDate& to, qint64& read) {
+    QProcess process;
+    QElapsedTimer timer;
+    timer.start();
+    process.start(QStringLiteral(LECTARIUM_DAY_TOOL), {from.toString(Qt::ISODate), to.toString(Qt::ISODate)});
+    read = 0;
+    while (process.state() != QProcess::NotRunning || process.bytesAvailable() > 0) {
+        process.waitForReadyRead(1000);
+        read += process.readAllStandardOutput().size();
+    }
+    const double ms = timer.nsecsElapsed() / 1e6;
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        read = -1;
+    return ms;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -48,21 +67,18 @@ int main(int argc, char* argv[]) {
     }
 
     std::vector<double> tool;
+    std::vector<double> wholeRange;
     for (int i = 0; i < repeats; ++i) {
-        QProcess process;
-        QElapsedTimer timer;
-        timer.start();
-        process.start(QStringLiteral(LECTARIUM_DAY_TOOL),
-                      {first.toString(Qt::ISODate), last.toString(Qt::ISODate)});
         qint64 read = 0;
-        while (process.state() != QProcess::NotRunning || process.bytesAvailable() > 0) {
-            process.waitForReadyRead(1000);
-            read += process.readAllStandardOutput().size();
-        }
-        tool.push_back(timer.nsecsElapsed() / 1e6);
-        if (process.exitCode() != 0 || read != bytes) {
+        tool.push_back(runTool(first, last, read));
+        if (read != bytes) {
             std::fprintf(stderr, "lectarium-day failed or wrote %lld bytes instead of %lld\n",
                          static_cast<long long>(read), static_cast<long long>(bytes));
+            return 1;
+        }
+        wholeRange.push_back(runTool(QDate(500, 1, 1), QDate(5000, 12, 31), read));
+        if (read <= 0) {
+            std::fprintf(stderr, "lectarium-day 0500-01-01 5000-12-31 failed\n");
             return 1;
         }
     }
@@ -71,5 +87,6 @@ int main(int argc, char* argv[]) {
                 static_cast<long long>(bytes));
     report("in process (Day_Report_Line)", inProcess);
     report("lectarium-day 1901-01-01 2099-12-31", tool);
+    report("lectarium-day 0500-01-01 5000-12-31", wholeRange);
     return 0;
 }

@@ -36,9 +36,12 @@ private slots:
         QTest::newRow("previous year from 1 March 2000") << QDate(2000, 3, 1) << S::Year_Down << QDate(1999, 3, 1);
         QTest::newRow("previous year from 29 February 2000") << QDate(2000, 2, 29) << S::Year_Down << QDate(1999, 3, 1);
         QTest::newRow("previous year from February 2001") << QDate(2001, 2, 10) << S::Year_Down << QDate(2000, 2, 10);
-        // Every fourth year counts as a leap year, 2100 too.
-        QTest::newRow("next month in February 2100") << QDate(2100, 2, 1) << S::Month_Left << QDate(2100, 3, 2);
-        QTest::newRow("previous year from March 2100") << QDate(2100, 3, 1) << S::Year_Down << QDate(2099, 2, 28);
+        // 1900, 2100 and 5000 have no 29 February, 2000 and 1600 have.
+        QTest::newRow("next month in February 2100") << QDate(2100, 2, 1) << S::Month_Left << QDate(2100, 3, 1);
+        QTest::newRow("previous month from March 1900") << QDate(1900, 3, 15) << S::Month_Right << QDate(1900, 2, 15);
+        QTest::newRow("previous year from March 2100") << QDate(2100, 3, 1) << S::Year_Down << QDate(2099, 3, 1);
+        QTest::newRow("next year to 1900") << QDate(1899, 6, 15) << S::Year_Up << QDate(1900, 6, 15);
+        QTest::newRow("next year from February 1600") << QDate(1600, 2, 10) << S::Year_Up << QDate(1601, 2, 10);
         // The years 500..5000 wrap round.
         QTest::newRow("previous day from 1 January 5000") << QDate(5000, 1, 1) << S::Day_Down << QDate(4999, 12, 31);
         QTest::newRow("next day from 31 December 5000") << QDate(5000, 12, 31) << S::Day_Up << QDate(500, 12, 1);
@@ -47,7 +50,7 @@ private slots:
         QTest::newRow("previous month from 15 January 500") << QDate(500, 1, 15) << S::Month_Right << QDate(5000, 1, 15);
         QTest::newRow("next year from March 5000") << QDate(5000, 3, 1) << S::Year_Up << QDate(501, 1, 29);
         QTest::newRow("previous year from February 500") << QDate(500, 2, 1) << S::Year_Down << QDate(4999, 3, 4);
-        QTest::newRow("next year to 5000, counted as leap") << QDate(4999, 3, 1) << S::Year_Up << QDate(5000, 3, 2);
+        QTest::newRow("next year to 5000") << QDate(4999, 3, 1) << S::Year_Up << QDate(5000, 3, 1);
         QTest::newRow("previous day inside the range") << QDate(500, 1, 2) << S::Day_Down << QDate(500, 1, 1);
         // clang-format on
     }

@@ -16,6 +16,9 @@ const QString theophany = QStringLiteral("عيـــد الغطــــاس ال
 const QString theophanyEve = QStringLiteral(" برامــون عيـــد الغطــــاس");
 const QString apostlesFast = QStringLiteral("صوم الرسل");
 const QString virginFast = QStringLiteral("صـــوم العـــذراء");
+const QString presentation = QStringLiteral("عيد دخول السيد المسيح الهيكل");
+const QString cross = QStringLiteral("عيد الصليب المجيد");
+const QString annunciation = QStringLiteral("عيد البشارة");
 
 // What the day chooser does when it shows a date.
 void showDate(const QDate& date) {
@@ -88,7 +91,7 @@ private slots:
         QTest::newRow("after Nineveh") << QDate(1999, 2, 5) << none << none << 0 << 4 << 28 << false << false;
         QTest::newRow("Saturday before Lent") << QDate(1999, 2, 13) << QStringLiteral("سبت رفاع الصوم الكبير") << "Fast" << -1 << 1 << 6 << false << false;
         QTest::newRow("Sunday before Lent") << QDate(1999, 2, 14) << QStringLiteral("أحد رفاع الصوم الكبير") << "Fast" << -1 << 2 << 7 << false << false;
-        QTest::newRow("Lent week 0 day 1") << QDate(1999, 2, 15) << QStringLiteral("اليوم الأول من الأسبوع الأول من  الصوم الكبير") << "Fast" << 0 << 1 << 8 << false << false;
+        QTest::newRow("Lent week 0 day 1, Presentation") << QDate(1999, 2, 15) << QStringLiteral("اليوم الأول من الأسبوع الأول من  الصوم الكبير") + br + presentation << "Fast" << 0 << 1 << 8 << false << false;
         QTest::newRow("Lent week 0 day 7") << QDate(1999, 2, 21) << QStringLiteral("اليوم السابع من الأسبوع الأول من  الصوم الكبير") << "Fast" << 0 << 7 << 14 << false << false;
         QTest::newRow("Lent week 3 day 3") << QDate(1999, 3, 10) << QStringLiteral("اليوم الثالث من الأسبوع الرابع من  الصوم الكبير") << "Fast" << 3 << 3 << 1 << false << false;
         QTest::newRow("end of the fast") << QDate(1999, 4, 2) << QStringLiteral("اليوم الخامس من الأسبوع السابع من  الصوم الكبير") + br + QStringLiteral("ختام الصوم") << "Fast" << 6 << 5 << 24 << false << false;
@@ -102,7 +105,7 @@ private slots:
         QTest::newRow("Holy Saturday") << QDate(1999, 4, 10) << "+" + br + QStringLiteral("سبت النور") << "Pain" << 6 << 6 << 2 << false << false;
         QTest::newRow("Easter") << QDate(1999, 4, 11) << "+" + br + QStringLiteral("عيد القيامة المجيد") << "Fifty" << 0 << 1 << 3 << false << false;
         QTest::newRow("Sham el-Nessim") << QDate(1999, 4, 12) << QStringLiteral("اليوم الأول من الأسبوع الأول من  الخماسين المقدسة") + br + QStringLiteral("شـــــــــــم النســـــيم") << "Fifty" << 1 << 1 << 4 << false << false;
-        QTest::newRow("first Sunday after Easter") << QDate(1999, 4, 18) << QStringLiteral("اليوم السابع من الأسبوع الأول من  الخماسين المقدسة") << "Fifty" << 1 << 7 << 10 << false << false;
+        QTest::newRow("Thomas Sunday") << QDate(1999, 4, 18) << QStringLiteral("اليوم السابع من الأسبوع الأول من  الخماسين المقدسة") + br + QStringLiteral("أحد توما") << "Fifty" << 1 << 7 << 10 << false << false;
         QTest::newRow("Ascension") << QDate(1999, 5, 20) << QStringLiteral("اليوم الرابع من الأسبوع السادس من  الخماسين المقدسة") + br + QStringLiteral(" عيد الصعود المجيد ") << "Fifty" << 6 << 4 << 12 << false << false;
         QTest::newRow("eve of Pentecost") << QDate(1999, 5, 29) << QStringLiteral("اليوم السادس من الأسبوع العنصرة من  الخماسين المقدسة") << "Fifty" << 7 << 6 << 21 << false << false;
         QTest::newRow("Pentecost") << QDate(1999, 5, 30) << QStringLiteral("عيد العنصرة أو عيد حلول الروح القدس ") << "Fifty" << 7 << 7 << 22 << false << false;
@@ -116,7 +119,8 @@ private slots:
         QTest::newRow("Assumption") << QDate(1999, 8, 22) << QStringLiteral("عيد صعود جسد العذراء") << none << 7 << 7 << 16 << false << false;
         QTest::newRow("after the Assumption") << QDate(1999, 8, 23) << none << none << 7 << 7 << 17 << false << false;
         QTest::newRow("24 November") << QDate(1999, 11, 24) << none << none << 7 << 7 << 14 << false << false;
-        QTest::newRow("25 November") << QDate(1999, 11, 25) << nativityFast << "Read" << 7 << 7 << 15 << false << false;
+        QTest::newRow("25 November, 15 Hatour") << QDate(1999, 11, 25) << none << none << 7 << 7 << 15 << false << false;
+        QTest::newRow("26 November, 16 Hatour") << QDate(1999, 11, 26) << nativityFast << "Read" << 7 << 7 << 16 << false << false;
         QTest::newRow("31 December") << QDate(1999, 12, 31) << nativityFast << "Read" << 7 << 7 << 21 << false << false;
         // clang-format on
     }
@@ -162,6 +166,20 @@ private slots:
         QTest::newRow("2009 9 Tobi Saturday") << QDate(2009, 1, 17) << theophanyEve << "Read" << 0 << 0 << 10 << false << true;
         QTest::newRow("2009 10 Tobi Sunday") << QDate(2009, 1, 18) << theophanyEve << "Read" << 0 << 0 << 10 << false << true;
         QTest::newRow("2009 Theophany") << QDate(2009, 1, 19) << theophany << "Read" << 0 << 0 << 11 << false << false;
+        // The Nativity fast starts on 16 Hatour, 26 November before a leap year.
+        QTest::newRow("2023 15 Hatour") << QDate(2023, 11, 25) << none << none << 0 << 0 << 15 << false << false;
+        QTest::newRow("2023 16 Hatour") << QDate(2023, 11, 26) << nativityFast << "Read" << 0 << 0 << 16 << false << false;
+        // 2008: Christmas on 28 Kiahk, a Monday: the eve runs Friday to Sunday.
+        QTest::newRow("2008 24 Kiahk Thursday") << QDate(2008, 1, 3) << nativityFast << "Read" << 0 << 0 << 24 << false << false;
+        QTest::newRow("2008 25 Kiahk Friday") << QDate(2008, 1, 4) << christmasEve << "Read" << 0 << 0 << 28 << false << true;
+        QTest::newRow("2008 26 Kiahk Saturday") << QDate(2008, 1, 5) << christmasEve << "Read" << 0 << 0 << 28 << false << true;
+        QTest::newRow("2008 27 Kiahk Sunday") << QDate(2008, 1, 6) << christmasEve << "Read" << 0 << 0 << 28 << false << true;
+        QTest::newRow("2008 Christmas") << QDate(2008, 1, 7) << christmas << "Read" << 0 << 0 << 29 << false << false;
+        QTest::newRow("1980 25 Kiahk Friday") << QDate(1980, 1, 4) << christmasEve << "Read" << 0 << 0 << 28 << false << true;
+        // Outside 1900-2100 the feasts keep their Coptic dates: 25 December (Julian) is
+        // 6 January in 1850, and 5 Abib 9 July in 1500.
+        QTest::newRow("1850 Christmas") << QDate(1850, 1, 6) << christmas << "Read" << 0 << 0 << 29 << false << false;
+        QTest::newRow("1500 Peter and Paul") << QDate(1500, 7, 9) << QStringLiteral("عيد القديسين بطرس و بولس") << none << 0 << 0 << 5 << false << false;
         // clang-format on
     }
 
@@ -176,6 +194,32 @@ private slots:
         QFETCH(bool, paramoun);
         showDate(date);
         checkState(title, key, week, day, copticDay, nineveh, paramoun);
+    }
+
+    // The feasts named beyond the seasons: alone, or on a line after the season's title.
+    void feastNames_data() {
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QString>("title");
+        // clang-format off
+        QTest::newRow("Nayrouz") << QDate(1999, 9, 12) << QStringLiteral("عيد النيروز");
+        QTest::newRow("Cross, 17 Tout") << QDate(1999, 9, 28) << cross;
+        QTest::newRow("Cana") << QDate(1999, 1, 21) << QStringLiteral("عرس قانا الجليل");
+        QTest::newRow("Presentation in Nineveh") << QDate(1927, 2, 15) << QStringLiteral("اليوم الثانى من صوم نينوى") + br + presentation;
+        QTest::newRow("Cross, 10 Baramhat in Lent") << QDate(1999, 3, 19) << QStringLiteral("اليوم الخامس من الأسبوع الخامس من  الصوم الكبير") + br + cross;
+        QTest::newRow("Annunciation in Lent 2020") << QDate(2020, 4, 7) << QStringLiteral("اليوم الثانى من الأسبوع السابع من  الصوم الكبير") + br + annunciation;
+        QTest::newRow("Annunciation in the Fifty 2037") << QDate(2037, 4, 7) << QStringLiteral("اليوم الثانى من الأسبوع الأول من  الخماسين المقدسة") + br + annunciation;
+        QTest::newRow("no Annunciation on Good Friday 2045") << QDate(2045, 4, 7) << "+" + br + QStringLiteral("الجمعة العظيمة");
+        QTest::newRow("no Annunciation at the end of the fast") << QDate(2017, 4, 7) << QStringLiteral("اليوم الخامس من الأسبوع السابع من  الصوم الكبير") + br + QStringLiteral("ختام الصوم");
+        QTest::newRow("Entry into Egypt") << QDate(1999, 6, 1) << QStringLiteral("صوم الرسل") + br + QStringLiteral("عيد دخول السيد المسيح أرض مصر");
+        QTest::newRow("Transfiguration") << QDate(1999, 8, 19) << virginFast + br + QStringLiteral("عيد التجلي");
+        // clang-format on
+    }
+
+    void feastNames() {
+        QFETCH(QDate, date);
+        QFETCH(QString, title);
+        showDate(date);
+        QCOMPARE(Occasion_Title, title);
     }
 
     // Days on which the title decides early leave the eve flag as it was; only the

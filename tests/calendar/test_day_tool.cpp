@@ -86,7 +86,7 @@ private slots:
         QTest::newRow("Good Friday keeps week 6") << QStringLiteral("1999-04-09\t6\t1\t8\t1715\t+\\nالجمعة العظيمة\tPain\t6\t5\t0\t0\t1\t14\tPain\t8\t5");
         QTest::newRow("Ascension") << QStringLiteral("1999-05-20\t5\t12\t9\t1715\tاليوم الرابع من الأسبوع السادس من  الخماسين المقدسة\\n عيد الصعود المجيد \tFifty\t6\t4\t0\t0\t12\t8\tFifty\t9\t4");
         QTest::newRow("Peter and Paul") << QStringLiteral("1999-07-12\t2\t5\t11\t1715\tعيد القديسين بطرس و بولس\t\t7\t7\t0\t0\t5\t7\tRead\t11\t7");
-        QTest::newRow("Nayrouz") << QStringLiteral("1999-09-12\t1\t1\t1\t1716\t\t\t7\t7\t0\t0\t1\t1\tRead\t1\t7");
+        QTest::newRow("Nayrouz") << QStringLiteral("1999-09-12\t1\t1\t1\t1716\tعيد النيروز\t\t7\t7\t0\t0\t1\t1\tRead\t1\t7");
         // clang-format on
     }
 

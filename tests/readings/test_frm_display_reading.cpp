@@ -145,7 +145,7 @@ private slots:
                            QStringLiteral("1كو 13: 1-3"), QString(),
                            QStringLiteral("2: 1-2"),      QStringLiteral("3: 1"),
                            QStringLiteral("يو 2: 1")}
-            << vespers << false << QStringList() << false << tip;
+            << vespers << false << QStringList() << false << QStringLiteral("عيد النيروز"); // a title, no tip
         QTest::newRow("Nineveh day 4")
             << QDate(1999, 2, 4) << QStringLiteral("SELECT * FROM Jonah WHERE Day =  4")
             << QStringList{QStringLiteral("1: 3"),    QStringLiteral("يو 1: 4"),   QStringLiteral("2: 1"),

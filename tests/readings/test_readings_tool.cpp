@@ -83,7 +83,8 @@ private slots:
                                                     QStringLiteral("1998-09-11")});
         QCOMPARE(run.exitCode, 0);
         const QString out = utf8(run.out);
-        QVERIFY(out.startsWith(QStringLiteral("الجمعـة 11 سبتمبر 1998\n1 تـــوت 1715\n\nعشية\n")));
+        QVERIFY(
+            out.startsWith(QStringLiteral("الجمعـة 11 سبتمبر 1998\n1 تـــوت 1715\nعيد النيروز\n\nعشية\n")));
         // The psalm from the psalm table, the gospel from the verses, the Null field empty.
         QVERIFY(out.contains(QStringLiteral("    المزمور: مز 1: 1-2\n        نص المزمور من جدول المزامير\n"
                                             "        سطر ثان\n")));
