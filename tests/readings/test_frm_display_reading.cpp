@@ -88,7 +88,13 @@ private slots:
             QStringLiteral("الإبركسيس"), QStringLiteral("المزمور"), QStringLiteral("الإنجيل")};
         for (int i = 1; i <= 9; ++i) {
             QCOMPARE(form->Label1(i)->text(), captions[i - 1]);
-            QCOMPARE(form->TextFiled(i)->font().family(), QStringLiteral("Arabic Transparent"));
+            QLineEdit* box = form->TextFiled(i);
+            QCOMPARE(box->font().family(), QStringLiteral("Arabic Transparent"));
+            // Read-only, and right to left even for a reference of digits alone: the
+            // reference starts (position 0) at its right end.
+            QVERIFY(box->isReadOnly());
+            box->setText(QStringLiteral("55: 9-11"));
+            QCOMPARE(box->cursorPositionAt(QPoint(box->width() - 4, box->height() / 2)), 0);
         }
         QCOMPARE(form->Label(QStringLiteral("LabelOccasion"))->font().family(),
                  QStringLiteral("Arabic Transparent"));
@@ -365,6 +371,10 @@ private slots:
         QCOMPARE(passage->Text_Sign()->text(), heading);
         QCOMPARE(passage->Text1()->toPlainText(), body);
         QVERIFY(r.s->dialogs.Messages().isEmpty());
+        // Beside the reading boxes, never over them, and read-only.
+        QVERIFY(!Placement_Widget(passage)->geometry().intersects(Placement_Widget(reading())->geometry()));
+        QVERIFY(passage->Text1()->isReadOnly());
+        QVERIFY(passage->Text_Sign()->isReadOnly());
     }
 
     // A second reading replaces the first window at its place.
