@@ -141,7 +141,8 @@ FrmBible_View::FrmBible_View() {
     applyListFont();
     Set_Text_Source(3, text1_);
     // A stored size below the smallest one opens at the smallest.
-    resize(To_Pixels(std::max<int>(FrmBible_View_Width, minimumWidthTwips)),
+    // and never narrower than the selection controls, so the testaments stay in view.
+    resize(std::max(To_Pixels(std::max<int>(FrmBible_View_Width, minimumWidthTwips)), pictureBible_->width()),
            To_Pixels(std::max<int>(FrmBible_View_Height, minimumHeightTwips)));
 }
 
@@ -273,7 +274,9 @@ void FrmBible_View::Form_Resize() {
         return;
     // The frame springs back to its smallest size; the form is laid out all the same, so
     // the first showing is right even before the frame's new size arrives.
-    Spring_Back(window, minimumWidthTwips, minimumHeightTwips);
+    // The smallest width also keeps the whole selection panel in view.
+    const int panelOuter = pictureBible_->width() + window->width() - width();
+    Spring_Back(window, std::max(minimumWidthTwips, To_Twips(panelOuter)), minimumHeightTwips);
     const int band = pictureBible_->height();
     toolbar2_->setGeometry(0, 0, width(), band);
     text1_->setGeometry(0, band, width(), std::max(0, height() - band));
