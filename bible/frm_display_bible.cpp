@@ -87,6 +87,11 @@ void FrmDisplay_Bible::keepBeside(QMdiSubWindow* sub, const QWidget* beside) {
         place.setWidth(std::max(std::min(width, left), To_Pixels(minimumWidthTwips)));
         place.moveRight(avoid.left() - 1 - gap);
     }
+    // Where neither side has room, it overlaps as little as it can and stays in view.
+    if (place.right() > area.right())
+        place.moveRight(area.right());
+    if (place.left() < area.left())
+        place.moveLeft(area.left());
     sub->setGeometry(place);
 }
 

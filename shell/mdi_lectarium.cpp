@@ -42,6 +42,8 @@ constexpr int minimumHeightTwips = 4000;
 // The day's readings window, the largest child, as designed.
 constexpr int readingsWidthTwips = 9900;
 constexpr int readingsHeightTwips = 7560;
+// A passage window read from the readings opens beside them at this width.
+constexpr int passageWidthTwips = 6300;
 // Pixels kept free around a first-run frame for the window manager's decorations.
 constexpr int frameGuess = 16;
 
@@ -379,8 +381,8 @@ bool MDILectarium::Form_Load() {
 void MDILectarium::fitFirstRun() {
     // The default frame is too small to show its own children. A first run opens it
     // large enough for the day chooser and the day's readings window (the largest child
-    // at its default place), fitted to the screen; the settings file keeps its defaults
-    // until Exit records the frame as it is then.
+    // at its default place) with a passage window beside it, fitted to the screen; the
+    // settings file keeps its defaults until Exit records the frame as it is then.
     const int title = style()->pixelMetric(QStyle::PM_TitleBarHeight);
     const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
     constexpr int slack = 16;
@@ -388,7 +390,8 @@ void MDILectarium::fitFirstRun() {
     for (QToolBar* bar : {toolbar1_, toolbarDate_})
         if (bar->isVisibleTo(this))
             chrome += bar->sizeHint().height();
-    QSize wanted(To_Pixels(FrmDisplay_Reading_Left + readingsWidthTwips) + 2 * border + slack,
+    QSize wanted(To_Pixels(FrmDisplay_Reading_Left + readingsWidthTwips + passageWidthTwips) + 4 * border +
+                     slack,
                  To_Pixels(FrmDisplay_Reading_Top + readingsHeightTwips) + title + 2 * border + chrome);
     wanted = wanted.expandedTo(QSize(To_Pixels(minimumWidthTwips), To_Pixels(minimumHeightTwips)));
     const QScreen* shown = screen();

@@ -187,26 +187,26 @@ private slots:
     void closingRecordsPlacement() {
         Browser b;
         QWidget* window = Placement_Widget(b.form);
-        window->setGeometry(30, 45, 500, 330);
+        window->setGeometry(30, 45, 800, 330);
         window->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!FrmBible_View::Instance());
         QCOMPARE(FrmBible_View_WindowState, Integer(0));
         QCOMPARE(FrmBible_View_Left, Integer(To_Twips(30)));
         QCOMPARE(FrmBible_View_Top, Integer(To_Twips(45)));
-        QCOMPARE(FrmBible_View_Width, Integer(To_Twips(500)));
+        QCOMPARE(FrmBible_View_Width, Integer(To_Twips(800)));
         QCOMPARE(FrmBible_View_Height, Integer(To_Twips(330)));
         QVERIFY(!b.s.window->Menu_Item(QStringLiteral("Save"))->isEnabled());
 
         // Reopened where it was; closed while maximised, only the state is recorded.
         b.form = FrmBible_View::Show_Window();
         window = Placement_Widget(b.form);
-        QCOMPARE(window->geometry(), QRect(30, 45, 500, 330));
+        QCOMPARE(window->geometry(), QRect(30, 45, 800, 330));
         window->showMaximized();
         window->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(FrmBible_View_WindowState, Integer(2));
-        QCOMPARE(FrmBible_View_Width, Integer(To_Twips(500)));
+        QCOMPARE(FrmBible_View_Width, Integer(To_Twips(800)));
         QCOMPARE(FrmBible_View_Left, Integer(To_Twips(30)));
     }
 

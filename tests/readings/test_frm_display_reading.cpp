@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -361,6 +362,7 @@ private slots:
         QFETCH(QString, heading);
         QFETCH(QString, body);
         Reading_Session r;
+        r.s->window->resize(1240, 900); // room for the passage beside the readings
         r.Show_Day(date);
         QWidget* target = onCaption ? static_cast<QWidget*>(reading()->Label1(index))
                                     : static_cast<QWidget*>(reading()->TextFiled(index));
@@ -377,21 +379,33 @@ private slots:
         QVERIFY(passage->Text_Sign()->isReadOnly());
     }
 
-    // A second reading replaces the first window at its place.
+    // A second reading replaces the first window at its place when that place is clear
+    // of the readings; one put over them moves beside them again, inside the frame.
     void secondReadingReplaces() {
         Reading_Session r;
+        r.s->window->resize(1240, 900);
         r.Show_Day(QDate(1998, 9, 15));
         reading()->TextFiled_DblClick(2);
         const QPointer<FrmDisplay_Bible> first = FrmDisplay_Bible::Instance();
         QVERIFY(first);
-        Placement_Widget(first)->setGeometry(30, 20, 400, 300);
+        const QRect readings = Placement_Widget(reading())->geometry();
+        const QRect clear(readings.right() + 10, 20, 400, 300);
+        Placement_Widget(first)->setGeometry(clear);
         reading()->TextFiled_DblClick(4);
         Flush_Deletions();
         QVERIFY(!first);
         FrmDisplay_Bible* second = FrmDisplay_Bible::Instance();
         QCOMPARE(second->Text_Sign()->text(), QStringLiteral("مت 5: 4"));
-        QCOMPARE(Placement_Widget(second)->geometry(), QRect(30, 20, 400, 300));
+        QCOMPARE(Placement_Widget(second)->geometry(), clear);
         QCOMPARE(r.Child_Count(), 3); // chooser, readings, one passage window
+
+        Placement_Widget(second)->setGeometry(readings.left() + 20, readings.top() + 20, 400, 300);
+        r.s->window->resize(700, 600); // no room on either side
+        reading()->TextFiled_DblClick(2);
+        QWidget* third = Placement_Widget(FrmDisplay_Bible::Instance());
+        const QRect area = r.s->window->Mdi_Area()->viewport()->rect();
+        QVERIFY2(area.left() <= third->x() && third->geometry().right() <= area.right(),
+                 qPrintable(QStringLiteral("%1 outside %2").arg(third->x()).arg(area.width())));
     }
 
     void emptyBox_data() {
