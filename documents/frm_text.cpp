@@ -12,6 +12,8 @@
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QTextDocument>
+#include <QTextOption>
 #include <QVBoxLayout>
 
 #include <map>
@@ -86,6 +88,13 @@ FrmText::FrmText() {
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Arabic documents: lines start at the right, as Arabic is written.
     text1_->setLayoutDirection(Qt::RightToLeft);
+    // The box hands its direction to its document only through its viewport, which has
+    // not turned yet when the box is told; the document is told directly, and every line,
+    // Arabic or not, keeps to the right edge.
+    QTextOption option = text1_->document()->defaultTextOption();
+    option.setTextDirection(Qt::RightToLeft);
+    option.setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
+    text1_->document()->setDefaultTextOption(option);
     text1_->installEventFilter(this);
     // The box fills the window at any size, down to nothing.
     auto* layout = new QVBoxLayout(this);

@@ -2,6 +2,7 @@
 
 #include "shell/help_viewer.h"
 
+#include <QAbstractButton>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
@@ -62,6 +63,11 @@ public:
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
             break;
         }
+        // Qt's Arabic button texts carry their mnemonic inside the word, which breaks the
+        // word's letters apart; Enter and Escape still answer.
+        for (QAbstractButton* button : box.buttons())
+            if (button->text().isRightToLeft())
+                button->setText(button->text().remove(QLatin1Char('&')));
         switch (box.exec()) {
         case QMessageBox::Yes:
             return Msg_Answer::Yes;
