@@ -10,14 +10,21 @@
 #include "shell/mdi_lectarium.h"
 #include "shell/settings.h"
 
+#include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCompleter>
+#include <QFocusEvent>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QRadioButton>
+#include <QStyle>
+
+#include <algorithm>
 
 namespace Lectarium {
 
@@ -32,8 +39,7 @@ constexpr int minimumHeightTwips = 4000;
 constexpr int bandHeightTwips = 420;
 constexpr int panelWidthTwips = 6315;
 
-Placement browserPlacement()
-{
+Placement browserPlacement() {
     Placement p;
     p.state = &FrmBible_View_WindowState;
     p.top = &FrmBible_View_Top;
@@ -43,21 +49,25 @@ Placement browserPlacement()
     return p;
 }
 
+// The lists use the text font, never below a readable size nor too large for the band.
+QFont listFont() {
+    QFont font = Text_Font();
+    font.setPointSizeF(std::clamp(font.pointSizeF(), 12.0, 16.0));
+    return font;
+}
+
 // "الأصحاح رقم  " and the number with its leading blank: three blanks in all.
-QString chapterComboText(Integer chapter)
-{
+QString chapterComboText(Integer chapter) {
     return QStringLiteral("الأصحاح رقم  ") + Num_Text(qint64(chapter));
 }
 
 } // namespace
 
-FrmBible_View* FrmBible_View::Instance()
-{
+FrmBible_View* FrmBible_View::Instance() {
     return instance.data();
 }
 
-FrmBible_View* FrmBible_View::Show_Window()
-{
+FrmBible_View* FrmBible_View::Show_Window() {
     if (instance) {
         QWidget* window = Placement_Widget(instance);
         window->show();
@@ -72,8 +82,7 @@ FrmBible_View* FrmBible_View::Show_Window()
     return instance.data();
 }
 
-FrmBible_View::FrmBible_View()
-{
+FrmBible_View::FrmBible_View() {
     setObjectName(QStringLiteral("FrmBible_View"));
     setWindowTitle(QStringLiteral("Bible View"));
     setLayoutDirection(Qt::RightToLeft);
@@ -86,7 +95,6 @@ FrmBible_View::FrmBible_View()
 
     pictureBible_ = new QWidget(toolbar2_);
     pictureBible_->setObjectName(QStringLiteral("Picture_Bible"));
-    pictureBible_->setFixedSize(To_Pixels(panelWidthTwips), To_Pixels(bandHeightTwips));
     auto* panel = new QHBoxLayout(pictureBible_);
     panel->setContentsMargins(2, 2, 2, 2);
 
@@ -100,12 +108,19 @@ FrmBible_View::FrmBible_View()
     combo2_->setObjectName(QStringLiteral("Combo2"));
     combo2_->setEditable(true);
     combo2_->setInsertPolicy(QComboBox::NoInsert);
-    combo2_->setMinimumContentsLength(12);
+    combo2_->setMinimumContentsLength(13);
     combo1_ = new QComboBox(pictureBible_);
     combo1_->setObjectName(QStringLiteral("Combo1"));
     combo1_->setEditable(true);
     combo1_->setInsertPolicy(QComboBox::NoInsert);
-    combo1_->setMinimumContentsLength(14);
+    combo1_->setMinimumContentsLength(24);
+    // Typing picks a book or chapter: the list offers every name that holds what was
+    // typed, and Enter on a whole name chooses it.
+    for (QComboBox* combo : {combo1_, combo2_}) {
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        combo->completer()->setFilterMode(Qt::MatchContains);
+        combo->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    }
     connect(combo1_, &QComboBox::activated, this, &FrmBible_View::Combo1_Click);
     connect(combo2_, &QComboBox::activated, this, &FrmBible_View::Combo2_Click);
     panel->addWidget(option1_[0]);
@@ -118,21 +133,24 @@ FrmBible_View::FrmBible_View()
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text1_->setFont(QFont(QStringLiteral("Arabic Transparent")));
 
-    for (QWidget* control : {static_cast<QWidget*>(option1_[0]), static_cast<QWidget*>(option1_[1]),
-                             static_cast<QWidget*>(combo1_), static_cast<QWidget*>(combo2_),
-                             static_cast<QWidget*>(text1_)})
+    for (QWidget* control :
+         {static_cast<QWidget*>(option1_[0]), static_cast<QWidget*>(option1_[1]),
+          static_cast<QWidget*>(combo1_), static_cast<QWidget*>(combo2_), static_cast<QWidget*>(text1_)})
         control->installEventFilter(this);
+    Set_Reading_Box(text1_);
+    applyListFont();
     Set_Text_Source(3, text1_);
-    resize(To_Pixels(FrmBible_View_Width), To_Pixels(FrmBible_View_Height));
+    // A stored size below the smallest one opens at the smallest.
+    // and never narrower than the selection controls, so the testaments stay in view.
+    resize(std::max(To_Pixels(std::max<int>(FrmBible_View_Width, minimumWidthTwips)), pictureBible_->width()),
+           To_Pixels(std::max<int>(FrmBible_View_Height, minimumHeightTwips)));
 }
 
-FrmBible_View::~FrmBible_View()
-{
+FrmBible_View::~FrmBible_View() {
     Set_Text_Source(3, nullptr);
 }
 
-void FrmBible_View::Form_Load()
-{
+void FrmBible_View::Form_Load() {
     Take_Focus();
     option1_[0]->setChecked(true);
     currentBook_ = 1;
@@ -145,29 +163,52 @@ void FrmBible_View::Form_Load()
     Show_Chapter();
 }
 
-void FrmBible_View::fillBookList(int first, int last)
-{
+void FrmBible_View::fillBookList(int first, int last) {
     combo1_->clear();
     for (int book = first; book <= last; ++book)
         combo1_->addItem(Bible_Books[book].Book_Name);
+    widenList(combo1_);
 }
 
-void FrmBible_View::fillChapterList()
-{
+void FrmBible_View::fillChapterList() {
     combo2_->clear();
     for (int i = 1; i <= Chapter_Counts[currentBook_]; ++i)
         combo2_->addItem(QStringLiteral("أصحاح رقم ") + Num_Text(qint64(i)));
+    widenList(combo2_);
 }
 
-void FrmBible_View::Show_Chapter()
-{
-    setWindowTitle(Bible_Books[currentBook_].Book_Name + QStringLiteral("  -  ") + QStringLiteral("الأصحاح رقم  ") +
-                   Num_Text(qint64(currentChapter_)));
+void FrmBible_View::widenList(QComboBox* combo) {
+    // The drop-down list shows every name whole, however narrow the box.
+    const QFontMetrics metrics(combo->font());
+    int widest = 0;
+    for (int i = 0; i < combo->count(); ++i)
+        widest = std::max(widest, metrics.horizontalAdvance(combo->itemText(i)));
+    combo->view()->setMinimumWidth(widest + 2 * metrics.averageCharWidth() +
+                                   combo->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+}
+
+void FrmBible_View::applyListFont() {
+    const QFont font = listFont();
+    for (QComboBox* combo : {combo1_, combo2_}) {
+        combo->setFont(font);
+        combo->view()->setFont(font);
+        widenList(combo);
+    }
+    for (QRadioButton* option : option1_)
+        option->setFont(font);
+    const QSize panel = pictureBible_->sizeHint();
+    pictureBible_->setFixedSize(std::max(To_Pixels(panelWidthTwips), panel.width()),
+                                std::max(To_Pixels(bandHeightTwips), panel.height()));
+    Form_Resize();
+}
+
+void FrmBible_View::Show_Chapter() {
+    setWindowTitle(Bible_Books[currentBook_].Book_Name + QStringLiteral("  -  ") +
+                   QStringLiteral("الأصحاح رقم  ") + Num_Text(qint64(currentChapter_)));
     text1_->setPlainText(To_Box_Text(Get_Chapter(currentBook_, currentChapter_)));
 }
 
-void FrmBible_View::Option1_Click(int index)
-{
+void FrmBible_View::Option1_Click(int index) {
     option1_[index]->setChecked(true);
     if (index == 0) {
         fillBookList(1, Old_Testament_Books);
@@ -183,8 +224,7 @@ void FrmBible_View::Option1_Click(int index)
     Show_Chapter();
 }
 
-void FrmBible_View::Combo1_Click()
-{
+void FrmBible_View::Combo1_Click() {
     const int position = combo1_->currentIndex();
     if (position < 0)
         return;
@@ -195,8 +235,7 @@ void FrmBible_View::Combo1_Click()
     Show_Chapter();
 }
 
-void FrmBible_View::Combo2_Click()
-{
+void FrmBible_View::Combo2_Click() {
     const int position = combo2_->currentIndex();
     if (position < 0)
         return;
@@ -204,49 +243,47 @@ void FrmBible_View::Combo2_Click()
     Show_Chapter();
 }
 
-void FrmBible_View::Take_Focus()
-{
+void FrmBible_View::Take_Focus() {
     Active_Text_Source = 3;
     Set_Command_Enabled(QStringLiteral("Save"), true);
     Apply_Text_Appearance(text1_);
+    if (combo1_->font() != listFont())
+        applyListFont();
 }
 
-void FrmBible_View::Lost_Focus()
-{
+void FrmBible_View::Lost_Focus() {
     Set_Command_Enabled(QStringLiteral("Save"), false);
 }
 
-bool FrmBible_View::eventFilter(QObject* watched, QEvent* event)
-{
+bool FrmBible_View::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn)
         Take_Focus();
-    else if (event->type() == QEvent::FocusOut)
+    else if (event->type() == QEvent::FocusOut && !Focus_Lent_To_Menu(static_cast<QFocusEvent*>(event)))
         Lost_Focus();
     return QWidget::eventFilter(watched, event);
 }
 
-void FrmBible_View::resizeEvent(QResizeEvent* event)
-{
+void FrmBible_View::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     Form_Resize();
 }
 
-void FrmBible_View::Form_Resize()
-{
+void FrmBible_View::Form_Resize() {
     QWidget* window = Placement_Widget(this);
     if (window->isMinimized())
         return;
-    // The frame springs back to its smallest size; the form then fills it.
-    if (Spring_Back(window, minimumWidthTwips, minimumHeightTwips))
-        return;
-    const int band = To_Pixels(bandHeightTwips);
+    // The frame springs back to its smallest size; the form is laid out all the same, so
+    // the first showing is right even before the frame's new size arrives.
+    // The smallest width also keeps the whole selection panel in view.
+    const int panelOuter = pictureBible_->width() + window->width() - width();
+    Spring_Back(window, std::max(minimumWidthTwips, To_Twips(panelOuter)), minimumHeightTwips);
+    const int band = pictureBible_->height();
     toolbar2_->setGeometry(0, 0, width(), band);
     text1_->setGeometry(0, band, width(), std::max(0, height() - band));
     pictureBible_->move(std::max(0, (width() - pictureBible_->width()) / 2), 0);
 }
 
-void FrmBible_View::closeEvent(QCloseEvent* event)
-{
+void FrmBible_View::closeEvent(QCloseEvent* event) {
     Lost_Focus();
     Store_Placement(Placement_Widget(this), browserPlacement());
     event->accept();

@@ -51,6 +51,8 @@ private:
     void Show_Chapter();
     void fillChapterList();
     void fillBookList(int first, int last);
+    void applyListFont();
+    static void widenList(QComboBox* combo);
 
     QWidget* toolbar2_ = nullptr;
     QWidget* pictureBible_ = nullptr;

@@ -8,6 +8,8 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPointer>
 
@@ -25,6 +27,8 @@ constexpr int minimumWidthTwips = 3000;
 constexpr int minimumHeightTwips = 2500;
 constexpr int bandHeightTwips = 420;
 constexpr int headingWidthTwips = 2895;
+// Wide enough for a line of verse at the text size.
+constexpr int readableWidthTwips = 6300;
 
 Placement passagePlacement() {
     Placement p;
@@ -43,7 +47,7 @@ FrmDisplay_Bible* FrmDisplay_Bible::Instance() {
 }
 
 FrmDisplay_Bible* FrmDisplay_Bible::Show_Text(const QString& heading, const QString& body,
-                                              const QString& caption) {
+                                              const QString& caption, const QWidget* beside) {
     if (instance) {
         // Closing records the placement that the new window then takes.
         FrmDisplay_Bible* old = instance.data();
@@ -56,8 +60,39 @@ FrmDisplay_Bible* FrmDisplay_Bible::Show_Text(const QString& heading, const QStr
     form->textSign_->setText(heading);
     form->text1_->setPlainText(To_Box_Text(body));
     form->setWindowTitle(caption);
-    Show_Child(form, passagePlacement());
+    if (QMdiSubWindow* sub = Show_Child(form, passagePlacement()))
+        keepBeside(sub, beside);
     return form;
+}
+
+void FrmDisplay_Bible::keepBeside(QMdiSubWindow* sub, const QWidget* beside) {
+    const auto* other =
+        beside ? qobject_cast<const QMdiSubWindow*>(Placement_Widget(const_cast<QWidget*>(beside))) : nullptr;
+    if (!other || other->mdiArea() != sub->mdiArea() || !other->isVisible() || other->isMaximized() ||
+        sub->isMaximized() || !sub->geometry().intersects(other->geometry()))
+        return;
+    const QRect area = sub->mdiArea()->viewport()->rect();
+    const QRect avoid = other->geometry();
+    const int gap = 4;
+    const int width = std::max(sub->width(), To_Pixels(readableWidthTwips));
+    const int height = std::max(sub->height(), avoid.height());
+    // On the side with room for it, else on the side with more room.
+    const int right = area.right() - avoid.right() - gap;
+    const int left = avoid.left() - area.left() - gap;
+    QRect place(0, avoid.top(), width, height);
+    if (right >= width || right >= left) {
+        place.setWidth(std::max(std::min(width, right), To_Pixels(minimumWidthTwips)));
+        place.moveLeft(avoid.right() + 1 + gap);
+    } else {
+        place.setWidth(std::max(std::min(width, left), To_Pixels(minimumWidthTwips)));
+        place.moveRight(avoid.left() - 1 - gap);
+    }
+    // Where neither side has room, it overlaps as little as it can and stays in view.
+    if (place.right() > area.right())
+        place.moveRight(area.right());
+    if (place.left() < area.left())
+        place.moveLeft(area.left());
+    sub->setGeometry(place);
 }
 
 FrmDisplay_Bible::FrmDisplay_Bible() {
@@ -76,13 +111,13 @@ FrmDisplay_Bible::FrmDisplay_Bible() {
     headingFont.setBold(true);
     textSign_->setFont(headingFont);
     textSign_->setAlignment(Qt::AlignCenter);
-    textSign_->setReadOnly(true);
+    Set_Reference_Box(textSign_);
     textSign_->setFixedWidth(To_Pixels(headingWidthTwips));
 
     text1_ = new QPlainTextEdit(this);
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    text1_->setReadOnly(true);
+    Set_Reading_Box(text1_);
     QFont bodyFont(QStringLiteral("Arabic Transparent"));
     bodyFont.setPointSizeF(14.25);
     text1_->setFont(bodyFont);

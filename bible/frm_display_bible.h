@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class QLineEdit;
+class QMdiSubWindow;
 class QPlainTextEdit;
 
 namespace Lectarium {
@@ -19,7 +20,10 @@ public:
     static FrmDisplay_Bible* Instance();
     // Closes the open window (its placement is recorded), creates it anew, sets the
     // heading, the body (CR LF line ends) and the caption, and shows it modeless.
-    static FrmDisplay_Bible* Show_Text(const QString& heading, const QString& body, const QString& caption);
+    // A passage read from another window opens beside that window (`beside`), not over it,
+    // unless the reader has already put the passage window somewhere clear of it.
+    static FrmDisplay_Bible* Show_Text(const QString& heading, const QString& body, const QString& caption,
+                                       const QWidget* beside = nullptr);
 
     ~FrmDisplay_Bible() override;
 
@@ -40,6 +44,7 @@ private:
     FrmDisplay_Bible();
     void Form_Load();
     void Form_Resize();
+    static void keepBeside(QMdiSubWindow* sub, const QWidget* beside);
 
     QWidget* toolbar1_ = nullptr;
     QLineEdit* textSign_ = nullptr;

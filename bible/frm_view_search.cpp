@@ -10,6 +10,7 @@
 #include "shell/settings.h"
 
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiArea>
@@ -164,7 +165,7 @@ void FrmView_Search::Lost_Focus() {
 bool FrmView_Search::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn)
         Take_Focus();
-    else if (event->type() == QEvent::FocusOut)
+    else if (event->type() == QEvent::FocusOut && !Focus_Lent_To_Menu(static_cast<QFocusEvent*>(event)))
         Lost_Focus();
     return QWidget::eventFilter(watched, event);
 }

@@ -12,6 +12,8 @@
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QTextDocument>
+#include <QTextOption>
 #include <QVBoxLayout>
 
 #include <map>
@@ -30,21 +32,18 @@ const QString captionEnd = QStringLiteral(" )");
 QPointer<FrmText> instance;
 std::map<int, QPointer<QPlainTextEdit>> sources;
 
-QWidget* dialogParent()
-{
+QWidget* dialogParent() {
     return Main_Window();
 }
 
-void backToProgramFolder()
-{
+void backToProgramFolder() {
     // A file dialog may have moved the working folder.
     QDir::setCurrent(Program_Folder);
 }
 
 } // namespace
 
-void Set_Command_Enabled(const QString& name, bool enabled)
-{
+void Set_Command_Enabled(const QString& name, bool enabled) {
     MDILectarium* main = Main_Window();
     if (!main)
         return;
@@ -55,29 +54,24 @@ void Set_Command_Enabled(const QString& name, bool enabled)
         action->setEnabled(enabled);
 }
 
-void Set_Text_Source(int code, QPlainTextEdit* box)
-{
+void Set_Text_Source(int code, QPlainTextEdit* box) {
     sources[code] = box;
 }
 
-QPlainTextEdit* Text_Source(int code)
-{
+QPlainTextEdit* Text_Source(int code) {
     const auto it = sources.find(code);
     return it == sources.end() ? nullptr : it->second.data();
 }
 
-QString FrmText::Caption_For(const QString& fileName)
-{
+QString FrmText::Caption_For(const QString& fileName) {
     return captionStart + fileName + captionEnd;
 }
 
-FrmText* FrmText::Instance()
-{
+FrmText* FrmText::Instance() {
     return instance.data();
 }
 
-FrmText* FrmText::Load()
-{
+FrmText* FrmText::Load() {
     if (!instance) {
         instance = new FrmText();
         Show_Child(instance, Placement{});
@@ -85,14 +79,22 @@ FrmText* FrmText::Load()
     return instance.data();
 }
 
-FrmText::FrmText()
-{
+FrmText::FrmText() {
     setObjectName(QStringLiteral("FrmText"));
     setWindowTitle(QStringLiteral("Text Window"));
     resize(To_Pixels(7200), To_Pixels(5000));
     text1_ = new QPlainTextEdit(this);
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Arabic documents: lines start at the right, as Arabic is written.
+    text1_->setLayoutDirection(Qt::RightToLeft);
+    // The box hands its direction to its document only through its viewport, which has
+    // not turned yet when the box is told; the document is told directly, and every line,
+    // Arabic or not, keeps to the right edge.
+    QTextOption option = text1_->document()->defaultTextOption();
+    option.setTextDirection(Qt::RightToLeft);
+    option.setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
+    text1_->document()->setDefaultTextOption(option);
     text1_->installEventFilter(this);
     // The box fills the window at any size, down to nothing.
     auto* layout = new QVBoxLayout(this);
@@ -103,44 +105,38 @@ FrmText::FrmText()
     Set_Text_Source(15, text1_);
 }
 
-FrmText::~FrmText()
-{
+FrmText::~FrmText() {
     Set_Text_Source(15, nullptr);
 }
 
-bool FrmText::eventFilter(QObject* watched, QEvent* event)
-{
+bool FrmText::eventFilter(QObject* watched, QEvent* event) {
     if (watched == text1_ && event->type() == QEvent::FocusIn)
         Get_Focus();
     return QWidget::eventFilter(watched, event);
 }
 
-void FrmText::focusInEvent(QFocusEvent* event)
-{
+void FrmText::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     Get_Focus();
 }
 
-void FrmText::focusOutEvent(QFocusEvent* event)
-{
+void FrmText::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
-    Form_LostFocus();
+    if (!Focus_Lent_To_Menu(event))
+        Form_LostFocus();
 }
 
-void FrmText::Get_Focus()
-{
+void FrmText::Get_Focus() {
     Active_Text_Source = 15;
     Set_Command_Enabled(QStringLiteral("Save"), true);
     Apply_Text_Appearance(text1_);
 }
 
-void FrmText::Form_LostFocus()
-{
+void FrmText::Form_LostFocus() {
     Set_Command_Enabled(QStringLiteral("Save"), false);
 }
 
-void FrmText::Text1_Change()
-{
+void FrmText::Text1_Change() {
     if (Text_Changed)
         return;
     Text_Changed = true;
@@ -148,12 +144,11 @@ void FrmText::Text1_Change()
     Set_Command_Enabled(QStringLiteral("Open"), false);
 }
 
-bool FrmText::Form_Unload()
-{
+bool FrmText::Form_Unload() {
     if (Text_Changed) {
-        const Msg_Answer answer = Dialogs().Message(this, QStringLiteral("Do you want to Save Change ?"),
-                                                    QStringLiteral("Text Box"), Msg_Buttons::Yes_No_Cancel,
-                                                    Msg_Icon::Question);
+        const Msg_Answer answer =
+            Dialogs().Message(this, QStringLiteral("Do you want to Save Change ?"),
+                              QStringLiteral("Text Box"), Msg_Buttons::Yes_No_Cancel, Msg_Icon::Question);
         if (answer == Msg_Answer::Cancel)
             return false;
         if (answer == Msg_Answer::Yes) {
@@ -170,16 +165,14 @@ bool FrmText::Form_Unload()
     return true;
 }
 
-void FrmText::closeEvent(QCloseEvent* event)
-{
+void FrmText::closeEvent(QCloseEvent* event) {
     if (Form_Unload())
         event->accept();
     else
         event->ignore();
 }
 
-void New_Click()
-{
+void New_Click() {
     FrmText* form = FrmText::Load();
     form->setWindowTitle(FrmText::Caption_For(untitledName));
     form->Text1()->clear();
@@ -189,16 +182,17 @@ void New_Click()
     Set_Command_Enabled(QStringLiteral("Open"), false);
 }
 
-void Open_Click()
-{
-    const QString fileName = Dialogs().Open_File(dialogParent(), QStringLiteral("Open"), QString(), textFilter);
+void Open_Click() {
+    const QString fileName =
+        Dialogs().Open_File(dialogParent(), QStringLiteral("Open"), QString(), textFilter);
     if (fileName.isEmpty())
         return;
     const Text_Read read = Read_Text_File(fileName);
     if (!read.ok) {
-        Dialogs().Message(dialogParent(),
-                          QStringLiteral("لا يمكن فتح الملف\n%1\n%2").arg(QDir::toNativeSeparators(fileName), read.error),
-                          QStringLiteral("Open"), Msg_Buttons::Ok, Msg_Icon::Exclamation);
+        Dialogs().Message(
+            dialogParent(),
+            QStringLiteral("لا يمكن فتح الملف\n%1\n%2").arg(QDir::toNativeSeparators(fileName), read.error),
+            QStringLiteral("Open"), Msg_Buttons::Ok, Msg_Icon::Exclamation);
         backToProgramFolder();
         return;
     }
@@ -208,12 +202,13 @@ void Open_Click()
         // Saving the first part back under the same name would cut the file short.
         form->setWindowTitle(FrmText::Caption_For(untitledName));
         Text_Untitled = true;
-        Dialogs().Message(form,
-                          QStringLiteral("الملف أطول من %1 حرف، فُتح جزؤه الأول فقط:\n%2\nوسيُطلب اسم جديد عند الحفظ حتى "
-                                         "لا يُكتب الجزء فوق الملف كله.")
-                              .arg(Text_Read_Limit)
-                              .arg(QDir::toNativeSeparators(fileName)),
-                          QStringLiteral("Open"), Msg_Buttons::Ok, Msg_Icon::Information);
+        Dialogs().Message(
+            form,
+            QStringLiteral("الملف أطول من %1 حرف، فُتح جزؤه الأول فقط:\n%2\nوسيُطلب اسم جديد عند الحفظ حتى "
+                           "لا يُكتب الجزء فوق الملف كله.")
+                .arg(Text_Read_Limit)
+                .arg(QDir::toNativeSeparators(fileName)),
+            QStringLiteral("Open"), Msg_Buttons::Ok, Msg_Icon::Information);
     } else {
         form->setWindowTitle(FrmText::Caption_For(fileName));
         Text_Untitled = false;
@@ -222,8 +217,7 @@ void Open_Click()
     backToProgramFolder();
 }
 
-Save_Result Save_Text()
-{
+Save_Result Save_Text() {
     FrmText* form = FrmText::Instance();
     QString fileName;
     if (Active_Text_Source == 15 && !Text_Untitled && form) {
@@ -243,9 +237,10 @@ Save_Result Save_Text()
     }
     QString error;
     if (!Write_Text_File(fileName, From_Box_Text(box->toPlainText()), &error)) {
-        Dialogs().Message(dialogParent(),
-                          QStringLiteral("لا يمكن التسجيل\n%1\n%2").arg(QDir::toNativeSeparators(fileName), error),
-                          QStringLiteral("Save"), Msg_Buttons::Ok, Msg_Icon::Exclamation);
+        Dialogs().Message(
+            dialogParent(),
+            QStringLiteral("لا يمكن التسجيل\n%1\n%2").arg(QDir::toNativeSeparators(fileName), error),
+            QStringLiteral("Save"), Msg_Buttons::Ok, Msg_Icon::Exclamation);
         backToProgramFolder();
         return Save_Result::Failed;
     }
@@ -258,8 +253,7 @@ Save_Result Save_Text()
     return Save_Result::Saved;
 }
 
-bool Close_Document()
-{
+bool Close_Document() {
     FrmText* form = FrmText::Instance();
     if (!form)
         return true;

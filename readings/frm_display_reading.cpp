@@ -172,7 +172,7 @@ FrmDisplay_Reading::FrmDisplay_Reading() {
 
     textData_ = new QPlainTextEdit(frame4);
     textData_->setObjectName(QStringLiteral("TextData"));
-    textData_->setReadOnly(true);
+    Set_Reading_Box(textData_);
     textData_->setGeometry(twips(QRect(120, 360, frame4Area.width() - 240, frame4Area.height() - 480)));
 
     // The reading boxes, each with its caption on the right.
@@ -199,6 +199,7 @@ FrmDisplay_Reading::FrmDisplay_Reading() {
         box->setObjectName(QStringLiteral("TextFiled_%1").arg(i));
         box->setGeometry(twips(QRect(120, top, 3300, 390)));
         box->setAlignment(Qt::AlignCenter);
+        Set_Reference_Box(box);
         box->installEventFilter(this);
         textFiled_[static_cast<size_t>(i)] = box;
     }
@@ -319,7 +320,7 @@ void FrmDisplay_Reading::TextFiled_DblClick(int index) {
     const QString reference = Reading_Prefix(index) + TextFiled(index)->text();
     const QString passage = Get_Passage(reference);
     if (!passage.isEmpty()) {
-        FrmDisplay_Bible::Show_Text(reference, passage, Reading_Caption);
+        FrmDisplay_Bible::Show_Text(reference, passage, Reading_Caption, this);
         return;
     }
     if (Menu_Checked(Menu_Option::Massage))
@@ -337,12 +338,12 @@ void FrmDisplay_Reading::List1_DblClick() {
     const QString reference = item->text().mid(Prophecy_Indent.size());
     const QString passage = Get_Passage(reference);
     if (!passage.isEmpty())
-        FrmDisplay_Bible::Show_Text(reference, passage, Reading_Caption);
+        FrmDisplay_Bible::Show_Text(reference, passage, Reading_Caption, this);
 }
 
 void FrmDisplay_Reading::CommandCeremony_Click() {
     const Rite_Text rite = Read_Rite(sources_.Data_Ceremony, Rite_No);
-    FrmDisplay_Bible::Show_Text(rite.title, rite.text, Rite_Caption);
+    FrmDisplay_Bible::Show_Text(rite.title, rite.text, Rite_Caption, this);
 }
 
 void FrmDisplay_Reading::Command_Pain_Click() {

@@ -74,16 +74,20 @@ FrmPain::FrmPain() {
     textHidder_->setObjectName(QStringLiteral("Text_Hidder"));
     textHidder_->setFont(arabic);
     textHidder_->setAlignment(Qt::AlignCenter);
-    textHidder_->setReadOnly(true);
+    Set_Reference_Box(textHidder_);
 
     textView_ = new QPlainTextEdit(this);
     textView_->setObjectName(QStringLiteral("Text_View"));
     textView_->setFont(arabic);
-    textView_->setReadOnly(true);
+    Set_Reading_Box(textView_);
 
     list1_ = new QListWidget(this);
     list1_->setObjectName(QStringLiteral("List1"));
     list1_->setFont(arabic);
+    // Hour names are shown whole, on two lines where they must.
+    list1_->setWordWrap(true);
+    list1_->setTextElideMode(Qt::ElideNone);
+    list1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(list1_, &QListWidget::currentRowChanged, this, &FrmPain::List1_Click);
 
     for (QWidget* control : {static_cast<QWidget*>(list1_), static_cast<QWidget*>(textHidder_),
@@ -111,7 +115,7 @@ void FrmPain::Form_Load() {
 void FrmPain::Show_Window() {
     QMdiSubWindow* sub = Show_Child(this, painPlacement());
     if (sub) {
-        // Every activation of the child shows the first hour again.
+        // Activation shows the chosen hour again (the first one until the reader picks one).
         connect(sub, &QMdiSubWindow::windowStateChanged, this,
                 [this](Qt::WindowStates oldState, Qt::WindowStates newState) {
                     if (!(oldState & Qt::WindowActive) && (newState & Qt::WindowActive))
@@ -122,7 +126,10 @@ void FrmPain::Show_Window() {
 }
 
 void FrmPain::Form_Activate() {
-    if (list1_->count() > 0) {
+    // The reader who steps to another window during the service comes back to the hour
+    // they had chosen: the list is rebuilt, and starts at the first hour, only when the
+    // day changes.
+    if (list1_->count() > 0 && list1_->currentRow() < 0) {
         const QSignalBlocker blocker(list1_);
         list1_->setCurrentRow(0);
     }

@@ -3,16 +3,19 @@
 #include "shell/settings.h"
 
 #include <QApplication>
+#include <QFocusEvent>
 #include <QFontDatabase>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QPalette>
+#include <QPlainTextEdit>
 #include <QWidget>
 
 #include <cmath>
 
 namespace Lectarium {
 
-void Install_Arabic_Font()
-{
+void Install_Arabic_Font() {
     const QStringList families = QFontDatabase::families();
     for (const char* candidate : {"Noto Naskh Arabic", "Amiri", "Noto Sans Arabic"}) {
         if (families.contains(QLatin1String(candidate))) {
@@ -22,8 +25,7 @@ void Install_Arabic_Font()
     }
 }
 
-QColor Color_Value(double value, const QPalette& palette)
-{
+QColor Color_Value(double value, const QPalette& palette) {
     // Beyond the 32-bit range nothing is a colour; show the text colour rather than
     // convert a number that does not fit.
     if (!std::isfinite(value) || value < -2147483648.0 || value > 4294967295.0)
@@ -32,45 +34,68 @@ QColor Color_Value(double value, const QPalette& palette)
     if (number < 0) {
         // System colours: the low bits give the system colour index.
         switch (number & 0xFF) {
-        case 0: return palette.color(QPalette::Button);             // scroll bars
-        case 1: return palette.color(QPalette::Dark);               // desktop
-        case 2: return palette.color(QPalette::Highlight);          // active title bar
-        case 3: return palette.color(QPalette::Mid);                // inactive title bar
-        case 4: return palette.color(QPalette::Window);             // menu bar
-        case 5: return palette.color(QPalette::Base);               // window background
-        case 6: return palette.color(QPalette::WindowText);         // window frame
-        case 7: return palette.color(QPalette::WindowText);         // menu text
-        case 8: return palette.color(QPalette::Text);               // window text
-        case 9: return palette.color(QPalette::HighlightedText);    // title bar text
-        case 10:                                                    // active border
-        case 11: return palette.color(QPalette::Button);            // inactive border
-        case 12: return palette.color(QPalette::Dark);              // application workspace
-        case 13: return palette.color(QPalette::Highlight);
-        case 14: return palette.color(QPalette::HighlightedText);
-        case 15: return palette.color(QPalette::Button);            // button face
-        case 16: return palette.color(QPalette::Dark);              // button shadow
-        case 17: return palette.color(QPalette::Disabled, QPalette::Text); // grey text
-        case 18: return palette.color(QPalette::ButtonText);
-        case 19: return palette.color(QPalette::Disabled, QPalette::WindowText); // inactive title text
-        case 20: return palette.color(QPalette::Light);             // 3D highlight
-        case 21: return palette.color(QPalette::Shadow);            // 3D dark shadow
-        case 22: return palette.color(QPalette::Midlight);          // 3D light
-        case 23: return palette.color(QPalette::ToolTipText);
-        case 24: return palette.color(QPalette::ToolTipBase);
-        default: return palette.color(QPalette::WindowText);
+        case 0:
+            return palette.color(QPalette::Button); // scroll bars
+        case 1:
+            return palette.color(QPalette::Dark); // desktop
+        case 2:
+            return palette.color(QPalette::Highlight); // active title bar
+        case 3:
+            return palette.color(QPalette::Mid); // inactive title bar
+        case 4:
+            return palette.color(QPalette::Window); // menu bar
+        case 5:
+            return palette.color(QPalette::Base); // window background
+        case 6:
+            return palette.color(QPalette::WindowText); // window frame
+        case 7:
+            return palette.color(QPalette::WindowText); // menu text
+        case 8:
+            return palette.color(QPalette::Text); // window text
+        case 9:
+            return palette.color(QPalette::HighlightedText); // title bar text
+        case 10:                                             // active border
+        case 11:
+            return palette.color(QPalette::Button); // inactive border
+        case 12:
+            return palette.color(QPalette::Dark); // application workspace
+        case 13:
+            return palette.color(QPalette::Highlight);
+        case 14:
+            return palette.color(QPalette::HighlightedText);
+        case 15:
+            return palette.color(QPalette::Button); // button face
+        case 16:
+            return palette.color(QPalette::Dark); // button shadow
+        case 17:
+            return palette.color(QPalette::Disabled, QPalette::Text); // grey text
+        case 18:
+            return palette.color(QPalette::ButtonText);
+        case 19:
+            return palette.color(QPalette::Disabled, QPalette::WindowText); // inactive title text
+        case 20:
+            return palette.color(QPalette::Light); // 3D highlight
+        case 21:
+            return palette.color(QPalette::Shadow); // 3D dark shadow
+        case 22:
+            return palette.color(QPalette::Midlight); // 3D light
+        case 23:
+            return palette.color(QPalette::ToolTipText);
+        case 24:
+            return palette.color(QPalette::ToolTipBase);
+        default:
+            return palette.color(QPalette::WindowText);
         }
     }
     const auto bgr = static_cast<quint32>(number & 0xFFFFFF);
     return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
 }
 
-double Color_Number(const QColor& colour)
-{
+double Color_Number(const QColor& colour) {
     return static_cast<double>(colour.red() | (colour.green() << 8) | (colour.blue() << 16));
 }
 
-QFont Text_Font()
-{
+QFont Text_Font() {
     using namespace MdlLectarium;
     QFont font(Font_Name);
     font.setPointSize(Font_Size > 0 ? Font_Size : 12);
@@ -79,15 +104,13 @@ QFont Text_Font()
     return font;
 }
 
-void Apply_Text_Appearance(QWidget* control)
-{
+void Apply_Text_Appearance(QWidget* control) {
     using namespace MdlLectarium;
     control->setFont(Text_Font());
     Apply_Colors(control, Fore_Color, Back_Color);
 }
 
-void Apply_Colors(QWidget* control, double fore, double back)
-{
+void Apply_Colors(QWidget* control, double fore, double back) {
     // System colours are looked up in the platform's palette for this kind of control,
     // not in the control's own palette, which an earlier call has already changed.
     const QPalette system = QApplication::palette(control);
@@ -100,6 +123,23 @@ void Apply_Colors(QWidget* control, double fore, double back)
     palette.setColor(QPalette::Window, backColour);
     control->setPalette(palette);
     control->setAutoFillBackground(true);
+}
+
+void Set_Reference_Box(QLineEdit* box) {
+    box->setReadOnly(true);
+    // A line edit takes the direction of its first strong character: digits alone would
+    // read left to right. The direction key fixes the base direction for later texts too.
+    QKeyEvent direction(QEvent::KeyPress, Qt::Key_Direction_R, Qt::NoModifier);
+    QCoreApplication::sendEvent(box, &direction);
+}
+
+void Set_Reading_Box(QPlainTextEdit* box) {
+    box->setReadOnly(true);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+}
+
+bool Focus_Lent_To_Menu(const QFocusEvent* event) {
+    return event->reason() == Qt::PopupFocusReason || event->reason() == Qt::MenuBarFocusReason;
 }
 
 } // namespace Lectarium

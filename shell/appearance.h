@@ -5,7 +5,10 @@
 #include <QColor>
 #include <QFont>
 
+class QFocusEvent;
+class QLineEdit;
 class QPalette;
+class QPlainTextEdit;
 class QWidget;
 
 namespace Lectarium {
@@ -29,5 +32,16 @@ void Apply_Text_Appearance(QWidget* control);
 // Applies a text colour and a background colour, as stored values, to a control;
 // system colours come from the platform's palette for that kind of control.
 void Apply_Colors(QWidget* control, double fore, double back);
+
+// A reference box reads right to left whatever its text, so "55: 9-11" shows its
+// chapter on the right as a Gospel reference does; it can be selected and copied but
+// not edited.
+void Set_Reference_Box(QLineEdit* box);
+// A text box that shows text the reader may select and copy but not change.
+void Set_Reading_Box(QPlainTextEdit* box);
+
+// True when a focus change only opened a menu: the text keeps its place as the one
+// File > Save writes.
+bool Focus_Lent_To_Menu(const QFocusEvent* event);
 
 } // namespace Lectarium

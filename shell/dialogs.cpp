@@ -2,6 +2,7 @@
 
 #include "shell/help_viewer.h"
 
+#include <QAbstractButton>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
@@ -9,8 +10,7 @@
 
 namespace Lectarium {
 
-QString Qt_Filter(const QString& filter)
-{
+QString Qt_Filter(const QString& filter) {
     // Pairs of "description|pattern"; Qt shows the description, which carries the
     // pattern in parentheses.
     const QStringList parts = filter.split(QLatin1Char('|'));
@@ -29,59 +29,79 @@ namespace {
 class Qt_Dialogs final : public Dialog_Layer {
 public:
     Msg_Answer Message(QWidget* parent, const QString& text, const QString& caption, Msg_Buttons buttons,
-                       Msg_Icon icon) override
-    {
+                       Msg_Icon icon) override {
         QMessageBox box(parent);
         box.setWindowTitle(caption);
         box.setText(text);
+        // An Arabic message reads from the right, its buttons with it.
+        box.setLayoutDirection(text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
         switch (icon) {
-        case Msg_Icon::None: box.setIcon(QMessageBox::NoIcon); break;
-        case Msg_Icon::Stop: box.setIcon(QMessageBox::Critical); break;
-        case Msg_Icon::Question: box.setIcon(QMessageBox::Question); break;
-        case Msg_Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-        case Msg_Icon::Information: box.setIcon(QMessageBox::Information); break;
+        case Msg_Icon::None:
+            box.setIcon(QMessageBox::NoIcon);
+            break;
+        case Msg_Icon::Stop:
+            box.setIcon(QMessageBox::Critical);
+            break;
+        case Msg_Icon::Question:
+            box.setIcon(QMessageBox::Question);
+            break;
+        case Msg_Icon::Exclamation:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case Msg_Icon::Information:
+            box.setIcon(QMessageBox::Information);
+            break;
         }
         switch (buttons) {
-        case Msg_Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
-        case Msg_Buttons::Yes_No: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+        case Msg_Buttons::Ok:
+            box.setStandardButtons(QMessageBox::Ok);
+            break;
+        case Msg_Buttons::Yes_No:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            break;
         case Msg_Buttons::Yes_No_Cancel:
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
             break;
         }
+        // Qt's Arabic button texts carry their mnemonic inside the word, which breaks the
+        // word's letters apart; Enter and Escape still answer.
+        for (QAbstractButton* button : box.buttons())
+            if (button->text().isRightToLeft())
+                button->setText(button->text().remove(QLatin1Char('&')));
         switch (box.exec()) {
-        case QMessageBox::Yes: return Msg_Answer::Yes;
-        case QMessageBox::No: return Msg_Answer::No;
-        case QMessageBox::Ok: return Msg_Answer::Ok;
-        default: return buttons == Msg_Buttons::Yes_No ? Msg_Answer::No : Msg_Answer::Cancel;
+        case QMessageBox::Yes:
+            return Msg_Answer::Yes;
+        case QMessageBox::No:
+            return Msg_Answer::No;
+        case QMessageBox::Ok:
+            return Msg_Answer::Ok;
+        default:
+            return buttons == Msg_Buttons::Yes_No ? Msg_Answer::No : Msg_Answer::Cancel;
         }
     }
 
-    QString Open_File(QWidget* parent, const QString& title, const QString& folder, const QString& filter) override
-    {
+    QString Open_File(QWidget* parent, const QString& title, const QString& folder,
+                      const QString& filter) override {
         return QFileDialog::getOpenFileName(parent, title, folder, Qt_Filter(filter));
     }
 
     QString Save_File(QWidget* parent, const QString& title, const QString& proposedPath,
-                      const QString& filter) override
-    {
+                      const QString& filter) override {
         return QFileDialog::getSaveFileName(parent, title, proposedPath, Qt_Filter(filter));
     }
 
-    std::optional<QFont> Choose_Font(QWidget* parent, const QFont& initial) override
-    {
+    std::optional<QFont> Choose_Font(QWidget* parent, const QFont& initial) override {
         bool ok = false;
         const QFont font = QFontDialog::getFont(&ok, initial, parent);
         return ok ? std::optional<QFont>(font) : std::nullopt;
     }
 
-    std::optional<QColor> Choose_Color(QWidget* parent, const QColor& initial) override
-    {
+    std::optional<QColor> Choose_Color(QWidget* parent, const QColor& initial) override {
         const QColor colour = QColorDialog::getColor(initial, parent);
         return colour.isValid() ? std::optional<QColor>(colour) : std::nullopt;
     }
 
-    bool Show_Help(QWidget* parent, const QString& helpFile) override
-    {
+    bool Show_Help(QWidget* parent, const QString& helpFile) override {
         return Show_Help_Viewer(parent, helpFile);
     }
 };
@@ -91,13 +111,11 @@ Dialog_Layer* current = nullptr;
 
 } // namespace
 
-Dialog_Layer& Dialogs()
-{
+Dialog_Layer& Dialogs() {
     return current ? *current : realDialogs;
 }
 
-void Set_Dialogs(Dialog_Layer* layer)
-{
+void Set_Dialogs(Dialog_Layer* layer) {
     current = layer;
 }
 

@@ -48,8 +48,7 @@ const std::array<QColor, 6> creditColours{{
 
 } // namespace
 
-FrmIntroduction::FrmIntroduction(QWidget* parent) : QDialog(parent)
-{
+FrmIntroduction::FrmIntroduction(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FrmIntroduction"));
     setWindowTitle(QStringLiteral("Introduction"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -65,7 +64,8 @@ FrmIntroduction::FrmIntroduction(QWidget* parent) : QDialog(parent)
     // Picture2 clips the labels it holds, as any child widget is clipped by its parent.
     picture2_ = new QWidget(this);
     picture2_->setObjectName(QStringLiteral("Picture2"));
-    picture2_->setGeometry(m, picture1_->geometry().bottom() + 1 + m, To_Pixels(panelWidth), To_Pixels(panelHeight));
+    picture2_->setGeometry(m, picture1_->geometry().bottom() + 1 + m, To_Pixels(panelWidth),
+                           To_Pixels(panelHeight));
     picture2_->setAutoFillBackground(true);
     QPalette panel = picture2_->palette();
     panel.setColor(QPalette::Window, QColor(250, 243, 224));
@@ -100,24 +100,20 @@ FrmIntroduction::FrmIntroduction(QWidget* parent) : QDialog(parent)
     Form_Load();
 }
 
-QLabel* FrmIntroduction::Label1(int index) const
-{
+QLabel* FrmIntroduction::Label1(int index) const {
     return index >= 0 && index < 6 ? label1_[index] : nullptr;
 }
 
-int FrmIntroduction::Label1_Top(int index) const
-{
+int FrmIntroduction::Label1_Top(int index) const {
     return index >= 0 && index < 6 ? labelTopTwips_[index] : 0;
 }
 
-void FrmIntroduction::placeLabel(int index, int topTwips)
-{
+void FrmIntroduction::placeLabel(int index, int topTwips) {
     labelTopTwips_[index] = topTwips;
     label1_[index]->setGeometry(0, To_Pixels(topTwips), To_Pixels(panelWidth), To_Pixels(labelHeight));
 }
 
-void FrmIntroduction::Form_Load()
-{
+void FrmIntroduction::Form_Load() {
     for (int i = 0; i < 6; ++i)
         Label_Top[i] = static_cast<qint16>(firstTop + lineDistance * i);
     // Both timers run from the moment the window is loaded.
@@ -125,8 +121,7 @@ void FrmIntroduction::Form_Load()
     timerClose_->start();
 }
 
-void FrmIntroduction::Timer_Loop_Timer()
-{
+void FrmIntroduction::Timer_Loop_Timer() {
     for (int i = 0; i < 6; ++i) {
         placeLabel(i, Label_Top[i]);
         Label_Top[i] = static_cast<qint16>(Label_Top[i] - step);
@@ -135,8 +130,12 @@ void FrmIntroduction::Timer_Loop_Timer()
     }
 }
 
-void FrmIntroduction::TimerClose_Timer()
-{
+void FrmIntroduction::mouseReleaseEvent(QMouseEvent* event) {
+    QDialog::mouseReleaseEvent(event);
+    TimerClose_Timer();
+}
+
+void FrmIntroduction::TimerClose_Timer() {
     timerLoop_->stop();
     timerClose_->stop();
     accept();

@@ -30,6 +30,10 @@ public:
     QTimer* Timer_Loop() const { return timerLoop_; }
     QTimer* TimerClose() const { return timerClose_; }
 
+protected:
+    // A click anywhere closes the credits, as Escape does.
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
 private:
     void placeLabel(int index, int topTwips);
 

@@ -5,12 +5,22 @@
 #include "shell/mdi_lectarium.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lectarium"));
     Lectarium::Install_Arabic_Font();
+    // Qt's own Arabic: the standard buttons and the file, font and colour dialogs. The
+    // program's captions and messages are its own and stay as they are. The windows
+    // choose their own direction, so the translation does not turn the whole frame.
+    QApplication::setLayoutDirection(Qt::LeftToRight);
+    QTranslator qtArabic;
+    if (qtArabic.load(QLocale(QLocale::Arabic), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtArabic);
     // The day chooser's Show opens the readings windows.
     Lectarium::Install_Reading_Windows();
 

@@ -67,6 +67,10 @@ public:
     bool Startup_Done() const { return startupDone_; }
     bool Ended() const { return ended_; }
 
+    // No menu of bars: the View menu's check marks are the only switch for the toolbar
+    // and the date bar, and the only record of them that Exit stores.
+    QMenu* createPopupMenu() override { return nullptr; }
+
     // Menu_Check_Host: the six option items hold the options.
     bool Menu_Checked(MdlLectarium::Menu_Option option) const override;
     void Set_Menu_Checked(MdlLectarium::Menu_Option option, bool checked) override;
@@ -82,6 +86,7 @@ private:
     void buildDateBar();
     void fillDateBar(const QDate& today);
     void dockDateBar();
+    void fitFirstRun();
     void endProgram();
     QAction* optionAction(MdlLectarium::Menu_Option option) const;
 

@@ -8,27 +8,23 @@
 
 namespace Lectarium {
 
-int To_Pixels(int twips)
-{
+int To_Pixels(int twips) {
     return static_cast<int>(std::lround(twips / static_cast<double>(Twips_Per_Pixel)));
 }
 
-int To_Twips(int pixels)
-{
+int To_Twips(int pixels) {
     return pixels * Twips_Per_Pixel;
 }
 
 namespace {
 const char* const placedProperty = "lectariumPlacedAt";
 
-qint16 clampTwips(int twips)
-{
+qint16 clampTwips(int twips) {
     return static_cast<qint16>(std::clamp(twips, -32768, 32767));
 }
 } // namespace
 
-bool Spring_Back(QWidget* window, int minimumWidthTwips, int minimumHeightTwips)
-{
+bool Spring_Back(QWidget* window, int minimumWidthTwips, int minimumHeightTwips) {
     if (window->isMinimized() || window->isMaximized())
         return false;
     const QSize outer = window->size();
@@ -40,8 +36,7 @@ bool Spring_Back(QWidget* window, int minimumWidthTwips, int minimumHeightTwips)
     return true;
 }
 
-qint16 Stored_State(const QWidget* window)
-{
+qint16 Stored_State(const QWidget* window) {
     if (window->isMinimized())
         return 1;
     if (window->isMaximized())
@@ -49,43 +44,42 @@ qint16 Stored_State(const QWidget* window)
     return 0;
 }
 
-void Restore_Placement(QWidget* window, const Placement& p)
-{
+void Restore_Placement(QWidget* window, const Placement& p) {
     window->setWindowState(Qt::WindowNoState);
-    // Stored sizes are outer sizes; the frame is added back where the platform has one.
-    const QSize frameExtra = window->frameGeometry().size() - window->size();
+    // A top-level window is placed and measured by its client area: that is what the
+    // platform hands back exactly once the window manager has framed the window, so an
+    // unmoved window comes back where it was. A sub-window is its own frame.
+    QRect placed = window->geometry();
     if (p.width && p.height)
-        window->resize(std::max(1, To_Pixels(*p.width) - frameExtra.width()),
-                       std::max(1, To_Pixels(*p.height) - frameExtra.height()));
+        placed.setSize(QSize(std::max(1, To_Pixels(*p.width)), std::max(1, To_Pixels(*p.height))));
     if (p.top && p.left)
-        window->move(To_Pixels(*p.left), To_Pixels(*p.top));
-    // Remembered so that an unmoved window writes back exactly what it was placed from,
-    // even when the platform adds its frame only after this.
-    window->setProperty(placedProperty, QRect(window->pos(), window->size()));
+        placed.moveTopLeft(QPoint(To_Pixels(*p.left), To_Pixels(*p.top)));
+    window->setGeometry(placed);
+    // Remembered so that an unmoved window writes back exactly what it was placed from.
+    window->setProperty(placedProperty, window->geometry());
     if (p.state && *p.state == 2)
         window->setWindowState(Qt::WindowMaximized);
 }
 
-void Store_Placement(const QWidget* window, const Placement& p)
-{
+void Store_Placement(const QWidget* window, const Placement& p) {
     const qint16 state = Stored_State(window);
     if (p.state)
         *p.state = state;
     if (state != 0)
         return;
-    if (window->property(placedProperty).toRect() == QRect(window->pos(), window->size()))
+    const QRect placed = window->geometry();
+    if (window->property(placedProperty).toRect() == placed)
         return;
-    const QRect outer = window->frameGeometry();
     // A stored value that still names the same pixel is kept: twips do not divide into
     // whole pixels, and rewriting them would move a window a little at every run.
     auto store = [](qint16* stored, int pixels) {
         if (stored && To_Pixels(*stored) != pixels)
             *stored = clampTwips(To_Twips(pixels));
     };
-    store(p.width, outer.width());
-    store(p.height, outer.height());
-    store(p.top, outer.top());
-    store(p.left, outer.left());
+    store(p.width, placed.width());
+    store(p.height, placed.height());
+    store(p.top, placed.top());
+    store(p.left, placed.left());
 }
 
 } // namespace Lectarium

@@ -23,7 +23,8 @@ struct Placement {
 };
 
 // Puts a window (a top-level window or an MDI sub-window) where its values say; a
-// stored minimised state opens it normal.
+// stored minimised state opens it normal. The values name the geometry that
+// QWidget::geometry() reports: the client area of a top-level window.
 void Restore_Placement(QWidget* window, const Placement& placement);
 // Stores the state, and the geometry only while the window is in the normal state.
 void Store_Placement(const QWidget* window, const Placement& placement);

@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
@@ -21,8 +22,7 @@ using namespace MdlLectarium;
 
 namespace {
 
-QByteArray fixtureDatabase()
-{
+QByteArray fixtureDatabase() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("fixture.mdb"));
     const QString error =
@@ -34,29 +34,28 @@ QByteArray fixtureDatabase()
     return file.readAll();
 }
 
-QString chapterText(int book, int chapter)
-{
+QString chapterText(int book, int chapter) {
     QString text;
     for (int verse = 1; verse <= 3; ++verse)
-        text += QString::number(verse) + QLatin1Char(' ') + Fixture_Verse(book, chapter, verse) + QLatin1Char('\n');
+        text += QString::number(verse) + QLatin1Char(' ') + Fixture_Verse(book, chapter, verse) +
+                QLatin1Char('\n');
     return text;
 }
 
-QString caption(int book, int chapter)
-{
+QString caption(int book, int chapter) {
     return Bible_Books[book].Book_Name + QStringLiteral("  -  الأصحاح رقم   ") + QString::number(chapter);
 }
 
-void choose(QComboBox* combo, int index)
-{
+void choose(QComboBox* combo, int index) {
     combo->setCurrentIndex(index);
     emit combo->activated(index);
 }
 
 struct Browser {
-    Browser() : s(QDate(1999, 3, 28), QByteArray(), fixtureDatabase()) { form = FrmBible_View::Show_Window(); }
-    ~Browser()
-    {
+    Browser() : s(QDate(1999, 3, 28), QByteArray(), fixtureDatabase()) {
+        form = FrmBible_View::Show_Window();
+    }
+    ~Browser() {
         if (form)
             Placement_Widget(form)->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -73,27 +72,30 @@ class Test_Frm_Bible_View final : public QObject {
 private slots:
     void initTestCase() { Install_Arabic_Font(); }
 
-    void statement_data()
-    {
+    void statement_data() {
         QTest::addColumn<int>("book");
         QTest::addColumn<int>("chapter");
         QTest::addColumn<QString>("statement");
-        QTest::newRow("first book") << 1 << 1 << QStringLiteral("SELECT * FROM Bible WHERE Old = -1 and Bible =  1 and Part =  1");
-        QTest::newRow("last old book") << 46 << 3 << QStringLiteral("SELECT * FROM Bible WHERE Old = -1 and Bible =  46 and Part =  3");
-        QTest::newRow("first new book") << 47 << 5 << QStringLiteral("SELECT * FROM Bible WHERE Old =  0 and Bible =  1 and Part =  5");
-        QTest::newRow("last book") << 73 << 22 << QStringLiteral("SELECT * FROM Bible WHERE Old =  0 and Bible =  27 and Part =  22");
+        QTest::newRow("first book") << 1 << 1
+                                    << QStringLiteral(
+                                           "SELECT * FROM Bible WHERE Old = -1 and Bible =  1 and Part =  1");
+        QTest::newRow("last old book")
+            << 46 << 3 << QStringLiteral("SELECT * FROM Bible WHERE Old = -1 and Bible =  46 and Part =  3");
+        QTest::newRow("first new book")
+            << 47 << 5 << QStringLiteral("SELECT * FROM Bible WHERE Old =  0 and Bible =  1 and Part =  5");
+        QTest::newRow("last book")
+            << 73 << 22
+            << QStringLiteral("SELECT * FROM Bible WHERE Old =  0 and Bible =  27 and Part =  22");
     }
 
-    void statement()
-    {
+    void statement() {
         QFETCH(int, book);
         QFETCH(int, chapter);
         QFETCH(QString, statement);
         QCOMPARE(Chapter_Statement(Integer(book), Integer(chapter)), statement);
     }
 
-    void opensOnTheFirstChapter()
-    {
+    void opensOnTheFirstChapter() {
         Browser b;
         QVERIFY(b.s.loaded);
         QCOMPARE(b.form->windowTitle(), caption(1, 1));
@@ -114,8 +116,7 @@ private slots:
         QCOMPARE(b.s.window->Mdi_Area()->subWindowList().size(), 1);
     }
 
-    void newTestament()
-    {
+    void newTestament() {
         Browser b;
         b.form->Option1(1)->click();
         QCOMPARE(b.form->Current_Book(), Integer(47));
@@ -131,8 +132,7 @@ private slots:
     }
 
     // A new book always starts at its first chapter, whatever chapter was shown.
-    void newBookStartsAtChapterOne()
-    {
+    void newBookStartsAtChapterOne() {
         Browser b;
         choose(b.form->Combo2(), 29);
         QCOMPARE(b.form->windowTitle(), caption(1, 30));
@@ -145,8 +145,7 @@ private slots:
         QCOMPARE(b.form->Text1()->toPlainText(), chapterText(8, 1));
     }
 
-    void chapterLists_data()
-    {
+    void chapterLists_data() {
         QTest::addColumn<int>("book");
         QTest::addColumn<int>("chapters");
         for (int book : {36, 64, 70, 71, 72})
@@ -154,8 +153,7 @@ private slots:
         QTest::newRow("psalms") << 21 << 151;
     }
 
-    void chapterLists()
-    {
+    void chapterLists() {
         QFETCH(int, book);
         QFETCH(int, chapters);
         Browser b;
@@ -164,21 +162,20 @@ private slots:
         choose(b.form->Combo1(), book > 46 ? book - 47 : book - 1);
         QCOMPARE(b.form->Current_Book(), Integer(book));
         QCOMPARE(b.form->Combo2()->count(), chapters);
-        QCOMPARE(b.form->Combo2()->itemText(chapters - 1), QStringLiteral("أصحاح رقم  ") + QString::number(chapters));
+        QCOMPARE(b.form->Combo2()->itemText(chapters - 1),
+                 QStringLiteral("أصحاح رقم  ") + QString::number(chapters));
         choose(b.form->Combo2(), chapters - 1);
         QCOMPARE(b.form->windowTitle(), caption(book, chapters));
     }
 
-    void missingChapterEmptiesTheText()
-    {
+    void missingChapterEmptiesTheText() {
         Browser b;
         choose(b.form->Combo2(), 2);
         QCOMPARE(b.form->windowTitle(), caption(1, 3));
         QVERIFY(b.form->Text1()->toPlainText().isEmpty());
     }
 
-    void minimumSize()
-    {
+    void minimumSize() {
         Browser b;
         QWidget* window = Placement_Widget(b.form);
         window->resize(50, 50);
@@ -187,35 +184,33 @@ private slots:
         QVERIFY(b.form->Text1()->height() > 0);
     }
 
-    void closingRecordsPlacement()
-    {
+    void closingRecordsPlacement() {
         Browser b;
         QWidget* window = Placement_Widget(b.form);
-        window->setGeometry(30, 45, 500, 330);
+        window->setGeometry(30, 45, 800, 330);
         window->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!FrmBible_View::Instance());
         QCOMPARE(FrmBible_View_WindowState, Integer(0));
         QCOMPARE(FrmBible_View_Left, Integer(To_Twips(30)));
         QCOMPARE(FrmBible_View_Top, Integer(To_Twips(45)));
-        QCOMPARE(FrmBible_View_Width, Integer(To_Twips(500)));
+        QCOMPARE(FrmBible_View_Width, Integer(To_Twips(800)));
         QCOMPARE(FrmBible_View_Height, Integer(To_Twips(330)));
         QVERIFY(!b.s.window->Menu_Item(QStringLiteral("Save"))->isEnabled());
 
         // Reopened where it was; closed while maximised, only the state is recorded.
         b.form = FrmBible_View::Show_Window();
         window = Placement_Widget(b.form);
-        QCOMPARE(window->geometry(), QRect(30, 45, 500, 330));
+        QCOMPARE(window->geometry(), QRect(30, 45, 800, 330));
         window->showMaximized();
         window->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(FrmBible_View_WindowState, Integer(2));
-        QCOMPARE(FrmBible_View_Width, Integer(To_Twips(500)));
+        QCOMPARE(FrmBible_View_Width, Integer(To_Twips(800)));
         QCOMPARE(FrmBible_View_Left, Integer(To_Twips(30)));
     }
 
-    void saveWritesTheChapterAndAsksForAName()
-    {
+    void saveWritesTheChapterAndAsksForAName() {
         Browser b;
         b.form->Take_Focus();
         b.s.dialogs.Answer_Save(b.s.folder.file(QStringLiteral("chapter.txt")));
@@ -226,8 +221,49 @@ private slots:
         QVERIFY(b.s.dialogs.Unexpected().isEmpty());
     }
 
-    void focusLeavingDisablesSave()
-    {
+    // The first showing, at the stored default size below the smallest one: the text
+    // fills the window under the selection controls, which are whole and in view.
+    void laidOutOnFirstShow() {
+        Browser b;
+        QVERIFY(QTest::qWaitForWindowExposed(Placement_Widget(b.form)));
+        QWidget* panel = b.form->Picture_Bible();
+        const QRect text = b.form->Text1()->geometry();
+        QCOMPARE(text.top(), panel->geometry().bottom() + 1);
+        QCOMPARE(text.width(), b.form->width());
+        QCOMPARE(text.bottom(), b.form->rect().bottom());
+        QVERIFY(b.form->rect().contains(panel->geometry()) || panel->x() == 0);
+        QVERIFY(b.form->width() >= To_Pixels(6500) - 20);
+        QVERIFY(b.form->Text1()->isReadOnly());
+        QVERIFY(b.form->Combo1()->font().pointSizeF() >= 12);
+    }
+
+    // Typing a whole book name and Enter chooses it.
+    void typingPicksABook() {
+        Browser b;
+        QComboBox* books = b.form->Combo1();
+        books->setFocus();
+        books->lineEdit()->setText(Bible_Books[8].Book_Name);
+        QTest::keyClick(books, Qt::Key_Return);
+        QCOMPARE(b.form->Current_Book(), Integer(8));
+        QCOMPARE(b.form->windowTitle(), caption(8, 1));
+    }
+
+    // Opening a menu takes the focus from the text for a moment; Save stays enabled.
+    void menuKeepsSaveEnabled() {
+        Browser b;
+        b.form->Text1()->setFocus();
+        b.form->Take_Focus();
+        QFocusEvent toMenu(QEvent::FocusOut, Qt::PopupFocusReason);
+        QCoreApplication::sendEvent(b.form->Text1(), &toMenu);
+        QVERIFY(b.s.window->Menu_Item(QStringLiteral("Save"))->isEnabled());
+        QFocusEvent toOther(QEvent::FocusOut, Qt::OtherFocusReason);
+        QCoreApplication::sendEvent(b.form->Text1(), &toOther);
+        QVERIFY(!b.s.window->Menu_Item(QStringLiteral("Save"))->isEnabled());
+        // No menu of bars on the frame: the View menu is the only switch.
+        QVERIFY(!b.s.window->createPopupMenu());
+    }
+
+    void focusLeavingDisablesSave() {
         Browser b;
         b.form->Take_Focus();
         QVERIFY(b.s.window->Toolbar_Button(8)->isEnabled());

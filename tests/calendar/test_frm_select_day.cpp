@@ -251,8 +251,8 @@ private slots:
         FrmSelect_Day_Top = 1500;
         FrmSelect_Day_Left = 3000;
         FrmSelect_Day* form = FrmSelect_Day::Show_Window();
-        QCOMPARE(form->frameGeometry().topLeft(), QPoint(200, 100));
-        form->move(300, 150);
+        QCOMPARE(form->geometry().topLeft(), QPoint(200, 100));
+        form->setGeometry(QRect(QPoint(300, 150), form->size()));
         unload();
         QCOMPARE(int(FrmSelect_Day_WindowState), 0);
         QCOMPARE(int(FrmSelect_Day_Top), 2250);

@@ -8,7 +8,12 @@
 #include <QAction>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QtTest>
+
+#include <algorithm>
 
 using namespace Lectarium;
 using namespace MdlLectarium;
@@ -96,6 +101,23 @@ private slots:
         QCOMPARE(s.dialogs.Save_Proposals().size(), 1);
         QCOMPARE(s.folder.read(QStringLiteral("doc.txt")), QByteArray("hello\r\n\xD3\xE1\xC7\xE3\r\n"));
         QVERIFY(s.dialogs.Unexpected().isEmpty());
+    }
+
+    // Every line reaches the right edge, as Arabic is written, whatever it holds.
+    void linesKeepToTheRight()
+    {
+        Started_Main_Window s;
+        FrmText* form = newDocumentWithText(s, QStringLiteral("سلام"));
+        QTest::keyClick(form->Text1(), Qt::Key_Return);
+        type(form->Text1(), QStringLiteral("Amen"));
+        QPlainTextEdit* box = form->Text1();
+        for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next()) {
+            QTextCursor start(block);
+            QTextCursor end(block);
+            end.movePosition(QTextCursor::EndOfBlock);
+            const int right = std::max(box->cursorRect(start).x(), box->cursorRect(end).x());
+            QVERIFY2(right > box->viewport()->width() - 12, qPrintable(block.text()));
+        }
     }
 
     void cancelledSaveWritesNothing_data()

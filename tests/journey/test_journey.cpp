@@ -19,6 +19,7 @@
 #include "shell/frm_init.h"
 #include "shell/frm_introduction.h"
 #include "shell/mdi_lectarium.h"
+#include "shell/placement.h"
 #include "shell/settings.h"
 #include "tests/support/scripted_dialogs.h"
 #include "tests/support/temp_folder.h"
@@ -35,6 +36,8 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QtTest>
+
+#include <utility>
 
 using namespace Lectarium;
 using namespace MdlLectarium;
@@ -216,8 +219,26 @@ private slots:
         QCOMPARE(folder.read(QStringLiteral("notes.txt")),
                  QByteArray("Palm Sunday\r\n\xC3\xCD\xCF \xC7\xE1\xD4\xDA\xC7\xE4\xED\xE4!\r\n"));
 
-        // Nothing was moved or changed: the settings come back as they were written.
-        QCOMPARE(folder.read(QStringLiteral("Lectarium.ini")).split('\n'), settingsAtStart.split('\n'));
+        // Nothing else was moved or changed: the settings come back as they were written,
+        // but for the frame, which this first run opened large enough for its children.
+        const QRect frame = window.geometry();
+        QVERIFY(frame.width() > To_Pixels(6150) && frame.height() > To_Pixels(4000));
+        QByteArray expected = settingsAtStart;
+        const std::pair<const char*, int> defaults[] = {
+            {"MDILectarium_Width =  6150", frame.width()}, {"MDILectarium_Height =  4000", frame.height()},
+            {"MDILectarium_Top =  2400", frame.top()}, {"MDILectarium_Left =  3000", frame.left()}};
+        for (const auto& [line, pixels] : defaults) {
+            QVERIFY(expected.contains(line));
+            expected.replace(line, QByteArray(line).split('=').first() + "=  " + QByteArray::number(To_Twips(pixels)));
+        }
+        // The passage window was put beside the readings, and its place recorded.
+        QList<QByteArray> atEnd = folder.read(QStringLiteral("Lectarium.ini")).split('\n');
+        QList<QByteArray> wanted = expected.split('\n');
+        QCOMPARE(atEnd.size(), wanted.size());
+        for (qsizetype i = 0; i < atEnd.size(); ++i)
+            if (atEnd[i].startsWith("FrmDisplay_Bible_") && !atEnd[i].contains("WindowState"))
+                wanted[i] = atEnd[i];
+        QCOMPARE(atEnd, wanted);
         QVERIFY2(dialogs.Unexpected().isEmpty(), qPrintable(dialogs.Unexpected().join(QLatin1Char('\n'))));
         QVERIFY(dialogs.All_Answered());
         Set_Today_Source(nullptr);

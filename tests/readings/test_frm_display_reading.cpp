@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -88,7 +89,13 @@ private slots:
             QStringLiteral("الإبركسيس"), QStringLiteral("المزمور"), QStringLiteral("الإنجيل")};
         for (int i = 1; i <= 9; ++i) {
             QCOMPARE(form->Label1(i)->text(), captions[i - 1]);
-            QCOMPARE(form->TextFiled(i)->font().family(), QStringLiteral("Arabic Transparent"));
+            QLineEdit* box = form->TextFiled(i);
+            QCOMPARE(box->font().family(), QStringLiteral("Arabic Transparent"));
+            // Read-only, and right to left even for a reference of digits alone: the
+            // reference starts (position 0) at its right end.
+            QVERIFY(box->isReadOnly());
+            box->setText(QStringLiteral("55: 9-11"));
+            QCOMPARE(box->cursorPositionAt(QPoint(box->width() - 4, box->height() / 2)), 0);
         }
         QCOMPARE(form->Label(QStringLiteral("LabelOccasion"))->font().family(),
                  QStringLiteral("Arabic Transparent"));
@@ -355,6 +362,7 @@ private slots:
         QFETCH(QString, heading);
         QFETCH(QString, body);
         Reading_Session r;
+        r.s->window->resize(1240, 900); // room for the passage beside the readings
         r.Show_Day(date);
         QWidget* target = onCaption ? static_cast<QWidget*>(reading()->Label1(index))
                                     : static_cast<QWidget*>(reading()->TextFiled(index));
@@ -365,23 +373,39 @@ private slots:
         QCOMPARE(passage->Text_Sign()->text(), heading);
         QCOMPARE(passage->Text1()->toPlainText(), body);
         QVERIFY(r.s->dialogs.Messages().isEmpty());
+        // Beside the reading boxes, never over them, and read-only.
+        QVERIFY(!Placement_Widget(passage)->geometry().intersects(Placement_Widget(reading())->geometry()));
+        QVERIFY(passage->Text1()->isReadOnly());
+        QVERIFY(passage->Text_Sign()->isReadOnly());
     }
 
-    // A second reading replaces the first window at its place.
+    // A second reading replaces the first window at its place when that place is clear
+    // of the readings; one put over them moves beside them again, inside the frame.
     void secondReadingReplaces() {
         Reading_Session r;
+        r.s->window->resize(1240, 900);
         r.Show_Day(QDate(1998, 9, 15));
         reading()->TextFiled_DblClick(2);
         const QPointer<FrmDisplay_Bible> first = FrmDisplay_Bible::Instance();
         QVERIFY(first);
-        Placement_Widget(first)->setGeometry(30, 20, 400, 300);
+        const QRect readings = Placement_Widget(reading())->geometry();
+        const QRect clear(readings.right() + 10, 20, 400, 300);
+        Placement_Widget(first)->setGeometry(clear);
         reading()->TextFiled_DblClick(4);
         Flush_Deletions();
         QVERIFY(!first);
         FrmDisplay_Bible* second = FrmDisplay_Bible::Instance();
         QCOMPARE(second->Text_Sign()->text(), QStringLiteral("مت 5: 4"));
-        QCOMPARE(Placement_Widget(second)->geometry(), QRect(30, 20, 400, 300));
+        QCOMPARE(Placement_Widget(second)->geometry(), clear);
         QCOMPARE(r.Child_Count(), 3); // chooser, readings, one passage window
+
+        Placement_Widget(second)->setGeometry(readings.left() + 20, readings.top() + 20, 400, 300);
+        r.s->window->resize(700, 600); // no room on either side
+        reading()->TextFiled_DblClick(2);
+        QWidget* third = Placement_Widget(FrmDisplay_Bible::Instance());
+        const QRect area = r.s->window->Mdi_Area()->viewport()->rect();
+        QVERIFY2(area.left() <= third->x() && third->geometry().right() <= area.right(),
+                 qPrintable(QStringLiteral("%1 outside %2").arg(third->x()).arg(area.width())));
     }
 
     void emptyBox_data() {

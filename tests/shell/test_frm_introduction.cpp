@@ -15,8 +15,7 @@ class Test_Frm_Introduction final : public QObject {
 private slots:
     void initTestCase() { Install_Arabic_Font(); }
 
-    void asLoaded()
-    {
+    void asLoaded() {
         FrmIntroduction form;
         QCOMPARE(form.windowTitle(), QStringLiteral("Introduction"));
         QVERIFY(!(form.windowFlags() & Qt::WindowMinimizeButtonHint));
@@ -28,8 +27,7 @@ private slots:
         QVERIFY(form.Timer_Loop()->isActive());
     }
 
-    void labels_data()
-    {
+    void labels_data() {
         QTest::addColumn<int>("index");
         QTest::addColumn<QColor>("colour");
         QTest::newRow("0") << 0 << QColor(128, 0, 0);
@@ -40,8 +38,7 @@ private slots:
         QTest::newRow("5") << 5 << QColor(0, 128, 128);
     }
 
-    void labels()
-    {
+    void labels() {
         QFETCH(int, index);
         QFETCH(QColor, colour);
         FrmIntroduction form;
@@ -59,8 +56,7 @@ private slots:
         QCOMPARE(label->text().endsWith(QStringLiteral(" :")), roleLine);
     }
 
-    void roll_data()
-    {
+    void roll_data() {
         QTest::addColumn<int>("ticks");
         QTest::addColumn<int>("index");
         QTest::addColumn<int>("top");
@@ -80,8 +76,7 @@ private slots:
         QTest::newRow("label 5 re-enters") << 197 << 5 << 4200;
     }
 
-    void roll()
-    {
+    void roll() {
         QFETCH(int, ticks);
         QFETCH(int, index);
         QFETCH(int, top);
@@ -93,8 +88,7 @@ private slots:
         QCOMPARE(form.Label1(index)->y(), To_Pixels(top));
     }
 
-    void linesKeepTheirDistance()
-    {
+    void linesKeepTheirDistance() {
         FrmIntroduction form;
         form.Timer_Loop()->stop();
         for (int tick = 1; tick <= 400; ++tick) {
@@ -108,8 +102,7 @@ private slots:
         }
     }
 
-    void closesItselfWhenItsTimerFires()
-    {
+    void closesItselfWhenItsTimerFires() {
         FrmIntroduction form;
         QCOMPARE(form.TimerClose()->interval(), 40000);
         form.Timer_Loop()->stop();
@@ -121,8 +114,16 @@ private slots:
         QVERIFY(!form.Timer_Loop()->isActive());
     }
 
-    void modalRunEndsByTheCloseTimer()
-    {
+    // A click on the credits or the picture closes the window at once.
+    void clickCloses() {
+        FrmIntroduction form;
+        form.show();
+        QTest::mouseClick(form.Label1(0), Qt::LeftButton);
+        QVERIFY(!form.isVisible());
+        QVERIFY(!form.Timer_Loop()->isActive());
+    }
+
+    void modalRunEndsByTheCloseTimer() {
         // The real timer, shortened, ends the modal run without any user action.
         FrmIntroduction form;
         form.TimerClose()->start(50);

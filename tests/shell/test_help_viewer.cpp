@@ -186,6 +186,30 @@ private slots:
         QVERIFY(viewer->Back_Button()->isEnabled());
     }
 
+    // A heading's anchor name does not split its first letter from its word: each
+    // anchored heading is one run of text, so Arabic letters keep their joining.
+    void headingsAreShapedWhole()
+    {
+        Temp_Program_Folder folder;
+        folder.write(QStringLiteral("Lectarium.hlp"), shippedHelp());
+        QVERIFY(Show_Help_Viewer(nullptr, folder.file(QStringLiteral("Lectarium.hlp"))));
+        QTextDocument* document = Current_Help_Viewer()->Browser()->document();
+        int headings = 0;
+        for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+            const QTextFragment first = block.begin().fragment();
+            if (first.charFormat().anchorNames().isEmpty())
+                continue;
+            ++headings;
+            QVERIFY2(first.length() > 1, qPrintable(block.text()));
+        }
+        QVERIFY(headings > 20);
+        // Anchors still lead to their sections.
+        QUrl section = Current_Help_Viewer()->Browser()->source();
+        section.setFragment(QStringLiteral("pain"));
+        Current_Help_Viewer()->Browser()->setSource(section);
+        QVERIFY(Current_Help_Viewer()->Browser()->verticalScrollBar()->value() > 0);
+    }
+
     void everyLinkOfTheHelpFileLeadsToASection()
     {
         QTextDocument document;

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
+#include <QScreen>
 #include <QToolBar>
 #include <QtTest>
 
@@ -292,21 +293,40 @@ private slots:
         QCOMPARE(MDILectarium_Width, Integer(9000));
     }
 
+    // A first run (no settings file) opens the frame large enough for the day's readings
+    // window at its place, as far as the screen allows; the file keeps the defaults, and a
+    // start with a settings file takes the frame from it.
+    void firstRunFitsTheFrame()
+    {
+        QByteArray defaults;
+        {
+            Started first;
+            const QRect frame = first.window->geometry();
+            const QRect room = first.window->screen()->availableGeometry();
+            QVERIFY(room.contains(frame));
+            QVERIFY(frame.width() >= To_Pixels(FrmDisplay_Reading_Left + 9900) || frame.width() >= room.width() - 40);
+            QVERIFY(frame.height() >= To_Pixels(FrmDisplay_Reading_Top + 7560) || frame.height() >= room.height() - 60);
+            defaults = first.ini();
+            QVERIFY(defaults.contains("MDILectarium_Width =  6150\r\n"));
+        }
+        Started again(QDate(1999, 3, 28), defaults);
+        QCOMPARE(again.window->geometry(), QRect(To_Pixels(3000), To_Pixels(2400), To_Pixels(6150), To_Pixels(4000)));
+    }
+
     void minimumSizeSnapsBack()
     {
         Started s;
         s.window->resize(100, 100);
-        QVERIFY(s.window->width() >= To_Pixels(6150) - (s.window->frameGeometry().width() - s.window->width()));
-        QVERIFY(s.window->frameGeometry().width() >= To_Pixels(6150));
-        QVERIFY(s.window->frameGeometry().height() >= 266);
+        QVERIFY(s.window->width() >= To_Pixels(6150));
+        QVERIFY(s.window->height() >= 266);
     }
 
     void resizeRecordsNormalSize()
     {
         Started s;
         s.window->resize(700, 500);
-        QCOMPARE(MDILectarium_Width, Integer(To_Twips(s.window->frameGeometry().width())));
-        QCOMPARE(MDILectarium_Height, Integer(To_Twips(s.window->frameGeometry().height())));
+        QCOMPARE(MDILectarium_Width, Integer(To_Twips(s.window->geometry().width())));
+        QCOMPARE(MDILectarium_Height, Integer(To_Twips(s.window->geometry().height())));
     }
 
     void exitAskedAndDeclined()
@@ -334,8 +354,8 @@ private slots:
         s.window->Exit_Click();
         QCOMPARE(s.terminated, 1);
         const QByteArray ini = s.ini();
-        QVERIFY(ini.contains("MDILectarium_Width =  " + QByteArray::number(To_Twips(s.window->frameGeometry().width())) + "\r\n"));
-        QVERIFY(ini.contains("MDILectarium_Left =  " + QByteArray::number(To_Twips(s.window->frameGeometry().left())) + "\r\n"));
+        QVERIFY(ini.contains("MDILectarium_Width =  " + QByteArray::number(To_Twips(s.window->geometry().width())) + "\r\n"));
+        QVERIFY(ini.contains("MDILectarium_Left =  " + QByteArray::number(To_Twips(s.window->geometry().left())) + "\r\n"));
         QVERIFY(ini.contains("MDILectarium.Datee.Checked =  0\r\n"));
         QVERIFY(ini.contains("MDILectarium.Save_On_Exit.Checked = -1\r\n"));
         QVERIFY(s.dialogs.Unexpected().isEmpty());

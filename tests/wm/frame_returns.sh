@@ -1,0 +1,108 @@
+#!/usr/bin/env bash
+# Start, Exit, start, Exit under Xvfb and Openbox: a frame the reader did not move comes
+# back exactly, so the settings file holds the same main-window lines after every run.
+# Usage: frame_returns.sh PROGRAM DATABASE. Exit 77 (skipped) without Xvfb, Openbox or xdotool.
+set -euo pipefail
+program=$1
+database=$2
+
+for tool in xvfb-run Xvfb openbox xdotool; do
+    if ! command -v "$tool" >/dev/null; then
+        echo "skipped: $tool is not installed"
+        exit 77
+    fi
+done
+if [[ -z "${LECTARIUM_UNDER_WM:-}" ]]; then
+    exec env LECTARIUM_UNDER_WM=1 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+fi
+
+folder=$(mktemp -d)
+wm_pid=""
+cleanup() {
+    [[ -n "$wm_pid" ]] && kill "$wm_pid" 2>/dev/null || true
+    rm -rf "$folder"
+}
+trap cleanup EXIT
+
+openbox --sm-disable >/dev/null 2>&1 &
+wm_pid=$!
+for _ in $(seq 50); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break
+    sleep 0.1
+done
+
+cp "$database" "$folder/Lectarium.mdb"
+# The defaults, with confirmations off so that Exit ends the program without asking.
+{
+    printf '%s\r\n' 'Under_Line_Chr = *' 'Hidder = -1' 'Hidder_Under_Line = -1' \
+        'MDILectarium.Toolbar.Checked = -1' 'MDILectarium.Datee.Checked = -1' \
+        'MDILectarium.Massage.Checked =  0' 'MDILectarium.Date_Bar_On_Top.Checked = -1' \
+        'MDILectarium.Reset_Date.Checked = -1' 'MDILectarium.Save_On_Exit.Checked = -1' \
+        'Font_Name = Arabic Transparent' 'Font_Size =  12' 'Font_Bold =  0' 'Font_Italic =  0' \
+        'Fore_Color = -2147483640' 'Back_Color = -2147483643' 'MDILectarium_WindowState =  0' \
+        'MDILectarium_Width =  6150' 'MDILectarium_Height =  4000' 'MDILectarium_Top =  2400' \
+        'MDILectarium_Left =  3000' 'FrmBible_Select_WindowState =  0' 'FrmBible_Select_Top =  300' \
+        'FrmBible_Select_Left =  300' 'FrmBible_View_WindowState =  0' 'FrmBible_View_Width =  6150' \
+        'FrmBible_View_Height =  4000' 'FrmBible_View_Top =  2400' 'FrmBible_View_Left =  3000' \
+        'FrmDisplay_Bible_WindowState =  0' 'FrmDisplay_Bible_Top =  2970' 'FrmDisplay_Bible_Left =  3525' \
+        'FrmDisplay_Bible_Height =  3855' 'FrmDisplay_Bible_Width =  4800' \
+        'FrmDisplay_Reading_WindowState =  0' 'FrmDisplay_Reading_Top =  2070' \
+        'FrmDisplay_Reading_Left =  1725' 'FrmPain_WindowState =  0' 'FrmPain_Top =  2500' \
+        'FrmPain_Left =  2655' 'FrmPain_Height =  4590' 'FrmPain_Width =  6765' \
+        'FrmSelect_Day_WindowState =  0' 'FrmSelect_Day_Top =  300' 'FrmSelect_Day_Left =  300' \
+        'FrmView_Search_WindowState =  0' 'FrmView_Search_Width =  6150' 'FrmView_Search_Height =  4000' \
+        'FrmView_Search_Top =  2400' 'FrmView_Search_Left =  3000'
+} >"$folder/Lectarium.ini"
+cp "$folder/Lectarium.ini" "$folder/prepared.ini"
+
+# Waits for a visible window whose title is exactly NAME; prints its id.
+wait_window() {
+    local id=""
+    for _ in $(seq 300); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -1) && [[ -n "$id" ]] && break
+        sleep 0.1
+    done
+    [[ -n "$id" ]] || { echo "no window \"$1\" appeared" >&2; return 1; }
+    echo "$id"
+}
+
+one_run() {
+    local run=$1
+    (cd "$folder" && exec "$program") &
+    local pid=$!
+    # The credits close on Escape, the splash on any key.
+    intro=$(wait_window Introduction)
+    xdotool windowactivate --sync "$intro" key Escape
+    sleep 1
+    xdotool key space
+    sleep 1
+    local frame
+    frame=$(xdotool search --onlyvisible --name '^Lectarium$' | head -1)
+    # The window manager's close: the frame's close box runs Exit.
+    xdotool windowactivate --sync "$frame" key alt+F4
+    for _ in $(seq 150); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    if kill -0 "$pid" 2>/dev/null; then
+        echo "run $run: the program did not end on the frame's close" >&2
+        kill "$pid"
+        return 1
+    fi
+    wait "$pid"
+    cp "$folder/Lectarium.ini" "$folder/run$run.ini"
+}
+
+one_run 1
+one_run 2
+
+status=0
+for run in 1 2; do
+    if ! cmp -s "$folder/prepared.ini" "$folder/run$run.ini"; then
+        echo "after run $run the settings file differs from the one the frame was placed from:" >&2
+        diff <(tr -d '\r' <"$folder/prepared.ini") <(tr -d '\r' <"$folder/run$run.ini") >&2 || true
+        status=1
+    fi
+done
+[[ $status -eq 0 ]] && echo "the frame came back exactly in both runs"
+exit $status
