@@ -11,8 +11,7 @@ Integer Active_Text_Source = 0;
 bool Text_Changed = false;
 bool Text_Untitled = false;
 
-Text_Read Read_Text_File(const QString& path)
-{
+Text_Read Read_Text_File(const QString& path) {
     Text_Read result;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -66,8 +65,7 @@ Text_Read Read_Text_File(const QString& path)
     return result;
 }
 
-bool Write_Text_File(const QString& path, const QString& text, QString* error)
-{
+bool Write_Text_File(const QString& path, const QString& text, QString* error) {
     bool encodable = true;
     const QByteArray bytes = To_Cp1256(text + QLatin1String("\r\n"), &encodable);
     if (!encodable) {
@@ -83,15 +81,13 @@ bool Write_Text_File(const QString& path, const QString& text, QString* error)
     return Write_File_Safely(path, bytes, error);
 }
 
-QString To_Box_Text(const QString& text)
-{
+QString To_Box_Text(const QString& text) {
     QString out = text;
     out.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     return out;
 }
 
-QString From_Box_Text(const QString& text)
-{
+QString From_Box_Text(const QString& text) {
     QString out = text;
     out.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     out.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
