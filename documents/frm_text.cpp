@@ -33,13 +33,11 @@ const QString captionEnd = QStringLiteral(" )");
 QPointer<FrmText> instance;
 std::map<int, QPointer<QPlainTextEdit>> sources;
 
-QWidget* dialogParent()
-{
+QWidget* dialogParent() {
     return Main_Window();
 }
 
-void backToProgramFolder()
-{
+void backToProgramFolder() {
     // A file dialog may have moved the working folder.
     QDir::setCurrent(Program_Folder);
 }
@@ -76,8 +74,7 @@ bool chooseEncoding(const QString& text, Text_Encoding& encoding) {
 
 } // namespace
 
-void Set_Command_Enabled(const QString& name, bool enabled)
-{
+void Set_Command_Enabled(const QString& name, bool enabled) {
     MDILectarium* main = Main_Window();
     if (!main)
         return;
@@ -88,29 +85,24 @@ void Set_Command_Enabled(const QString& name, bool enabled)
         action->setEnabled(enabled);
 }
 
-void Set_Text_Source(int code, QPlainTextEdit* box)
-{
+void Set_Text_Source(int code, QPlainTextEdit* box) {
     sources[code] = box;
 }
 
-QPlainTextEdit* Text_Source(int code)
-{
+QPlainTextEdit* Text_Source(int code) {
     const auto it = sources.find(code);
     return it == sources.end() ? nullptr : it->second.data();
 }
 
-QString FrmText::Caption_For(const QString& fileName)
-{
+QString FrmText::Caption_For(const QString& fileName) {
     return captionStart + fileName + captionEnd;
 }
 
-FrmText* FrmText::Instance()
-{
+FrmText* FrmText::Instance() {
     return instance.data();
 }
 
-FrmText* FrmText::Load()
-{
+FrmText* FrmText::Load() {
     if (!instance) {
         instance = new FrmText();
         Show_Child(instance, Placement{});
@@ -118,8 +110,7 @@ FrmText* FrmText::Load()
     return instance.data();
 }
 
-FrmText::FrmText()
-{
+FrmText::FrmText() {
     setObjectName(QStringLiteral("FrmText"));
     setWindowTitle(QStringLiteral("Text Window"));
     resize(To_Pixels(7200), To_Pixels(5000));
@@ -136,44 +127,37 @@ FrmText::FrmText()
     Set_Text_Source(15, text1_);
 }
 
-FrmText::~FrmText()
-{
+FrmText::~FrmText() {
     Set_Text_Source(15, nullptr);
 }
 
-bool FrmText::eventFilter(QObject* watched, QEvent* event)
-{
+bool FrmText::eventFilter(QObject* watched, QEvent* event) {
     if (watched == text1_ && event->type() == QEvent::FocusIn)
         Get_Focus();
     return QWidget::eventFilter(watched, event);
 }
 
-void FrmText::focusInEvent(QFocusEvent* event)
-{
+void FrmText::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     Get_Focus();
 }
 
-void FrmText::focusOutEvent(QFocusEvent* event)
-{
+void FrmText::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
     Form_LostFocus();
 }
 
-void FrmText::Get_Focus()
-{
+void FrmText::Get_Focus() {
     Active_Text_Source = 15;
     Set_Command_Enabled(QStringLiteral("Save"), true);
     Apply_Text_Appearance(text1_);
 }
 
-void FrmText::Form_LostFocus()
-{
+void FrmText::Form_LostFocus() {
     Set_Command_Enabled(QStringLiteral("Save"), false);
 }
 
-void FrmText::Text1_Change()
-{
+void FrmText::Text1_Change() {
     if (Text_Changed)
         return;
     Text_Changed = true;
@@ -181,12 +165,11 @@ void FrmText::Text1_Change()
     Set_Command_Enabled(QStringLiteral("Open"), false);
 }
 
-bool FrmText::Form_Unload()
-{
+bool FrmText::Form_Unload() {
     if (Text_Changed) {
-        const Msg_Answer answer = Dialogs().Message(this, QStringLiteral("Do you want to Save Change ?"),
-                                                    QStringLiteral("Text Box"), Msg_Buttons::Yes_No_Cancel,
-                                                    Msg_Icon::Question);
+        const Msg_Answer answer =
+            Dialogs().Message(this, QStringLiteral("Do you want to Save Change ?"),
+                              QStringLiteral("Text Box"), Msg_Buttons::Yes_No_Cancel, Msg_Icon::Question);
         if (answer == Msg_Answer::Cancel)
             return false;
         if (answer == Msg_Answer::Yes) {
@@ -204,16 +187,14 @@ bool FrmText::Form_Unload()
     return true;
 }
 
-void FrmText::closeEvent(QCloseEvent* event)
-{
+void FrmText::closeEvent(QCloseEvent* event) {
     if (Form_Unload())
         event->accept();
     else
         event->ignore();
 }
 
-void New_Click()
-{
+void New_Click() {
     FrmText* form = FrmText::Load();
     form->setWindowTitle(FrmText::Caption_For(untitledName));
     form->Text1()->clear();
@@ -224,8 +205,7 @@ void New_Click()
     Set_Command_Enabled(QStringLiteral("Open"), false);
 }
 
-void Open_Click()
-{
+void Open_Click() {
     const QString fileName =
         Dialogs().Open_File(dialogParent(), QStringLiteral("Open"), Document_Folder(), textFilter);
     if (fileName.isEmpty()) {
@@ -235,9 +215,10 @@ void Open_Click()
     rememberFolder(fileName);
     const Text_Read read = Read_Text_File(fileName);
     if (!read.ok) {
-        Dialogs().Message(dialogParent(),
-                          QStringLiteral("لا يمكن فتح الملف\n%1\n%2").arg(QDir::toNativeSeparators(fileName), read.error),
-                          QStringLiteral("Open"), Msg_Buttons::Ok, Msg_Icon::Exclamation);
+        Dialogs().Message(
+            dialogParent(),
+            QStringLiteral("لا يمكن فتح الملف\n%1\n%2").arg(QDir::toNativeSeparators(fileName), read.error),
+            QStringLiteral("Open"), Msg_Buttons::Ok, Msg_Icon::Exclamation);
         backToProgramFolder();
         return;
     }
@@ -248,12 +229,13 @@ void Open_Click()
         // Saving the first part back under the same name would cut the file short.
         form->setWindowTitle(FrmText::Caption_For(untitledName));
         Text_Untitled = true;
-        Dialogs().Message(form,
-                          QStringLiteral("الملف أطول من %1 حرف، فُتح جزؤه الأول فقط:\n%2\nوسيُطلب اسم جديد عند الحفظ حتى "
-                                         "لا يُكتب الجزء فوق الملف كله.")
-                              .arg(Text_Read_Limit)
-                              .arg(QDir::toNativeSeparators(fileName)),
-                          QStringLiteral("Open"), Msg_Buttons::Ok, Msg_Icon::Information);
+        Dialogs().Message(
+            form,
+            QStringLiteral("الملف أطول من %1 حرف، فُتح جزؤه الأول فقط:\n%2\nوسيُطلب اسم جديد عند الحفظ حتى "
+                           "لا يُكتب الجزء فوق الملف كله.")
+                .arg(Text_Read_Limit)
+                .arg(QDir::toNativeSeparators(fileName)),
+            QStringLiteral("Open"), Msg_Buttons::Ok, Msg_Icon::Information);
     } else {
         form->setWindowTitle(FrmText::Caption_For(fileName));
         Text_Untitled = false;
@@ -262,8 +244,7 @@ void Open_Click()
     backToProgramFolder();
 }
 
-Save_Result Save_Text()
-{
+Save_Result Save_Text() {
     FrmText* form = FrmText::Instance();
     QString fileName;
     if (Active_Text_Source == 15 && !Text_Untitled && form) {
@@ -291,9 +272,10 @@ Save_Result Save_Text()
     }
     QString error;
     if (!Write_Text_File(fileName, text, &error, encoding)) {
-        Dialogs().Message(dialogParent(),
-                          QStringLiteral("لا يمكن التسجيل\n%1\n%2").arg(QDir::toNativeSeparators(fileName), error),
-                          QStringLiteral("Save"), Msg_Buttons::Ok, Msg_Icon::Exclamation);
+        Dialogs().Message(
+            dialogParent(),
+            QStringLiteral("لا يمكن التسجيل\n%1\n%2").arg(QDir::toNativeSeparators(fileName), error),
+            QStringLiteral("Save"), Msg_Buttons::Ok, Msg_Icon::Exclamation);
         backToProgramFolder();
         return Save_Result::Failed;
     }
@@ -318,8 +300,7 @@ void Set_Document_Folder(const QString& folder) {
     lastFolder = folder;
 }
 
-bool Close_Document()
-{
+bool Close_Document() {
     FrmText* form = FrmText::Instance();
     if (!form)
         return true;

@@ -38,8 +38,7 @@ QByteArray Encode_Text(const QString& text, Text_Encoding encoding, bool* ok) {
     return encoding == Text_Encoding::Utf8_Bom ? QByteArray("\xEF\xBB\xBF") + bytes : bytes;
 }
 
-Text_Read Read_Text_File(const QString& path)
-{
+Text_Read Read_Text_File(const QString& path) {
     Text_Read result;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -96,15 +95,13 @@ bool Write_Text_File(const QString& path, const QString& text, QString* error, T
     return true;
 }
 
-QString To_Box_Text(const QString& text)
-{
+QString To_Box_Text(const QString& text) {
     QString out = text;
     out.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     return out;
 }
 
-QString From_Box_Text(const QString& text)
-{
+QString From_Box_Text(const QString& text) {
     QString out = text;
     out.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     out.replace(QLatin1Char('\n'), QLatin1String("\r\n"));

@@ -1,13 +1,13 @@
 #include "shell/mdi_lectarium.h"
 
-#include "calendar/frm_select_day.h"
-#include "calendar/selected_day.h"
 #include "bible/frm_bible_select.h"
 #include "bible/frm_bible_view.h"
+#include "calendar/frm_select_day.h"
+#include "calendar/selected_day.h"
 #include "documents/frm_text.h"
+#include "documents/frm_text_view.h"
 #include "lectionary/data_source.h"
 #include "lectionary/database_file.h"
-#include "documents/frm_text_view.h"
 #include "shell/child_window.h"
 #include "shell/dialogs.h"
 #include "shell/frm_about.h"
@@ -38,8 +38,7 @@ const QString productCaption = QStringLiteral("Lectarium");
 constexpr int minimumWidthTwips = 6150;
 constexpr int minimumHeightTwips = 4000;
 
-Placement mainPlacement(bool withState)
-{
+Placement mainPlacement(bool withState) {
     Placement p;
     p.state = withState ? &MDILectarium_WindowState : nullptr;
     p.width = &MDILectarium_Width;
@@ -49,23 +48,27 @@ Placement mainPlacement(bool withState)
     return p;
 }
 
-const char* optionName(Menu_Option option)
-{
+const char* optionName(Menu_Option option) {
     switch (option) {
-    case Menu_Option::Toolbar: return "Toolbar";
-    case Menu_Option::Datee: return "Datee";
-    case Menu_Option::Massage: return "Massage";
-    case Menu_Option::Date_Bar_On_Top: return "Date_Bar_On_Top";
-    case Menu_Option::Reset_Date: return "Reset_Date";
-    case Menu_Option::Save_On_Exit: return "Save_On_Exit";
+    case Menu_Option::Toolbar:
+        return "Toolbar";
+    case Menu_Option::Datee:
+        return "Datee";
+    case Menu_Option::Massage:
+        return "Massage";
+    case Menu_Option::Date_Bar_On_Top:
+        return "Date_Bar_On_Top";
+    case Menu_Option::Reset_Date:
+        return "Reset_Date";
+    case Menu_Option::Save_On_Exit:
+        return "Save_On_Exit";
     }
     return "";
 }
 
 } // namespace
 
-MDILectarium::MDILectarium(QWidget* parent) : QMainWindow(parent)
-{
+MDILectarium::MDILectarium(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("MDILectarium"));
     setWindowTitle(productCaption);
     setWindowIcon(Toolbar_Image(2));
@@ -85,8 +88,7 @@ MDILectarium::MDILectarium(QWidget* parent) : QMainWindow(parent)
     Set_Main_Window(this);
 }
 
-MDILectarium::~MDILectarium()
-{
+MDILectarium::~MDILectarium() {
     // The options live on in the plain store for whatever runs after the window.
     std::array<bool, 6> checks{};
     for (int i = 0; i < 6; ++i)
@@ -98,8 +100,7 @@ MDILectarium::~MDILectarium()
         MdlLectarium::Set_Menu_Checked(static_cast<Menu_Option>(i), checks[i]);
 }
 
-void MDILectarium::buildMenus()
-{
+void MDILectarium::buildMenus() {
     auto item = [this](QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut,
                        void (MDILectarium::*handler)()) {
         auto* action = menu->addAction(caption);
@@ -125,11 +126,14 @@ void MDILectarium::buildMenus()
         });
         return action;
     };
-    auto separator = [](QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(QLatin1String(name)); };
+    auto separator = [](QMenu* menu, const char* name) {
+        menu->addSeparator()->setObjectName(QLatin1String(name));
+    };
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("File"));
-    item(file, "Reading", QStringLiteral("&Reading"), QKeySequence(Qt::CTRL | Qt::Key_R), &MDILectarium::Reading_Click);
+    item(file, "Reading", QStringLiteral("&Reading"), QKeySequence(Qt::CTRL | Qt::Key_R),
+         &MDILectarium::Reading_Click);
     QMenu* bible = file->addMenu(QStringLiteral("&Bible"));
     bible->setObjectName(QStringLiteral("Bible"));
     bible->menuAction()->setObjectName(QStringLiteral("Bible"));
@@ -139,7 +143,8 @@ void MDILectarium::buildMenus()
          &MDILectarium::Bible_Search_Click);
     separator(file, "l1");
     item(file, "New", QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N), &MDILectarium::New_Click);
-    item(file, "Open", QStringLiteral("&Open"), QKeySequence(Qt::CTRL | Qt::Key_O), &MDILectarium::Open_Click);
+    item(file, "Open", QStringLiteral("&Open"), QKeySequence(Qt::CTRL | Qt::Key_O),
+         &MDILectarium::Open_Click);
     item(file, "Save", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S), &MDILectarium::Save_Click)
         ->setEnabled(false);
     separator(file, "l2");
@@ -148,10 +153,13 @@ void MDILectarium::buildMenus()
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("View"));
-    option(view, "Toolbar", QStringLiteral("&Toolbar"), QKeySequence(Qt::CTRL | Qt::Key_T), &MDILectarium::Toolbar_Click);
-    option(view, "Datee", QStringLiteral("&Date Bar"), QKeySequence(Qt::CTRL | Qt::Key_D), &MDILectarium::Datee_Click);
+    option(view, "Toolbar", QStringLiteral("&Toolbar"), QKeySequence(Qt::CTRL | Qt::Key_T),
+           &MDILectarium::Toolbar_Click);
+    option(view, "Datee", QStringLiteral("&Date Bar"), QKeySequence(Qt::CTRL | Qt::Key_D),
+           &MDILectarium::Datee_Click);
     separator(view, "l3");
-    option(view, "Massage", QStringLiteral("&Massage"), QKeySequence(Qt::CTRL | Qt::Key_M), &MDILectarium::Massage_Click);
+    option(view, "Massage", QStringLiteral("&Massage"), QKeySequence(Qt::CTRL | Qt::Key_M),
+           &MDILectarium::Massage_Click);
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("Options"));
@@ -173,8 +181,7 @@ void MDILectarium::buildMenus()
          &MDILectarium::About_Click);
 }
 
-void MDILectarium::buildToolbar()
-{
+void MDILectarium::buildToolbar() {
     toolbar1_ = new QToolBar(QStringLiteral("Toolbar1"), this);
     toolbar1_->setObjectName(QStringLiteral("Toolbar1"));
     toolbar1_->setMovable(false);
@@ -224,8 +231,7 @@ void MDILectarium::buildToolbar()
     buttons_[8]->setEnabled(false); // Save starts disabled, like its menu item
 }
 
-void MDILectarium::buildDateBar()
-{
+void MDILectarium::buildDateBar() {
     toolbarDate_ = new QToolBar(QStringLiteral("Toolbar_Date"), this);
     toolbarDate_->setObjectName(QStringLiteral("Toolbar_Date"));
     toolbarDate_->setMovable(false);
@@ -274,46 +280,38 @@ void MDILectarium::buildDateBar()
     addToolBar(Qt::TopToolBarArea, toolbarDate_);
 }
 
-QAction* MDILectarium::Menu_Item(const QString& name) const
-{
+QAction* MDILectarium::Menu_Item(const QString& name) const {
     for (QAction* action : findChildren<QAction*>(name))
         if (!action->objectName().startsWith(QLatin1String("Toolbar1_")))
             return action;
     return nullptr;
 }
 
-QMenu* MDILectarium::Menu_Bar_Menu(const QString& name) const
-{
+QMenu* MDILectarium::Menu_Bar_Menu(const QString& name) const {
     return menuBar()->findChild<QMenu*>(name, Qt::FindDirectChildrenOnly);
 }
 
-QAction* MDILectarium::Toolbar_Button(int number) const
-{
+QAction* MDILectarium::Toolbar_Button(int number) const {
     return number >= 1 && number <= 14 ? buttons_[number] : nullptr;
 }
 
-QLabel* MDILectarium::Date_Label(const QString& name) const
-{
+QLabel* MDILectarium::Date_Label(const QString& name) const {
     return pictureDate_->findChild<QLabel*>(name);
 }
 
-QAction* MDILectarium::optionAction(Menu_Option option) const
-{
+QAction* MDILectarium::optionAction(Menu_Option option) const {
     return Menu_Item(QLatin1String(optionName(option)));
 }
 
-bool MDILectarium::Menu_Checked(Menu_Option option) const
-{
+bool MDILectarium::Menu_Checked(Menu_Option option) const {
     return optionAction(option)->isChecked();
 }
 
-void MDILectarium::Set_Menu_Checked(Menu_Option option, bool checked)
-{
+void MDILectarium::Set_Menu_Checked(Menu_Option option, bool checked) {
     optionAction(option)->setChecked(checked);
 }
 
-bool MDILectarium::Form_Load()
-{
+bool MDILectarium::Form_Load() {
     Program_Folder = QDir::currentPath();
     QString settingsError;
     const bool settingsSaved = Init_Tables(&settingsError);
@@ -323,8 +321,8 @@ bool MDILectarium::Form_Load()
     Data_Bible().setDatabaseName(Database_Path);
     Data_Bible_Search().setDatabaseName(Database_Path);
     if (!QFileInfo(Database_Path).isFile()) {
-        Dialogs().Message(this, QStringLiteral("لا يوجد ملف المعاومات الرجاء عمل Setup مرة أخرى"), productCaption,
-                          Msg_Buttons::Ok, Msg_Icon::Exclamation);
+        Dialogs().Message(this, QStringLiteral("لا يوجد ملف المعاومات الرجاء عمل Setup مرة أخرى"),
+                          productCaption, Msg_Buttons::Ok, Msg_Icon::Exclamation);
         return false;
     }
     // A file that is there but cannot serve as the lectionary is named with its problem.
@@ -362,20 +360,21 @@ bool MDILectarium::Form_Load()
 
     if (!settingsSaved) {
         // The defaults are in use; say once that they could not be kept.
-        Dialogs().Message(this,
-                          QStringLiteral("تعذر حفظ ملف الإعدادات:\n%1\n%2\nسيعمل البرنامج بالإعدادات الافتراضية.")
-                              .arg(QDir::toNativeSeparators(Settings_Path()), settingsError),
-                          productCaption, Msg_Buttons::Ok, Msg_Icon::Exclamation);
+        Dialogs().Message(
+            this,
+            QStringLiteral("تعذر حفظ ملف الإعدادات:\n%1\n%2\nسيعمل البرنامج بالإعدادات الافتراضية.")
+                .arg(QDir::toNativeSeparators(Settings_Path()), settingsError),
+            productCaption, Msg_Buttons::Ok, Msg_Icon::Exclamation);
     }
     return true;
 }
 
-void MDILectarium::fillDateBar(const QDate& today)
-{
+void MDILectarium::fillDateBar(const QDate& today) {
     const int weekday = Weekday_Number(today);
     Date_Label(QStringLiteral("LabelNormalDay"))->setText(QString::number(today.day()));
     Date_Label(QStringLiteral("LabelNormalMonth"))->setText(Month_Names[today.month()]);
-    Date_Label(QStringLiteral("LabelNormalYear"))->setText(QStringLiteral("%1").arg(today.year(), 4, 10, QLatin1Char('0')));
+    Date_Label(QStringLiteral("LabelNormalYear"))
+        ->setText(QStringLiteral("%1").arg(today.year(), 4, 10, QLatin1Char('0')));
     QLabel* dayName = Date_Label(QStringLiteral("LabelDayName"));
     dayName->setText(Day_Names[weekday]);
     const QColor colour = weekday == 1 ? QColor(255, 0, 0) : QColor(0, 128, 0);
@@ -389,8 +388,7 @@ void MDILectarium::fillDateBar(const QDate& today)
     Date_Label(QStringLiteral("LabelCopticYear"))->setText(QString::number(Coptic_Year));
 }
 
-void MDILectarium::dockDateBar()
-{
+void MDILectarium::dockDateBar() {
     const Qt::ToolBarArea area =
         Menu_Checked(Menu_Option::Date_Bar_On_Top) ? Qt::TopToolBarArea : Qt::BottomToolBarArea;
     if (toolBarArea(toolbarDate_) == area)
@@ -401,8 +399,7 @@ void MDILectarium::dockDateBar()
     toolbarDate_->setVisible(visible);
 }
 
-void MDILectarium::resizeEvent(QResizeEvent* event)
-{
+void MDILectarium::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     if (isMinimized())
         return;
@@ -415,8 +412,7 @@ void MDILectarium::resizeEvent(QResizeEvent* event)
         Store_Placement(this, mainPlacement(false));
 }
 
-bool MDILectarium::eventFilter(QObject* watched, QEvent* event)
-{
+bool MDILectarium::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonDblClick &&
         (watched == toolbarDate_ || watched == pictureDate_ || watched->parent() == pictureDate_)) {
         Toolbar_Date_DblClick();
@@ -425,8 +421,7 @@ bool MDILectarium::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MDILectarium::closeEvent(QCloseEvent* event)
-{
+void MDILectarium::closeEvent(QCloseEvent* event) {
     if (ended_) {
         event->accept();
         return;
@@ -439,53 +434,45 @@ void MDILectarium::closeEvent(QCloseEvent* event)
     Exit_Click();
 }
 
-void MDILectarium::Toolbar_Click()
-{
+void MDILectarium::Toolbar_Click() {
     QAction* action = optionAction(Menu_Option::Toolbar);
     action->setChecked(!action->isChecked());
     toolbar1_->setVisible(action->isChecked());
 }
 
-void MDILectarium::Datee_Click()
-{
+void MDILectarium::Datee_Click() {
     QAction* action = optionAction(Menu_Option::Datee);
     action->setChecked(!action->isChecked());
     toolbarDate_->setVisible(action->isChecked());
     optionAction(Menu_Option::Date_Bar_On_Top)->setEnabled(action->isChecked());
 }
 
-void MDILectarium::Massage_Click()
-{
+void MDILectarium::Massage_Click() {
     QAction* action = optionAction(Menu_Option::Massage);
     action->setChecked(!action->isChecked());
 }
 
-void MDILectarium::Date_Bar_On_Top_Click()
-{
+void MDILectarium::Date_Bar_On_Top_Click() {
     QAction* action = optionAction(Menu_Option::Date_Bar_On_Top);
     action->setChecked(!action->isChecked());
     dockDateBar();
 }
 
-void MDILectarium::Reset_Date_Click()
-{
+void MDILectarium::Reset_Date_Click() {
     QAction* action = optionAction(Menu_Option::Reset_Date);
     action->setChecked(!action->isChecked());
 }
 
-void MDILectarium::Save_On_Exit_Click()
-{
+void MDILectarium::Save_On_Exit_Click() {
     QAction* action = optionAction(Menu_Option::Save_On_Exit);
     action->setChecked(!action->isChecked());
 }
 
-void MDILectarium::Toolbar_Date_DblClick()
-{
+void MDILectarium::Toolbar_Date_DblClick() {
     Date_Bar_On_Top_Click();
 }
 
-void MDILectarium::Toolbar1_ButtonClick(const QString& key)
-{
+void MDILectarium::Toolbar1_ButtonClick(const QString& key) {
     using Handler = void (MDILectarium::*)();
     static const std::array<std::pair<const char*, Handler>, 9> dispatch{{
         {"New", &MDILectarium::New_Click},
@@ -506,44 +493,36 @@ void MDILectarium::Toolbar1_ButtonClick(const QString& key)
     }
 }
 
-void MDILectarium::Reading_Click()
-{
+void MDILectarium::Reading_Click() {
     Open_Select_Day();
 }
 
 // The windows these commands open arrive with their own subsystems.
-void MDILectarium::Bible_View_Click()
-{
+void MDILectarium::Bible_View_Click() {
     FrmBible_View::Show_Window();
 }
-void MDILectarium::Bible_Search_Click()
-{
+void MDILectarium::Bible_Search_Click() {
     FrmBible_Select::Show_Window();
 }
 
-void MDILectarium::New_Click()
-{
+void MDILectarium::New_Click() {
     Lectarium::New_Click();
 }
 
-void MDILectarium::Open_Click()
-{
+void MDILectarium::Open_Click() {
     Lectarium::Open_Click();
 }
 
-void MDILectarium::Save_Click()
-{
+void MDILectarium::Save_Click() {
     Save_Text();
 }
 
-void MDILectarium::Text_View_Click()
-{
+void MDILectarium::Text_View_Click() {
     FrmText_View form(this);
     form.exec();
 }
 
-void MDILectarium::About_Click()
-{
+void MDILectarium::About_Click() {
     // Loaded once; OK only hides it, so later commands show the same window again.
     auto* about = findChild<FrmAbout*>(QString(), Qt::FindDirectChildrenOnly);
     if (!about)
@@ -551,8 +530,7 @@ void MDILectarium::About_Click()
     about->exec();
 }
 
-void MDILectarium::Topic_Click()
-{
+void MDILectarium::Topic_Click() {
     const QString helpFile = Program_File(QStringLiteral("Lectarium.hlp"));
     if (!Dialogs().Show_Help(this, helpFile)) {
         Dialogs().Message(this,
@@ -561,11 +539,10 @@ void MDILectarium::Topic_Click()
     }
 }
 
-void MDILectarium::Exit_Click()
-{
+void MDILectarium::Exit_Click() {
     if (Menu_Checked(Menu_Option::Massage)) {
-        const Msg_Answer answer =
-            Dialogs().Message(this, QStringLiteral("Are you sure ?"), productCaption, Msg_Buttons::Yes_No, Msg_Icon::Stop);
+        const Msg_Answer answer = Dialogs().Message(this, QStringLiteral("Are you sure ?"), productCaption,
+                                                    Msg_Buttons::Yes_No, Msg_Icon::Stop);
         if (answer != Msg_Answer::Yes)
             return;
     }
@@ -591,8 +568,7 @@ void MDILectarium::Exit_Click()
     endProgram();
 }
 
-void MDILectarium::endProgram()
-{
+void MDILectarium::endProgram() {
     ended_ = true;
     if (terminate_)
         terminate_();

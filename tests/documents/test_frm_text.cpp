@@ -20,13 +20,11 @@ namespace {
 
 const QString question = QStringLiteral("Do you want to Save Change ?");
 
-QString untitledCaption()
-{
+QString untitledCaption() {
     return QStringLiteral("File Name ( NoName.txt )");
 }
 
-bool itemEnabled(const Started_Main_Window& s, const char* name, int button)
-{
+bool itemEnabled(const Started_Main_Window& s, const char* name, int button) {
     const bool item = s.window->Menu_Item(QLatin1String(name))->isEnabled();
     if (item != s.window->Toolbar_Button(button)->isEnabled())
         qWarning("menu item %s and toolbar button %d disagree", name, button);
@@ -34,8 +32,7 @@ bool itemEnabled(const Started_Main_Window& s, const char* name, int button)
 }
 
 // Types text as key presses, Arabic letters included.
-void type(QWidget* box, const QString& text)
-{
+void type(QWidget* box, const QString& text) {
     for (QChar ch : text) {
         QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
         QCoreApplication::sendEvent(box, &press);
@@ -44,8 +41,7 @@ void type(QWidget* box, const QString& text)
     }
 }
 
-FrmText* newDocumentWithText(Started_Main_Window& s, const QString& text)
-{
+FrmText* newDocumentWithText(Started_Main_Window& s, const QString& text) {
     s.window->Menu_Item(QStringLiteral("New"))->trigger();
     FrmText* form = FrmText::Instance();
     form->Text1()->setFocus();
@@ -62,8 +58,7 @@ class Test_Frm_Text final : public QObject {
 private slots:
     void initTestCase() { Install_Arabic_Font(); }
 
-    void cleanup()
-    {
+    void cleanup() {
         if (FrmText* form = FrmText::Instance())
             delete form;
         Text_Changed = false;
@@ -71,8 +66,7 @@ private slots:
         Active_Text_Source = 0;
     }
 
-    void newEditAndSaveTwice()
-    {
+    void newEditAndSaveTwice() {
         Started_Main_Window s;
         FrmText* form = newDocumentWithText(s, QStringLiteral("hello"));
         QCOMPARE(form->windowTitle(), untitledCaption());
@@ -101,15 +95,13 @@ private slots:
         QVERIFY(s.dialogs.Unexpected().isEmpty());
     }
 
-    void cancelledSaveWritesNothing_data()
-    {
+    void cancelledSaveWritesNothing_data() {
         QTest::addColumn<QString>("answer");
         QTest::newRow("dialog closed") << QString();
         QTest::newRow("name left as offered") << QStringLiteral("NoName.txt");
     }
 
-    void cancelledSaveWritesNothing()
-    {
+    void cancelledSaveWritesNothing() {
         QFETCH(QString, answer);
         Started_Main_Window s;
         FrmText* form = newDocumentWithText(s, QStringLiteral("text"));
@@ -118,12 +110,12 @@ private slots:
         QCOMPARE(form->windowTitle(), untitledCaption());
         QVERIFY(Text_Changed);
         QVERIFY(Text_Untitled);
-        QCOMPARE(QDir(s.folder.path()).entryList(QStringList{QStringLiteral("*.txt")}, QDir::Files), QStringList());
+        QCOMPARE(QDir(s.folder.path()).entryList(QStringList{QStringLiteral("*.txt")}, QDir::Files),
+                 QStringList());
         QVERIFY(s.dialogs.Unexpected().isEmpty());
     }
 
-    void closeChangedDocument_data()
-    {
+    void closeChangedDocument_data() {
         QTest::addColumn<int>("answer");
         QTest::addColumn<QString>("saveAs");
         QTest::addColumn<bool>("closes");
@@ -134,8 +126,7 @@ private slots:
         QTest::newRow("Yes, then no name") << int(Msg_Answer::Yes) << QString() << true << false;
     }
 
-    void closeChangedDocument()
-    {
+    void closeChangedDocument() {
         QFETCH(int, answer);
         QFETCH(QString, saveAs);
         QFETCH(bool, closes);
@@ -164,8 +155,7 @@ private slots:
         QVERIFY(s.dialogs.Unexpected().isEmpty());
     }
 
-    void unchangedCloseAsksNothing()
-    {
+    void unchangedCloseAsksNothing() {
         Started_Main_Window s;
         s.window->New_Click();
         QPointer<FrmText> form = FrmText::Instance();
@@ -175,8 +165,7 @@ private slots:
         QVERIFY(s.dialogs.Messages().isEmpty());
     }
 
-    void openKeepsTextAsItStands()
-    {
+    void openKeepsTextAsItStands() {
         Started_Main_Window s;
         s.folder.write(QStringLiteral("in.txt"), "  \"quoted\", comma,\r\n\xC7\xE1\xE1\xE5\r\n");
         s.dialogs.Answer_Open(s.folder.file(QStringLiteral("in.txt")));
@@ -184,8 +173,8 @@ private slots:
         FrmText* form = FrmText::Instance();
         QVERIFY(form);
         QCOMPARE(form->Text1()->toPlainText(), QStringLiteral("  \"quoted\", comma,\nالله\n"));
-        QCOMPARE(form->windowTitle(), QStringLiteral("File Name ( ") + s.folder.file(QStringLiteral("in.txt")) +
-                                          QStringLiteral(" )"));
+        QCOMPARE(form->windowTitle(), QStringLiteral("File Name ( ") +
+                                          s.folder.file(QStringLiteral("in.txt")) + QStringLiteral(" )"));
         QVERIFY(!Text_Changed);
         QVERIFY(!Text_Untitled);
         QVERIFY(!itemEnabled(s, "New", 6)); // the loaded text counts as a change of the box
@@ -194,8 +183,7 @@ private slots:
     }
 
     // A long file opens cut short, says so, and is saved only under a new name.
-    void longFileOpensUntitled()
-    {
+    void longFileOpensUntitled() {
         Started_Main_Window s;
         QByteArray bytes;
         for (int i = 0; i < 400; ++i)
@@ -219,8 +207,7 @@ private slots:
         QVERIFY(s.dialogs.Unexpected().isEmpty());
     }
 
-    void unreadableFileIsReported()
-    {
+    void unreadableFileIsReported() {
         Started_Main_Window s;
         const QString path = s.folder.file(QStringLiteral("gone.txt"));
         s.dialogs.Answer_Open(path);
@@ -263,8 +250,7 @@ private slots:
         QVERIFY(s.dialogs.Unexpected().isEmpty());
     }
 
-    void saveToMissingFolderIsReported()
-    {
+    void saveToMissingFolderIsReported() {
         Started_Main_Window s;
         FrmText* form = newDocumentWithText(s, QStringLiteral("x"));
         s.dialogs.Answer_Save(s.folder.file(QStringLiteral("no-folder/x.txt")));
@@ -286,8 +272,7 @@ private slots:
 
     // Save writes the text of whichever text window had the focus last, and asks
     // for a name for any window but the document.
-    void saveFollowsTheFocus()
-    {
+    void saveFollowsTheFocus() {
         Started_Main_Window s;
         FrmText* form = newDocumentWithText(s, QStringLiteral("document"));
         s.dialogs.Answer_Save(s.folder.file(QStringLiteral("doc.txt")));
@@ -299,9 +284,10 @@ private slots:
         Active_Text_Source = 3;
         s.dialogs.Answer_Save(s.folder.file(QStringLiteral("chapter.txt")));
         s.window->Save_Click();
-        QCOMPARE(s.folder.read(QStringLiteral("chapter.txt")), QByteArray("1 In the beginning\r\n2 And the earth\r\n"));
-        QCOMPARE(form->windowTitle(), QStringLiteral("File Name ( ") + s.folder.file(QStringLiteral("doc.txt")) +
-                                          QStringLiteral(" )"));
+        QCOMPARE(s.folder.read(QStringLiteral("chapter.txt")),
+                 QByteArray("1 In the beginning\r\n2 And the earth\r\n"));
+        QCOMPARE(form->windowTitle(), QStringLiteral("File Name ( ") +
+                                          s.folder.file(QStringLiteral("doc.txt")) + QStringLiteral(" )"));
         QCOMPARE(QDir::currentPath(), QDir(Program_Folder).absolutePath());
 
         // Closing the changed document with Yes saves the document, not the browser.
@@ -409,8 +395,7 @@ private slots:
         QVERIFY(s.dialogs.Unexpected().isEmpty());
     }
 
-    void workingFolderReturnsAfterSave()
-    {
+    void workingFolderReturnsAfterSave() {
         Started_Main_Window s;
         newDocumentWithText(s, QStringLiteral("x"));
         QTemporaryDir elsewhere;
@@ -422,8 +407,7 @@ private slots:
     }
 
     // Exit asks about an unsaved document; Cancel there cancels the Exit.
-    void exitAsksAboutUnsavedDocument()
-    {
+    void exitAsksAboutUnsavedDocument() {
         Started_Main_Window s;
         newDocumentWithText(s, QStringLiteral("unsaved"));
         s.dialogs.Answer_Message(Msg_Answer::Yes);    // Are you sure ?
@@ -442,8 +426,7 @@ private slots:
         QVERIFY(s.dialogs.Unexpected().isEmpty());
     }
 
-    void focusAppliesTheTextAppearance()
-    {
+    void focusAppliesTheTextAppearance() {
         Started_Main_Window s;
         FrmText* form = newDocumentWithText(s, QStringLiteral("x"));
         Font_Size = 20;
