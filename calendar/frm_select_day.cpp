@@ -1,6 +1,7 @@
 #include "calendar/frm_select_day.h"
 
 #include "calendar/day_title.h"
+#include "calendar/feast_dates.h"
 #include "calendar/seasons.h"
 #include "calendar/selected_day.h"
 #include "shell/appearance.h"
@@ -10,12 +11,17 @@
 #include "shell/settings.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QDateEdit>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
+#include <QSignalBlocker>
 
 #include <utility>
 
@@ -87,6 +93,27 @@ FrmSelect_Day::FrmSelect_Day() {
     QPushButton* exit = button("CommandExit", QStringLiteral("Exit"), &FrmSelect_Day::CommandExit_Click);
     QPushButton* show = button("CommandShow", QStringLiteral("Show"), &FrmSelect_Day::CommandShow_Click);
     show->setDefault(true);
+    QPushButton* today = button("CommandToday", QStringLiteral("اليوم"), &FrmSelect_Day::CommandToday_Click);
+
+    // Straight to a day: a Gregorian date typed or picked from a calendar, or a feast.
+    dateNormal_ = new QDateEdit(this);
+    dateNormal_->setObjectName(QStringLiteral("DateNormal"));
+    dateNormal_->setCalendarPopup(true);
+    dateNormal_->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    dateNormal_->setDateRange(QDate(500, 1, 1), QDate(5000, 12, 31));
+    dateNormal_->setMinimumHeight(To_Pixels(420));
+    connect(dateNormal_, &QDateEdit::dateChanged, this, &FrmSelect_Day::DateNormal_Change);
+    comboFeast_ = new QComboBox(this);
+    comboFeast_->setObjectName(QStringLiteral("ComboFeast"));
+    comboFeast_->setPlaceholderText(QStringLiteral("الأعياد"));
+    for (Feast feast : All_Feasts)
+        comboFeast_->addItem(Feast_Name(feast));
+    comboFeast_->setCurrentIndex(-1);
+    comboFeast_->setMinimumHeight(To_Pixels(420));
+    connect(comboFeast_, &QComboBox::activated, this, &FrmSelect_Day::ComboFeast_Click);
+    // The tab order takes the three in the order they stand.
+    setTabOrder(dateNormal_, today);
+    setTabOrder(today, comboFeast_);
 
     auto label = [this](const char* name, const QString& caption, int points) {
         auto* l = new QLabel(caption, this);
@@ -129,16 +156,47 @@ FrmSelect_Day::FrmSelect_Day() {
     grid->addWidget(copticYear, 1, 3);
     grid->addWidget(dayName, 2, 0, 1, 4);
     grid->addWidget(occasion, 3, 0, 1, 4, Qt::AlignCenter);
-    grid->addWidget(dayDown, 4, 0, 1, 2);
-    grid->addWidget(dayUp, 4, 2, 1, 2);
-    grid->addWidget(monthRight, 5, 0, 1, 2);
-    grid->addWidget(monthLeft, 5, 2, 1, 2);
-    grid->addWidget(yearDown, 6, 0, 1, 2);
-    grid->addWidget(yearUp, 6, 2, 1, 2);
-    grid->addWidget(show, 7, 0, 1, 2);
-    grid->addWidget(exit, 7, 2, 1, 2);
+    auto* jump = new QHBoxLayout;
+    jump->setSpacing(To_Pixels(120));
+    jump->addWidget(dateNormal_, 3);
+    jump->addWidget(today, 2);
+    jump->addWidget(comboFeast_, 3);
+    grid->addLayout(jump, 4, 0, 1, 4);
+    grid->addWidget(dayDown, 5, 0, 1, 2);
+    grid->addWidget(dayUp, 5, 2, 1, 2);
+    grid->addWidget(monthRight, 6, 0, 1, 2);
+    grid->addWidget(monthLeft, 6, 2, 1, 2);
+    grid->addWidget(yearDown, 7, 0, 1, 2);
+    grid->addWidget(yearUp, 7, 2, 1, 2);
+    grid->addWidget(show, 8, 0, 1, 2);
+    grid->addWidget(exit, 8, 2, 1, 2);
 
+    addKeys();
     setFixedSize(sizeHint());
+}
+
+void FrmSelect_Day::addKeys() {
+    // Keys of the whole window. A date field keeps its own editing keys (arrows, Home),
+    // which it claims before these; the buttons would only move the focus with them.
+    auto key = [this](const QKeySequence& sequence, auto handler) {
+        auto* shortcut = new QShortcut(sequence, this);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, this, handler);
+    };
+    key(QKeySequence(Qt::Key_Return), &FrmSelect_Day::CommandShow_Click);
+    key(QKeySequence(Qt::Key_Enter), &FrmSelect_Day::CommandShow_Click);
+    // The arrow that points forward in the reading direction goes a day forward: left
+    // in a right-to-left window, as the left-hand buttons go forward.
+    const bool rtl = layoutDirection() == Qt::RightToLeft;
+    key(QKeySequence(Qt::Key_Left),
+        rtl ? &FrmSelect_Day::ButtonDay_Up_Click : &FrmSelect_Day::ButtonDay_Down_Click);
+    key(QKeySequence(Qt::Key_Right),
+        rtl ? &FrmSelect_Day::ButtonDay_Down_Click : &FrmSelect_Day::ButtonDay_Up_Click);
+    key(QKeySequence(Qt::Key_PageUp), &FrmSelect_Day::ButtonMonth_Right_Click);
+    key(QKeySequence(Qt::Key_PageDown), &FrmSelect_Day::ButtonMonth_Left_Click);
+    key(QKeySequence(Qt::CTRL | Qt::Key_PageUp), &FrmSelect_Day::ButtonYear_Down_Click);
+    key(QKeySequence(Qt::CTRL | Qt::Key_PageDown), &FrmSelect_Day::ButtonYear_Up_Click);
+    key(QKeySequence(Qt::Key_Home), &FrmSelect_Day::CommandToday_Click);
 }
 
 FrmSelect_Day* FrmSelect_Day::Loaded() {
@@ -170,7 +228,10 @@ void FrmSelect_Day::Form_Load() {
     if (Menu_Checked(Menu_Option::Reset_Date) || !Selected_Date.isValid())
         Selected_Date = Today();
     Display_Date_and_Data();
+    // Enter shows the day; the focus starts on Show, so Space does the same.
+    Button(QStringLiteral("CommandShow"))->setFocus();
     Show_Child(this, selectDayPlacement());
+    Button(QStringLiteral("CommandShow"))->setFocus();
 }
 
 void FrmSelect_Day::closeEvent(QCloseEvent* event) {
@@ -213,6 +274,18 @@ void FrmSelect_Day::Display_Date_and_Data() {
     QString shown = Occasion_Title;
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     Label(QStringLiteral("LabelOccasion"))->setText(shown);
+
+    // The date field and the feast list follow the shown day; a date being typed is
+    // left as the user has it.
+    if (dateNormal_->date() != Selected_Date) {
+        const QSignalBlocker blocker(dateNormal_);
+        dateNormal_->setDate(Selected_Date);
+    }
+    int feastIndex = -1;
+    for (size_t i = 0; i < All_Feasts.size(); ++i)
+        if (Feast_Date(All_Feasts[i], Selected_Date.year()) == Selected_Date)
+            feastIndex = static_cast<int>(i);
+    comboFeast_->setCurrentIndex(feastIndex);
 }
 
 void FrmSelect_Day::step(Date_Step step) {
@@ -242,6 +315,28 @@ void FrmSelect_Day::ButtonYear_Down_Click() {
 
 void FrmSelect_Day::ButtonYear_Up_Click() {
     step(Date_Step::Year_Up);
+}
+
+void FrmSelect_Day::CommandToday_Click() {
+    Selected_Date = Today();
+    Display_Date_and_Data();
+}
+
+void FrmSelect_Day::DateNormal_Change(const QDate& date) {
+    if (!date.isValid() || date == Selected_Date)
+        return;
+    Selected_Date = date;
+    Display_Date_and_Data();
+}
+
+void FrmSelect_Day::ComboFeast_Click(int index) {
+    if (index < 0 || index >= static_cast<int>(All_Feasts.size()))
+        return;
+    const QDate date = Feast_Date(All_Feasts[static_cast<size_t>(index)], Selected_Date.year());
+    if (!date.isValid())
+        return;
+    Selected_Date = date;
+    Display_Date_and_Data();
 }
 
 void FrmSelect_Day::CommandShow_Click() {

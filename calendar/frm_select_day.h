@@ -10,6 +10,8 @@
 
 #include <functional>
 
+class QComboBox;
+class QDateEdit;
 class QLabel;
 class QPushButton;
 
@@ -46,10 +48,18 @@ public:
     void ButtonYear_Up_Click();
     void CommandShow_Click();
     void CommandExit_Click();
+    // Back to today (the button "اليوم" and the Home key).
+    void CommandToday_Click();
+    // A date typed or picked in the Gregorian date field.
+    void DateNormal_Change(const QDate& date);
+    // A feast of the shown Gregorian year, by its place in the feast list.
+    void ComboFeast_Click(int index);
 
     // Controls by their names ("LabelOccasion", "CommandShow", ...).
     QLabel* Label(const QString& name) const;
     QPushButton* Button(const QString& name) const;
+    QDateEdit* DateNormal() const { return dateNormal_; }
+    QComboBox* ComboFeast() const { return comboFeast_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override; // Form_Unload
@@ -59,6 +69,10 @@ private:
     void Form_Load();
     void Display_Date_and_Data();
     void step(MdlLectarium::Date_Step step);
+    void addKeys();
+
+    QDateEdit* dateNormal_ = nullptr;
+    QComboBox* comboFeast_ = nullptr;
 };
 
 // File > Reading: the day chooser.

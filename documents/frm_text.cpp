@@ -3,17 +3,20 @@
 #include "calendar/selected_day.h"
 #include "documents/text_file.h"
 #include "shell/appearance.h"
+#include "shell/basic_text.h"
 #include "shell/child_window.h"
 #include "shell/dialogs.h"
 #include "shell/mdi_lectarium.h"
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QTextDocument>
 #include <QTextOption>
+#include <QStandardPaths>
 #include <QVBoxLayout>
 
 #include <map>
@@ -39,6 +42,36 @@ QWidget* dialogParent() {
 void backToProgramFolder() {
     // A file dialog may have moved the working folder.
     QDir::setCurrent(Program_Folder);
+}
+
+QString lastFolder;
+
+void rememberFolder(const QString& fileName) {
+    lastFolder = QFileInfo(fileName).absolutePath();
+}
+
+// Code page 1256 lacks some character of the text: the user decides whether the file
+// becomes UTF-8; the encoding never changes unasked. False: back to the text.
+bool chooseEncoding(const QString& text, Text_Encoding& encoding) {
+    if (encoding != Text_Encoding::Cp1256)
+        return true;
+    bool encodable = true;
+    Encode_Text(text, encoding, &encodable);
+    if (encodable)
+        return true;
+    QList<char32_t> missing;
+    for (char32_t c : text.toUcs4())
+        if ((c > 0xFFFF || Cp1256_Code(QChar(c)) < 0) && !missing.contains(c) && missing.size() < 12)
+            missing.append(c);
+    const QString question = QStringLiteral("فى النص حروف لا تكتب بالترميز العربى (1256): %1\n"
+                                            "هل تحفظ الملف بترميز UTF-8 ؟\n"
+                                            "نعم: يحفظ بترميز UTF-8      لا: العودة إلى النص دون حفظ")
+                                 .arg(QString::fromUcs4(missing.constData(), missing.size()));
+    if (Dialogs().Message(dialogParent(), question, QStringLiteral("Save"), Msg_Buttons::Yes_No,
+                          Msg_Icon::Question) != Msg_Answer::Yes)
+        return false;
+    encoding = Text_Encoding::Utf8;
+    return true;
 }
 
 } // namespace
@@ -154,9 +187,10 @@ bool FrmText::Form_Unload() {
         if (answer == Msg_Answer::Yes) {
             // This window is the one closing, whichever window had the focus last.
             Active_Text_Source = 15;
-            // A save that failed keeps the window and the text; a cancelled name
-            // dialog closes without saving, as the user chose.
-            if (Save_Text() == Save_Result::Failed)
+            // A save that failed keeps the window and the text, as does going back
+            // to the text; a cancelled name dialog closes without saving, as the user chose.
+            const Save_Result saved = Save_Text();
+            if (saved == Save_Result::Failed || saved == Save_Result::Back_To_Text)
                 return false;
         }
     }
@@ -176,6 +210,7 @@ void New_Click() {
     FrmText* form = FrmText::Load();
     form->setWindowTitle(FrmText::Caption_For(untitledName));
     form->Text1()->clear();
+    form->Set_Encoding(Text_Encoding::Cp1256);
     Text_Untitled = true;
     Text_Changed = false;
     Set_Command_Enabled(QStringLiteral("New"), false);
@@ -184,9 +219,12 @@ void New_Click() {
 
 void Open_Click() {
     const QString fileName =
-        Dialogs().Open_File(dialogParent(), QStringLiteral("Open"), QString(), textFilter);
-    if (fileName.isEmpty())
+        Dialogs().Open_File(dialogParent(), QStringLiteral("Open"), Document_Folder(), textFilter);
+    if (fileName.isEmpty()) {
+        backToProgramFolder();
         return;
+    }
+    rememberFolder(fileName);
     const Text_Read read = Read_Text_File(fileName);
     if (!read.ok) {
         Dialogs().Message(
@@ -198,6 +236,7 @@ void Open_Click() {
     }
     FrmText* form = FrmText::Load();
     form->Text1()->setPlainText(To_Box_Text(read.text));
+    form->Set_Encoding(read.encoding);
     if (read.truncated) {
         // Saving the first part back under the same name would cut the file short.
         form->setWindowTitle(FrmText::Caption_For(untitledName));
@@ -224,19 +263,27 @@ Save_Result Save_Text() {
         const QString caption = form->windowTitle();
         fileName = caption.mid(captionStart.size(), caption.size() - captionStart.size() - captionEnd.size());
     } else {
-        fileName = Dialogs().Save_File(dialogParent(), QStringLiteral("Save"), untitledName, textFilter);
+        fileName = Dialogs().Save_File(dialogParent(), QStringLiteral("Save"),
+                                       QDir(Document_Folder()).filePath(untitledName), textFilter);
         if (fileName.isEmpty() || fileName == untitledName) {
             backToProgramFolder();
             return Save_Result::Cancelled;
         }
+        rememberFolder(fileName);
     }
     QPlainTextEdit* box = Text_Source(Active_Text_Source);
     if (!box) {
         backToProgramFolder();
         return Save_Result::Cancelled;
     }
+    const QString text = From_Box_Text(box->toPlainText());
+    Text_Encoding encoding = Active_Text_Source == 15 && form ? form->Encoding() : Text_Encoding::Cp1256;
+    if (!chooseEncoding(text, encoding)) {
+        backToProgramFolder();
+        return Save_Result::Back_To_Text;
+    }
     QString error;
-    if (!Write_Text_File(fileName, From_Box_Text(box->toPlainText()), &error)) {
+    if (!Write_Text_File(fileName, text, &error, encoding)) {
         Dialogs().Message(
             dialogParent(),
             QStringLiteral("لا يمكن التسجيل\n%1\n%2").arg(QDir::toNativeSeparators(fileName), error),
@@ -246,11 +293,23 @@ Save_Result Save_Text() {
     }
     if (Active_Text_Source == 15 && form) {
         form->setWindowTitle(FrmText::Caption_For(fileName));
+        form->Set_Encoding(encoding);
         Text_Untitled = false;
         Text_Changed = false;
     }
     backToProgramFolder();
     return Save_Result::Saved;
+}
+
+QString Document_Folder() {
+    if (!lastFolder.isEmpty() && QFileInfo(lastFolder).isDir())
+        return lastFolder;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+void Set_Document_Folder(const QString& folder) {
+    lastFolder = folder;
 }
 
 bool Close_Document() {

@@ -3,13 +3,16 @@
 // The text document window: one plain text document at a time, in a child window of
 // the main frame.
 
+#include "documents/text_file.h"
+
 #include <QWidget>
 
 class QPlainTextEdit;
 
 namespace Lectarium {
 
-enum class Save_Result { Saved, Cancelled, Failed };
+// Back_To_Text: the user chose not to change the encoding and returns to the text.
+enum class Save_Result { Saved, Cancelled, Failed, Back_To_Text };
 
 class FrmText final : public QWidget {
     Q_OBJECT
@@ -33,6 +36,11 @@ public:
     // The file name that the caption carries.
     static QString Caption_For(const QString& fileName);
 
+    // The encoding the document is written in: the one its file was read in, code
+    // page 1256 for a new document, UTF-8 once the user chose it for a save.
+    MdlLectarium::Text_Encoding Encoding() const { return encoding_; }
+    void Set_Encoding(MdlLectarium::Text_Encoding encoding) { encoding_ = encoding; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
@@ -42,6 +50,7 @@ protected:
 private:
     FrmText();
     QPlainTextEdit* text1_ = nullptr;
+    MdlLectarium::Text_Encoding encoding_ = MdlLectarium::Text_Encoding::Cp1256;
 };
 
 // The main window's document commands.
@@ -53,6 +62,12 @@ Save_Result Save_Text();
 // Closes the document window with its own close question; false when the user
 // cancelled, so that the caller (Exit) stops too.
 bool Close_Document();
+
+// The folder the Open and Save dialogs start in: the one last used, else the user's
+// documents folder (the program folder is no place for documents). Setting an empty
+// folder forgets the last one.
+QString Document_Folder();
+void Set_Document_Folder(const QString& folder);
 
 // Text boxes the Save command can write, by their Active_Text_Source number.
 void Set_Text_Source(int code, QPlainTextEdit* box);

@@ -4,12 +4,39 @@
 #include "shell/safe_file.h"
 
 #include <QFile>
+#include <QStringDecoder>
+
+#include <algorithm>
 
 namespace MdlLectarium {
 
 Integer Active_Text_Source = 0;
 bool Text_Changed = false;
 bool Text_Untitled = false;
+
+Text_Encoding Detect_Text_Encoding(const QByteArray& bytes) {
+    auto validUtf8 = [](QByteArrayView b) {
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        const QString decoded = utf8.decode(b); // decoding happens on the conversion
+        return !utf8.hasError();
+    };
+    if (bytes.startsWith("\xEF\xBB\xBF") && validUtf8(QByteArrayView(bytes).sliced(3)))
+        return Text_Encoding::Utf8_Bom;
+    const bool ascii =
+        std::all_of(bytes.begin(), bytes.end(), [](char b) { return static_cast<unsigned char>(b) < 128; });
+    if (!ascii && validUtf8(bytes))
+        return Text_Encoding::Utf8;
+    return Text_Encoding::Cp1256;
+}
+
+QByteArray Encode_Text(const QString& text, Text_Encoding encoding, bool* ok) {
+    if (encoding == Text_Encoding::Cp1256)
+        return To_Cp1256(text, ok);
+    if (ok)
+        *ok = true;
+    const QByteArray bytes = text.toUtf8();
+    return encoding == Text_Encoding::Utf8_Bom ? QByteArray("\xEF\xBB\xBF") + bytes : bytes;
+}
 
 Text_Read Read_Text_File(const QString& path) {
     Text_Read result;
@@ -41,6 +68,7 @@ Text_Read Read_Text_File(const QString& path) {
                 break;
         }
     }
+    result.encoding = Detect_Text_Encoding(bytes);
     const QString all = Decode_Text_File(bytes);
     // A line ends at CR LF, CR or LF; the end of the file ends the last line.
     qsizetype start = 0;
@@ -65,9 +93,9 @@ Text_Read Read_Text_File(const QString& path) {
     return result;
 }
 
-bool Write_Text_File(const QString& path, const QString& text, QString* error) {
+bool Write_Text_File(const QString& path, const QString& text, QString* error, Text_Encoding encoding) {
     bool encodable = true;
-    const QByteArray bytes = To_Cp1256(text + QLatin1String("\r\n"), &encodable);
+    const QByteArray bytes = Encode_Text(text + QLatin1String("\r\n"), encoding, &encodable);
     if (!encodable) {
         if (error) {
             QString missing;

@@ -1,6 +1,7 @@
 #pragma once
 
-// Text documents on disk: code page 1256 (or UTF-8 on reading) with CR LF line ends.
+// Text documents on disk: code page 1256 or UTF-8 (with or without a byte-order mark)
+// with CR LF line ends. A document is written back in the encoding it was read in.
 
 #include <QString>
 
@@ -21,8 +22,19 @@ constexpr int Text_Read_Limit = 29000;
 // characters shown, however they are encoded.
 constexpr qint64 Text_Read_Byte_Limit = 1 << 20;
 
+enum class Text_Encoding { Cp1256, Utf8, Utf8_Bom };
+
+// The encoding a file's bytes are read in: UTF-8 after a byte-order mark when the rest
+// is valid UTF-8; UTF-8 when they hold other than ASCII and are valid UTF-8; else code
+// page 1256 (plain ASCII is the same bytes in all three).
+Text_Encoding Detect_Text_Encoding(const QByteArray& bytes);
+
+// The bytes of text in the encoding; *ok is false when code page 1256 lacks a character.
+QByteArray Encode_Text(const QString& text, Text_Encoding encoding, bool* ok = nullptr);
+
 struct Text_Read {
     bool ok = false;
+    Text_Encoding encoding = Text_Encoding::Cp1256;
     QString text;        // each line read followed by CR LF
     bool truncated = false; // reading stopped past the limit
     QString error;
@@ -33,10 +45,11 @@ struct Text_Read {
 // runs past Text_Read_Byte_Limit, where it is cut).
 Text_Read Read_Text_File(const QString& path);
 
-// Writes text and one CR LF in code page 1256. Nothing is written over an existing
-// file unless the whole new file could be written; a character the code page cannot
-// hold fails the save. error tells why.
-bool Write_Text_File(const QString& path, const QString& text, QString* error = nullptr);
+// Writes text and one CR LF in the encoding (code page 1256 unless told). Nothing is
+// written over an existing file unless the whole new file could be written; a
+// character code page 1256 cannot hold fails the save. error tells why.
+bool Write_Text_File(const QString& path, const QString& text, QString* error = nullptr,
+                     Text_Encoding encoding = Text_Encoding::Cp1256);
 
 // Text boxes hold line feeds; the files and the rest of the program CR LF.
 QString To_Box_Text(const QString& text);

@@ -49,15 +49,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         Check(withoutLineEnds(decoded).startsWith(withoutLineEnds(read.text)), "truncated text is a prefix");
     }
 
-    // Saving what was read and reading it again gives the same text, where the code
-    // page can hold it. A file in code page 1256 whose bytes also happen to form UTF-8
-    // reads as UTF-8: the two cannot be told apart, so that case is left out.
+    // Saving what was read, in the encoding it was read in, and reading it again gives
+    // the same text. A 1256 document whose saved bytes happen to form UTF-8 reads back
+    // as UTF-8: the two cannot be told apart, so that case is left out.
     if (read.truncated || read.text.isEmpty())
         return 0;
     const QString document = read.text.chopped(2);
     const QString saved = folder.filePath(QStringLiteral("saved.txt"));
     QString error;
-    if (!Write_Text_File(saved, document, &error)) {
+    if (!Write_Text_File(saved, document, &error, read.encoding)) {
         bool encodable = true;
         To_Cp1256(document, &encodable);
         Check(!encodable, "a save fails only for characters outside the code page", error);
@@ -68,7 +68,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Check(file.open(QIODevice::ReadOnly), "saved file opens");
     const QByteArray written = file.readAll();
     file.close();
-    const bool ambiguous = readsAsUtf8(written);
+    const bool ambiguous = read.encoding == Text_Encoding::Cp1256 && readsAsUtf8(written);
+    // Saved in the encoding it was read in: a file whose lines all end in CR LF comes
+    // back byte for byte.
+    const QByteArray withoutCrLf = QByteArray(bytes).replace("\r\n", "");
+    if (bytes.endsWith("\r\n") && !withoutCrLf.contains('\r') && !withoutCrLf.contains('\n'))
+        Check(written == bytes, "an unchanged document is saved as the same bytes");
     const Text_Read back = Read_Text_File(saved);
     QFile::remove(saved);
     Check(back.ok, "saved file reads", back.error);

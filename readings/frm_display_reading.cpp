@@ -18,6 +18,7 @@
 
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -173,6 +174,7 @@ FrmDisplay_Reading::FrmDisplay_Reading() {
     textData_ = new QPlainTextEdit(frame4);
     textData_->setObjectName(QStringLiteral("TextData"));
     Set_Reading_Box(textData_);
+    textData_->setTabChangesFocus(true);
     textData_->setGeometry(twips(QRect(120, 360, frame4Area.width() - 240, frame4Area.height() - 480)));
 
     // The reading boxes, each with its caption on the right.
@@ -208,6 +210,7 @@ FrmDisplay_Reading::FrmDisplay_Reading() {
     list1_->setObjectName(QStringLiteral("List1"));
     list1_->setGeometry(twips(QRect(120, 330, frameFastArea.width() - 240, frameFastArea.height() - 420)));
     list1_->viewport()->installEventFilter(this);
+    list1_->installEventFilter(this); // Enter
 
     imageSant_ = new QLabel(this);
     imageSant_->setObjectName(QStringLiteral("Image_Sant"));
@@ -271,7 +274,15 @@ void FrmDisplay_Reading::Form_Load() {
     frameFast_->move(To_Pixels(fastLeft), To_Pixels(fastTop));
     frameFast_->setVisible(day.showProphecies);
     frameFast_->raise();
+    // Tab passes over the Vespers boxes while the prophecies cover them.
+    Frame(QStringLiteral("Frame2"))->setEnabled(!day.showProphecies);
     Button(QStringLiteral("Command_Pain"))->setVisible(day.showFuneral);
+    // The focus starts on the first reading, ready for Enter and Tab.
+    for (int i = 1; i <= Reading_Count; ++i)
+        if (TextFiled(i)->isEnabledTo(this)) {
+            TextFiled(i)->setFocus();
+            break;
+        }
 }
 
 void FrmDisplay_Reading::copyDateLabels() {
@@ -400,6 +411,20 @@ bool FrmDisplay_Reading::eventFilter(QObject* watched, QEvent* event) {
                                    To_Twips(at.y()));
             return true;
         }
+    } else if (type == QEvent::KeyPress) {
+        // Enter opens the focused reading, as a double click does.
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter)
+            return QWidget::eventFilter(watched, event);
+        if (watched == list1_) {
+            List1_DblClick();
+            return true;
+        }
+        for (int i = 1; i <= Reading_Count; ++i)
+            if (watched == textFiled_[static_cast<size_t>(i)]) {
+                TextFiled_DblClick(i);
+                return true;
+            }
     } else if (type == QEvent::MouseButtonDblClick) {
         if (watched == list1_->viewport()) {
             // The entry under the mouse is the selected one by now.

@@ -8,6 +8,7 @@
 #include "shell/settings.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiSubWindow>
@@ -80,6 +81,7 @@ FrmPain::FrmPain() {
     textView_->setObjectName(QStringLiteral("Text_View"));
     textView_->setFont(arabic);
     Set_Reading_Box(textView_);
+    textView_->setTabChangesFocus(true);
 
     list1_ = new QListWidget(this);
     list1_->setObjectName(QStringLiteral("List1"));
@@ -159,6 +161,15 @@ void FrmPain::focusInEvent(QFocusEvent* event) {
 bool FrmPain::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn)
         Apply_Appearance();
+    // Enter on an entry opens its reading and hands the focus to the text to read on.
+    if (watched == list1_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            List1_Click();
+            textView_->setFocus();
+            return true;
+        }
+    }
     return QWidget::eventFilter(watched, event);
 }
 

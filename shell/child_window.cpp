@@ -4,6 +4,7 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QShortcut>
 
 namespace Lectarium {
 
@@ -11,19 +12,34 @@ namespace {
 MDILectarium* mainWindow = nullptr;
 }
 
-MDILectarium* Main_Window()
-{
+MDILectarium* Main_Window() {
     return mainWindow;
 }
 
-void Set_Main_Window(MDILectarium* window)
-{
+void Set_Main_Window(MDILectarium* window) {
     mainWindow = window;
 }
 
-QMdiSubWindow* Show_Child(QWidget* form, const Placement& placement)
-{
+namespace {
+
+// Escape closes a child window as its close box does, with the window's own close
+// handling (a document still asks about unsaved changes). Open lists and calendars
+// are windows of their own and take their Escape first.
+void addEscape(QWidget* form) {
+    const QString name = QStringLiteral("Escape_Close");
+    if (form->findChild<QShortcut*>(name, Qt::FindDirectChildrenOnly))
+        return;
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), form);
+    escape->setObjectName(name);
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
+    QObject::connect(escape, &QShortcut::activated, form, [form] { Placement_Widget(form)->close(); });
+}
+
+} // namespace
+
+QMdiSubWindow* Show_Child(QWidget* form, const Placement& placement) {
     form->setAttribute(Qt::WA_DeleteOnClose);
+    addEscape(form);
     if (!mainWindow) {
         Restore_Placement(form, placement);
         form->show();
@@ -37,8 +53,7 @@ QMdiSubWindow* Show_Child(QWidget* form, const Placement& placement)
     return sub;
 }
 
-QWidget* Placement_Widget(QWidget* form)
-{
+QWidget* Placement_Widget(QWidget* form) {
     auto* sub = qobject_cast<QMdiSubWindow*>(form->parentWidget());
     return sub ? static_cast<QWidget*>(sub) : form;
 }

@@ -18,7 +18,7 @@ void Set_Main_Window(MDILectarium* window);
 // Puts a form into the main window's MDI area as a sub-window that is deleted with the
 // form when it closes, places it from its settings values and shows it. Without a
 // main window the form is shown as a window of its own. Returns the sub-window, or
-// nullptr when there is none.
+// nullptr when there is none. Escape closes the form like its close box.
 QMdiSubWindow* Show_Child(QWidget* form, const Placement& placement);
 
 // The widget whose placement a form keeps: its MDI sub-window, or the form itself.

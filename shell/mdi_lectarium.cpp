@@ -157,7 +157,8 @@ void MDILectarium::buildMenus() {
     item(file, "Save", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S), &MDILectarium::Save_Click)
         ->setEnabled(false);
     separator(file, "l2");
-    item(file, "Exit", QStringLiteral("E&xit"), QKeySequence(), &MDILectarium::Exit_Click);
+    item(file, "Exit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q),
+         &MDILectarium::Exit_Click);
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("View"));
@@ -171,20 +172,22 @@ void MDILectarium::buildMenus() {
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("Options"));
-    item(options, "Text_View", QStringLiteral("&Text View"), QKeySequence(), &MDILectarium::Text_View_Click);
-    option(options, "Date_Bar_On_Top", QStringLiteral("Date &Bar On Top"), QKeySequence(),
+    item(options, "Text_View", QStringLiteral("&Text View"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T),
+         &MDILectarium::Text_View_Click);
+    option(options, "Date_Bar_On_Top", QStringLiteral("Date &Bar On Top"), QKeySequence(Qt::CTRL | Qt::Key_B),
            &MDILectarium::Date_Bar_On_Top_Click);
-    option(options, "Reset_Date", QStringLiteral("&Reset Date"), QKeySequence(),
-           &MDILectarium::Reset_Date_Click);
+    option(options, "Reset_Date", QStringLiteral("&Reset Date"),
+           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R), &MDILectarium::Reset_Date_Click);
     separator(options, "l4");
-    option(options, "Save_On_Exit", QStringLiteral("&Save On Exit"), QKeySequence(),
-           &MDILectarium::Save_On_Exit_Click);
+    option(options, "Save_On_Exit", QStringLiteral("&Save On Exit"),
+           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), &MDILectarium::Save_On_Exit_Click);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help"));
-    item(help, "Topic", QStringLiteral("To&pic"), QKeySequence(), &MDILectarium::Topic_Click);
+    item(help, "Topic", QStringLiteral("To&pic"), QKeySequence(Qt::Key_F1), &MDILectarium::Topic_Click);
     separator(help, "l5");
-    item(help, "About", QStringLiteral("&About"), QKeySequence(), &MDILectarium::About_Click);
+    item(help, "About", QStringLiteral("&About"), QKeySequence(Qt::CTRL | Qt::Key_F1),
+         &MDILectarium::About_Click);
 }
 
 void MDILectarium::buildToolbar() {

@@ -1,7 +1,8 @@
 // Pictures of the readings windows inside the main window, for review of the Arabic
 // layout: shoot_readings OUT_FOLDER [DATABASE]. Starts the program as main() does in
-// a scratch copy of the database's folder, opens a Lent weekday, a passage, the rite, the saint
-// window and a Holy Week day, and writes PNG files into OUT_FOLDER.
+// a scratch copy of the database's folder, opens the day chooser on a Lent weekday,
+// that day's readings, a passage, the rite, the saint window and a Holy Week day, and
+// writes PNG files into OUT_FOLDER.
 
 #include "bible/frm_display_bible.h"
 #include "calendar/frm_select_day.h"
@@ -14,6 +15,7 @@
 #include "shell/mdi_lectarium.h"
 
 #include <QApplication>
+#include <QDateEdit>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -72,11 +74,12 @@ int main(int argc, char* argv[]) {
 
     FrmSelect_Day* chooser = FrmSelect_Day::Show_Window();
     Placement_Widget(chooser)->move(700, 420);
-    Selected_Date = QDate(1999, 3, 3); // Wednesday of the third week of Lent
+    chooser->DateNormal()->setDate(QDate(1999, 3, 3)); // Wednesday of the third week of Lent
+    bool ok = save(chooser, out, QStringLiteral("select_day.png"));
     chooser->CommandShow_Click();
     FrmDisplay_Reading* reading = FrmDisplay_Reading::Loaded();
     Placement_Widget(reading)->move(0, 0);
-    bool ok = save(reading, out, QStringLiteral("readings_lent_weekday.png"));
+    ok = save(reading, out, QStringLiteral("readings_lent_weekday.png")) && ok;
 
     reading->TextFiled_DblClick(4);
     Placement_Widget(FrmDisplay_Bible::Instance())->setGeometry(420, 90, 560, 380);

@@ -5,6 +5,8 @@
 #include "shell/settings.h"
 #include "tests/support/scripted_dialogs.h"
 
+#include <QComboBox>
+#include <QDateEdit>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -27,6 +29,13 @@ void unload() {
     if (FrmSelect_Day* form = FrmSelect_Day::Loaded())
         form->CommandExit_Click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Key presses reach the window only while it is the active one.
+bool activate(QWidget* form) {
+    QWidget* window = form->window();
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
 }
 
 struct Show_Log {
@@ -221,6 +230,104 @@ private slots:
             QCOMPARE(log.painDays, QList<int>{painDay});
         // The chooser stays open behind what it opened.
         QCOMPARE(FrmSelect_Day::Loaded(), form);
+    }
+
+    // Keys through the window, pressed where the focus starts: on Show.
+    void keys_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("ctrl");
+        QTest::addColumn<QDate>("from");
+        QTest::addColumn<QDate>("to");
+        // clang-format off
+        QTest::newRow("Left: a day forward, right to left") << int(Qt::Key_Left) << false << QDate(1999, 4, 3) << QDate(1999, 4, 4);
+        QTest::newRow("Left wraps at 5000") << int(Qt::Key_Left) << false << QDate(5000, 12, 31) << QDate(500, 12, 1);
+        QTest::newRow("Right: a day back") << int(Qt::Key_Right) << false << QDate(5000, 1, 1) << QDate(4999, 12, 31);
+        QTest::newRow("PgDn: next month") << int(Qt::Key_PageDown) << false << QDate(1999, 1, 31) << QDate(1999, 3, 3);
+        QTest::newRow("PgUp: previous month") << int(Qt::Key_PageUp) << false << QDate(1999, 3, 31) << QDate(1999, 3, 3);
+        QTest::newRow("Ctrl+PgDn: next year") << int(Qt::Key_PageDown) << true << QDate(2000, 2, 29) << QDate(2001, 3, 1);
+        QTest::newRow("Ctrl+PgUp: previous year") << int(Qt::Key_PageUp) << true << QDate(2000, 3, 1) << QDate(1999, 3, 1);
+        QTest::newRow("Home: today") << int(Qt::Key_Home) << false << QDate(2027, 5, 2) << today;
+        // clang-format on
+    }
+
+    void keys() {
+        QFETCH(int, key);
+        QFETCH(bool, ctrl);
+        QFETCH(QDate, from);
+        QFETCH(QDate, to);
+        Selected_Date = from;
+        FrmSelect_Day* form = FrmSelect_Day::Show_Window();
+        QVERIFY(activate(form));
+        QCOMPARE(QApplication::focusWidget(), form->Button(QStringLiteral("CommandShow")));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key),
+                        ctrl ? Qt::ControlModifier : Qt::NoModifier);
+        QCOMPARE(Selected_Date, to);
+        QCOMPARE(labelText(QStringLiteral("LabelNormalDay")), QString::number(to.day()));
+        QCOMPARE(form->DateNormal()->date(), to);
+    }
+
+    // Enter shows the day wherever the focus is; Escape closes the window.
+    void enterShowsEscapeCloses() {
+        Show_Log log;
+        Set_Day_Show_Targets({[&log] { log.opened << QStringLiteral("reading"); },
+                              [&log] { log.opened << QStringLiteral("pain"); }});
+        Selected_Date = QDate(1999, 4, 5);
+        FrmSelect_Day* form = FrmSelect_Day::Show_Window();
+        QVERIFY(activate(form));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(log.opened, QStringList{QStringLiteral("pain")});
+        form->DateNormal()->setFocus();
+        form->DateNormal()->setDate(QDate(1999, 10, 18));
+        QTest::keyClick(form->DateNormal(), Qt::Key_Enter);
+        QCOMPARE(log.opened, (QStringList{QStringLiteral("pain"), QStringLiteral("reading")}));
+        QCOMPARE(Season_Key, QStringLiteral("Read"));
+        QTest::keyClick(form->DateNormal(), Qt::Key_Escape);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!FrmSelect_Day::Loaded());
+    }
+
+    // The date field, the feast list (-1: the today button) go straight to a day of
+    // the shown Gregorian year; the list names the feast the day is.
+    void jumps_data() {
+        QTest::addColumn<int>("feast");
+        QTest::addColumn<QDate>("from");
+        QTest::addColumn<QDate>("to");
+        QTest::addColumn<QString>("title");
+        // clang-format off
+        QTest::newRow("Easter 2027") << 3 << QDate(2027, 1, 1) << QDate(2027, 5, 2) << "+\nعيد القيامة المجيد";
+        QTest::newRow("Nineveh 2027") << 0 << QDate(2027, 12, 31) << QDate(2027, 2, 22) << "اليوم الأول من صوم نينوى";
+        QTest::newRow("Lent 2027") << 1 << QDate(2027, 6, 1) << QDate(2027, 3, 8) << "";
+        QTest::newRow("Christmas of the shown year") << 6 << QDate(2027, 6, 1) << QDate(2027, 1, 7) << "عيـــد الميـــــلاد المجيـــد";
+        QTest::newRow("Theophany 2027") << 7 << QDate(2027, 6, 1) << QDate(2027, 1, 19) << "عيـــد الغطــــاس المجيـــد";
+        QTest::newRow("today button") << -1 << QDate(2027, 6, 1) << today << "";
+        // clang-format on
+    }
+
+    void jumps() {
+        QFETCH(int, feast);
+        QFETCH(QDate, from);
+        QFETCH(QDate, to);
+        QFETCH(QString, title);
+        Selected_Date = from;
+        FrmSelect_Day* form = FrmSelect_Day::Show_Window();
+        QCOMPARE(form->ComboFeast()->currentIndex(), -1);
+        if (feast < 0)
+            QTest::mouseClick(form->Button(QStringLiteral("CommandToday")), Qt::LeftButton);
+        else
+            emit form->ComboFeast()->activated(feast); // as a choice from the open list
+        QCOMPARE(Selected_Date, to);
+        QCOMPARE(form->DateNormal()->date(), to);
+        QCOMPARE(form->ComboFeast()->currentIndex(), feast);
+        if (!title.isEmpty())
+            QCOMPARE(labelText(QStringLiteral("LabelOccasion")), title);
+
+        // A date picked in the field is shown at once; the field keeps to 500..5000.
+        form->DateNormal()->setDate(QDate(2000, 1, 7));
+        QCOMPARE(Selected_Date, QDate(2000, 1, 7));
+        QCOMPARE(labelText(QStringLiteral("LabelCopticDay")), QStringLiteral("28"));
+        QCOMPARE(form->ComboFeast()->currentIndex(), 6);
+        form->DateNormal()->setDate(QDate(5001, 1, 1));
+        QCOMPARE(Selected_Date, QDate(5000, 12, 31));
     }
 
     // A Sunday on 29 Baounah reads 29 Baramhat (month 7); a second Show must not take

@@ -2,6 +2,7 @@
 #include "documents/frm_text.h"
 #include "documents/text_file.h"
 #include "shell/appearance.h"
+#include "shell/basic_text.h"
 #include "shell/child_window.h"
 #include "tests/support/started_main_window.h"
 
@@ -11,6 +12,8 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <algorithm>
@@ -237,9 +240,10 @@ private slots:
         QVERIFY(itemEnabled(s, "Open", 7));
     }
 
-    // A failed save is never reported as saved: the caption, the flags, the text and
-    // the file on disk stay as they were.
-    void failedSaveKeepsEverything() {
+    // A 1256 file that gets a character the code page lacks: answering No to the
+    // question leaves the caption, the flags, the text and the file as they were, and
+    // from the close question it keeps the window open.
+    void unencodableSaveGoesBackToTheText() {
         Started_Main_Window s;
         s.folder.write(QStringLiteral("doc.txt"), "before\r\n");
         const QString path = s.folder.file(QStringLiteral("doc.txt"));
@@ -249,22 +253,21 @@ private slots:
         form->Get_Focus();
         type(form->Text1(), QStringLiteral("✝"));
         const QString caption = form->windowTitle();
-        s.dialogs.Answer_Message(Msg_Answer::Ok);
+        s.dialogs.Answer_Message(Msg_Answer::No);
         s.window->Save_Click();
         QCOMPARE(s.dialogs.Messages().size(), 1);
-        QVERIFY(s.dialogs.Messages()[0].text.startsWith(QStringLiteral("لا يمكن التسجيل")));
-        QVERIFY(s.dialogs.Messages()[0].text.contains(QStringLiteral("doc.txt")));
+        QVERIFY(s.dialogs.Messages()[0].text.contains(QStringLiteral("✝")));
         QCOMPARE(s.dialogs.Messages()[0].caption, QStringLiteral("Save"));
         QCOMPARE(form->windowTitle(), caption);
         QVERIFY(Text_Changed);
         QVERIFY(form->Text1()->toPlainText().contains(QStringLiteral("✝")));
         QCOMPARE(s.folder.read(QStringLiteral("doc.txt")), QByteArray("before\r\n"));
 
-        // Closing with Yes after a failed save keeps the window and the text.
-        s.dialogs.Answer_Message(Msg_Answer::Yes);
-        s.dialogs.Answer_Message(Msg_Answer::Ok);
+        s.dialogs.Answer_Message(Msg_Answer::Yes); // save the changes?
+        s.dialogs.Answer_Message(Msg_Answer::No);  // UTF-8? no
         QVERIFY(!Placement_Widget(form)->close());
         QVERIFY(FrmText::Instance());
+        QCOMPARE(s.folder.read(QStringLiteral("doc.txt")), QByteArray("before\r\n"));
         QVERIFY(s.dialogs.Unexpected().isEmpty());
     }
 
@@ -276,7 +279,16 @@ private slots:
         QCOMPARE(Save_Text(), Save_Result::Failed);
         QCOMPARE(form->windowTitle(), untitledCaption());
         QVERIFY(Text_Untitled);
+        QVERIFY(Text_Changed);
         QVERIFY(s.dialogs.Messages()[0].text.contains(QStringLiteral("x.txt")));
+
+        // Closing with Yes after a failed save keeps the window and the text.
+        s.dialogs.Answer_Message(Msg_Answer::Yes);
+        s.dialogs.Answer_Save(s.folder.file(QStringLiteral("no-folder/x.txt")));
+        s.dialogs.Answer_Message(Msg_Answer::Ok);
+        QVERIFY(!Placement_Widget(form)->close());
+        QVERIFY(FrmText::Instance());
+        QVERIFY(s.dialogs.Unexpected().isEmpty());
     }
 
     // Save writes the text of whichever text window had the focus last, and asks
@@ -306,6 +318,101 @@ private slots:
         QVERIFY(Placement_Widget(form)->close());
         QCOMPARE(s.folder.read(QStringLiteral("doc.txt")), QByteArray("document!\r\n"));
         Set_Text_Source(3, nullptr);
+        QVERIFY(s.dialogs.Unexpected().isEmpty());
+    }
+
+    // Each file is opened, a line is typed at its end, and it is saved: the bytes keep
+    // the file's encoding. Code page 1256 that cannot hold the text asks first
+    // (answer: "" none expected, "yes" UTF-8, "no" back to the text, nothing written).
+    // An empty original is a new document.
+    void encodings_data() {
+        QTest::addColumn<QByteArray>("original");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QByteArray>("saved");
+        const QByteArray bom("\xEF\xBB\xBF");
+        const auto utf8 = [](const char16_t* t) { return QString::fromUtf16(t).toUtf8(); };
+        const auto cp = [](const char16_t* t) { return To_Cp1256(QString::fromUtf16(t)); };
+        // clang-format off
+        QTest::newRow("UTF-8") << utf8(u"سلام\r\n") << "x" << "" << utf8(u"سلام\r\nx\r\n");
+        QTest::newRow("UTF-8 with mark") << bom + utf8(u"سلام\r\n") << "x" << "" << bom + utf8(u"سلام\r\nx\r\n");
+        QTest::newRow("1256") << cp(u"سلام\r\n") << "x" << "" << cp(u"سلام\r\nx\r\n");
+        QTest::newRow("Arabic-Indic digits, UTF-8") << utf8(u"لوقا ١٦\r\n") << "١" << "" << utf8(u"لوقا ١٦\r\n١\r\n");
+        QTest::newRow("mixed Latin, UTF-8") << utf8(u"Luke لوقا 16\r\n") << "é" << "" << utf8(u"Luke لوقا 16\r\né\r\n");
+        QTest::newRow("mixed Latin, 1256") << cp(u"Luke لوقا 16\r\n") << "é" << "" << cp(u"Luke لوقا 16\r\né\r\n");
+        QTest::newRow("valid in both: read and kept as UTF-8") << QByteArray("caf\xC3\xA9\r\n") << "x" << "" << QByteArray("caf\xC3\xA9\r\nx\r\n");
+        QTest::newRow("ASCII: 1256") << QByteArray("abc\r\n") << "س" << "" << QByteArray("abc\r\n\xD3\r\n");
+        QTest::newRow("1256 gets digits: yes") << cp(u"لوقا\r\n") << "١٦" << "yes" << utf8(u"لوقا\r\n١٦\r\n");
+        QTest::newRow("1256 gets digits: no") << cp(u"لوقا\r\n") << "١٦" << "no" << cp(u"لوقا\r\n");
+        QTest::newRow("new document, 1256") << QByteArray() << "لوقا 16" << "" << cp(u"لوقا 16\r\n");
+        QTest::newRow("new document with digits: yes") << QByteArray() << "لوقا ١٦" << "yes" << utf8(u"لوقا ١٦\r\n");
+        QTest::newRow("new document with digits: no") << QByteArray() << "لوقا ١٦" << "no" << QByteArray();
+        // clang-format on
+    }
+
+    void encodings() {
+        QFETCH(QByteArray, original);
+        QFETCH(QString, typed);
+        QFETCH(QString, answer);
+        QFETCH(QByteArray, saved);
+        Started_Main_Window s;
+        const QString path = s.folder.file(QStringLiteral("doc.txt"));
+        FrmText* form = nullptr;
+        if (original.isEmpty()) {
+            form = newDocumentWithText(s, typed);
+            s.dialogs.Answer_Save(path);
+        } else {
+            s.folder.write(QStringLiteral("doc.txt"), original);
+            s.dialogs.Answer_Open(path);
+            s.window->Open_Click();
+            form = FrmText::Instance();
+            form->Text1()->moveCursor(QTextCursor::End);
+            form->Get_Focus();
+            type(form->Text1(), typed);
+        }
+        if (!answer.isEmpty())
+            s.dialogs.Answer_Message(answer == QLatin1String("yes") ? Msg_Answer::Yes : Msg_Answer::No);
+        s.window->Save_Click();
+        QCOMPARE(s.folder.read(QStringLiteral("doc.txt")), saved);
+        QCOMPARE(s.dialogs.Messages().size(), answer.isEmpty() ? 0 : 1);
+        if (!answer.isEmpty()) {
+            QVERIFY(s.dialogs.Messages().front().text.contains(QStringLiteral("١")));
+            QCOMPARE(s.dialogs.Messages().front().buttons, Msg_Buttons::Yes_No);
+        }
+        // Unsaved until a save succeeded; a chosen UTF-8 stays without asking again.
+        QCOMPARE(Text_Changed, answer == QLatin1String("no"));
+        if (answer == QLatin1String("yes")) {
+            type(form->Text1(), QStringLiteral("١"));
+            s.window->Save_Click();
+            QCOMPARE(s.dialogs.Messages().size(), 1);
+            QVERIFY(
+                QString::fromUtf8(s.folder.read(QStringLiteral("doc.txt"))).contains(QStringLiteral("١٦١")));
+        }
+        QVERIFY(s.dialogs.All_Answered());
+        QVERIFY(s.dialogs.Unexpected().isEmpty());
+    }
+
+    // The file dialogs start in the documents folder, then in the folder last used.
+    void dialogFolders() {
+        Started_Main_Window s;
+        Set_Document_Folder(QString());
+        QTemporaryDir elsewhere;
+        const QString opened = QDir(elsewhere.path()).filePath(QStringLiteral("a.txt"));
+        QFile file(opened);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("a\r\n") == 3);
+        file.close();
+        s.dialogs.Answer_Open(opened);
+        s.window->Open_Click();
+        s.window->Menu_Item(QStringLiteral("Save"))->setEnabled(true);
+        Set_Text_Source(3, FrmText::Instance()->Text1()); // a window whose Save always asks
+        Active_Text_Source = 3;
+        s.dialogs.Answer_Save(QString());
+        s.window->Save_Click();
+        Set_Text_Source(3, nullptr);
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        const QString first = QFileInfo(documents).isDir() ? documents : QDir::homePath();
+        QCOMPARE(s.dialogs.Dialog_Folders(), (QStringList{first, QFileInfo(opened).absolutePath()}));
+        QCOMPARE(QDir::currentPath(), QDir(Program_Folder).absolutePath());
         QVERIFY(s.dialogs.Unexpected().isEmpty());
     }
 

@@ -334,39 +334,45 @@ private slots:
         QCOMPARE(r.Child_Count(), 1);
     }
 
-    // A double click on a box or on its caption opens the passage with the box's prefix.
+    // A double click on a box or on its caption, or Enter in the box, opens the passage
+    // with the box's prefix.
     void doubleClick_data() {
         QTest::addColumn<QDate>("date");
         QTest::addColumn<int>("index");
-        QTest::addColumn<bool>("onCaption");
+        QTest::addColumn<int>("way"); // 0 box, 1 caption, 2 Enter in the box
         QTest::addColumn<QString>("heading");
         QTest::addColumn<QString>("body");
-        QTest::newRow("Matins psalm box") << QDate(1998, 9, 15) << 3 << false << QStringLiteral("مز 3: 2")
+        QTest::newRow("Matins psalm box") << QDate(1998, 9, 15) << 3 << 0 << QStringLiteral("مز 3: 2")
                                           << QStringLiteral("2 المزامير 3: 2 نص الآية\n");
-        QTest::newRow("Matins psalm caption") << QDate(1998, 9, 15) << 3 << true << QStringLiteral("مز 3: 2")
+        QTest::newRow("Matins psalm, Enter") << QDate(1998, 9, 15) << 3 << 2 << QStringLiteral("مز 3: 2")
+                                             << QStringLiteral("2 المزامير 3: 2 نص الآية\n");
+        QTest::newRow("Matins psalm caption") << QDate(1998, 9, 15) << 3 << 1 << QStringLiteral("مز 3: 2")
                                               << QStringLiteral("2 المزامير 3: 2 نص الآية\n");
         QTest::newRow("psalm from the psalm table")
-            << QDate(1998, 9, 11) << 1 << false << QStringLiteral("مز 1: 1-2")
+            << QDate(1998, 9, 11) << 1 << 0 << QStringLiteral("مز 1: 1-2")
             << QStringLiteral("نص المزمور من جدول المزامير\nسطر ثان\n");
-        QTest::newRow("Acts") << QDate(1998, 9, 15) << 7 << true << QStringLiteral("اع 2: 3")
+        QTest::newRow("Acts") << QDate(1998, 9, 15) << 7 << 1 << QStringLiteral("اع 2: 3")
                               << QStringLiteral("3 الأعمال 2: 3 نص الآية\n");
         QTest::newRow("gospel, no prefix")
-            << QDate(1998, 9, 11) << 4 << false << QStringLiteral("مت 5: 1-3")
+            << QDate(1998, 9, 11) << 4 << 2 << QStringLiteral("مت 5: 1-3")
             << QStringLiteral("1 متى 5: 1 نص الآية\n2 متى 5: 2 نص الآية\n3 متى 5: 3 نص الآية\n");
     }
 
     void doubleClick() {
         QFETCH(QDate, date);
         QFETCH(int, index);
-        QFETCH(bool, onCaption);
+        QFETCH(int, way);
         QFETCH(QString, heading);
         QFETCH(QString, body);
         Reading_Session r;
         r.s->window->resize(1240, 900); // room for the passage beside the readings
         r.Show_Day(date);
-        QWidget* target = onCaption ? static_cast<QWidget*>(reading()->Label1(index))
-                                    : static_cast<QWidget*>(reading()->TextFiled(index));
-        QTest::mouseDClick(target, Qt::LeftButton);
+        if (way == 1)
+            QTest::mouseDClick(reading()->Label1(index), Qt::LeftButton);
+        else if (way == 0)
+            QTest::mouseDClick(reading()->TextFiled(index), Qt::LeftButton);
+        else
+            QTest::keyClick(reading()->TextFiled(index), Qt::Key_Return);
         FrmDisplay_Bible* passage = FrmDisplay_Bible::Instance();
         QVERIFY(passage);
         QCOMPARE(passage->windowTitle(), QStringLiteral("القراءة"));
@@ -377,6 +383,41 @@ private slots:
         QVERIFY(!Placement_Widget(passage)->geometry().intersects(Placement_Widget(reading())->geometry()));
         QVERIFY(passage->Text1()->isReadOnly());
         QVERIFY(passage->Text_Sign()->isReadOnly());
+    }
+
+    // The keyboard alone: the focus starts on the first reading that shows, Tab walks
+    // the boxes in order to the prophecies, Enter opens the focused prophecy, Escape
+    // closes the passage window and then the readings window.
+    void keyboard() {
+        Reading_Session r;
+        r.Show_Day(QDate(1999, 3, 3)); // the prophecies cover the Vespers boxes
+        QWidget* main = r.s->window.get();
+        main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        QMdiArea* area = r.s->window->Mdi_Area();
+        area->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(Placement_Widget(reading())));
+        QCOMPARE(QApplication::focusWidget(), reading()->TextFiled(3));
+        for (int i = 4; i <= 9; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), reading()->TextFiled(i));
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), reading()->List1());
+        reading()->List1()->setCurrentRow(0);
+        QTest::keyClick(reading()->List1(), Qt::Key_Enter);
+        FrmDisplay_Bible* passage = FrmDisplay_Bible::Instance();
+        QVERIFY(passage);
+        QCOMPARE(passage->Text_Sign()->text(), QStringLiteral("تك 1: 1-3"));
+
+        area->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(Placement_Widget(passage)));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        Flush_Deletions();
+        QVERIFY(!FrmDisplay_Bible::Instance());
+        area->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(Placement_Widget(reading())));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        Flush_Deletions();
+        QVERIFY(!reading());
+        QCOMPARE(r.Child_Count(), 1); // the chooser stays
     }
 
     // A second reading replaces the first window at its place when that place is clear

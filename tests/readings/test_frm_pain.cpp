@@ -123,6 +123,28 @@ private slots:
         QCOMPARE(pain->Text_View()->toPlainText(), QStringLiteral("نص مخزن لباكر الأربعاء\nسطر ثان"));
     }
 
+    // Enter on an hour shows it and hands the focus to its text; Tab leaves the text.
+    void keyboard() {
+        Reading_Session r;
+        r.Show_Day(QDate(2000, 4, 26));
+        FrmPain* pain = FrmPain::Loaded();
+        QWidget* main = r.s->window.get();
+        main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        pain->List1()->setFocus();
+        pain->List1()->setCurrentRow(1);
+        pain->Text_View()->clear();
+        QTest::keyClick(pain->List1(), Qt::Key_Return);
+        QCOMPARE(pain->Text_View()->toPlainText(), QStringLiteral("3 يوحنا 1: 3 نص الآية\n"));
+        QCOMPARE(QApplication::focusWidget(), pain->Text_View());
+        QTest::keyClick(pain->Text_View(), Qt::Key_Tab);
+        QVERIFY(QApplication::focusWidget() != pain->Text_View());
+        QCOMPARE(pain->Text_View()->toPlainText(), QStringLiteral("3 يوحنا 1: 3 نص الآية\n"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        Flush_Deletions();
+        QVERIFY(!FrmPain::Loaded());
+    }
+
     void resize() {
         Reading_Session r;
         r.Show_Day(QDate(2000, 4, 26));

@@ -128,19 +128,36 @@ private slots:
     {
         Started s;
         const QList<std::tuple<QString, QString, QKeySequence>> items{
-            {"Reading", "&Reading", QKeySequence("Ctrl+R")},     {"Bible_View", "&View", QKeySequence("Ctrl+I")},
-            {"Bible_Search", "Searc&h", QKeySequence("Ctrl+H")}, {"New", "&New", QKeySequence("Ctrl+N")},
-            {"Open", "&Open", QKeySequence("Ctrl+O")},           {"Save", "&Save", QKeySequence("Ctrl+S")},
-            {"Exit", "E&xit", QKeySequence()},                   {"Toolbar", "&Toolbar", QKeySequence("Ctrl+T")},
-            {"Datee", "&Date Bar", QKeySequence("Ctrl+D")},      {"Massage", "&Massage", QKeySequence("Ctrl+M")},
-            {"Text_View", "&Text View", QKeySequence()},         {"Date_Bar_On_Top", "Date &Bar On Top", QKeySequence()},
-            {"Reset_Date", "&Reset Date", QKeySequence()},       {"Save_On_Exit", "&Save On Exit", QKeySequence()},
-            {"Topic", "To&pic", QKeySequence()},                 {"About", "&About", QKeySequence()}};
+            {"Reading", "&Reading", QKeySequence("Ctrl+R")},
+            {"Bible_View", "&View", QKeySequence("Ctrl+I")},
+            {"Bible_Search", "Searc&h", QKeySequence("Ctrl+H")},
+            {"New", "&New", QKeySequence("Ctrl+N")},
+            {"Open", "&Open", QKeySequence("Ctrl+O")},
+            {"Save", "&Save", QKeySequence("Ctrl+S")},
+            {"Exit", "E&xit", QKeySequence("Ctrl+Q")},
+            {"Toolbar", "&Toolbar", QKeySequence("Ctrl+T")},
+            {"Datee", "&Date Bar", QKeySequence("Ctrl+D")},
+            {"Massage", "&Massage", QKeySequence("Ctrl+M")},
+            {"Text_View", "&Text View", QKeySequence("Ctrl+Shift+T")},
+            {"Date_Bar_On_Top", "Date &Bar On Top", QKeySequence("Ctrl+B")},
+            {"Reset_Date", "&Reset Date", QKeySequence("Ctrl+Shift+R")},
+            {"Save_On_Exit", "&Save On Exit", QKeySequence("Ctrl+Shift+E")},
+            {"Topic", "To&pic", QKeySequence("F1")},
+            {"About", "&About", QKeySequence("Ctrl+F1")}};
+        // Every command has its own key, and the help file's key table lists it.
+        QFile helpFile(QStringLiteral(LECTARIUM_HELP_SOURCE));
+        QVERIFY(helpFile.open(QIODevice::ReadOnly));
+        const QString help = QString::fromUtf8(helpFile.readAll());
+        QSet<QKeySequence> keys;
         for (const auto& [name, caption, shortcut] : items) {
             QAction* action = s.window->Menu_Item(name);
             QVERIFY2(action, qPrintable(name));
             QCOMPARE(action->text(), caption);
             QCOMPARE(action->shortcut(), shortcut);
+            QVERIFY2(!keys.contains(shortcut), qPrintable(name));
+            keys.insert(shortcut);
+            QVERIFY2(help.contains(QStringLiteral("<tr><td>%1</td>").arg(shortcut.toString())),
+                     qPrintable(name));
         }
         for (const char* name : {"l1", "l2", "l3", "l4", "l5"})
             QVERIFY(s.window->Menu_Item(QLatin1String(name))->isSeparator());

@@ -1,5 +1,7 @@
 #include "tests/support/scripted_dialogs.h"
 
+#include <QFileInfo>
+
 using namespace Lectarium;
 
 Scripted_Dialogs::Scripted_Dialogs()
@@ -29,9 +31,10 @@ Msg_Answer Scripted_Dialogs::Message(QWidget*, const QString& text, const QStrin
     return messageAnswers_.dequeue();
 }
 
-QString Scripted_Dialogs::Open_File(QWidget*, const QString& title, const QString&, const QString& filter)
-{
+QString Scripted_Dialogs::Open_File(QWidget*, const QString& title, const QString& folder,
+                                    const QString& filter) {
     fileFilters_ << filter;
+    dialogFolders_ << folder;
     if (openAnswers_.isEmpty()) {
         unexpected_ << QStringLiteral("open file: ") + title;
         return {};
@@ -42,7 +45,8 @@ QString Scripted_Dialogs::Open_File(QWidget*, const QString& title, const QStrin
 QString Scripted_Dialogs::Save_File(QWidget*, const QString& title, const QString& proposedPath,
                                     const QString& filter)
 {
-    saveProposals_ << proposedPath;
+    saveProposals_ << QFileInfo(proposedPath).fileName();
+    dialogFolders_ << (proposedPath.contains(QLatin1Char('/')) ? QFileInfo(proposedPath).path() : QString());
     fileFilters_ << filter;
     if (saveAnswers_.isEmpty()) {
         unexpected_ << QStringLiteral("save file: ") + title;

@@ -34,6 +34,8 @@ public:
     const QStringList& Help_Files() const { return helpFiles_; }
     // The names the save dialogs offered, and the filters of the file dialogs.
     const QStringList& Save_Proposals() const { return saveProposals_; }
+    // The folder each open or save dialog started in (empty: none given).
+    const QStringList& Dialog_Folders() const { return dialogFolders_; }
     const QStringList& File_Filters() const { return fileFilters_; }
     const QStringList& Unexpected() const { return unexpected_; }
     // True when every queued answer was used.
@@ -59,6 +61,7 @@ private:
     QList<Message_Call> messages_;
     QStringList helpFiles_;
     QStringList saveProposals_;
+    QStringList dialogFolders_;
     QStringList fileFilters_;
     QStringList unexpected_;
 };
