@@ -8,6 +8,7 @@
 #include "lectionary/data_source.h"
 #include "lectionary/database_file.h"
 #include "documents/frm_text_view.h"
+#include "shell/book_menu.h"
 #include "shell/child_window.h"
 #include "shell/dialogs.h"
 #include "shell/frm_about.h"
@@ -142,6 +143,7 @@ void MDILectarium::buildMenus()
     item(file, "Open", QStringLiteral("&Open"), QKeySequence(Qt::CTRL | Qt::Key_O), &MDILectarium::Open_Click);
     item(file, "Save", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S), &MDILectarium::Save_Click)
         ->setEnabled(false);
+    Add_Book_Items(file);
     separator(file, "l2");
     item(file, "Exit", QStringLiteral("E&xit"), QKeySequence(), &MDILectarium::Exit_Click);
 

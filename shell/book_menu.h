@@ -1,0 +1,12 @@
+#pragma once
+
+// The File menu's items for the day as a book: the whole day in one window.
+
+class QMenu;
+
+namespace Lectarium {
+
+// Adds the items at the end of the File menu (before Exit).
+void Add_Book_Items(QMenu* file);
+
+} // namespace Lectarium
