@@ -1,6 +1,7 @@
 #pragma once
 
-// The File menu's items for the day as a book: the whole day in one window.
+// The File menu's items for the day as a book: the whole day in one window,
+// printing, print preview and PDF export of the active text window.
 
 class QMenu;
 
