@@ -3,7 +3,9 @@
 // lectarium-day --readings DATE [--text]: the readings of the day from Lectarium.mdb in
 // the current folder, as the readings window shows them; --text adds the passages.
 // lectarium-day --readings DATE --html: the whole day as one HTML page.
+// lectarium-day --ics FROM TO: the titled days as an iCalendar feed.
 
+#include "calendar/day_feed.h"
 #include "calendar/day_report.h"
 #include "calendar/selected_day.h"
 #include "lectionary/bible_books.h"
@@ -24,9 +26,9 @@ namespace {
 
 constexpr int exitUsage = 2;
 
-const char usage[] =
-    "usage: lectarium-day FROM [TO] | --readings DATE [--text | --html]   (dates as YYYY-MM-DD in the "
-    "years 500 to 5000; --help explains)";
+const char usage[] = "usage: lectarium-day FROM [TO] | --readings DATE [--text | --html] | --ics FROM TO   "
+                     "(dates as YYYY-MM-DD in the "
+                     "years 500 to 5000; --help explains)";
 
 const char readingsHelp[] =
     "lectarium-day --readings DATE [--text] prints the readings of DATE as the readings\n"
@@ -37,7 +39,10 @@ const char readingsHelp[] =
     "reference and the synaxarium story. UTF-8, LF line ends.\n"
     "--html writes the whole day as one HTML page (UTF-8, right to left): the dates and the\n"
     "title, every office with each reading's caption, reference and text, the prophecies,\n"
-    "the commemorations and the rite; on a Holy Week day every hour with its reading.\n\n";
+    "the commemorations and the rite; on a Holy Week day every hour with its reading.\n\n"
+    "lectarium-day --ics FROM TO writes an iCalendar feed (RFC 5545, UTF-8, CR LF): one\n"
+    "all-day event per day that has a title, days in a row with the same title as one\n"
+    "event; SUMMARY is the title, DESCRIPTION the Coptic date.\n\n";
 
 int fail(const QByteArray& message) {
     std::fprintf(stderr, "lectarium-day: %s\n", message.constData());
@@ -136,6 +141,27 @@ int readings(int argc, char* argv[]) {
     return 0;
 }
 
+int feed(int argc, char* argv[]) {
+    if (argc != 4 || std::strcmp(argv[1], "--ics") != 0)
+        return fail(usage);
+    int failure = 0;
+    const QDate from = checkedDate(argv[2], failure);
+    if (!from.isValid())
+        return failure;
+    const QDate to = checkedDate(argv[3], failure);
+    if (!to.isValid())
+        return failure;
+    if (to < from)
+        return fail(QByteArray("TO (") + argv[3] + ") is before FROM (" + argv[2] + ")");
+    MdlLectarium::Fill_Name_Tables();
+    const QByteArray out = MdlLectarium::Calendar_Feed(from, to, QDateTime::currentDateTimeUtc());
+    if (!writeAll(out) || std::fflush(stdout) != 0) {
+        std::fprintf(stderr, "lectarium-day: could not write the output\n");
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -145,6 +171,14 @@ int main(int argc, char* argv[]) {
                 QByteArray(usage) + "\n\n" + readingsHelp + MdlLectarium::Day_Report_Columns();
             return writeAll(help) && std::fflush(stdout) == 0 ? 0 : 1;
         }
+    }
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--ics") == 0)
+            return feed(argc, argv);
+    }
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--ics") == 0)
+            return feed(argc, argv);
     }
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--readings") == 0 || std::strcmp(argv[i], "--text") == 0 ||
