@@ -2,6 +2,7 @@
 
 #include "lectionary/bible_books.h"
 #include "lectionary/passage.h"
+#include "lectionary/reading_index.h"
 #include "lectionary/scrambled_text.h"
 #include "lectionary/sqlite_database.h"
 #include "shell/basic_text.h"
@@ -670,7 +671,8 @@ bool Build_Database(const QString& sourceFolder, const QString& outPath, QString
     }
     const QString partial = out.absoluteFilePath() + QStringLiteral(".partial");
     QFile::remove(partial);
-    if (!writeDatabase(partial, tables, error)) {
+    // The index of where each passage is read is derived from the reading tables.
+    if (!writeDatabase(partial, tables, error) || !Write_Reading_Index(partial, error)) {
         error = QStringLiteral("%1: %2").arg(outPath, error);
         QFile::remove(partial);
         return false;
