@@ -1,4 +1,5 @@
-// Export PDF of the whole-day window and the passage window, read back with pdftotext.
+// Export PDF of the whole-day window and the passage window, read back with pdftotext,
+// and where the passage window's reading is read.
 
 #include "bible/frm_display_bible.h"
 #include "readings/frm_display_reading.h"
@@ -29,7 +30,8 @@ QString pdfText(const QString& path) {
     if (!process.waitForFinished(60000) || process.exitCode() != 0)
         return QString();
     // Presentation forms (as some locales give them) back to letters.
-    QString text = QString::fromUtf8(process.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
+    QString text =
+        QString::fromUtf8(process.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
     static const QRegularExpression marks(QStringLiteral("[\\x{200e}\\x{200f}\\x{202a}-\\x{202e}]"));
     return text.remove(marks);
 }
@@ -60,7 +62,8 @@ private slots:
         QVERIFY(r.s->dialogs.Messages().isEmpty());
         const QString text = pdfText(path);
         QVERIFY2(text.contains(QStringLiteral("قراءات اليوم كاملة")), qPrintable(text));
-        QVERIFY2(text.contains(QStringLiteral("كورنثوس")), qPrintable(text)); // a verse of the Pauline epistle
+        QVERIFY2(text.contains(QStringLiteral("كورنثوس")),
+                 qPrintable(text)); // a verse of the Pauline epistle
         // Two pages, each with its header and its number (pdftotext may give "2/1").
         QCOMPARE(text.count(QStringLiteral("قراءات اليوم كاملة")), 3);
         QVERIFY(text.contains(QRegularExpression(QStringLiteral("\\b(1 ?/ ?2|2 ?/ ?1)\\b"))));
@@ -82,6 +85,21 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("يو")));
         QVERIFY(text.contains(QStringLiteral("هكذا أحب")));
         QVERIFY(text.contains(QStringLiteral("العالم")));
+        Placement_Widget(form)->close();
+    }
+
+    // "Where is this read" on the passage window: every occasion in one message.
+    void whereRead() {
+        Reading_Session r;
+        FrmDisplay_Bible* form = FrmDisplay_Bible::Show_Text(
+            QStringLiteral("يو 2: 2"), QStringLiteral("2 نص\r\n"), QStringLiteral("القراءة"));
+        activate(form);
+        r.s->dialogs.Answer_Message(Msg_Answer::Ok);
+        r.s->window->findChild<QAction*>(QStringLiteral("Where_Read"))->trigger();
+        QCOMPARE(r.s->dialogs.Messages().size(), 1);
+        const QString text = r.s->dialogs.Messages().front().text;
+        QVERIFY2(text.contains(QStringLiteral("Year 1 5\tالقداس: الإنجيل\tيو 2: 2")), qPrintable(text));
+        QCOMPARE(text.count(QLatin1Char('\n')), 8); // the heading and eight occasions
         Placement_Widget(form)->close();
     }
 
