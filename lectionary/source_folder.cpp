@@ -2,6 +2,7 @@
 
 #include "lectionary/bible_books.h"
 #include "lectionary/passage.h"
+#include "lectionary/reading_index.h"
 #include "lectionary/scrambled_text.h"
 #include "lectionary/sqlite_database.h"
 #include "shell/basic_text.h"
@@ -684,10 +685,12 @@ bool Build_Database(const QString& sourceFolder, const QString& outPath, QString
         return false;
     }
     // Written under a name of its own beside OUT, so that neither a user's file nor a
-    // second build is touched, and moved into place once it is whole on the disk.
+    // second build is touched, and moved into place once it is whole on the disk. The
+    // index of where each passage is read is derived from the reading tables.
     Safe_File file(out.absoluteFilePath());
     QString reason;
-    const bool written = file.Open() && writeDatabase(file.Temporary_Path(), tables, reason) && file.Commit();
+    const bool written = file.Open() && writeDatabase(file.Temporary_Path(), tables, reason) &&
+                         Write_Reading_Index(file.Temporary_Path(), reason) && file.Commit();
     if (!written) {
         error = QStringLiteral("%1: %2").arg(outPath, reason.isEmpty() ? file.Error() : reason);
         return false;

@@ -6,6 +6,7 @@
 #include "lectionary/statements.h"
 #include "readings/frm_pain.h"
 #include "readings/frm_sant.h"
+#include "readings/frm_whole_day.h"
 #include "readings/holy_week.h"
 #include "readings/reading_texts.h"
 #include "readings/rites.h"
@@ -53,6 +54,7 @@ const QRect imageArea(180, 5640, 900, 1100);
 const QRect ceremonyArea(1260, 5640, 3270, 450);
 const QRect painArea(1260, 6180, 3270, 450);
 const QRect closeArea(2580, 6900, 1950, 450);
+const QRect wholeDayArea(180, 6900, 2280, 450);
 constexpr int fastLeft = 4650;
 constexpr int fastTop = 1170;
 
@@ -232,6 +234,7 @@ FrmDisplay_Reading::FrmDisplay_Reading() {
            &FrmDisplay_Reading::CommandCeremony_Click);
     button("Command_Pain", Funeral_Button_Caption, painArea, &FrmDisplay_Reading::Command_Pain_Click);
     button("CommandClose", QStringLiteral("Close"), closeArea, &FrmDisplay_Reading::CommandClose_Click);
+    Add_Whole_Day_Button(this, twips(wholeDayArea));
 
     setFixedSize(To_Pixels(formWidth), To_Pixels(formHeight));
 }

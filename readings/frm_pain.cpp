@@ -2,6 +2,7 @@
 
 #include "documents/text_file.h"
 #include "lectionary/statements.h"
+#include "readings/frm_whole_day.h"
 #include "readings/holy_week.h"
 #include "shell/appearance.h"
 #include "shell/child_window.h"
@@ -95,6 +96,8 @@ FrmPain::FrmPain() {
     for (QWidget* control : {static_cast<QWidget*>(list1_), static_cast<QWidget*>(textHidder_),
                              static_cast<QWidget*>(textView_)})
         control->installEventFilter(this);
+    // Top left, beside the centred heading and above the text.
+    Add_Whole_Day_Button(this, QRect(0, 0, To_Pixels(1800), To_Pixels(435)));
     resize(To_Pixels(FrmPain_Width), To_Pixels(FrmPain_Height));
 }
 

@@ -8,6 +8,7 @@
 #include "documents/frm_text_view.h"
 #include "lectionary/data_source.h"
 #include "lectionary/database_file.h"
+#include "shell/book_menu.h"
 #include "shell/child_window.h"
 #include "shell/dialogs.h"
 #include "shell/frm_about.h"
@@ -156,6 +157,7 @@ void MDILectarium::buildMenus() {
          &MDILectarium::Open_Click);
     item(file, "Save", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S), &MDILectarium::Save_Click)
         ->setEnabled(false);
+    Add_Book_Items(file);
     separator(file, "l2");
     item(file, "Exit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q),
          &MDILectarium::Exit_Click);

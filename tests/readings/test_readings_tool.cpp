@@ -112,6 +112,19 @@ private slots:
                                                "        3 يوحنا 1: 3 نص الآية\n"));
     }
 
+    // The same document as the whole-day window, as a page.
+    void html() {
+        const Run run = runTool(fixture_.folder(), {QStringLiteral("--readings"),
+                                                    QStringLiteral("2000-04-26"), QStringLiteral("--html")});
+        QCOMPARE(run.exitCode, 0);
+        const QString out = utf8(run.out);
+        QVERIFY(out.startsWith(QStringLiteral("<!DOCTYPE html>\n<html lang=\"ar\" dir=\"rtl\">")));
+        QVERIFY(
+            out.contains(QStringLiteral("<h3>باكر يوم الأربعاء: مت 5: 1</h3>\n<p>نص مخزن لباكر الأربعاء<br>\n"
+                                        "سطر ثان</p>")));
+        QVERIFY(out.endsWith(QStringLiteral("</html>\n")));
+    }
+
     void noDatabase() {
         QTemporaryDir empty;
         const Run run = runTool(empty.path(), {QStringLiteral("--readings"), QStringLiteral("1999-03-03")});
@@ -133,6 +146,9 @@ private slots:
                                                   QStringLiteral("1999-01-02")};
         QTest::newRow("twice") << QStringList{QStringLiteral("--readings"), QStringLiteral("1999-01-01"),
                                               QStringLiteral("--readings"), QStringLiteral("1999-01-02")};
+        QTest::newRow("text and html")
+            << QStringList{QStringLiteral("--readings"), QStringLiteral("1999-01-01"),
+                           QStringLiteral("--html"), QStringLiteral("--text")};
         QTest::newRow("not a date") << QStringList{QStringLiteral("--readings"), QStringLiteral("today")};
         QTest::newRow("after 5000") << QStringList{QStringLiteral("--readings"),
                                                    QStringLiteral("5001-01-01")};

@@ -2,12 +2,17 @@
 // tab-separated line per day, as the day chooser computes it on Show.
 // lectarium-day --readings DATE [--text]: the readings of the day from Lectarium.mdb in
 // the current folder, as the readings window shows them; --text adds the passages.
+// lectarium-day --readings DATE --html: the whole day as one HTML page.
+// lectarium-day --ics FROM TO: the titled days as an iCalendar feed.
 
+#include "calendar/day_feed.h"
 #include "calendar/day_report.h"
 #include "calendar/selected_day.h"
 #include "lectionary/bible_books.h"
 #include "lectionary/database_file.h"
+#include "lectionary/data_source.h"
 #include "readings/readings_report.h"
+#include "readings/whole_day.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -22,9 +27,9 @@ namespace {
 
 constexpr int exitUsage = 2;
 
-const char usage[] =
-    "usage: lectarium-day FROM [TO] | --readings DATE [--text]   (dates as YYYY-MM-DD in the "
-    "years 500 to 5000; --help explains)";
+const char usage[] = "usage: lectarium-day FROM [TO] | --readings DATE [--text | --html] | --ics FROM TO   "
+                     "(dates as YYYY-MM-DD in the "
+                     "years 500 to 5000; --help explains)";
 
 const char readingsHelp[] =
     "lectarium-day --readings DATE [--text] prints the readings of DATE as the readings\n"
@@ -32,7 +37,13 @@ const char readingsHelp[] =
     "title, the nine readings under Vespers, Matins and the Liturgy with their references\n"
     "(psalms and Acts with their book in front), and the prophecies of a fast day; on a\n"
     "Holy Week day the hours of the Holy Week window. --text adds the passage of every\n"
-    "reference and the synaxarium story. UTF-8, LF line ends.\n\n";
+    "reference and the synaxarium story. UTF-8, LF line ends.\n"
+    "--html writes the whole day as one HTML page (UTF-8, right to left): the dates and the\n"
+    "title, every office with each reading's caption, reference and text, the prophecies,\n"
+    "the commemorations and the rite; on a Holy Week day every hour with its reading.\n\n"
+    "lectarium-day --ics FROM TO writes an iCalendar feed (RFC 5545, UTF-8, CR LF): one\n"
+    "all-day event per day that has a title, days in a row with the same title as one\n"
+    "event; SUMMARY is the title, DESCRIPTION the Coptic date.\n\n";
 
 int fail(const QByteArray& message) {
     std::fprintf(stderr, "lectarium-day: %s\n", message.constData());
@@ -71,9 +82,21 @@ QDate checkedDate(const char* text, int& failure) {
     return date;
 }
 
+// The whole day of date as HTML, the day processed as the day chooser's Show does.
+bool wholeDayHtml(const QDate& date, QByteArray& out, QString& error) {
+    const auto database = MdlLectarium::Open_Database(MdlLectarium::Database_Path, error);
+    if (!database)
+        return false;
+    MdlLectarium::Reset_Day_State();
+    MdlLectarium::Day_Report_Line(date);
+    out = MdlLectarium::Whole_Day_Html(MdlLectarium::Read_Whole_Day(MdlLectarium::Database_Path)).toUtf8();
+    return true;
+}
+
 int readings(int argc, char* argv[]) {
     const char* dateText = nullptr;
     bool withText = false;
+    bool html = false;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--readings") == 0) {
             if (dateText || i + 1 >= argc)
@@ -81,11 +104,13 @@ int readings(int argc, char* argv[]) {
             dateText = argv[++i];
         } else if (std::strcmp(argv[i], "--text") == 0 && !withText) {
             withText = true;
+        } else if (std::strcmp(argv[i], "--html") == 0 && !html) {
+            html = true;
         } else {
             return fail(usage);
         }
     }
-    if (!dateText)
+    if (!dateText || (html && withText))
         return fail(usage);
     int failure = 0;
     const QDate date = checkedDate(dateText, failure);
@@ -110,12 +135,36 @@ int readings(int argc, char* argv[]) {
     }
     QByteArray out;
     QString error;
-    if (!MdlLectarium::Readings_Report(date, MdlLectarium::Database_Path, withText, out, error)) {
+    const bool read =
+        html ? wholeDayHtml(date, out, error)
+             : MdlLectarium::Readings_Report(date, MdlLectarium::Database_Path, withText, out, error);
+    if (!read) {
         std::fprintf(stderr, "lectarium-day: cannot read %s: %s\n",
                      QDir::toNativeSeparators(MdlLectarium::Database_Path).toLocal8Bit().constData(),
                      error.toLocal8Bit().constData());
         return 1;
     }
+    if (!writeAll(out) || std::fflush(stdout) != 0) {
+        std::fprintf(stderr, "lectarium-day: could not write the output\n");
+        return 1;
+    }
+    return 0;
+}
+
+int feed(int argc, char* argv[]) {
+    if (argc != 4 || std::strcmp(argv[1], "--ics") != 0)
+        return fail(usage);
+    int failure = 0;
+    const QDate from = checkedDate(argv[2], failure);
+    if (!from.isValid())
+        return failure;
+    const QDate to = checkedDate(argv[3], failure);
+    if (!to.isValid())
+        return failure;
+    if (to < from)
+        return fail(QByteArray("TO (") + argv[3] + ") is before FROM (" + argv[2] + ")");
+    MdlLectarium::Fill_Name_Tables();
+    const QByteArray out = MdlLectarium::Calendar_Feed(from, to, QDateTime::currentDateTimeUtc());
     if (!writeAll(out) || std::fflush(stdout) != 0) {
         std::fprintf(stderr, "lectarium-day: could not write the output\n");
         return 1;
@@ -134,7 +183,16 @@ int main(int argc, char* argv[]) {
         }
     }
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--readings") == 0 || std::strcmp(argv[i], "--text") == 0)
+        if (std::strcmp(argv[i], "--ics") == 0)
+            return feed(argc, argv);
+    }
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--ics") == 0)
+            return feed(argc, argv);
+    }
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--readings") == 0 || std::strcmp(argv[i], "--text") == 0 ||
+            std::strcmp(argv[i], "--html") == 0)
             return readings(argc, argv);
     }
     if (argc < 2 || argc > 3)

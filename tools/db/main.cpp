@@ -10,8 +10,10 @@
 #include "lectionary/passage.h"
 #include "lectionary/source_folder.h"
 #include "lectionary/sqlite_database.h"
+#include "readings/where_read.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QStringList>
 
 #include <cstdio>
@@ -26,6 +28,7 @@ const char* const Usage =
     "  lectarium-db dump DB OUT_DIR             write the source folder back from a database\n"
     "  lectarium-db check DB                    report reading references that cannot be resolved\n"
     "  lectarium-db passage DB \"REFERENCE\"      print the passage of a reading reference\n"
+    "  lectarium-db where DB \"REFERENCE\" [YEAR]  where the verses are read, with the days of YEAR\n"
     "  lectarium-db convert OLD.mdb NEW.mdb     write an SQLite copy of an Access (Jet 3 or Jet 4) file\n"
     "  lectarium-db import-bible FORMAT FILE SRC_DIR\n"
     "                                           write SRC_DIR/Bible.txt from a Bible export\n"
@@ -109,6 +112,24 @@ int main(int argc, char* argv[]) {
         print(stdout, passage);
         if (passage.isEmpty()) {
             print(stderr, QStringLiteral("no passage: unknown book or no verses\n"));
+            return 1;
+        }
+        return 0;
+    }
+    if (command == QLatin1String("where") && (wants(2) || wants(3))) {
+        bool yearOk = true;
+        const int year = wants(3) ? args[3].toInt(&yearOk) : QDate::currentDate().year();
+        if (!yearOk || year < 500 || year > 5000)
+            return fail(QStringLiteral("not a year from 500 to 5000: ") + args.value(3));
+        Fill_Name_Tables();
+        QStringList lines;
+        QString error;
+        if (!Where_Read_Report(args[1], args[2], year, lines, error))
+            return fail(error);
+        for (const QString& line : lines)
+            print(stdout, line + QLatin1Char('\n'));
+        if (lines.isEmpty()) {
+            print(stderr, QStringLiteral("no reading covers these verses\n"));
             return 1;
         }
         return 0;

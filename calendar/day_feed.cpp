@@ -1,0 +1,119 @@
+#include "calendar/day_feed.h"
+
+#include "calendar/day_report.h"
+#include "calendar/selected_day.h"
+
+#include <QCryptographicHash>
+
+namespace MdlLectarium {
+
+namespace {
+
+struct Event {
+    QDate first;
+    QDate last;
+    QString title;
+    QString firstCoptic;
+    QString lastCoptic;
+};
+
+QString copticDate(const QDate& date) {
+    Integer day = 0;
+    Integer month = 0;
+    Integer year = 0;
+    Coptic_Date(date, day, month, year);
+    const QString name =
+        month >= 1 && month <= 13 ? Coptic_Month_Names[static_cast<size_t>(month)] : QString();
+    return QString::number(day) + QLatin1Char(' ') + name + QLatin1Char(' ') + QString::number(year);
+}
+
+QByteArray dateValue(const QDate& date) {
+    return date.toString(QStringLiteral("yyyyMMdd")).toLatin1();
+}
+
+void writeEvent(QByteArray& out, const Event& event, const QByteArray& stamp) {
+    // The same day and title give the same UID in every feed, so a calendar program
+    // updates the event instead of doubling it.
+    const QByteArray uid = QCryptographicHash::hash(dateValue(event.first) + '|' + event.title.toUtf8(),
+                                                    QCryptographicHash::Sha1)
+                               .toHex() +
+                           "@lectarium";
+    const QString description = event.first == event.last
+                                    ? event.firstCoptic
+                                    : event.firstCoptic + QStringLiteral(" - ") + event.lastCoptic;
+    out += "BEGIN:VEVENT\r\n";
+    out += Ics_Fold("UID:" + uid);
+    out += Ics_Fold("DTSTAMP:" + stamp);
+    out += Ics_Fold("DTSTART;VALUE=DATE:" + dateValue(event.first));
+    out += Ics_Fold("DTEND;VALUE=DATE:" + dateValue(event.last.addDays(1)));
+    out += Ics_Fold("SUMMARY:" + Ics_Text(event.title).toUtf8());
+    out += Ics_Fold("DESCRIPTION:" + Ics_Text(description).toUtf8());
+    out += "TRANSP:TRANSPARENT\r\n";
+    out += "END:VEVENT\r\n";
+}
+
+} // namespace
+
+QString Ics_Text(const QString& text) {
+    QString out;
+    out.reserve(text.size() + 8);
+    const QString plain = QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    for (const QChar c : plain) {
+        if (c == QLatin1Char('\\') || c == QLatin1Char(';') || c == QLatin1Char(','))
+            out += QLatin1Char('\\') + QString(c);
+        else if (c == QLatin1Char('\n') || c == QLatin1Char('\r'))
+            out += QLatin1String("\\n");
+        else
+            out += c;
+    }
+    return out;
+}
+
+QByteArray Ics_Fold(const QByteArray& line) {
+    QByteArray out;
+    qsizetype start = 0;
+    qsizetype limit = 75; // the first line holds 75 octets, the others a blank and 74
+    while (line.size() - start > limit) {
+        qsizetype end = start + limit;
+        // Back off to the start of a UTF-8 sequence (continuation octets are 10xxxxxx).
+        while (end > start && (static_cast<unsigned char>(line[end]) & 0xC0) == 0x80)
+            --end;
+        out += line.mid(start, end - start) + "\r\n ";
+        start = end;
+        limit = 74;
+    }
+    out += line.mid(start) + "\r\n";
+    return out;
+}
+
+QByteArray Calendar_Feed(const QDate& from, const QDate& to, const QDateTime& stamp) {
+    const QByteArray stampValue = stamp.toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'")).toLatin1();
+    QByteArray out = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Lectarium//Coptic lectionary//AR\r\n"
+                     "CALSCALE:GREGORIAN\r\n";
+    out += Ics_Fold("X-WR-CALNAME:" + Ics_Text(QStringLiteral("Lectarium")).toUtf8());
+
+    Reset_Day_State();
+    bool open = false;
+    Event event;
+    for (QDate date = from; date <= to; date = date.addDays(1)) {
+        Day_Report_Line(date);
+        const QString title =
+            QString(Occasion_Title).replace(QLatin1String("\r\n"), QLatin1String("\n")).trimmed();
+        if (open && title == event.title && date == event.last.addDays(1)) {
+            event.last = date;
+            event.lastCoptic = copticDate(date);
+            continue;
+        }
+        if (open)
+            writeEvent(out, event, stampValue);
+        open = !title.isEmpty();
+        if (open)
+            event = {date, date, title, copticDate(date), copticDate(date)};
+    }
+    if (open)
+        writeEvent(out, event, stampValue);
+    out += "END:VCALENDAR\r\n";
+    return out;
+}
+
+} // namespace MdlLectarium

@@ -1,0 +1,181 @@
+#include "readings/whole_day.h"
+
+#include "calendar/selected_day.h"
+#include "lectionary/data_source.h"
+#include "lectionary/passage.h"
+#include "lectionary/statements.h"
+#include "readings/day_readings.h"
+#include "readings/holy_week.h"
+#include "readings/reading_texts.h"
+#include "readings/rites.h"
+
+namespace MdlLectarium {
+
+const QString Whole_Day_Caption = QStringLiteral("قراءات اليوم كاملة");
+
+namespace {
+
+// Stored texts end their lines with CR LF; the document keeps LF and no trailing blank lines.
+QString plainLines(const QString& text) {
+    QString out = QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    out.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    while (out.endsWith(QLatin1Char('\n')))
+        out.chop(1);
+    return out;
+}
+
+void addPart(Whole_Day_Document& document, Whole_Day_Part part) {
+    if (!part.entries.empty() || !part.text.isEmpty())
+        document.parts.push_back(std::move(part));
+}
+
+void readHolyWeek(Whole_Day_Document& document, const QString& databasePath, Data_Source& bible) {
+    const Integer day = static_cast<Integer>(Season_Day + 1);
+    Data_Source pain(QStringLiteral("Data_Pain"));
+    pain.setDatabaseName(databasePath);
+    pain.setRecordSource(Pain_Statement(day));
+    pain.refresh();
+    const QStringList hours = Read_Pain_Descriptions(pain, day);
+    Whole_Day_Part part{Holy_Week_Caption(Season_Day), {}, {}};
+    for (int i = 0; i < hours.size(); ++i) {
+        const Pain_Entry entry = Read_Pain_Entry(pain, i, day, bible);
+        part.entries.push_back({hours[i], entry.sign, plainLines(entry.text)});
+    }
+    addPart(document, std::move(part));
+}
+
+void readOffices(Whole_Day_Document& document, const Day_Readings& day, Data_Source& bible) {
+    auto office = [&](const QString& caption, int first, int last) {
+        Whole_Day_Part part{caption.trimmed(), {}, {}};
+        for (int i = first; i <= last; ++i) {
+            const QString& stored = day.readings[static_cast<size_t>(i)];
+            if (stored.trimmed().isEmpty())
+                continue; // an office without this reading
+            const QString reference = Reading_Prefix(i) + stored;
+            part.entries.push_back(
+                {Reading_Field_Caption(i), reference, plainLines(Get_Passage(bible, reference))});
+        }
+        addPart(document, std::move(part));
+    };
+    office(day.vespersCaption, 1, 2);
+    office(Matins_Caption, 3, 4);
+    office(Liturgy_Caption, 5, 9);
+    if (day.showProphecies) {
+        Whole_Day_Part part{Prophecies_Caption.trimmed(), {}, {}};
+        for (const QString& entry : day.prophecies) {
+            const QString reference = entry.mid(Prophecy_Indent.size()).trimmed();
+            if (!reference.isEmpty())
+                part.entries.push_back({QString(), reference, plainLines(Get_Passage(bible, reference))});
+        }
+        addPart(document, std::move(part));
+    }
+}
+
+QString escaped(const QString& text) {
+    return text.toHtmlEscaped();
+}
+
+// Lines of text as HTML, each line break kept.
+QString htmlLines(const QString& text) {
+    return escaped(text).replace(QLatin1Char('\n'), QLatin1String("<br>\n"));
+}
+
+QString htmlPage(const QString& title, const QString& body) {
+    return QStringLiteral(
+               "<!DOCTYPE html>\n<html lang=\"ar\" dir=\"rtl\">\n<head>\n<meta charset=\"utf-8\">\n"
+               "<title>") +
+           escaped(title) +
+           QStringLiteral(
+               "</title>\n<style>body { font-family: \"Arabic Transparent\", \"Noto Naskh Arabic\", "
+               "serif; direction: rtl; }</style>\n</head>\n<body dir=\"rtl\">\n") +
+           body + QStringLiteral("</body>\n</html>\n");
+}
+
+QString entryHeading(const Whole_Day_Entry& entry) {
+    if (entry.caption.isEmpty())
+        return entry.reference;
+    return entry.reference.isEmpty() ? entry.caption : entry.caption + QStringLiteral(": ") + entry.reference;
+}
+
+} // namespace
+
+Whole_Day_Document Read_Whole_Day(const QString& databasePath) {
+    Whole_Day_Document document;
+    const Day_Labels labels = Date_Labels(Selected_Date);
+    document.dateLines << labels.dayName + QLatin1Char(' ') + labels.normalDay + QLatin1Char(' ') +
+                              labels.normalMonth + QLatin1Char(' ') + labels.normalYear
+                       << labels.copticDay + QLatin1Char(' ') + labels.copticMonth + QLatin1Char(' ') +
+                              labels.copticYear;
+    document.occasion = plainLines(Occasion_Title);
+
+    Data_Source bible(QStringLiteral("Data_Bible"));
+    bible.setDatabaseName(databasePath);
+    Day_Reading_Sources sources;
+    sources.setDatabaseName(databasePath);
+
+    if (Season_Key == QLatin1String("Pain")) {
+        readHolyWeek(document, databasePath, bible);
+        // The story of the day is read as on any day.
+        sources.Data_Story.setRecordSource(Story_Statement(Coptic_Month, Coptic_Day));
+        sources.Data_Story.refresh();
+        QString story;
+        Read_Shifted_Field(sources.Data_Story, QStringLiteral("Data"), Coptic_Month, Coptic_Day, story);
+        addPart(document, {Story_Frame_Caption.trimmed(), {}, plainLines(story)});
+    } else {
+        const Day_Readings day = Read_Day(sources, false);
+        readOffices(document, day, bible);
+        addPart(document, {Story_Frame_Caption.trimmed(), {}, plainLines(day.story)});
+    }
+    const Rite_Text rite = Read_Rite(sources.Data_Ceremony, Rite_No);
+    if (!rite.text.trimmed().isEmpty())
+        addPart(document, {rite.title.isEmpty() ? Rite_Caption : rite.title, {}, plainLines(rite.text)});
+    return document;
+}
+
+QString Whole_Day_Header(const Whole_Day_Document& document) {
+    return Whole_Day_Caption + QStringLiteral(" - ") + document.dateLines.join(QStringLiteral(" - "));
+}
+
+QString Whole_Day_Text(const Whole_Day_Document& document) {
+    QString out = Whole_Day_Caption + QLatin1Char('\n');
+    for (const QString& line : document.dateLines)
+        out += line + QLatin1Char('\n');
+    if (!document.occasion.isEmpty())
+        out += document.occasion + QLatin1Char('\n');
+    for (const Whole_Day_Part& part : document.parts) {
+        out += QLatin1Char('\n') + part.caption + QLatin1Char('\n');
+        for (const Whole_Day_Entry& entry : part.entries) {
+            out += entryHeading(entry) + QLatin1Char('\n');
+            if (!entry.text.isEmpty())
+                out += entry.text + QLatin1Char('\n');
+        }
+        if (!part.text.isEmpty())
+            out += part.text + QLatin1Char('\n');
+    }
+    return out;
+}
+
+QString Whole_Day_Html(const Whole_Day_Document& document) {
+    QString body = QStringLiteral("<h1>") + escaped(Whole_Day_Caption) + QStringLiteral("</h1>\n<p>") +
+                   htmlLines(document.dateLines.join(QLatin1Char('\n'))) + QStringLiteral("</p>\n");
+    if (!document.occasion.isEmpty())
+        body += QStringLiteral("<p><b>") + htmlLines(document.occasion) + QStringLiteral("</b></p>\n");
+    for (const Whole_Day_Part& part : document.parts) {
+        body += QStringLiteral("<h2>") + escaped(part.caption) + QStringLiteral("</h2>\n");
+        for (const Whole_Day_Entry& entry : part.entries) {
+            body += QStringLiteral("<h3>") + escaped(entryHeading(entry)) + QStringLiteral("</h3>\n");
+            if (!entry.text.isEmpty())
+                body += QStringLiteral("<p>") + htmlLines(entry.text) + QStringLiteral("</p>\n");
+        }
+        if (!part.text.isEmpty())
+            body += QStringLiteral("<p>") + htmlLines(part.text) + QStringLiteral("</p>\n");
+    }
+    return htmlPage(Whole_Day_Header(document), body);
+}
+
+QString Text_Page_Html(const QString& title, const QString& text) {
+    return htmlPage(title, QStringLiteral("<h1>") + escaped(title) + QStringLiteral("</h1>\n<p>") +
+                               htmlLines(plainLines(text)) + QStringLiteral("</p>\n"));
+}
+
+} // namespace MdlLectarium

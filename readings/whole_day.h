@@ -1,0 +1,54 @@
+#pragma once
+
+// The whole day as one document: the dates and the title, every office with each
+// reading's caption, reference and text, the prophecies, the commemorations and the
+// rite; in Holy Week every hour with its reading. One structure, written out as plain
+// text (the whole-day window and Save) or as HTML (lectarium-day --html, printing).
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+namespace MdlLectarium {
+
+// The caption of the whole-day window and the title of the document.
+extern const QString Whole_Day_Caption;
+
+struct Whole_Day_Entry {
+    QString caption;   // "المزمور", an hour of Holy Week; empty for a prophecy
+    QString reference; // the reading reference as shown
+    QString text;      // the passage, lines separated by LF; empty when nothing resolves
+};
+
+struct Whole_Day_Part {
+    QString caption;
+    std::vector<Whole_Day_Entry> entries;
+    QString text; // running text (the story, the rite), LF lines
+};
+
+struct Whole_Day_Document {
+    QStringList dateLines; // the Gregorian date with the weekday, the Coptic date
+    QString occasion;      // the title of the day, LF lines; may be empty
+    std::vector<Whole_Day_Part> parts;
+};
+
+// Reads the day in the selected-day state (Selected_Date, Season_Key, ... as Show
+// leaves them) from the database at databasePath. Parts that cannot be read stay
+// empty and are left out.
+Whole_Day_Document Read_Whole_Day(const QString& databasePath);
+
+// The page header of a printed day: the title and the dates on one line.
+QString Whole_Day_Header(const Whole_Day_Document& document);
+
+// Plain text, LF line ends.
+QString Whole_Day_Text(const Whole_Day_Document& document);
+
+// A complete HTML page, UTF-8 when encoded as such, right to left, Arabic.
+QString Whole_Day_Html(const Whole_Day_Document& document);
+
+// Any title and plain text as the same kind of page (the passage window, a Bible
+// chapter, a page of results are printed through it).
+QString Text_Page_Html(const QString& title, const QString& text);
+
+} // namespace MdlLectarium

@@ -1,0 +1,198 @@
+#include "shell/printing.h"
+
+#include "bible/frm_bible_view.h"
+#include "bible/frm_display_bible.h"
+#include "bible/frm_view_search.h"
+#include "calendar/selected_day.h"
+#include "readings/day_readings.h"
+#include "readings/frm_whole_day.h"
+#include "readings/whole_day.h"
+#include "shell/child_window.h"
+#include "shell/dialogs.h"
+#include "shell/mdi_lectarium.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QTextDocument>
+
+#include <cmath>
+
+namespace Lectarium {
+
+using namespace MdlLectarium;
+
+namespace {
+
+const QString printCaption = QStringLiteral("Print");
+const QString nothingToPrint = QStringLiteral("لا توجد نافذة نص للطباعة");
+const QString pdfFilter = QStringLiteral("PDF File (*.pdf)|*.pdf");
+
+// The day the window's text was printed, as the date bar writes it.
+QString printingDate() {
+    const Day_Labels labels = Date_Labels(Today());
+    return labels.dayName + QLatin1Char(' ') + labels.normalDay + QLatin1Char(' ') + labels.normalMonth +
+           QLatin1Char(' ') + labels.normalYear;
+}
+
+Printable textPage(const QString& title, const QString& text) {
+    return {title, printingDate(), Text_Page_Html(title, text)};
+}
+
+QWidget* dialogParent() {
+    return Main_Window() ? static_cast<QWidget*>(Main_Window()) : QApplication::activeWindow();
+}
+
+} // namespace
+
+bool Printable_Of(const QWidget* form, Printable& out) {
+    if (const auto* day = qobject_cast<const FrmWhole_Day*>(form)) {
+        out = {Whole_Day_Caption, day->Document().dateLines.join(QStringLiteral(" - ")),
+               Whole_Day_Html(day->Document())};
+        return true;
+    }
+    if (const auto* passage = qobject_cast<const FrmDisplay_Bible*>(form)) {
+        out = textPage(passage->windowTitle() + QStringLiteral(" - ") + passage->Text_Sign()->text(),
+                       passage->Text1()->toPlainText());
+        return true;
+    }
+    if (const auto* chapter = qobject_cast<const FrmBible_View*>(form)) {
+        out = textPage(chapter->windowTitle(), chapter->Text1()->toPlainText());
+        return true;
+    }
+    if (const auto* results = qobject_cast<const FrmView_Search*>(form)) {
+        out = textPage(results->windowTitle() + QStringLiteral(" - ") +
+                           QString::number(results->Current_Page()),
+                       results->Text1()->toPlainText());
+        return true;
+    }
+    return false;
+}
+
+bool Active_Printable(Printable& out) {
+    const MDILectarium* main = Main_Window();
+    if (main && main->Mdi_Area()) {
+        const QMdiSubWindow* active = main->Mdi_Area()->activeSubWindow();
+        return active && Printable_Of(active->widget(), out);
+    }
+    return Printable_Of(QApplication::activeWindow(), out);
+}
+
+void Paint_Printable(const Printable& printable, QPagedPaintDevice& device) {
+    QPainter painter(&device);
+    painter.setLayoutDirection(Qt::RightToLeft);
+    const QRectF page(QPointF(0, 0), QSizeF(device.width(), device.height()));
+    const double dpi = device.logicalDpiY();
+    const double band = dpi * 0.45; // header and foot, about a centimetre each
+
+    QTextDocument document;
+    document.documentLayout()->setPaintDevice(&device);
+    document.setDefaultFont(QFont(QStringLiteral("Arabic Transparent"), 13));
+    QTextOption option = document.defaultTextOption();
+    option.setTextDirection(Qt::RightToLeft);
+    option.setAlignment(Qt::AlignRight);
+    document.setDefaultTextOption(option);
+    document.setHtml(printable.html);
+    const QSizeF body(page.width(), page.height() - 2 * band);
+    document.setPageSize(body);
+    const int pages = std::max(1, document.pageCount());
+
+    QFont small(QStringLiteral("Arabic Transparent"), 9);
+    for (int i = 0; i < pages; ++i) {
+        if (i > 0)
+            device.newPage();
+        painter.setFont(small);
+        const QRectF header(0, 0, page.width(), band * 0.8);
+        painter.drawText(header, Qt::AlignRight | Qt::AlignVCenter, printable.title);
+        painter.drawText(header, Qt::AlignLeft | Qt::AlignVCenter, printable.date);
+        painter.drawLine(QPointF(0, band * 0.85), QPointF(page.width(), band * 0.85));
+        painter.drawText(QRectF(0, page.height() - band * 0.8, page.width(), band * 0.8), Qt::AlignCenter,
+                         QStringLiteral("%1 / %2").arg(i + 1).arg(pages));
+
+        painter.save();
+        painter.translate(0, band - i * body.height());
+        document.drawContents(&painter, QRectF(QPointF(0, i * body.height()), body));
+        painter.restore();
+    }
+}
+
+bool Write_Pdf(const Printable& printable, const QString& path, QString& error) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = file.errorString();
+        return false;
+    }
+    {
+        QPdfWriter writer(&file);
+        writer.setTitle(printable.title);
+        writer.setCreator(QStringLiteral("Lectarium"));
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        writer.setResolution(300);
+        Paint_Printable(printable, writer);
+    }
+    if (!file.commit()) {
+        error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+void Print_Click() {
+    Printable printable;
+    if (!Active_Printable(printable)) {
+        Dialogs().Message(dialogParent(), nothingToPrint, printCaption, Msg_Buttons::Ok,
+                          Msg_Icon::Exclamation);
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(printable.title);
+    QPrintDialog dialog(&printer, dialogParent());
+    if (dialog.exec() == QDialog::Accepted)
+        Paint_Printable(printable, printer);
+}
+
+void Print_Preview_Click() {
+    Printable printable;
+    if (!Active_Printable(printable)) {
+        Dialogs().Message(dialogParent(), nothingToPrint, printCaption, Msg_Buttons::Ok,
+                          Msg_Icon::Exclamation);
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(printable.title);
+    QPrintPreviewDialog preview(&printer, dialogParent());
+    preview.setLayoutDirection(Qt::RightToLeft);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&printable](QPrinter* target) { Paint_Printable(printable, *target); });
+    preview.exec();
+}
+
+void Export_Pdf_Click() {
+    Printable printable;
+    if (!Active_Printable(printable)) {
+        Dialogs().Message(dialogParent(), nothingToPrint, printCaption, Msg_Buttons::Ok,
+                          Msg_Icon::Exclamation);
+        return;
+    }
+    const QString path = Dialogs().Save_File(dialogParent(), QStringLiteral("Export PDF"),
+                                             QStringLiteral("NoName.pdf"), pdfFilter);
+    if (path.isEmpty() || path == QLatin1String("NoName.pdf"))
+        return;
+    QString error;
+    if (!Write_Pdf(printable, path, error))
+        Dialogs().Message(dialogParent(), QStringLiteral("لا يمكن التسجيل") + QStringLiteral("\n") + error,
+                          QStringLiteral("Export PDF"), Msg_Buttons::Ok, Msg_Icon::Exclamation);
+}
+
+} // namespace Lectarium

@@ -1,0 +1,86 @@
+// Where a passage is read: the index written at build time, asked through the report
+// that lectarium-db where prints, on the readings fixture.
+
+#include "calendar/selected_day.h"
+#include "lectionary/bible_books.h"
+#include "lectionary/reading_index.h"
+#include "readings/where_read.h"
+#include "tests/lectionary/fixture.h"
+
+#include <QtTest>
+
+using namespace MdlLectarium;
+
+class Test_Where_Read final : public QObject {
+    Q_OBJECT
+
+    Lectionary_Fixture fixture_;
+
+private slots:
+    void initTestCase() {
+        QVERIFY2(fixture_.ok(), qPrintable(fixture_.error()));
+        Fill_Name_Tables();
+        Init_Bible_Tables();
+    }
+
+    void covered_data() {
+        QTest::addColumn<QString>("reference");
+        QTest::addColumn<QString>("spans"); // chapter:first-last, ...
+        QTest::newRow("one verse") << QStringLiteral("يو 3: 16") << QStringLiteral("3:16-16");
+        QTest::newRow("range") << QStringLiteral("مت 5: 1-12") << QStringLiteral("5:1-12");
+        QTest::newRow("two verses") << QStringLiteral("مت 5: 1،4") << QStringLiteral("5:1-1 5:4-4");
+        QTest::newRow("over chapters")
+            << QStringLiteral("يو 3: 30-5: 2") << QStringLiteral("3:30-999 4:1-999 5:1-2");
+        QTest::newRow("chapter") << QStringLiteral("يو 3") << QStringLiteral("3:1-999");
+        QTest::newRow("unknown book") << QStringLiteral("xx 3: 1") << QString();
+    }
+
+    void covered() {
+        QFETCH(QString, reference);
+        QFETCH(QString, spans);
+        QStringList got;
+        for (const Verse_Span& s : Covered_Verses(reference))
+            got << QStringLiteral("%1:%2-%3").arg(s.chapter).arg(s.first).arg(s.last);
+        QCOMPARE(got.join(QLatin1Char(' ')), spans);
+    }
+
+    // A Gospel read on several occasions: the annual day, two Sundays, the fast days;
+    // each with its office and slot and the days of the year it is read.
+    void gospelOnSeveralOccasions() {
+        const QDate selected = Selected_Date;
+        QStringList lines;
+        QString error;
+        QVERIFY2(Where_Read_Report(fixture_.path(), QStringLiteral("يو 2: 2"), 2000, lines, error),
+                 qPrintable(error));
+        QCOMPARE(lines, QStringList({QStringLiteral("Year 1 5\tالقداس: الإنجيل\tيو 2: 2\t2000-09-15"),
+                                     QStringLiteral("Suns 1 1\tالقداس: الإنجيل\tيو 2: 1-2\t2000-09-17"),
+                                     QStringLiteral("Suns 2 2\tعشية: الإنجيل\tيو 2: 2\t2000-10-22"),
+                                     QStringLiteral("Fast 3 3\tالقداس: الإنجيل\tيو 2: 2\t2000-03-22"),
+                                     QStringLiteral("Fast 5 6\tالقداس: الإنجيل\tيو 2: 2\t2000-04-08"),
+                                     QStringLiteral("Fast 5 7\tالقداس: الإنجيل\tيو 2: 2\t2000-04-09"),
+                                     QStringLiteral("Fast 7 6\tالقداس: الإنجيل\tيو 2: 2\t2000-04-22"),
+                                     QStringLiteral("Fast 7 7\tالقداس: الإنجيل\tيو 2: 2\t2000-04-23")}));
+        QCOMPARE(Selected_Date, selected); // the scan of the year leaves the user's day alone
+        // Holy Week hours and prophecies are found too; a verse no reading covers gives nothing.
+        QVERIFY(Where_Read_Report(fixture_.path(), QStringLiteral("تك 1: 2"), 2000, lines, error));
+        QVERIFY(lines.contains(QStringLiteral("Fast 5 6\tالنبوات\tتك 1: 2\t2000-04-08")));
+        QVERIFY(Where_Read_Report(fixture_.path(), QStringLiteral("يو 1: 3"), 2000, lines, error));
+        QVERIFY(lines.contains(
+            QStringLiteral("Pain 0 4\tالبصخة المقدسة: الساعة الثالثة من يوم الأربعاء\tيو 1: 3\t2000-04-26")));
+        QVERIFY(Where_Read_Report(fixture_.path(), QStringLiteral("يو 9: 1"), 2000, lines, error));
+        QVERIFY(lines.isEmpty());
+    }
+
+    void noIndex() {
+        QStringList lines;
+        QString error;
+        QVERIFY(!Where_Read_Report(fixture_.path(), QStringLiteral("xx 1: 1"), 2000, lines, error));
+        QVERIFY(!error.isEmpty());
+        QTemporaryDir dir;
+        QVERIFY(!Where_Read_Report(dir.filePath(QStringLiteral("none.mdb")), QStringLiteral("يو 2: 2"), 2000,
+                                   lines, error));
+    }
+};
+
+QTEST_GUILESS_MAIN(Test_Where_Read)
+#include "test_where_read.moc"
