@@ -38,7 +38,7 @@ using namespace MdlLectarium;
 namespace {
 
 QPointer<FrmBible_Select> instance;
-int yieldInterval = 0;
+int yieldInterval = 10;
 FrmBible_Select::Scan_Figures lastScan;
 
 // The form keeps a fixed size; positions are in twips from the right edge of the

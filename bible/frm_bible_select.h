@@ -32,7 +32,9 @@ public:
 
     // How the scan hands control to the event loop: 0 after every hit; otherwise after
     // the first hit and then once this many milliseconds have passed since the last
-    // time. Cancel and closing the window are noticed at the next hand-over.
+    // time (10 ms unless set: a search of thousands of hits then spends next to
+    // nothing in the event loop). Cancel and closing the window are noticed at the next
+    // hand-over.
     static void Set_Yield_Interval(int milliseconds);
     static int Yield_Interval();
 
