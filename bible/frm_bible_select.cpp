@@ -38,7 +38,7 @@ using namespace MdlLectarium;
 namespace {
 
 QPointer<FrmBible_Select> instance;
-int yieldInterval = 0;
+int yieldInterval = 10;
 FrmBible_Select::Scan_Figures lastScan;
 
 // The form keeps a fixed size; positions are in twips from the right edge of the
@@ -155,6 +155,14 @@ FrmBible_Select::FrmBible_Select() {
     textSearch_ = new QLineEdit(this);
     textSearch_->setObjectName(QStringLiteral("TextSearch"));
     place(textSearch_, formWidth, 1700, 120, 4600, 360);
+    checkFold_ = new QCheckBox(QStringLiteral("تجاهل التشكيل"), this);
+    checkFold_->setObjectName(QStringLiteral("CheckFold"));
+    place(checkFold_, formWidth, 1700, 580, 2600, 330);
+    connect(textSearch_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (!foldSetByUser_)
+            checkFold_->setChecked(Has_Arabic_Letters(text));
+    });
+    connect(checkFold_, &QCheckBox::clicked, this, [this] { foldSetByUser_ = true; });
 
     label2_ = new QLabel(scopeCaption, this);
     label2_->setObjectName(QStringLiteral("Label2"));
@@ -295,6 +303,10 @@ void FrmBible_Select::Form_Load() {
     list3_->setCurrentRow(0);
     list2_->clear();
     chosenBooks_.clear();
+    // The Bible is read into memory now, so that a search only looks through it. A
+    // failure is told when Search is pressed.
+    QString ignored;
+    Load_Bible_Text(Data_Bible_Search(), ignored);
 }
 
 void FrmBible_Select::Option0_Click() {
@@ -422,46 +434,46 @@ void FrmBible_Select::CommandClear_Click() {
     chosenBooks_.clear();
 }
 
-QString FrmBible_Select::searchStatement() {
-    const QString text = textSearch_->text();
-    if (text.isEmpty()) {
+bool FrmBible_Select::readScope(Search_Scope& scope) {
+    if (textSearch_->text().isEmpty()) {
         message(this, QStringLiteral("لا يوجد المراد البحث عنة"), scopeCaption);
-        return QString();
+        return false;
     }
     const bool byTestament = option0_[0]->isChecked();
     if ((byTestament && !check1_[0]->isChecked() && !check1_[1]->isChecked()) ||
         (!byTestament && chosenBooks_.isEmpty())) {
         message(this, QStringLiteral("لا يوجد مجالأ للبحث فيه"), scopeCaption);
-        return QString();
+        return false;
     }
-    const QString term = Flip_Text(text);
-    if (byTestament)
-        return Testament_Statement(check1_[0]->isChecked(), check1_[1]->isChecked(), term);
-    return Books_Statement(chosenBooks_, term);
+    scope.oldTestament = byTestament && check1_[0]->isChecked();
+    scope.newTestament = byTestament && check1_[1]->isChecked();
+    scope.books = byTestament ? QList<Integer>() : chosenBooks_;
+    return true;
 }
 
 void FrmBible_Select::CommandSearch_Click() {
     // Keys can still reach the covered controls during a scan; one scan at a time.
     if (searchRunning_)
         return;
-    const QString statement = searchStatement();
-    if (statement.isEmpty())
+    Search_Scope scope;
+    if (!readScope(scope))
         return;
-    Data_Source& source = Data_Bible_Search();
-    source.setRecordSource(statement);
-    if (!source.refresh()) {
+    Found_Verses found;
+    QString error;
+    if (!Find_Verses(Data_Bible_Search(), textSearch_->text(), checkFold_->isChecked(), scope, found,
+                     error)) {
         // Not "no verses": the database did not answer, and the user is told why.
-        message(this, source.lastError(), searchCaption);
+        message(this, error, searchCaption);
         return;
     }
-    if (source.eof()) {
+    if (found.rows.empty()) {
         message(this, QStringLiteral("نتيجة البحث لا توجد آيات"), searchCaption);
         return;
     }
-    runScan(textSearch_->text());
+    runScan(textSearch_->text(), found);
 }
 
-void FrmBible_Select::runScan(const QString& term) {
+void FrmBible_Select::runScan(const QString& term, const Found_Verses& found) {
     const QPointer<FrmBible_Select> self(this);
     Main_Commands_Lock lock;
     pictureCancel_->show();
@@ -476,7 +488,7 @@ void FrmBible_Select::runScan(const QString& term) {
     scanTimer.start();
     qint64 lastHandOver = 0; // on scanTimer
     const qint64 intervalNs = qint64(yieldInterval) * 1000000;
-    const Scan_Outcome outcome = Scan_Hits(Data_Bible_Search(), [&](int percent) {
+    const Scan_Outcome outcome = Scan_Found(found, [&](int percent) {
         const qint64 now = scanTimer.nsecsElapsed();
         // The first hit always hands over, so that a Cancel already waiting is seen.
         if (figures.yields == 0 || now - lastHandOver >= intervalNs) {

@@ -3,6 +3,7 @@
 // The Bible search window: the term, the scope (testaments or chosen books), and the
 // scan that gathers the hits into pages for the results window.
 
+#include "bible/search.h"
 #include "calendar/selected_day.h"
 
 #include <QList>
@@ -31,7 +32,9 @@ public:
 
     // How the scan hands control to the event loop: 0 after every hit; otherwise after
     // the first hit and then once this many milliseconds have passed since the last
-    // time. Cancel and closing the window are noticed at the next hand-over.
+    // time (10 ms unless set: a search of thousands of hits then spends next to
+    // nothing in the event loop). Cancel and closing the window are noticed at the next
+    // hand-over.
     static void Set_Yield_Interval(int milliseconds);
     static int Yield_Interval();
 
@@ -70,6 +73,9 @@ public:
     QPushButton* CommandCancel() const { return commandCancel_; }
     QProgressBar* ProgressBar1() const { return progressBar1_; }
     QLineEdit* TextSearch() const { return textSearch_; }
+    // "تجاهل التشكيل": search regardless of the vowel marks. It follows the term (on
+    // when the term holds Arabic letters) until the user sets it.
+    QCheckBox* CheckFold() const { return checkFold_; }
     QRadioButton* Option0(int index) const { return option0_[index]; }
     QCheckBox* Check1(int index) const { return check1_[index]; }
     QWidget* Picture1() const { return picture1_; }
@@ -101,9 +107,9 @@ private:
     // The book selected in List3 for picking, or 0.
     MdlLectarium::Integer pickedBook() const;
     void refillChosenList();
-    // The statement for the scope; empty (after its message) when there is nothing to run.
-    QString searchStatement();
-    void runScan(const QString& term);
+    // The term and scope to search; false (after its message) when there is nothing to run.
+    bool readScope(MdlLectarium::Search_Scope& scope);
+    void runScan(const QString& term, const MdlLectarium::Found_Verses& found);
     void closeWindow();
     bool keyPressed(QObject* watched, int key);
 
@@ -113,6 +119,8 @@ private:
     QLabel* label3_ = nullptr;
     QLabel* label1_ = nullptr;
     QLineEdit* textSearch_ = nullptr;
+    QCheckBox* checkFold_ = nullptr;
+    bool foldSetByUser_ = false;
     QLabel* label2_ = nullptr;
     std::array<QRadioButton*, 2> option0_{};
     QWidget* picture1_ = nullptr;

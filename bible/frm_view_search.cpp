@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QTextCursor>
 
 #include <algorithm>
 
@@ -51,6 +52,29 @@ QString pageLabel(int page) {
 
 QString page(int number) {
     return number >= 1 && number < Result_Pages.size() ? Result_Pages[number] : QString();
+}
+
+// The term marked where the search found it. The box holds LF where the page has CR LF.
+void markHits(QPlainTextEdit* box, int number) {
+    QList<QTextEdit::ExtraSelection> selections;
+    if (number >= 1 && number < Result_Pages.size() && number < Result_Marks.size()) {
+        const QString& text = Result_Pages[number];
+        QTextEdit::ExtraSelection selection;
+        selection.format.setBackground(QColor(255, 225, 110));
+        qsizetype scanned = 0;
+        qsizetype lineBreaks = 0;
+        for (const Hit_Mark& mark : Result_Marks[number]) {
+            for (; scanned < mark.start && scanned + 1 < text.size(); ++scanned)
+                if (text[scanned] == QLatin1Char('\r') && text[scanned + 1] == QLatin1Char('\n'))
+                    ++lineBreaks;
+            selection.cursor = QTextCursor(box->document());
+            selection.cursor.setPosition(static_cast<int>(mark.start - lineBreaks));
+            selection.cursor.setPosition(static_cast<int>(mark.start - lineBreaks + mark.length),
+                                         QTextCursor::KeepAnchor);
+            selections.append(selection);
+        }
+    }
+    box->setExtraSelections(selections);
 }
 
 } // namespace
@@ -126,6 +150,7 @@ FrmView_Search::~FrmView_Search() {
 void FrmView_Search::Form_Load() {
     Take_Focus();
     text1_->setPlainText(To_Box_Text(page(1)));
+    markHits(text1_, 1);
     currentPage_ = 1;
     const bool paged = Page_Count > 1;
     label1_->setText(paged ? pageLabel(1) : QString());
@@ -135,6 +160,7 @@ void FrmView_Search::Form_Load() {
 
 void FrmView_Search::showPage(int number) {
     text1_->setPlainText(To_Box_Text(page(number)));
+    markHits(text1_, number);
     label1_->setText(pageLabel(number));
 }
 

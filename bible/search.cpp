@@ -5,9 +5,16 @@
 #include "lectionary/scrambled_text.h"
 #include "shell/basic_text.h"
 
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <limits>
+#include <vector>
+
 namespace MdlLectarium {
 
 QStringList Result_Pages{QString(), QString()};
+QList<QList<Hit_Mark>> Result_Marks{{}, {}};
 int Page_Count = 1;
 
 QString Reference_Text(const Integer& old, const Integer& bible, const Integer& chapter, const Integer& verse,
@@ -59,13 +66,89 @@ QString Books_Statement(const QList<Integer>& books, const QString& scrambledTer
            QStringLiteral(") <>0");
 }
 
-Search_Pages::Search_Pages() : pages_{QString(), QString()} {}
+Search_Pages::Search_Pages() : pages_{QString(), QString()}, marks_{{}, {}} {}
 
-void Search_Pages::Add(const QString& line) {
+void Search_Pages::Add(const QString& line, const QList<Hit_Mark>& marks) {
     QString& page = pages_.last();
+    QList<Hit_Mark>& pageMarks = marks_.last();
+    for (const Hit_Mark& mark : marks)
+        pageMarks.append({page.size() + mark.start, mark.length});
     page += line;
-    if (page.size() > Page_Limit)
+    if (page.size() > Page_Limit) {
         pages_.append(QString());
+        marks_.append(QList<Hit_Mark>());
+    }
+}
+
+bool Is_Folded_Away(QChar ch) {
+    const char16_t c = ch.unicode();
+    return (c >= 0x064B && c <= 0x0652) || c == 0x0670 || c == 0x0640;
+}
+
+QChar Fold_Letter(QChar ch) {
+    switch (ch.unicode()) {
+    case 0x0623: // أ
+    case 0x0625: // إ
+    case 0x0622: // آ
+    case 0x0671: // ٱ
+        return QChar(0x0627);
+    case 0x0649: // ى
+        return QChar(0x064A);
+    case 0x0629: // ة
+        return QChar(0x0647);
+    default:
+        return ch;
+    }
+}
+
+QString Fold_Arabic(QStringView text, QList<qsizetype>* origins) {
+    QString out;
+    out.reserve(text.size());
+    if (origins) {
+        origins->clear();
+        origins->reserve(text.size());
+    }
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar ch = text[i];
+        if (Is_Folded_Away(ch))
+            continue;
+        out += Fold_Letter(ch);
+        if (origins)
+            origins->append(i);
+    }
+    return out;
+}
+
+bool Has_Arabic_Letters(QStringView text) {
+    for (QChar ch : text)
+        if (ch.isLetter() && ch.script() == QChar::Script_Arabic)
+            return true;
+    return false;
+}
+
+QList<Hit_Mark> Find_Term(QStringView text, QStringView term, bool ignoreMarks) {
+    QList<Hit_Mark> marks;
+    if (!ignoreMarks) {
+        if (term.isEmpty())
+            return marks;
+        for (qsizetype at = text.indexOf(term); at >= 0; at = text.indexOf(term, at + term.size()))
+            marks.append({at, term.size()});
+        return marks;
+    }
+    QList<qsizetype> origins;
+    const QString folded = Fold_Arabic(text, &origins);
+    const QString foldedTerm = Fold_Arabic(term);
+    if (foldedTerm.isEmpty())
+        return marks;
+    for (qsizetype at = folded.indexOf(foldedTerm); at >= 0;
+         at = folded.indexOf(foldedTerm, at + foldedTerm.size())) {
+        const qsizetype start = origins[at];
+        qsizetype end = origins[at + foldedTerm.size() - 1] + 1;
+        while (end < text.size() && Is_Folded_Away(text[end]))
+            ++end;
+        marks.append({start, end - start});
+    }
+    return marks;
 }
 
 Scan_Outcome Scan_Hits(Data_Source& source, const std::function<bool(int percent)>& afterHit) {
@@ -91,8 +174,197 @@ Scan_Outcome Scan_Hits(Data_Source& source, const std::function<bool(int percent
     return outcome;
 }
 
+namespace {
+
+constexpr qint64 Null_Key = std::numeric_limits<qint64>::min();
+// Ends every verse in the buffers: a byte that UTF-8 never holds, so no term found
+// there runs over into the next verse.
+constexpr char Verse_End = '\xFF';
+
+struct Verse_Row {
+    qint64 oldKey = Null_Key; // Old and Bible as the statements compare them
+    qint64 bibleKey = Null_Key;
+    Integer old = 0; // as the scan reads them for the reference
+    Integer bible = 0;
+    Integer part = 0;
+    Integer verse = 0;
+};
+
+// The verses read once, unscrambled, as UTF-8 one after another: the whole Bible is a
+// few megabytes, and a byte search over it takes milliseconds. The folded copy is made
+// on the first search that ignores the marks.
+struct Bible_Text {
+    std::weak_ptr<Database> database;
+    bool loaded = false;
+    std::vector<Verse_Row> rows;
+    QByteArray exact;
+    std::vector<qsizetype> exactStarts; // rows.size() + 1 entries
+    QByteArray folded;
+    std::vector<qsizetype> foldedStarts;
+
+    QString verseText(size_t row) const {
+        return QString::fromUtf8(exact.constData() + exactStarts[row],
+                                 exactStarts[row + 1] - exactStarts[row] - 1);
+    }
+
+    void makeFolded() {
+        if (!foldedStarts.empty())
+            return;
+        folded.reserve(exact.size());
+        foldedStarts.reserve(rows.size() + 1);
+        for (size_t row = 0; row < rows.size(); ++row) {
+            foldedStarts.push_back(folded.size());
+            folded += Fold_Arabic(verseText(row)).toUtf8();
+            folded += Verse_End;
+        }
+        foldedStarts.push_back(folded.size());
+    }
+};
+
+Bible_Text& bibleText() {
+    static Bible_Text text;
+    return text;
+}
+
+qint64 key(const QVariant& value) {
+    if (value.isNull())
+        return Null_Key;
+    bool ok = false;
+    const qint64 n = value.toLongLong(&ok);
+    return ok ? n : Null_Key;
+}
+
+// The scope as the statements put it: Old = -1, Old = 0, or pairs of Old and Bible.
+struct Scope_Test {
+    explicit Scope_Test(const Search_Scope& scope) : scope_(scope) {
+        for (Integer book : scope.books)
+            if (book >= 1 && book <= Book_Count)
+                chosen_[static_cast<size_t>(book)] = true;
+    }
+    bool operator()(const Verse_Row& row) const {
+        if (!scope_.books.isEmpty()) {
+            qint64 book = 0;
+            if (row.oldKey == -1 && row.bibleKey >= 1 && row.bibleKey <= Old_Testament_Books)
+                book = row.bibleKey;
+            else if (row.oldKey == 0 && row.bibleKey >= 1 && row.bibleKey <= Book_Count - Old_Testament_Books)
+                book = row.bibleKey + Old_Testament_Books;
+            return book != 0 && chosen_[static_cast<size_t>(book)];
+        }
+        if (scope_.oldTestament && scope_.newTestament)
+            return true;
+        return scope_.oldTestament ? row.oldKey == -1 : row.oldKey == 0;
+    }
+
+private:
+    const Search_Scope& scope_;
+    std::array<bool, Book_Count + 1> chosen_{};
+};
+
+} // namespace
+
+bool Load_Bible_Text(Data_Source& source, QString& error) {
+    Bible_Text& text = bibleText();
+    // The connection is made by the first refresh; a source without one gets it here.
+    std::shared_ptr<Database> database = source.connection();
+    if (text.loaded && database && text.database.lock() == database)
+        return true;
+    source.setRecordSource(QStringLiteral("SELECT Old, Bible, Part, Sign_No, Sign FROM Bible"));
+    if (!source.refresh()) {
+        error = source.lastError();
+        return false;
+    }
+    text = Bible_Text();
+    const int count = source.recordCount();
+    text.rows.reserve(static_cast<size_t>(count));
+    text.exactStarts.reserve(static_cast<size_t>(count) + 1);
+    const QString oldField = QStringLiteral("Old");
+    const QString bibleField = QStringLiteral("Bible");
+    const QString partField = QStringLiteral("Part");
+    const QString verseField = QStringLiteral("Sign_No");
+    const QString signField = QStringLiteral("Sign");
+    for (source.moveFirst(); !source.eof(); source.moveNext()) {
+        Verse_Row row;
+        row.oldKey = key(source.field(oldField));
+        row.bibleKey = key(source.field(bibleField));
+        row.old = source.number(oldField);
+        row.bible = source.number(bibleField);
+        row.part = source.number(partField);
+        row.verse = source.number(verseField);
+        text.rows.push_back(row);
+        text.exactStarts.push_back(text.exact.size());
+        // A Null verse holds no term, as INSTR on Null finds nothing.
+        text.exact += Flip_Text(source.text(signField)).toUtf8();
+        text.exact += Verse_End;
+    }
+    text.exactStarts.push_back(text.exact.size());
+    text.database = source.connection();
+    text.loaded = true;
+    source.close();
+    return true;
+}
+
+bool Find_Verses(Data_Source& source, const QString& term, bool ignoreMarks, const Search_Scope& scope,
+                 Found_Verses& found, QString& error) {
+    found = Found_Verses();
+    if (!Load_Bible_Text(source, error))
+        return false;
+    Bible_Text& text = bibleText();
+    // A term of marks alone folds to nothing; it is searched as written.
+    const QString foldedTerm = ignoreMarks ? Fold_Arabic(term) : QString();
+    found.term = term;
+    found.folded = ignoreMarks && !foldedTerm.isEmpty();
+    if (term.isEmpty())
+        return true;
+    if (found.folded)
+        text.makeFolded();
+    const QByteArray needle = (found.folded ? foldedTerm : term).toUtf8();
+    const QByteArray& buffer = found.folded ? text.folded : text.exact;
+    const std::vector<qsizetype>& starts = found.folded ? text.foldedStarts : text.exactStarts;
+
+    // One byte search over the whole text; each verse found counts once.
+    const Scope_Test inScope(scope);
+    const char* const base = buffer.constData();
+    const size_t size = static_cast<size_t>(buffer.size());
+    size_t at = 0;
+    while (at < size) {
+        const void* hit =
+            memmem(base + at, size - at, needle.constData(), static_cast<size_t>(needle.size()));
+        if (!hit)
+            break;
+        const auto offset = static_cast<qsizetype>(static_cast<const char*>(hit) - base);
+        const auto next = std::upper_bound(starts.begin(), starts.end(), offset);
+        const auto row = static_cast<size_t>(next - starts.begin() - 1);
+        if (inScope(text.rows[row]))
+            found.rows.push_back(row);
+        at = static_cast<size_t>(*next);
+    }
+    return true;
+}
+
+Scan_Outcome Scan_Found(const Found_Verses& found, const std::function<bool(int percent)>& afterHit) {
+    Scan_Outcome outcome;
+    const Bible_Text& text = bibleText();
+    const auto count = static_cast<qint64>(found.rows.size());
+    for (qint64 i = 0; i < count; ++i) {
+        const size_t index = found.rows[static_cast<size_t>(i)];
+        if (index >= text.rows.size())
+            break; // the Bible was read again meanwhile
+        const Verse_Row& row = text.rows[index];
+        const QString verse = text.verseText(index);
+        outcome.pages.Add(Reference_Text(row.old, row.bible, row.part, row.verse, verse),
+                          Find_Term(verse, found.term, found.folded));
+        ++outcome.hits;
+        if (afterHit && !afterHit(static_cast<int>(100 * i / count))) {
+            outcome.cancelled = true;
+            break;
+        }
+    }
+    return outcome;
+}
+
 void Keep_Results(const Search_Pages& pages) {
     Result_Pages = pages.Pages();
+    Result_Marks = pages.Marks();
     Page_Count = pages.Count();
 }
 

@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <vector>
 
 namespace MdlLectarium {
 
@@ -40,17 +41,52 @@ QString Text_Literal(const QString& text);
 QString Testament_Statement(bool oldTestament, bool newTestament, const QString& scrambledTerm);
 QString Books_Statement(const QList<Integer>& books, const QString& scrambledTerm);
 
+// A stretch of text where the search term was found: 0-based start and length.
+struct Hit_Mark {
+    qsizetype start = 0;
+    qsizetype length = 0;
+    friend bool operator==(const Hit_Mark&, const Hit_Mark&) = default;
+};
+
+// The marks of Result_Pages, page by page (index 0 empty), offsets within the page.
+extern QList<QList<Hit_Mark>> Result_Marks;
+
 // Pages being filled by a scan: each line goes to the last page, and a page that has
-// grown past Page_Limit is followed by a new, empty one.
+// grown past Page_Limit is followed by a new, empty one. Marks are given within the
+// line and kept within the page.
 class Search_Pages final {
 public:
     Search_Pages();
-    void Add(const QString& line);
+    void Add(const QString& line, const QList<Hit_Mark>& marks = {});
     int Count() const { return static_cast<int>(pages_.size()) - 1; }
     const QStringList& Pages() const { return pages_; } // index 0 empty, like Result_Pages
+    const QList<QList<Hit_Mark>>& Marks() const { return marks_; }
 
 private:
     QStringList pages_;
+    QList<QList<Hit_Mark>> marks_;
+};
+
+// Searching regardless of the short vowels: the marks U+064B..U+0652, the superscript
+// alef U+0670 and the tatweel U+0640 are left out; the alef forms أ إ آ ٱ read as ا,
+// ى as ي and ة as ه.
+bool Is_Folded_Away(QChar ch);
+QChar Fold_Letter(QChar ch);
+// The folded text; origins (when given) receives, for each character of it, the
+// position of the character it came from.
+QString Fold_Arabic(QStringView text, QList<qsizetype>* origins = nullptr);
+// True when the text holds an Arabic letter (the option's default for a term).
+bool Has_Arabic_Letters(QStringView text);
+// Every place the term occurs in the text, left to right, not overlapping. Folded,
+// a mark spans the letters found with the marks that sit on them.
+QList<Hit_Mark> Find_Term(QStringView text, QStringView term, bool ignoreMarks);
+
+// Where a search looks: the whole Bible or one testament (testament scope), or the
+// chosen books (1..73) when books is not empty.
+struct Search_Scope {
+    bool oldTestament = true;
+    bool newTestament = true;
+    QList<Integer> books;
 };
 
 struct Scan_Outcome {
@@ -64,6 +100,26 @@ struct Scan_Outcome {
 // gets the row set's percentage position (0..100); returning false stops the scan,
 // which then counts as cancelled.
 Scan_Outcome Scan_Hits(Data_Source& source, const std::function<bool(int percent)>& afterHit);
+
+// The search over the Bible kept in memory. The Bible of the source's database is read
+// once, unscrambled (Load_Bible_Text), and kept while that connection lives; false with
+// error when it cannot be read.
+bool Load_Bible_Text(Data_Source& source, QString& error);
+
+// The verses holding the term: the same verses, in the same order, as the statement of
+// the scope (Testament_Statement, Books_Statement) finds when ignoreMarks is off. A term
+// that folds to nothing is searched as written.
+struct Found_Verses {
+    QString term;
+    bool folded = false;
+    std::vector<size_t> rows; // into the Bible kept in memory
+};
+bool Find_Verses(Data_Source& source, const QString& term, bool ignoreMarks, const Search_Scope& scope,
+                 Found_Verses& found, QString& error);
+
+// Formats the verses found into pages with the term marked, as Scan_Hits does with the
+// rows of a statement; afterHit gets the share of the hits formatted.
+Scan_Outcome Scan_Found(const Found_Verses& found, const std::function<bool(int percent)>& afterHit);
 
 // Makes the pages of a finished scan the shown results.
 void Keep_Results(const Search_Pages& pages);

@@ -159,12 +159,7 @@ const QHash<QString, Target>& bookNames() {
 
 using Verse_Map = std::map<std::tuple<int, int, int>, QString>; // book, chapter, verse
 
-struct Source_Verse {
-    QString book;
-    int chapter;
-    int verse;
-    QString text;
-};
+using Source_Verse = Export_Verse;
 
 bool readImp(const QString& path, std::vector<Source_Verse>& verses, QString& error) {
     QFile file(path);
@@ -240,6 +235,20 @@ QString representable(const QString& text, QMap<QChar, int>& replaced) {
         case 0x2011:
         case 0x2012:
             out += QLatin1Char('-');
+            break;
+        // Arabic that the code page spells otherwise: the wasla alef as the plain alef,
+        // the superscript alef left to the letter it sits on (the common spelling),
+        // the Persian forms of ya and kaf as the Arabic ones.
+        case 0x0671:
+            out += QChar(0x0627);
+            break;
+        case 0x0670:
+            break;
+        case 0x06CC:
+            out += QChar(0x064A);
+            break;
+        case 0x06A9:
+            out += QChar(0x0643);
             break;
         case 0x00A0:
         case 0x2002:
@@ -334,11 +343,19 @@ bool Import_Bible(const QString& format, const QString& file, const QString& sou
                     .arg(format);
         return false;
     }
-    if (Bible_Books[1].Abbreviation.isEmpty())
-        Init_Bible_Tables();
     std::vector<Source_Verse> source;
     if (!readImp(file, source, error))
         return false;
+    return Write_Bible_Table(source, true, file, sourceFolder, report, error);
+}
+
+bool Write_Bible_Table(const std::vector<Export_Verse>& source, bool osisMarkup, const QString& origin,
+                       const QString& sourceFolder, QStringList& report, QString& error) {
+    if (Bible_Books[1].Abbreviation.isEmpty())
+        Init_Bible_Tables();
+    const auto plain = [osisMarkup](const QString& text) {
+        return osisMarkup ? Strip_Osis(text) : text.simplified();
+    };
 
     // The parts of Daniel that the Hebrew text lacks, placed where the program's
     // numbering has them: the song of the three in chapter 3 after verse 23, Susanna
@@ -347,7 +364,7 @@ bool Import_Bible(const QString& format, const QString& file, const QString& sou
     for (const Source_Verse& v : source)
         if ((v.book == QLatin1String("Prayer of Azariah") ||
              v.book == QLatin1String("Song of the Three Children")) &&
-            v.verse > 0 && !Strip_Osis(v.text).isEmpty())
+            v.verse > 0 && !plain(v.text).isEmpty())
             azariahVerses = std::max(azariahVerses, v.verse);
 
     QMap<int, int> bookPriority;
@@ -396,7 +413,7 @@ bool Import_Bible(const QString& format, const QString& file, const QString& sou
             skippedBooks[v.book] += 1;
             continue;
         }
-        const QString text = representable(Strip_Osis(v.text), replaced);
+        const QString text = representable(plain(v.text), replaced);
         if (text.isEmpty()) {
             emptyVerses[v.book] += 1;
             continue;
@@ -425,7 +442,7 @@ bool Import_Bible(const QString& format, const QString& file, const QString& sou
     if (versesPerBook.isEmpty()) {
         error = QStringLiteral(
                     "%1: no entry of the export is a verse of the 73 books; Bible.txt is left as it was")
-                    .arg(file);
+                    .arg(origin);
         return false;
     }
     if (!QDir().mkpath(sourceFolder)) {

@@ -6,11 +6,28 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 namespace MdlLectarium {
 
 // The verse text of an OSIS fragment: notes, headings and speaker labels dropped, the
 // other markup removed so that the words on both sides stay apart, blanks collapsed.
 QString Strip_Osis(const QString& fragment);
+
+// One entry of an export: SWORD's book name ("Genesis", "I Samuel", "Additional
+// Psalm"), chapter, verse and text.
+struct Export_Verse {
+    QString book;
+    int chapter = 0;
+    int verse = 0;
+    QString text;
+};
+
+// Writes SOURCE_FOLDER/Bible.txt from the entries of an export, mapped onto the 73
+// books; their text is OSIS markup when osisMarkup, plain text otherwise. origin names
+// the export in messages. Bible.txt is left as it was when no entry is a verse.
+bool Write_Bible_Table(const std::vector<Export_Verse>& verses, bool osisMarkup, const QString& origin,
+                       const QString& sourceFolder, QStringList& report, QString& error);
 
 // FORMAT "imp": the text that SWORD's mod2imp writes ("$$$Book C:V" lines, each
 // followed by the verse). Writes SOURCE_FOLDER/Bible.txt; report receives what was

@@ -54,6 +54,9 @@ public:
     // An engine given directly (tools, tests); the database name is then not used.
     void setDatabase(std::shared_ptr<Database> database);
 
+    // The connection of the last refresh (or the engine given), null before one.
+    std::shared_ptr<Database> connection() const { return database_; }
+
     QString recordSource() const { return recordSource_; }
     void setRecordSource(const QString& source) { recordSource_ = source; }
 

@@ -137,6 +137,105 @@ private slots:
         for (source.moveFirst(); !source.eof(); source.moveNext())
             found << Flip_Text(source.text(QStringLiteral("Sign")));
         QCOMPARE(found, hits);
+
+        // The search in memory finds the same verses.
+        Search_Scope inMemory;
+        inMemory.oldTestament = scope != 2;
+        inMemory.newTestament = scope != 1;
+        if (scope == 3)
+            inMemory.books = books({5, 47});
+        Found_Verses verses;
+        QString error;
+        QVERIFY2(Find_Verses(source, term, false, inMemory, verses, error), qPrintable(error));
+        QCOMPARE(static_cast<int>(verses.rows.size()), hits.size());
+        const QString page = Scan_Found(verses, nullptr).pages.Pages()[1];
+        for (const QString& hit : hits)
+            QVERIFY(page.contains(hit + QStringLiteral(" (")));
+    }
+
+    // Ignoring the marks: (term, verse, found with the option, found as written).
+    void folding_data() {
+        QTest::addColumn<QString>("term");
+        QTest::addColumn<QString>("verse");
+        QTest::addColumn<bool>("folded");
+        QTest::addColumn<bool>("written");
+        const QString genesis = QStringLiteral("فِي الْبَدْءِ خَلَقَ اللهُ السَّمَاوَاتِ وَالأَرْضَ");
+        QTest::newRow("short vowels") << QStringLiteral("خلق") << genesis << true << false;
+        QTest::newRow("hamza on alef and vowels") << QStringLiteral("والارض") << genesis << true << false;
+        QTest::newRow("shadda") << QStringLiteral("السماوات") << genesis << true << false;
+        QTest::newRow("vowelled term, bare verse")
+            << QStringLiteral("خَلَقَ") << QStringLiteral("خلق الله") << true << false;
+        QTest::newRow("as written") << QStringLiteral("خَلَقَ") << genesis << true << true;
+        QTest::newRow("alef below") << QStringLiteral("اله") << QStringLiteral("إِلهُ آبَائِنَا") << true << false;
+        QTest::newRow("alef madda") << QStringLiteral("ابائنا") << QStringLiteral("إِلهُ آبَائِنَا") << true
+                                    << false;
+        QTest::newRow("alef wasla") << QStringLiteral("الله") << QStringLiteral("بِسْمِ ٱللَّهِ") << true << false;
+        QTest::newRow("superscript alef")
+            << QStringLiteral("هذا") << QStringLiteral("هٰذَا الْيَوْمُ") << true << false;
+        QTest::newRow("tatweel") << QStringLiteral("الرب") << QStringLiteral("قال الـــرب") << true << false;
+        QTest::newRow("alef maqsura")
+            << QStringLiteral("علي") << QStringLiteral("عَلَى الْجَبَلِ") << true << false;
+        QTest::newRow("ta marbuta") << QStringLiteral("رحمه") << QStringLiteral("رَحْمَةٌ") << true << false;
+        QTest::newRow("the other way")
+            << QStringLiteral("على رحمة") << QStringLiteral("علي رحمه") << true << false;
+        QTest::newRow("a long vowel stays a letter")
+            << QStringLiteral("خلق") << QStringLiteral("الخَالِقُ") << false << false;
+        QTest::newRow("hamza on ya stays")
+            << QStringLiteral("اسرايل") << QStringLiteral("إِسْرَائِيلَ") << false << false;
+        QTest::newRow("latin case kept")
+            << QStringLiteral("god") << QStringLiteral("God is") << false << false;
+        QTest::newRow("latin") << QStringLiteral("God") << QStringLiteral("God is") << true << true;
+    }
+
+    void folding() {
+        QFETCH(QString, term);
+        QFETCH(QString, verse);
+        QFETCH(bool, folded);
+        QFETCH(bool, written);
+        QCOMPARE(!Find_Term(verse, term, true).isEmpty(), folded);
+        QCOMPARE(!Find_Term(verse, term, false).isEmpty(), written);
+        QCOMPARE(Find_Term(verse, term, false).isEmpty(), !verse.contains(term));
+    }
+
+    // The marks cover the letters found and the vowels on them, every time.
+    void marks() {
+        const QString verse = QStringLiteral("خَلَقَ اللهُ ... خلق");
+        QCOMPARE(Find_Term(verse, QStringLiteral("خلق"), true), (QList<Hit_Mark>{{0, 6}, {17, 3}}));
+        QCOMPARE(Find_Term(verse, QStringLiteral("خلق"), false), (QList<Hit_Mark>{{17, 3}}));
+        QVERIFY(Has_Arabic_Letters(QStringLiteral("God خلق")));
+        QVERIFY(!Has_Arabic_Letters(QStringLiteral("God ١٢ \u064E")));
+        Search_Pages pages;
+        pages.Add(QStringLiteral("ab\r\n"), {{0, 1}});
+        pages.Add(QStringLiteral("cab\r\n"), {{1, 2}});
+        QCOMPARE(pages.Marks()[1], (QList<Hit_Mark>{{0, 1}, {5, 2}}));
+    }
+
+    // With the option on, the folded verses; a term of marks alone is searched as written.
+    void foldedSearch() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Lectarium.mdb"));
+        QCOMPARE(Write_Search_Fixture(path, {{1, 1, 1, QStringLiteral("فِي الْبَدْءِ خَلَقَ اللهُ")},
+                                             {1, 1, 2, QStringLiteral("وَكَانَتِ الأَرْضُ خَرِبَةً")},
+                                             {47, 1, 1, QStringLiteral("خلق")}}),
+                 QString());
+        Data_Source source(QStringLiteral("Data_Bible_Search"));
+        source.setDatabaseName(path);
+        Found_Verses found;
+        QString error;
+        QVERIFY(Find_Verses(source, QStringLiteral("خلق"), true, Search_Scope(), found, error));
+        QCOMPARE(found.rows.size(), size_t(2));
+        QVERIFY(
+            Find_Verses(source, QStringLiteral("خلق"), true, Search_Scope{true, false, {}}, found, error));
+        const Scan_Outcome outcome = Scan_Found(found, nullptr);
+        QCOMPARE(outcome.pages.Pages()[1], QStringLiteral("فِي الْبَدْءِ خَلَقَ اللهُ (تك  1 :  1)\r\n"));
+        QCOMPARE(outcome.pages.Marks()[1], (QList<Hit_Mark>{{14, 6}}));
+        QVERIFY(Find_Verses(source, QStringLiteral("الارض"), true, Search_Scope(), found, error));
+        QCOMPARE(found.rows.size(), size_t(1));
+        QVERIFY(Find_Verses(source, QStringLiteral("الارض"), false, Search_Scope(), found, error));
+        QCOMPARE(found.rows.size(), size_t(0));
+        QVERIFY(Find_Verses(source, QStringLiteral("\u064E"), true, Search_Scope(), found, error));
+        QCOMPARE(found.rows.size(), size_t(2));
+        QVERIFY(!found.folded);
     }
 
     // A page closes once it is longer than the limit: a page of exactly the limit stays

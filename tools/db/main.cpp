@@ -2,6 +2,7 @@
 // folder back, checks the reading references, prints passages, imports a Bible and
 // converts an Access file to SQLite.
 
+#include "bible/search.h"
 #include "lectionary/bible_books.h"
 #include "lectionary/bible_import.h"
 #include "lectionary/data_source.h"
@@ -11,6 +12,7 @@
 #include "lectionary/source_folder.h"
 #include "lectionary/sqlite_database.h"
 #include "readings/where_read.h"
+#include "lectionary/sword_import.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -30,9 +32,17 @@ const char* const Usage =
     "  lectarium-db passage DB \"REFERENCE\"      print the passage of a reading reference\n"
     "  lectarium-db where DB \"REFERENCE\" [YEAR]  where the verses are read, with the days of YEAR\n"
     "  lectarium-db convert OLD.mdb NEW.mdb     write an SQLite copy of an Access (Jet 3 or Jet 4) file\n"
+    "  lectarium-db search DB TERM [--books BOOK,...] [--exact]\n"
+    "                                           print the verses holding TERM as the results window\n"
+    "                                           lists them; BOOK is a number 1..73 or an abbreviation;\n"
+    "                                           vowel marks are ignored for an Arabic term unless --exact\n"
     "  lectarium-db import-bible FORMAT FILE SRC_DIR\n"
     "                                           write SRC_DIR/Bible.txt from a Bible export\n"
-    "                                           (FORMAT imp: the text of SWORD's mod2imp)\n";
+    "                                           (FORMAT imp: the text of SWORD's mod2imp)\n"
+    "  lectarium-db import-bible sword MODULE SRC_DIR\n"
+    "                                           write SRC_DIR/Bible.txt from an installed SWORD module\n"
+    "  lectarium-db modules                     list the installed SWORD Bible modules: name,\n"
+    "                                           language, versification, description\n";
 
 void print(FILE* stream, const QString& text) {
     const QByteArray bytes = text.toUtf8();
@@ -49,6 +59,65 @@ int fail(const QString& message) {
 QString lectionaryProblem(const QString& path) {
     QString problem;
     return Check_Database_File(path, problem) ? QString() : path + QStringLiteral(": ") + problem;
+}
+
+// "1", "47" or "مت": the book, or 0.
+Integer bookOf(const QString& item) {
+    bool isNumber = false;
+    const int number = item.toInt(&isNumber);
+    if (isNumber)
+        return number >= 1 && number <= Book_Count ? static_cast<Integer>(number) : Integer(0);
+    for (Integer book = 1; book <= Book_Count; ++book)
+        if (Bible_Books[book].Abbreviation == item)
+            return book;
+    return 0;
+}
+
+int search(const QStringList& args) {
+    const QString path = args.value(1);
+    const QString term = args.value(2);
+    if (const QString problem = lectionaryProblem(path); !problem.isEmpty())
+        return fail(problem);
+    if (term.isEmpty())
+        return fail(QStringLiteral("search: the term is empty"));
+    Search_Scope scope;
+    bool exact = false;
+    for (qsizetype i = 3; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--exact")) {
+            exact = true;
+        } else if (args[i] == QLatin1String("--books") && i + 1 < args.size()) {
+            for (const QString& item : args[++i].split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+                const Integer book = bookOf(item.trimmed());
+                if (book == 0)
+                    return fail(
+                        QStringLiteral("search: \"%1\" is not a book (1..73 or an abbreviation)").arg(item));
+                if (!scope.books.contains(book))
+                    scope.books.append(book);
+            }
+            if (scope.books.isEmpty())
+                return fail(QStringLiteral("search: --books names no book"));
+        } else {
+            return fail(QStringLiteral("search: unknown option \"%1\"").arg(args[i]));
+        }
+    }
+    QString error;
+    auto database = Sqlite_Database::Open_File(path, error);
+    if (!database)
+        return fail(error);
+    Data_Source& source = Data_Bible_Search();
+    source.setDatabase(database);
+    Found_Verses found;
+    const bool read = Find_Verses(source, term, !exact && Has_Arabic_Letters(term), scope, found, error);
+    source.setDatabase(nullptr);
+    if (!read)
+        return fail(error);
+    const Scan_Outcome outcome = Scan_Found(found, nullptr);
+    for (int page = 1; page <= outcome.pages.Count(); ++page) {
+        QString text = outcome.pages.Pages()[page];
+        print(stdout, text.replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    }
+    print(stderr, QStringLiteral("%1 verses\n").arg(outcome.hits));
+    return outcome.hits > 0 ? 0 : 1;
 }
 
 } // namespace
@@ -140,10 +209,22 @@ int main(int argc, char* argv[]) {
             return fail(error);
         return 0;
     }
+    if (command == QLatin1String("search") && args.size() >= 3)
+        return search(args);
+    if (command == QLatin1String("modules") && wants(0)) {
+        for (const Sword_Module& module : Sword_Bible_Modules())
+            print(stdout,
+                  QStringList{module.name, module.language, module.versification, module.description}.join(
+                      QLatin1Char('\t')) +
+                      QLatin1Char('\n'));
+        return 0;
+    }
     if (command == QLatin1String("import-bible") && wants(3)) {
         QStringList report;
         QString error;
-        if (!Import_Bible(args[1], args[2], args[3], report, error))
+        const bool sword = args[1].compare(QLatin1String("sword"), Qt::CaseInsensitive) == 0;
+        if (sword ? !Import_Sword_Bible(args[2], args[3], report, error)
+                  : !Import_Bible(args[1], args[2], args[3], report, error))
             return fail(error);
         for (const QString& line : report)
             print(stdout, line + QLatin1Char('\n'));
