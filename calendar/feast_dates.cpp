@@ -7,13 +7,16 @@ namespace MdlLectarium {
 
 namespace {
 
-// The January day whose Coptic date is the given one (Kiahk and Tobi cross January).
-QDate januaryDay(int gregorianYear, Integer copticMonth, Integer copticDay) {
-    for (int d = 1; d <= 31; ++d) {
-        const QDate date(gregorianYear, 1, d);
+// The day of the Gregorian year whose Coptic date is the given one. Kiahk and Tobi
+// cross January between 1900 and 2100, but the Julian calendar drifts: in 500 Christmas
+// falls on 26 December and in 5000 Theophany in February, so the whole year is searched.
+// christmas: the day is 29 Kiahk, or 28 Kiahk in a Coptic year divisible by 4.
+QDate dayOfYear(int gregorianYear, Integer copticMonth, Integer copticDay, bool christmas) {
+    for (QDate date(gregorianYear, 1, 1); date.year() == gregorianYear; date = date.addDays(1)) {
         Integer cd = 0, cm = 0, cy = 0;
         Coptic_Date(date, cd, cm, cy);
-        if (cm == copticMonth && cd == copticDay)
+        const Integer wanted = christmas && cy % 4 == 0 ? Integer(28) : copticDay;
+        if (cm == copticMonth && cd == wanted)
             return date;
     }
     return QDate();
@@ -59,14 +62,10 @@ QDate Feast_Date(Feast feast, int gregorianYear) {
         return easter.addDays(39);
     case Feast::Pentecost:
         return easter.addDays(49);
-    case Feast::Christmas: {
-        // 29 Kiahk; in the years it falls on 8 January the feast is kept on the 7th.
-        const QDate kiahk29 = januaryDay(gregorianYear, 4, 29);
-        const QDate seventh(gregorianYear, 1, 7);
-        return kiahk29.isValid() && kiahk29 < seventh ? kiahk29 : seventh;
-    }
+    case Feast::Christmas:
+        return dayOfYear(gregorianYear, 4, 29, true);
     case Feast::Theophany:
-        return januaryDay(gregorianYear, 5, 11);
+        return dayOfYear(gregorianYear, 5, 11, false);
     }
     return QDate();
 }

@@ -58,7 +58,7 @@ cp "$folder/Lectarium.ini" "$folder/prepared.ini"
 # Waits for a visible window whose title is exactly NAME; prints its id.
 wait_window() {
     local id=""
-    for _ in $(seq 300); do
+    for _ in $(seq 900); do
         id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -1) && [[ -n "$id" ]] && break
         sleep 0.1
     done
@@ -73,14 +73,14 @@ one_run() {
     # The credits close on Escape, the splash on any key.
     intro=$(wait_window Introduction)
     xdotool windowactivate --sync "$intro" key Escape
-    sleep 1
+    sleep 2
     xdotool key space
-    sleep 1
+    sleep 2
     local frame
     frame=$(xdotool search --onlyvisible --name '^Lectarium$' | head -1)
     # The window manager's close: the frame's close box runs Exit.
     xdotool windowactivate --sync "$frame" key alt+F4
-    for _ in $(seq 150); do
+    for _ in $(seq 600); do
         kill -0 "$pid" 2>/dev/null || break
         sleep 0.1
     done
