@@ -10,8 +10,10 @@
 #include "shell/child_window.h"
 #include "shell/dialogs.h"
 #include "shell/mdi_lectarium.h"
+#include "shell/safe_file.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
@@ -23,7 +25,6 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QTextDocument>
 
 #include <cmath>
@@ -127,13 +128,11 @@ void Paint_Printable(const Printable& printable, QPagedPaintDevice& device) {
 }
 
 bool Write_Pdf(const Printable& printable, const QString& path, QString& error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = file.errorString();
-        return false;
-    }
+    // Drawn in memory, then written by the one writer that a full disk cannot fool.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&buffer);
         writer.setTitle(printable.title);
         writer.setCreator(QStringLiteral("Lectarium"));
         writer.setPageSize(QPageSize(QPageSize::A4));
@@ -141,11 +140,7 @@ bool Write_Pdf(const Printable& printable, const QString& path, QString& error) 
         writer.setResolution(300);
         Paint_Printable(printable, writer);
     }
-    if (!file.commit()) {
-        error = file.errorString();
-        return false;
-    }
-    return true;
+    return Write_File_Safely(path, buffer.data(), &error);
 }
 
 void Print_Click() {
