@@ -93,7 +93,7 @@ MDILectarium::MDILectarium(QWidget* parent) : QMainWindow(parent) {
     buildToolbar();
     buildDateBar();
     setMinimumSize(To_Pixels(minimumWidthTwips), To_Pixels(minimumHeightTwips));
-    terminate_ = [] { QCoreApplication::exit(0); };
+    terminate_ = [this] { QCoreApplication::exit(exitCode_); };
     Set_Menu_Check_Host(this);
     Set_Main_Window(this);
 }
@@ -605,6 +605,7 @@ void MDILectarium::Exit_Click() {
     }
     QString error;
     if (!Save_Settings(&error)) {
+        exitCode_ = 1;
         Dialogs().Message(this,
                           QStringLiteral("تعذر حفظ ملف الإعدادات:\n%1\n%2")
                               .arg(QDir::toNativeSeparators(Settings_Path()), error),

@@ -66,6 +66,8 @@ public:
 
     bool Startup_Done() const { return startupDone_; }
     bool Ended() const { return ended_; }
+    // 1 when the settings could not be saved at Exit, so scripts and sessions see it.
+    int Exit_Code() const { return exitCode_; }
 
     // No menu of bars: the View menu's check marks are the only switch for the toolbar
     // and the date bar, and the only record of them that Exit stores.
@@ -97,6 +99,7 @@ private:
     std::array<QAction*, 15> buttons_{}; // 1..14
     bool startupDone_ = false;
     bool ended_ = false;
+    int exitCode_ = 0;
     std::function<void()> introduction_;
     std::function<void()> splash_;
     std::function<void()> terminate_;

@@ -238,7 +238,7 @@ private slots:
                 program->window->Exit_Click();
                 const auto& messages = program->dialogs.Messages();
                 return report(messages.size() == 2 ? messages.last().text : QStringLiteral("no message"),
-                              messages.size() == 2);
+                              messages.size() == 2 && program->window->Exit_Code() == 1);
             };
         } else if (writer.startsWith(QLatin1String("settings at start-up"))) {
             name = QStringLiteral("Lectarium.ini");
