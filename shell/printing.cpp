@@ -13,8 +13,8 @@
 #include "shell/safe_file.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QBuffer>
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -143,13 +143,18 @@ bool Write_Pdf(const Printable& printable, const QString& path, QString& error) 
     return Write_File_Safely(path, buffer.data(), &error);
 }
 
+// The active window's text, or a message that there is none.
+static bool activeOrSay(Printable& printable) {
+    if (Active_Printable(printable))
+        return true;
+    Dialogs().Message(dialogParent(), nothingToPrint, printCaption, Msg_Buttons::Ok, Msg_Icon::Exclamation);
+    return false;
+}
+
 void Print_Click() {
     Printable printable;
-    if (!Active_Printable(printable)) {
-        Dialogs().Message(dialogParent(), nothingToPrint, printCaption, Msg_Buttons::Ok,
-                          Msg_Icon::Exclamation);
+    if (!activeOrSay(printable))
         return;
-    }
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(printable.title);
     QPrintDialog dialog(&printer, dialogParent());
@@ -159,11 +164,8 @@ void Print_Click() {
 
 void Print_Preview_Click() {
     Printable printable;
-    if (!Active_Printable(printable)) {
-        Dialogs().Message(dialogParent(), nothingToPrint, printCaption, Msg_Buttons::Ok,
-                          Msg_Icon::Exclamation);
+    if (!activeOrSay(printable))
         return;
-    }
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(printable.title);
     QPrintPreviewDialog preview(&printer, dialogParent());
@@ -175,19 +177,18 @@ void Print_Preview_Click() {
 
 void Export_Pdf_Click() {
     Printable printable;
-    if (!Active_Printable(printable)) {
-        Dialogs().Message(dialogParent(), nothingToPrint, printCaption, Msg_Buttons::Ok,
-                          Msg_Icon::Exclamation);
+    if (!activeOrSay(printable))
         return;
-    }
     const QString path = Dialogs().Save_File(dialogParent(), QStringLiteral("Export PDF"),
                                              QStringLiteral("NoName.pdf"), pdfFilter);
     if (path.isEmpty() || path == QLatin1String("NoName.pdf"))
         return;
     QString error;
     if (!Write_Pdf(printable, path, error))
-        Dialogs().Message(dialogParent(), QStringLiteral("لا يمكن التسجيل") + QStringLiteral("\n") + error,
-                          QStringLiteral("Export PDF"), Msg_Buttons::Ok, Msg_Icon::Exclamation);
+        Dialogs().Message(
+            dialogParent(),
+            QStringLiteral("لا يمكن التسجيل\n%1\n%2").arg(QDir::toNativeSeparators(path), error),
+            QStringLiteral("Export PDF"), Msg_Buttons::Ok, Msg_Icon::Exclamation);
 }
 
 } // namespace Lectarium
