@@ -57,7 +57,7 @@ FrmDisplay_Bible* FrmDisplay_Bible::Show_Text(const QString& heading, const QStr
     auto* form = new FrmDisplay_Bible();
     instance = form;
     form->Form_Load();
-    form->textSign_->setText(heading);
+    form->textSign_->setText(Shown_Reference(heading));
     form->text1_->setPlainText(To_Box_Text(body));
     form->setWindowTitle(caption);
     if (QMdiSubWindow* sub = Show_Child(form, passagePlacement()))

@@ -271,7 +271,7 @@ void FrmDisplay_Reading::Form_Load() {
     textData_->setPlainText(QString(day.story).replace(QLatin1String("\r\n"), QLatin1String("\n")));
     Frame(QStringLiteral("Frame2"))->setTitle(day.vespersCaption);
     for (int i = 1; i <= Reading_Count; ++i)
-        TextFiled(i)->setText(day.readings[static_cast<size_t>(i)]);
+        TextFiled(i)->setText(Shown_Reference(day.readings[static_cast<size_t>(i)]));
     list1_->clear();
     list1_->addItems(day.prophecies);
     frameFast_->move(To_Pixels(fastLeft), To_Pixels(fastTop));
@@ -331,7 +331,7 @@ void FrmDisplay_Reading::closeEvent(QCloseEvent* event) {
 void FrmDisplay_Reading::TextFiled_DblClick(int index) {
     if (index < 1 || index > Reading_Count)
         return;
-    const QString reference = Reading_Prefix(index) + TextFiled(index)->text();
+    const QString reference = Reading_Prefix(index) + Reference_Text_Of(TextFiled(index));
     const QString passage = Get_Passage(reference);
     if (!passage.isEmpty()) {
         FrmDisplay_Bible::Show_Text(reference, passage, Reading_Caption, this);

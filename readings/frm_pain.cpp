@@ -148,7 +148,7 @@ void FrmPain::List1_Click() {
     if (index < 0)
         return;
     const Pain_Entry entry = Read_Pain_Entry(dataPain_, index, dayKey(), Data_Bible());
-    textHidder_->setText(entry.sign);
+    textHidder_->setText(Shown_Reference(entry.sign));
     textView_->setPlainText(To_Box_Text(entry.text));
 }
 

@@ -2,13 +2,18 @@
 
 #include "shell/settings.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPalette>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QWidget>
 
 #include <cmath>
@@ -125,12 +130,74 @@ void Apply_Colors(QWidget* control, double fore, double back) {
     control->setAutoFillBackground(true);
 }
 
+namespace {
+
+const QChar Right_To_Left_Mark(0x200F);
+
+// Copying from a reference box puts the reference on the clipboard without the marks
+// that only serve its display, by Ctrl+C as by the box's own menu.
+class Reference_Copy final : public QObject {
+public:
+    explicit Reference_Copy(QLineEdit* box) : QObject(box), box_(box) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != box_)
+            return false;
+        if (event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+            copy();
+            return true;
+        }
+        if (event->type() == QEvent::ContextMenu) {
+            QMenu* menu = box_->createStandardContextMenu();
+            if (QAction* copyAction = menu->findChild<QAction*>(QStringLiteral("edit-copy"))) {
+                copyAction->disconnect();
+                connect(copyAction, &QAction::triggered, this, &Reference_Copy::copy);
+            }
+            menu->setAttribute(Qt::WA_DeleteOnClose);
+            menu->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
+            return true;
+        }
+        return false;
+    }
+
+private:
+    void copy() {
+        if (box_->hasSelectedText())
+            QGuiApplication::clipboard()->setText(Plain_Reference(box_->selectedText()));
+    }
+
+    QLineEdit* box_;
+};
+
+} // namespace
+
 void Set_Reference_Box(QLineEdit* box) {
     box->setReadOnly(true);
+    box->installEventFilter(new Reference_Copy(box));
     // A line edit takes the direction of its first strong character: digits alone would
     // read left to right. The direction key fixes the base direction for later texts too.
     QKeyEvent direction(QEvent::KeyPress, Qt::Key_Direction_R, Qt::NoModifier);
     QCoreApplication::sendEvent(box, &direction);
+}
+
+QString Shown_Reference(const QString& reference) {
+    // European digits after an Arabic letter count as Arabic numbers, whose hyphen does
+    // not join them: the range would read backwards. A strong right-to-left mark between
+    // the letter and the digits keeps them European.
+    static const QRegularExpression bookThenNumber(QStringLiteral("(\\p{Arabic})(?=\\s+[0-9])"));
+    QString shown = Plain_Reference(reference);
+    shown.replace(bookThenNumber, QStringLiteral("\\1") + Right_To_Left_Mark);
+    return shown;
+}
+
+QString Plain_Reference(const QString& shown) {
+    return QString(shown).remove(Right_To_Left_Mark);
+}
+
+QString Reference_Text_Of(const QLineEdit* box) {
+    return Plain_Reference(box->text());
 }
 
 void Set_Reading_Box(QPlainTextEdit* box) {

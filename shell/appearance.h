@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QString>
 
 class QFocusEvent;
 class QLineEdit;
@@ -37,6 +38,14 @@ void Apply_Colors(QWidget* control, double fore, double back);
 // chapter on the right as a Gospel reference does; it can be selected and copied but
 // not edited.
 void Set_Reference_Box(QLineEdit* box);
+// A reference as a reference box shows it: a right-to-left mark after a book's
+// abbreviation keeps the digits that follow it European, so "لو 16: 14-21" keeps its
+// verse range in order as "55: 9-11" does.
+QString Shown_Reference(const QString& reference);
+// A shown reference without the marks that only serve its display.
+QString Plain_Reference(const QString& shown);
+// The reference a reference box holds, ready to be looked up, saved or copied.
+QString Reference_Text_Of(const QLineEdit* box);
 // A text box that shows text the reader may select and copy but not change.
 void Set_Reading_Box(QPlainTextEdit* box);
 

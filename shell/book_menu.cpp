@@ -9,6 +9,7 @@
 #include "calendar/selected_day.h"
 #include "lectionary/bible_books.h"
 #include "readings/where_read.h"
+#include "shell/appearance.h"
 #include "shell/child_window.h"
 #include "shell/dialogs.h"
 #include "shell/mdi_lectarium.h"
@@ -41,7 +42,7 @@ QWidget* activeForm() {
 
 QString Where_Reference(const QWidget* form) {
     if (const auto* passage = qobject_cast<const FrmDisplay_Bible*>(form))
-        return passage->Text_Sign()->text().trimmed();
+        return Reference_Text_Of(passage->Text_Sign()).trimmed();
     if (const auto* chapter = qobject_cast<const FrmBible_View*>(form)) {
         const Integer book = chapter->Current_Book();
         if (book >= 1 && book <= Book_Count)

@@ -7,6 +7,7 @@
 #include "readings/day_readings.h"
 #include "readings/frm_whole_day.h"
 #include "readings/whole_day.h"
+#include "shell/appearance.h"
 #include "shell/child_window.h"
 #include "shell/dialogs.h"
 #include "shell/mdi_lectarium.h"
@@ -63,8 +64,9 @@ bool Printable_Of(const QWidget* form, Printable& out) {
         return true;
     }
     if (const auto* passage = qobject_cast<const FrmDisplay_Bible*>(form)) {
-        out = textPage(passage->windowTitle() + QStringLiteral(" - ") + passage->Text_Sign()->text(),
-                       passage->Text1()->toPlainText());
+        out =
+            textPage(passage->windowTitle() + QStringLiteral(" - ") + Reference_Text_Of(passage->Text_Sign()),
+                     passage->Text1()->toPlainText());
         return true;
     }
     if (const auto* chapter = qobject_cast<const FrmBible_View*>(form)) {

@@ -9,11 +9,13 @@
 #include "readings/frm_display_reading.h"
 #include "readings/frm_pain.h"
 #include "readings/frm_sant.h"
+#include "shell/appearance.h"
 #include "shell/child_window.h"
 #include "shell/placement.h"
 #include "shell/settings.h"
 #include "tests/readings/reading_windows.h"
 
+#include <QClipboard>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -103,6 +105,47 @@ private slots:
         // A child of the main frame, with the day chooser behind it.
         QVERIFY(qobject_cast<QMdiSubWindow*>(form->parentWidget()));
         QCOMPARE(r.Child_Count(), 2);
+    }
+
+    // Every reference reads right to left the same way: the chapter right of the verses,
+    // the verse range in its own order ("لو 16: 14-21" as "14-21 :16 لو"). Positions are
+    // the middle of the chapter, the first verse and the last verse.
+    void referenceLayout_data() {
+        QTest::addColumn<QString>("reference");
+        QTest::addColumn<QList<int>>("middles");
+        QTest::newRow("digits alone") << QStringLiteral("55: 10-12") << QList<int>{1, 5, 8};
+        QTest::newRow("book") << QStringLiteral("لو 16: 14-21") << QList<int>{4, 8, 11};
+        QTest::newRow("book with number") << QStringLiteral("1كو 13: 10-12") << QList<int>{5, 9, 12};
+    }
+
+    void referenceLayout() {
+        QFETCH(QString, reference);
+        QFETCH(QList<int>, middles);
+        QLineEdit box;
+        Set_Reference_Box(&box);
+        box.resize(400, 30);
+        box.setText(Shown_Reference(reference));
+        QCOMPARE(Reference_Text_Of(&box), reference);
+        // The x of a cursor position, found by asking the box which position lies under
+        // each pixel; the mark after the book shifts the positions behind it by one.
+        const int shift = box.text().size() - reference.size();
+        const auto xOf = [&](int position) {
+            QList<int> xs;
+            for (int x = 0; x < box.width(); ++x)
+                if (box.cursorPositionAt(QPoint(x, box.height() / 2)) == position)
+                    xs.append(x);
+            return xs.isEmpty() ? -1 : (xs.first() + xs.last()) / 2;
+        };
+        const int chapter = xOf(middles[0] + shift);
+        const int first = xOf(middles[1] + shift);
+        const int last = xOf(middles[2] + shift);
+        QVERIFY(chapter >= 0 && first >= 0 && last >= 0);
+        QVERIFY2(chapter > first, qPrintable(QStringLiteral("%1 %2").arg(chapter).arg(first)));
+        QVERIFY2(first < last, qPrintable(QStringLiteral("%1 %2").arg(first).arg(last)));
+        // Copying gives the reference without its display mark.
+        box.selectAll();
+        QTest::keyClick(&box, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), reference);
     }
 
     // Each season through the day chooser's Show.
@@ -228,7 +271,7 @@ private slots:
         QVERIFY(!FrmPain::Loaded());
         QCOMPARE(form->Sources().Data_Reading.recordSource(), statement);
         for (int i = 1; i <= 9; ++i)
-            QCOMPARE(form->TextFiled(i)->text(), boxes[i - 1]);
+            QCOMPARE(Reference_Text_Of(form->TextFiled(i)), boxes[i - 1]);
         QCOMPARE(form->Frame(QStringLiteral("Frame2"))->title(), vespers);
         QGroupBox* fast = form->Frame(QStringLiteral("Frame_Fast"));
         QCOMPARE(fast->isVisibleTo(form), fastShown);
@@ -270,7 +313,7 @@ private slots:
         QCOMPARE(form->Label(QStringLiteral("LabelCopticDay"))->text(), QStringLiteral("3"));
         QCOMPARE(form->Label(QStringLiteral("LabelCopticMonth"))->text(), Coptic_Month_Names[1]);
         QCOMPARE(form->Label(QStringLiteral("LabelCopticYear"))->text(), QStringLiteral("1715"));
-        QCOMPARE(form->TextFiled(1)->text(), QStringLiteral("1: 3"));
+        QCOMPARE(Reference_Text_Of(form->TextFiled(1)), QStringLiteral("1: 3"));
         form->CommandClose_Click();
         Flush_Deletions();
     }
@@ -299,7 +342,7 @@ private slots:
         QCOMPARE(listLines(pain->List1()), (QStringList{QStringLiteral("باكر يوم الأربعاء"),
                                                         QStringLiteral("الساعة الثالثة من يوم الأربعاء")}));
         QCOMPARE(pain->List1()->currentRow(), 0);
-        QCOMPARE(pain->Text_Hidder()->text(), QStringLiteral("مت 5: 1"));
+        QCOMPARE(Reference_Text_Of(pain->Text_Hidder()), QStringLiteral("مت 5: 1"));
         QCOMPARE(pain->Text_View()->toPlainText(), QStringLiteral("نص مخزن لباكر الأربعاء\nسطر ثان"));
     }
 
@@ -313,7 +356,7 @@ private slots:
         r.Show_Day(QDate(1998, 9, 13));
         QVERIFY(!first);
         QCOMPARE(r.Child_Count(), 2);
-        QCOMPARE(reading()->TextFiled(9)->text(), QStringLiteral("يو 2: 1-2"));
+        QCOMPARE(Reference_Text_Of(reading()->TextFiled(9)), QStringLiteral("يو 2: 1-2"));
         QCOMPARE(Placement_Widget(reading())->pos(), QPoint(40, 30));
         QCOMPARE(FrmDisplay_Reading_Left, Integer(To_Twips(40)));
         QCOMPARE(FrmDisplay_Reading_Top, Integer(To_Twips(30)));
@@ -376,7 +419,11 @@ private slots:
         FrmDisplay_Bible* passage = FrmDisplay_Bible::Instance();
         QVERIFY(passage);
         QCOMPARE(passage->windowTitle(), QStringLiteral("القراءة"));
-        QCOMPARE(passage->Text_Sign()->text(), heading);
+        // A reference that starts with its book shows a display mark after it; the passage
+        // is found all the same.
+        const QString shown = reading()->TextFiled(index)->text();
+        QCOMPARE(shown.contains(QChar(0x200F)), !shown.at(0).isDigit());
+        QCOMPARE(Reference_Text_Of(passage->Text_Sign()), heading);
         QCOMPARE(passage->Text1()->toPlainText(), body);
         QVERIFY(r.s->dialogs.Messages().isEmpty());
         // Beside the reading boxes, never over them, and read-only.
@@ -407,7 +454,7 @@ private slots:
         QTest::keyClick(reading()->List1(), Qt::Key_Enter);
         FrmDisplay_Bible* passage = FrmDisplay_Bible::Instance();
         QVERIFY(passage);
-        QCOMPARE(passage->Text_Sign()->text(), QStringLiteral("تك 1: 1-3"));
+        QCOMPARE(Reference_Text_Of(passage->Text_Sign()), QStringLiteral("تك 1: 1-3"));
 
         area->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(Placement_Widget(passage)));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
@@ -436,7 +483,7 @@ private slots:
         Flush_Deletions();
         QVERIFY(!first);
         FrmDisplay_Bible* second = FrmDisplay_Bible::Instance();
-        QCOMPARE(second->Text_Sign()->text(), QStringLiteral("مت 5: 4"));
+        QCOMPARE(Reference_Text_Of(second->Text_Sign()), QStringLiteral("مت 5: 4"));
         QCOMPARE(Placement_Widget(second)->geometry(), clear);
         QCOMPARE(r.Child_Count(), 3); // chooser, readings, one passage window
 
@@ -460,7 +507,7 @@ private slots:
         Reading_Session r;
         Set_Menu_Checked(Menu_Option::Massage, messages);
         r.Show_Day(QDate(1999, 3, 3)); // a Lent weekday: no Vespers readings
-        QCOMPARE(reading()->TextFiled(2)->text(), QString());
+        QCOMPARE(Reference_Text_Of(reading()->TextFiled(2)), QString());
         if (messages)
             r.s->dialogs.Answer_Message(Msg_Answer::Ok);
         QTest::mouseDClick(reading()->TextFiled(2), Qt::LeftButton);
@@ -486,7 +533,7 @@ private slots:
                            list->visualItemRect(list->item(0)).center());
         FrmDisplay_Bible* passage = FrmDisplay_Bible::Instance();
         QVERIFY(passage);
-        QCOMPARE(passage->Text_Sign()->text(), QStringLiteral("تك 1: 1-3"));
+        QCOMPARE(Reference_Text_Of(passage->Text_Sign()), QStringLiteral("تك 1: 1-3"));
         QCOMPARE(passage->windowTitle(), QStringLiteral("القراءة"));
         QCOMPARE(passage->Text1()->toPlainText(), QStringLiteral("1 التكوين 1: 1 نص الآية\n2 التكوين 1: 2 نص "
                                                                  "الآية\n3 التكوين 1: 3 نص الآية\n"));
@@ -507,7 +554,7 @@ private slots:
         FrmDisplay_Bible* passage = FrmDisplay_Bible::Instance();
         QVERIFY(passage);
         QCOMPARE(passage->windowTitle(), QStringLiteral("الطقـس"));
-        QCOMPARE(passage->Text_Sign()->text(), QStringLiteral("طقس أيام الصوم"));
+        QCOMPARE(Reference_Text_Of(passage->Text_Sign()), QStringLiteral("طقس أيام الصوم"));
         QCOMPARE(passage->Text1()->toPlainText(),
                  QStringLiteral("الفقرة الأولى من طقس الصوم\nالفقرة الثانية من طقس "
                                 "الصوم\nالفقرة الثالثة من طقس الصوم\n"));
@@ -516,7 +563,7 @@ private slots:
         reading()->CommandCeremony_Click();
         Flush_Deletions();
         passage = FrmDisplay_Bible::Instance();
-        QCOMPARE(passage->Text_Sign()->text(), QString());
+        QCOMPARE(Reference_Text_Of(passage->Text_Sign()), QString());
         QCOMPARE(passage->Text1()->toPlainText(), QString());
         QCOMPARE(r.Child_Count(), 3);
     }
@@ -538,11 +585,11 @@ private slots:
         QCOMPARE(listLines(pain->List1()),
                  (QStringList{QStringLiteral("باكر يوم الأحد"), QStringLiteral("الساعة الثالثة"),
                               QStringLiteral("الساعة السادسة")}));
-        QCOMPARE(pain->Text_Hidder()->text(), QStringLiteral("يو 1: 1-2"));
+        QCOMPARE(Reference_Text_Of(pain->Text_Hidder()), QStringLiteral("يو 1: 1-2"));
         QCOMPARE(pain->Text_View()->toPlainText(),
                  QStringLiteral("1 يوحنا 1: 1 نص الآية\n2 يوحنا 1: 2 نص الآية\n"));
         pain->List1()->setCurrentRow(2);
-        QCOMPARE(pain->Text_Hidder()->text(), QStringLiteral("1كو 13: 1"));
+        QCOMPARE(Reference_Text_Of(pain->Text_Hidder()), QStringLiteral("1كو 13: 1"));
         QCOMPARE(pain->Text_View()->toPlainText(), QStringLiteral("نص مخزن للساعة السادسة"));
     }
 

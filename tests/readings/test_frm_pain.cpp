@@ -5,6 +5,7 @@
 #include "calendar/frm_select_day.h"
 #include "calendar/selected_day.h"
 #include "readings/frm_pain.h"
+#include "shell/appearance.h"
 #include "shell/child_window.h"
 #include "shell/mdi_lectarium.h"
 #include "shell/placement.h"
@@ -75,7 +76,7 @@ private slots:
         QCOMPARE(pain->Data_Pain().recordSource(), statement);
         QCOMPARE(pain->windowTitle(), QStringLiteral("البصخة المقدسة"));
         QCOMPARE(listLines(pain->List1()), lines);
-        QCOMPARE(pain->Text_Hidder()->text(), sign);
+        QCOMPARE(Reference_Text_Of(pain->Text_Hidder()), sign);
         QCOMPARE(pain->Text_View()->toPlainText(), text);
         QCOMPARE(pain->List1()->font().family(), QStringLiteral("Arabic Transparent"));
         QCOMPARE(pain->Text_Hidder()->font().family(), QStringLiteral("Arabic Transparent"));
@@ -106,7 +107,7 @@ private slots:
         QVERIFY(pain->List1()->wordWrap());
         QCOMPARE(pain->List1()->textElideMode(), Qt::ElideNone);
         pain->List1()->setCurrentRow(1);
-        QCOMPARE(pain->Text_Hidder()->text(), QStringLiteral("يو 1: 3"));
+        QCOMPARE(Reference_Text_Of(pain->Text_Hidder()), QStringLiteral("يو 1: 3"));
         QCOMPARE(pain->Text_View()->toPlainText(), QStringLiteral("3 يوحنا 1: 3 نص الآية\n"));
 
         QMdiArea* area = r.s->window->Mdi_Area();
@@ -115,11 +116,11 @@ private slots:
         area->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(Placement_Widget(FrmSelect_Day::Loaded())));
         area->setActiveSubWindow(sub);
         QCOMPARE(pain->List1()->currentRow(), 1);
-        QCOMPARE(pain->Text_Hidder()->text(), QStringLiteral("يو 1: 3"));
+        QCOMPARE(Reference_Text_Of(pain->Text_Hidder()), QStringLiteral("يو 1: 3"));
 
         pain = FrmPain::Reload();
         QCOMPARE(pain->List1()->currentRow(), 0);
-        QCOMPARE(pain->Text_Hidder()->text(), QStringLiteral("مت 5: 1"));
+        QCOMPARE(Reference_Text_Of(pain->Text_Hidder()), QStringLiteral("مت 5: 1"));
         QCOMPARE(pain->Text_View()->toPlainText(), QStringLiteral("نص مخزن لباكر الأربعاء\nسطر ثان"));
     }
 
