@@ -6,7 +6,7 @@ set -euo pipefail
 program=$1
 database=$2
 
-for tool in xvfb-run Xvfb openbox xdotool; do
+for tool in xvfb-run Xvfb openbox xdotool xprop; do
     if ! command -v "$tool" >/dev/null; then
         echo "skipped: $tool is not installed"
         exit 77
@@ -24,12 +24,29 @@ cleanup() {
 }
 trap cleanup EXIT
 
-openbox --sm-disable >/dev/null 2>&1 &
+openbox --sm-disable >"$folder/openbox.log" 2>&1 &
 wm_pid=$!
-for _ in $(seq 50); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break
+# Openbox names its check window before it lists what it supports; activating a
+# window needs _NET_ACTIVE_WINDOW in that list, so wait for the list itself.
+wm_ready=""
+for _ in $(seq 200); do
+    if xprop -root _NET_SUPPORTED 2>/dev/null | grep -q _NET_ACTIVE_WINDOW; then
+        wm_ready=1
+        break
+    fi
+    kill -0 "$wm_pid" 2>/dev/null || break
     sleep 0.1
 done
+if [[ -z "$wm_ready" ]]; then
+    if ! kill -0 "$wm_pid" 2>/dev/null; then
+        echo "skipped: Openbox could not run on this display; it said:"
+        cat "$folder/openbox.log"
+        exit 77
+    fi
+    echo "Openbox runs but has not announced _NET_ACTIVE_WINDOW after 20 s; it said:" >&2
+    cat "$folder/openbox.log" >&2
+    exit 1
+fi
 
 cp "$database" "$folder/Lectarium.mdb"
 # The defaults, with confirmations off so that Exit ends the program without asking.
@@ -66,20 +83,36 @@ wait_window() {
     echo "$id"
 }
 
+# Brings window ID forward and sends it KEY; a window just mapped may not take the
+# focus on the first request, so ask again for a while.
+activate_and_press() {
+    for _ in $(seq 50); do
+        if timeout 5 xdotool windowactivate --sync "$1" 2>/dev/null; then
+            xdotool key "$2"
+            return 0
+        fi
+        sleep 0.2
+    done
+    echo "window $1 could not be activated; the root window says:" >&2
+    xprop -root _NET_SUPPORTED _NET_ACTIVE_WINDOW >&2 || true
+    cat "$folder/openbox.log" >&2
+    return 1
+}
+
 one_run() {
     local run=$1
     (cd "$folder" && exec "$program") &
     local pid=$!
     # The credits close on Escape, the splash on any key.
     intro=$(wait_window Introduction)
-    xdotool windowactivate --sync "$intro" key Escape
+    activate_and_press "$intro" Escape
     sleep 2
     xdotool key space
     sleep 2
     local frame
-    frame=$(xdotool search --onlyvisible --name '^Lectarium$' | head -1)
+    frame=$(wait_window Lectarium)
     # The window manager's close: the frame's close box runs Exit.
-    xdotool windowactivate --sync "$frame" key alt+F4
+    activate_and_press "$frame" alt+F4
     for _ in $(seq 600); do
         kill -0 "$pid" 2>/dev/null || break
         sleep 0.1
