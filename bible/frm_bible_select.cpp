@@ -488,11 +488,16 @@ void FrmBible_Select::runScan(const QString& term, const Found_Verses& found) {
     scanTimer.start();
     qint64 lastHandOver = 0; // on scanTimer
     const qint64 intervalNs = qint64(yieldInterval) * 1000000;
+    int lastPercent = 0;
     const Scan_Outcome outcome = Scan_Found(found, [&](int percent) {
+        lastPercent = percent;
         const qint64 now = scanTimer.nsecsElapsed();
         // The first hit always hands over, so that a Cancel already waiting is seen.
         if (figures.yields == 0 || now - lastHandOver >= intervalNs) {
             figures.longestGapNs = std::max(figures.longestGapNs, now - lastHandOver);
+            // The bar repaints at once on every change; it is moved only when the event
+            // loop runs, the only time the window can change anyway.
+            progressBar1_->setValue(percent);
             QCoreApplication::processEvents();
             lastHandOver = scanTimer.nsecsElapsed();
             figures.yieldNs += lastHandOver - now;
@@ -500,10 +505,7 @@ void FrmBible_Select::runScan(const QString& term, const Found_Verses& found) {
             if (!self)
                 return false; // the window was destroyed meanwhile: touch nothing of it
         }
-        if (cancelSearch_)
-            return false;
-        progressBar1_->setValue(percent);
-        return true;
+        return !cancelSearch_;
     });
     figures.hits = outcome.hits;
     figures.scanNs = scanTimer.nsecsElapsed();
@@ -534,6 +536,7 @@ void FrmBible_Select::runScan(const QString& term, const Found_Verses& found) {
     if (!self)
         return;
     pictureCancel_->hide();
+    progressBar1_->setValue(lastPercent); // hidden: no repaint
     FrmView_Search* results = FrmView_Search::Show_Results();
     results->setWindowTitle(QStringLiteral("مجال البحث : ") + term);
 }

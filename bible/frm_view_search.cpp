@@ -18,7 +18,9 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QTextCursor>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 
 #include <algorithm>
 
@@ -54,27 +56,52 @@ QString page(int number) {
     return number >= 1 && number < Result_Pages.size() ? Result_Pages[number] : QString();
 }
 
-// The term marked where the search found it. The box holds LF where the page has CR LF.
+// The term marked where the search found it. The box holds LF where the page has CR LF,
+// one block a line. The marks go into the layouts of the lines as extra formats: marking
+// them as selections would lay out the whole page at once, where the box lays out only
+// the lines it shows.
 void markHits(QPlainTextEdit* box, int number) {
-    QList<QTextEdit::ExtraSelection> selections;
-    if (number >= 1 && number < Result_Pages.size() && number < Result_Marks.size()) {
-        const QString& text = Result_Pages[number];
-        QTextEdit::ExtraSelection selection;
-        selection.format.setBackground(QColor(255, 225, 110));
-        qsizetype scanned = 0;
-        qsizetype lineBreaks = 0;
-        for (const Hit_Mark& mark : Result_Marks[number]) {
-            for (; scanned < mark.start && scanned + 1 < text.size(); ++scanned)
-                if (text[scanned] == QLatin1Char('\r') && text[scanned + 1] == QLatin1Char('\n'))
-                    ++lineBreaks;
-            selection.cursor = QTextCursor(box->document());
-            selection.cursor.setPosition(static_cast<int>(mark.start - lineBreaks));
-            selection.cursor.setPosition(static_cast<int>(mark.start - lineBreaks + mark.length),
-                                         QTextCursor::KeepAnchor);
-            selections.append(selection);
+    if (number < 1 || number >= Result_Pages.size() || number >= Result_Marks.size())
+        return;
+    const QString& text = Result_Pages[number];
+    const QList<Hit_Mark>& marks = Result_Marks[number];
+    if (marks.isEmpty())
+        return;
+    QTextDocument* document = box->document();
+    QTextCharFormat hit;
+    hit.setBackground(QColor(255, 225, 110));
+    QTextBlock block = document->begin();
+    QList<QTextLayout::FormatRange> ranges;
+    qsizetype scanned = 0;
+    qsizetype lineBreaks = 0;
+    int first = -1;
+    auto flush = [&] {
+        if (ranges.isEmpty())
+            return;
+        block.layout()->setFormats(ranges);
+        ranges.clear();
+    };
+    for (const Hit_Mark& mark : marks) {
+        for (; scanned < mark.start && scanned + 1 < text.size(); ++scanned)
+            if (text[scanned] == QLatin1Char('\r') && text[scanned + 1] == QLatin1Char('\n'))
+                ++lineBreaks;
+        const int start = static_cast<int>(mark.start - lineBreaks);
+        while (block.isValid() && start >= block.position() + block.length()) {
+            flush();
+            block = block.next();
         }
+        if (!block.isValid())
+            break;
+        if (first < 0)
+            first = block.position();
+        // A mark stays within its line: the search does not cross a line break.
+        const int length =
+            std::min(static_cast<int>(mark.length), block.position() + block.length() - 1 - start);
+        ranges.append({start - block.position(), length, hit});
     }
-    box->setExtraSelections(selections);
+    flush();
+    if (first >= 0)
+        document->markContentsDirty(first, document->characterCount() - first);
 }
 
 } // namespace

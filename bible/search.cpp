@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstring>
 #include <limits>
 #include <vector>
@@ -17,13 +18,42 @@ QStringList Result_Pages{QString(), QString()};
 QList<QList<Hit_Mark>> Result_Marks{{}, {}};
 int Page_Count = 1;
 
+namespace {
+
+// As Num_Text puts a number (a blank before one that is not negative), without strings
+// of its own: a search formats thousands of them.
+void appendNumber(QString& out, qint64 value) {
+    if (value >= 0)
+        out += QLatin1Char(' ');
+    char digits[24];
+    const char* const end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    out += QLatin1String(digits, end);
+}
+
+void appendReference(QString& out, const Integer& old, const Integer& bible, const Integer& chapter,
+                     const Integer& verse, QStringView text) {
+    const Integer book = Book_Number(old, bible);
+    out += text;
+    out += QLatin1String(" (");
+    // A row outside the 73 books (a damaged database) still shows, without a name.
+    if (book >= 1 && book <= Book_Count)
+        out += Bible_Books[book].Abbreviation;
+    out += QLatin1Char(' ');
+    appendNumber(out, qint64(chapter));
+    out += QLatin1String(" : ");
+    appendNumber(out, qint64(verse));
+    out += QLatin1Char(')');
+    out += Line_Break;
+}
+
+} // namespace
+
 QString Reference_Text(const Integer& old, const Integer& bible, const Integer& chapter, const Integer& verse,
                        const QString& text) {
-    const Integer book = Book_Number(old, bible);
-    // A row outside the 73 books (a damaged database) still shows, without a name.
-    const QString abbreviation = book >= 1 && book <= Book_Count ? Bible_Books[book].Abbreviation : QString();
-    return text + QStringLiteral(" (") + abbreviation + QLatin1Char(' ') + Num_Text(qint64(chapter)) +
-           QStringLiteral(" : ") + Num_Text(qint64(verse)) + QLatin1Char(')') + Line_Break;
+    QString line;
+    line.reserve(text.size() + 24);
+    appendReference(line, old, bible, chapter, verse, text);
+    return line;
 }
 
 QString Text_Literal(const QString& text) {
@@ -345,14 +375,16 @@ Scan_Outcome Scan_Found(const Found_Verses& found, const std::function<bool(int 
     Scan_Outcome outcome;
     const Bible_Text& text = bibleText();
     const auto count = static_cast<qint64>(found.rows.size());
+    QString line;
     for (qint64 i = 0; i < count; ++i) {
         const size_t index = found.rows[static_cast<size_t>(i)];
         if (index >= text.rows.size())
             break; // the Bible was read again meanwhile
         const Verse_Row& row = text.rows[index];
         const QString verse = text.verseText(index);
-        outcome.pages.Add(Reference_Text(row.old, row.bible, row.part, row.verse, verse),
-                          Find_Term(verse, found.term, found.folded));
+        line.resize(0); // keeps its room for the next line
+        appendReference(line, row.old, row.bible, row.part, row.verse, verse);
+        outcome.pages.Add(line, Find_Term(verse, found.term, found.folded));
         ++outcome.hits;
         if (afterHit && !afterHit(static_cast<int>(100 * i / count))) {
             outcome.cancelled = true;

@@ -12,6 +12,9 @@
 #include <QMdiArea>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <QtTest>
 
 using namespace Lectarium;
@@ -66,6 +69,24 @@ private slots:
         QCOMPARE(Active_Text_Source, Integer(12));
         QVERIFY(r.s.window->Menu_Item(QStringLiteral("Save"))->isEnabled());
         QVERIFY(r.s.window->Toolbar_Button(8)->isEnabled());
+    }
+
+    // Each hit is marked on its own line (the box holds LF for the page's CR LF).
+    void hitsMarkedOnTheirLines() {
+        Results r;
+        Search_Pages pages;
+        pages.Add(QStringLiteral("نور ونور (تك  1 :  1)\r\n"), {{0, 3}, {5, 3}});
+        pages.Add(QStringLiteral("بلا (تك  1 :  2)\r\n"));
+        pages.Add(QStringLiteral("في النور (تك  1 :  3)\r\n"), {{3, 5}});
+        Keep_Results(pages);
+        FrmView_Search* form = FrmView_Search::Show_Results();
+        QStringList marked;
+        for (QTextBlock block = form->Text1()->document()->begin(); block.isValid(); block = block.next())
+            for (const QTextLayout::FormatRange& range : block.layout()->formats())
+                marked << QString::number(block.blockNumber()) + QLatin1Char(':') +
+                              block.text().mid(range.start, range.length);
+        QCOMPARE(marked,
+                 (QStringList{QStringLiteral("0:نور"), QStringLiteral("0:نور"), QStringLiteral("2:النور")}));
     }
 
     void pageButtonsStopAtBothEnds() {
