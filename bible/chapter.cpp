@@ -7,20 +7,17 @@
 
 namespace MdlLectarium {
 
-QString Chapter_Statement(Integer book, Integer chapter)
-{
+QString Chapter_Statement(Integer book, Integer chapter) {
     return QStringLiteral("SELECT * FROM Bible WHERE Old = ") + Num_Text(qint64(Book_Old(book))) +
-           QStringLiteral(" and Bible = ") + Num_Text(qint64(Book_Bible(book))) + QStringLiteral(" and Part = ") +
-           Num_Text(qint64(chapter));
+           QStringLiteral(" and Bible = ") + Num_Text(qint64(Book_Bible(book))) +
+           QStringLiteral(" and Part = ") + Num_Text(qint64(chapter));
 }
 
-QString Get_Chapter(Integer book, Integer chapter)
-{
+QString Get_Chapter(Integer book, Integer chapter) {
     return Get_Chapter(Data_Bible(), book, chapter);
 }
 
-QString Get_Chapter(Data_Source& dataBible, Integer book, Integer chapter)
-{
+QString Get_Chapter(Data_Source& dataBible, Integer book, Integer chapter) {
     dataBible.setRecordSource(Chapter_Statement(book, chapter));
     dataBible.refresh();
     QString result;

@@ -14,9 +14,9 @@
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QStandardPaths>
 #include <QTextDocument>
 #include <QTextOption>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 
 #include <map>

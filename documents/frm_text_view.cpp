@@ -32,7 +32,8 @@ const QString fontHeading = QStringLiteral("الخــــــط");
 const QString lineLabel = QStringLiteral("الخط");
 const QString sampleTitle = QStringLiteral("+ اقرار بطرس");
 const QString verse16 = QStringLiteral("16 فاجاب سمعان بطرس و قال انت هو المسيح ابن الله الحي");
-const QString verse17 = QStringLiteral("17 فاجاب يسوع و قال له طوبى لك يا سمعان بن يونا ان لحما و دما لم يعلن لك لكن ابي الذي في السماوات");
+const QString verse17 = QStringLiteral(
+    "17 فاجاب يسوع و قال له طوبى لك يا سمعان بن يونا ان لحما و دما لم يعلن لك لكن ابي الذي في السماوات");
 
 const QString crLf = QStringLiteral("\r\n");
 const QString defaultFont = QStringLiteral("Arabic Transparent");
@@ -41,8 +42,7 @@ constexpr double windowTextColour = -2147483640.0;       // system colour 0x8000
 constexpr double windowBackgroundColour = -2147483643.0; // system colour 0x80000005
 constexpr int underlineCopies = 12;
 
-QFrame* line(QWidget* parent, const char* name)
-{
+QFrame* line(QWidget* parent, const char* name) {
     auto* frame = new QFrame(parent);
     frame->setObjectName(QLatin1String(name));
     frame->setFrameShape(QFrame::HLine);
@@ -50,15 +50,13 @@ QFrame* line(QWidget* parent, const char* name)
     return frame;
 }
 
-MdlLectarium::Integer flag(bool on)
-{
+MdlLectarium::Integer flag(bool on) {
     return on ? -1 : 0;
 }
 
 } // namespace
 
-FrmText_View::FrmText_View(QWidget* parent) : QDialog(parent)
-{
+FrmText_View::FrmText_View(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FrmText_View"));
     setWindowTitle(QStringLiteral("View Text Options"));
     setLayoutDirection(Qt::RightToLeft);
@@ -152,13 +150,11 @@ FrmText_View::FrmText_View(QWidget* parent) : QDialog(parent)
     Form_Load();
 }
 
-QPushButton* FrmText_View::Command(int number) const
-{
+QPushButton* FrmText_View::Command(int number) const {
     return number >= 0 && number <= 5 ? commands_[number] : nullptr;
 }
 
-void FrmText_View::Show_Sample()
-{
+void FrmText_View::Show_Sample() {
     const QString underline = text2_->text().repeated(underlineCopies);
     sample_.clear();
     if (check3_->isChecked())
@@ -170,13 +166,11 @@ void FrmText_View::Show_Sample()
     text1_->setPlainText(sample_);
 }
 
-void FrmText_View::showColours()
-{
+void FrmText_View::showColours() {
     Apply_Colors(text1_, foreColor_, backColor_);
 }
 
-void FrmText_View::Form_Load()
-{
+void FrmText_View::Form_Load() {
     using namespace MdlLectarium;
     Show_Sample();
     text1_->setFont(Text_Font());
@@ -189,8 +183,7 @@ void FrmText_View::Form_Load()
     text2_->setText(Under_Line_Chr);
 }
 
-void FrmText_View::Check3_Click()
-{
+void FrmText_View::Check3_Click() {
     if (check3_->isChecked()) {
         check4_->setEnabled(true);
     } else {
@@ -200,19 +193,16 @@ void FrmText_View::Check3_Click()
     Show_Sample();
 }
 
-void FrmText_View::Check4_Click()
-{
+void FrmText_View::Check4_Click() {
     Show_Sample();
     text2_->setEnabled(check4_->isChecked());
 }
 
-void FrmText_View::Text2_Change()
-{
+void FrmText_View::Text2_Change() {
     Show_Sample();
 }
 
-void FrmText_View::Command0_Click()
-{
+void FrmText_View::Command0_Click() {
     // A cancelled dialog leaves the preview as it was.
     const std::optional<QFont> chosen = Dialogs().Choose_Font(this, text1_->font());
     if (!chosen)
@@ -226,26 +216,25 @@ void FrmText_View::Command0_Click()
     text1_->setFont(font);
 }
 
-void FrmText_View::Command1_Click()
-{
-    const std::optional<QColor> chosen = Dialogs().Choose_Color(this, text1_->palette().color(QPalette::Text));
+void FrmText_View::Command1_Click() {
+    const std::optional<QColor> chosen =
+        Dialogs().Choose_Color(this, text1_->palette().color(QPalette::Text));
     if (!chosen || !chosen->isValid())
         return;
     foreColor_ = Color_Number(*chosen);
     showColours();
 }
 
-void FrmText_View::Command2_Click()
-{
-    const std::optional<QColor> chosen = Dialogs().Choose_Color(this, text1_->palette().color(QPalette::Base));
+void FrmText_View::Command2_Click() {
+    const std::optional<QColor> chosen =
+        Dialogs().Choose_Color(this, text1_->palette().color(QPalette::Base));
     if (!chosen || !chosen->isValid())
         return;
     backColor_ = Color_Number(*chosen);
     showColours();
 }
 
-void FrmText_View::Command3_Click()
-{
+void FrmText_View::Command3_Click() {
     using namespace MdlLectarium;
     const QFont font = text1_->font();
     Font_Name = font.family();
@@ -262,13 +251,11 @@ void FrmText_View::Command3_Click()
     accept();
 }
 
-void FrmText_View::Command4_Click()
-{
+void FrmText_View::Command4_Click() {
     reject();
 }
 
-void FrmText_View::Command5_Click()
-{
+void FrmText_View::Command5_Click() {
     QFont font(defaultFont);
     font.setPointSize(defaultSize);
     font.setBold(false);

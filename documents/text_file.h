@@ -35,7 +35,7 @@ QByteArray Encode_Text(const QString& text, Text_Encoding encoding, bool* ok = n
 struct Text_Read {
     bool ok = false;
     Text_Encoding encoding = Text_Encoding::Cp1256;
-    QString text;        // each line read followed by CR LF
+    QString text;           // each line read followed by CR LF
     bool truncated = false; // reading stopped past the limit
     QString error;
 };

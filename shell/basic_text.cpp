@@ -9,14 +9,12 @@
 
 namespace MdlLectarium {
 
-QString Num_Text(qint64 value)
-{
+QString Num_Text(qint64 value) {
     const QString digits = QString::number(value);
     return value < 0 ? digits : QLatin1Char(' ') + digits;
 }
 
-QString Num_Text(double value)
-{
+QString Num_Text(double value) {
     QString digits;
     if (std::isfinite(value) && value == std::trunc(value) && std::fabs(value) < 1e15)
         digits = QString::number(static_cast<qint64>(value));
@@ -25,8 +23,7 @@ QString Num_Text(double value)
     return value < 0 ? digits : QLatin1Char(' ') + digits;
 }
 
-double Leading_Number(const QString& text)
-{
+double Leading_Number(const QString& text) {
     qsizetype i = 0;
     const qsizetype n = text.size();
     while (i < n && (text[i] == QLatin1Char(' ') || text[i] == QLatin1Char('\t')))
@@ -66,8 +63,7 @@ double Leading_Number(const QString& text)
     return std::strtod(number.constData(), nullptr);
 }
 
-double Round_Half_Even(double value)
-{
+double Round_Half_Even(double value) {
     // nearbyint follows the current rounding mode, which is to-nearest-even unless a
     // caller changed it; do the even rule by hand so it cannot depend on that.
     const double floor = std::floor(value);
@@ -82,8 +78,7 @@ double Round_Half_Even(double value)
 namespace {
 // The 128 upper codes of the code page, built once from Qt's converter so the table
 // and the converter can never disagree.
-const std::array<char16_t, 256>& upperTable()
-{
+const std::array<char16_t, 256>& upperTable() {
     static const std::array<char16_t, 256> table = [] {
         std::array<char16_t, 256> t{};
         QByteArray all(256, '\0');
@@ -99,8 +94,7 @@ const std::array<char16_t, 256>& upperTable()
 }
 } // namespace
 
-int Cp1256_Code(QChar ch)
-{
+int Cp1256_Code(QChar ch) {
     // Reverse lookup over the whole 16-bit range: the scrambled texts call this for
     // every character, so it must be a single index.
     static const std::array<qint16, 65536> reverse = [] {
@@ -114,15 +108,13 @@ int Cp1256_Code(QChar ch)
     return reverse[ch.unicode()];
 }
 
-QChar Cp1256_Char(int code)
-{
+QChar Cp1256_Char(int code) {
     if (code < 0 || code > 255)
         return QChar();
     return QChar(upperTable()[code]);
 }
 
-QByteArray To_Cp1256(const QString& text, bool* ok)
-{
+QByteArray To_Cp1256(const QString& text, bool* ok) {
     QByteArray out;
     out.reserve(text.size());
     bool good = true;
@@ -140,8 +132,7 @@ QByteArray To_Cp1256(const QString& text, bool* ok)
     return out;
 }
 
-QString From_Cp1256(const QByteArray& bytes)
-{
+QString From_Cp1256(const QByteArray& bytes) {
     const auto& table = upperTable();
     QString out;
     out.reserve(bytes.size());
@@ -150,8 +141,7 @@ QString From_Cp1256(const QByteArray& bytes)
     return out;
 }
 
-QString Decode_Text_File(const QByteArray& bytes)
-{
+QString Decode_Text_File(const QByteArray& bytes) {
     if (bytes.startsWith("\xEF\xBB\xBF")) {
         QStringDecoder utf8(QStringDecoder::Utf8);
         const QString text = utf8.decode(bytes.mid(3));

@@ -40,8 +40,7 @@ const std::array<Label_Text, 16> texts{{
     {15, u"الإصدار الأول - 1998"},
 }};
 
-QFrame* line(QWidget* parent, int number)
-{
+QFrame* line(QWidget* parent, int number) {
     auto* frame = new QFrame(parent);
     frame->setObjectName(QStringLiteral("Line%1").arg(number));
     frame->setFrameShape(QFrame::HLine);
@@ -51,8 +50,7 @@ QFrame* line(QWidget* parent, int number)
 
 } // namespace
 
-FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent)
-{
+FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FrmAbout"));
     setWindowTitle(QStringLiteral("About"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -130,13 +128,11 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent)
     setFixedWidth(480);
 }
 
-QLabel* FrmAbout::Label(int number) const
-{
+QLabel* FrmAbout::Label(int number) const {
     return number >= 1 && number <= 16 ? labels_[number] : nullptr;
 }
 
-void FrmAbout::Command1_Click()
-{
+void FrmAbout::Command1_Click() {
     hide();
 }
 

@@ -15,8 +15,7 @@ constexpr int pictureHeight = 360;
 constexpr int border = 4;
 } // namespace
 
-FrmInit::FrmInit(QWidget* parent) : QDialog(parent)
-{
+FrmInit::FrmInit(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FrmInit"));
     setWindowTitle(QStringLiteral("Lectarium"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -32,18 +31,15 @@ FrmInit::FrmInit(QWidget* parent) : QDialog(parent)
     setFixedSize(pictureWidth + 2 * border, pictureHeight + 2 * border);
 }
 
-void FrmInit::Form_KeyPress()
-{
+void FrmInit::Form_KeyPress() {
     accept();
 }
 
-void FrmInit::Image1_Click()
-{
+void FrmInit::Image1_Click() {
     accept();
 }
 
-void FrmInit::keyPressEvent(QKeyEvent* event)
-{
+void FrmInit::keyPressEvent(QKeyEvent* event) {
     // A modifier held alone is the start of a key combination, not a key press yet.
     switch (event->key()) {
     case Qt::Key_Shift:
@@ -59,8 +55,7 @@ void FrmInit::keyPressEvent(QKeyEvent* event)
     }
 }
 
-bool FrmInit::eventFilter(QObject* watched, QEvent* event)
-{
+bool FrmInit::eventFilter(QObject* watched, QEvent* event) {
     if (watched == image1_ && event->type() == QEvent::MouseButtonRelease) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton && image1_->rect().contains(mouse->position().toPoint())) {

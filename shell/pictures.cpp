@@ -21,16 +21,14 @@ const QColor ink(60, 40, 20);
 const QString productName = QStringLiteral("ليكتاريوم");
 const QString productLine = QStringLiteral("القطمارس القبطي لكل أيام السنة");
 
-QPixmap blank(const QSize& size)
-{
+QPixmap blank(const QSize& size) {
     QPixmap pixmap(size.expandedTo(QSize(1, 1)));
     pixmap.fill(Qt::transparent);
     return pixmap;
 }
 
 // The Coptic cross: four equal arms, each ending in three small balls, around a ring.
-void drawCross(QPainter& p, const QPointF& centre, qreal size, const QColor& colour)
-{
+void drawCross(QPainter& p, const QPointF& centre, qreal size, const QColor& colour) {
     const qreal arm = size / 2.0;
     const qreal width = size * 0.16;
     const qreal ball = width * 0.55;
@@ -53,8 +51,7 @@ void drawCross(QPainter& p, const QPointF& centre, qreal size, const QColor& col
 }
 
 // An open book seen from above, centred on its spine.
-void drawBook(QPainter& p, const QRectF& box)
-{
+void drawBook(QPainter& p, const QRectF& box) {
     const qreal mid = box.center().x();
     const qreal sag = box.height() * 0.12;
     p.save();
@@ -85,8 +82,7 @@ void drawBook(QPainter& p, const QRectF& box)
 }
 
 void drawArabic(QPainter& p, const QRectF& box, const QString& text, qreal pointSize, const QColor& colour,
-                bool bold, int flags = Qt::AlignCenter)
-{
+                bool bold, int flags = Qt::AlignCenter) {
     QFont font(QStringLiteral("Arabic Transparent"));
     font.setPointSizeF(pointSize);
     font.setBold(bold);
@@ -103,8 +99,7 @@ void drawArabic(QPainter& p, const QRectF& box, const QString& text, qreal point
 
 } // namespace
 
-QPixmap Introduction_Picture(const QSize& size)
-{
+QPixmap Introduction_Picture(const QSize& size) {
     QPixmap pixmap = blank(size);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
@@ -136,15 +131,14 @@ QPixmap Introduction_Picture(const QSize& size)
     drawBook(p, bookBox);
 
     const QRectF textBox(all.left() + 14, all.top() + 14, all.width() * 0.62, all.height() * 0.42);
-    drawArabic(p, textBox.adjusted(0, 0, 0, -textBox.height() * 0.4), productName, all.height() * 0.12, paleGold,
-               true);
+    drawArabic(p, textBox.adjusted(0, 0, 0, -textBox.height() * 0.4), productName, all.height() * 0.12,
+               paleGold, true);
     drawArabic(p, textBox.adjusted(0, textBox.height() * 0.6, 0, 0), productLine, all.height() * 0.055,
                parchment, false);
     return pixmap;
 }
 
-QPixmap Splash_Picture(const QSize& size)
-{
+QPixmap Splash_Picture(const QSize& size) {
     QPixmap pixmap = blank(size);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
@@ -183,8 +177,8 @@ QPixmap Splash_Picture(const QSize& size)
     const qreal ground = h * 0.86;
     const qreal centre = w * 0.5;
     p.setBrush(stone);
-    p.drawRect(QRectF(centre - w * 0.2, ground - h * 0.28, w * 0.4, h * 0.28)); // nave
-    p.drawRect(QRectF(centre - w * 0.09, ground - h * 0.4, w * 0.18, h * 0.14)); // drum
+    p.drawRect(QRectF(centre - w * 0.2, ground - h * 0.28, w * 0.4, h * 0.28));                 // nave
+    p.drawRect(QRectF(centre - w * 0.09, ground - h * 0.4, w * 0.18, h * 0.14));                // drum
     p.drawChord(QRectF(centre - w * 0.09, ground - h * 0.49, w * 0.18, h * 0.18), 0, 180 * 16); // dome
     for (int side : {-1, 1}) {
         const qreal x = centre + side * w * 0.23;
@@ -227,8 +221,7 @@ QPixmap Splash_Picture(const QSize& size)
     return pixmap;
 }
 
-QPixmap About_Picture(const QSize& size)
-{
+QPixmap About_Picture(const QSize& size) {
     QPixmap pixmap = blank(size);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);

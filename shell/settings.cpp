@@ -62,8 +62,7 @@ namespace {
 class Plain_Menu_Store final : public Menu_Check_Host {
 public:
     bool Menu_Checked(Menu_Option option) const override { return checks_[static_cast<int>(option)]; }
-    void Set_Menu_Checked(Menu_Option option, bool checked) override
-    {
+    void Set_Menu_Checked(Menu_Option option, bool checked) override {
         checks_[static_cast<int>(option)] = checked;
     }
 
@@ -74,8 +73,7 @@ private:
 Plain_Menu_Store plainStore;
 Menu_Check_Host* menuHost = nullptr;
 
-Menu_Check_Host& host()
-{
+Menu_Check_Host& host() {
     return menuHost ? *menuHost : plainStore;
 }
 
@@ -101,8 +99,7 @@ struct Setting {
 };
 
 // The file order; Apply_Setting compares keys in this order too.
-const std::array<Setting, 49>& settingsTable()
-{
+const std::array<Setting, 49>& settingsTable() {
     static const std::array<Setting, 49> table{{
         {"Under_Line_Chr", String_Value{&Under_Line_Chr, u"*"}},
         {"Hidder", Integer_Value{&Hidder, -1}},
@@ -157,13 +154,11 @@ const std::array<Setting, 49>& settingsTable()
     return table;
 }
 
-bool isBlankOrEquals(QChar ch)
-{
+bool isBlankOrEquals(QChar ch) {
     return ch == QLatin1Char(' ') || ch == QLatin1Char('=');
 }
 
-QString valueText(const Setting& setting)
-{
+QString valueText(const Setting& setting) {
     return std::visit(
         [](const auto& v) -> QString {
             using T = std::decay_t<decltype(v)>;
@@ -181,8 +176,7 @@ QString valueText(const Setting& setting)
 
 // Items as the settings reader takes them: a line or a comma ends an item, leading
 // blanks are skipped, and the line end after the last item makes no further item.
-QStringList readItems(const QString& text)
-{
+QStringList readItems(const QString& text) {
     QStringList items;
     QString current;
     bool pending = false; // something (even an empty line) has started
@@ -219,28 +213,23 @@ QStringList readItems(const QString& text)
 
 } // namespace
 
-void Set_Menu_Check_Host(Menu_Check_Host* newHost)
-{
+void Set_Menu_Check_Host(Menu_Check_Host* newHost) {
     menuHost = newHost;
 }
 
-bool Menu_Checked(Menu_Option option)
-{
+bool Menu_Checked(Menu_Option option) {
     return host().Menu_Checked(option);
 }
 
-void Set_Menu_Checked(Menu_Option option, bool checked)
-{
+void Set_Menu_Checked(Menu_Option option, bool checked) {
     host().Set_Menu_Checked(option, checked);
 }
 
-QString Settings_Path()
-{
+QString Settings_Path() {
     return Program_File(QStringLiteral("Lectarium.ini"));
 }
 
-void Split_Setting(const QString& line, QString& key, QString& value)
-{
+void Split_Setting(const QString& line, QString& key, QString& value) {
     key.clear();
     value.clear();
     qsizetype i = 0;
@@ -251,8 +240,7 @@ void Split_Setting(const QString& line, QString& key, QString& value)
     value = line.mid(i);
 }
 
-bool Apply_Setting(const QString& line)
-{
+bool Apply_Setting(const QString& line) {
     QString key;
     QString value;
     Split_Setting(line, key, value);
@@ -286,8 +274,7 @@ bool Apply_Setting(const QString& line)
     return true;
 }
 
-void Set_Default_Settings()
-{
+void Set_Default_Settings() {
     for (const Setting& setting : settingsTable()) {
         std::visit(
             [](const auto& v) {
@@ -303,16 +290,14 @@ void Set_Default_Settings()
     }
 }
 
-QStringList Settings_Lines()
-{
+QStringList Settings_Lines() {
     QStringList lines;
     for (const Setting& setting : settingsTable())
         lines << QLatin1String(setting.key) + QStringLiteral(" = ") + valueText(setting);
     return lines;
 }
 
-bool Save_Settings(QString* error)
-{
+bool Save_Settings(QString* error) {
     QByteArray bytes;
     QString text;
     bool encodable = true;
@@ -335,8 +320,7 @@ bool Save_Settings(QString* error)
     return Write_File_Safely(Settings_Path(), bytes, error);
 }
 
-bool Load_Settings(QString* error)
-{
+bool Load_Settings(QString* error) {
     QFile file(Settings_Path());
     if (file.open(QIODevice::ReadOnly)) {
         const QByteArray bytes = file.readAll();

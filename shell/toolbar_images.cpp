@@ -10,8 +10,7 @@ namespace Lectarium {
 namespace {
 
 // Simple drawn images, so that the toolbar needs no image files.
-QPixmap draw(int number)
-{
+QPixmap draw(int number) {
     QPixmap pixmap(32, 32);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
@@ -131,15 +130,15 @@ QPixmap draw(int number)
         p.drawRect(QRectF(3, 15, 25, 12));
         break;
     }
-    default: break;
+    default:
+        break;
     }
     return pixmap;
 }
 
 } // namespace
 
-QIcon Toolbar_Image(int number)
-{
+QIcon Toolbar_Image(int number) {
     return QIcon(draw(number));
 }
 

@@ -14,9 +14,9 @@
 
 using namespace MdlLectarium;
 
-int main(int argc, char* argv[])
-{
-    const QString database = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(LECTARIUM_DEMO_DATABASE);
+int main(int argc, char* argv[]) {
+    const QString database =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(LECTARIUM_DEMO_DATABASE);
     const int repeats = argc > 2 ? std::max(1, std::atoi(argv[2])) : 50;
     Init_Bible_Tables();
 
@@ -29,7 +29,8 @@ int main(int argc, char* argv[])
                      qPrintable(source.lastError()));
         return 2;
     }
-    const Integer book = Book_Number(source.number(QStringLiteral("Old")), source.number(QStringLiteral("Bible")));
+    const Integer book =
+        Book_Number(source.number(QStringLiteral("Old")), source.number(QStringLiteral("Bible")));
     const Integer chapter = source.number(QStringLiteral("Part"));
     const int verses = source.number(QStringLiteral("Verses"));
 
@@ -42,7 +43,9 @@ int main(int argc, char* argv[])
         ms.push_back(timer.nsecsElapsed() / 1e6);
     }
     std::sort(ms.begin(), ms.end());
-    std::printf("Get_Chapter book %d chapter %d (%d verses, %lld characters): best %.2f ms, median %.2f ms (%d runs)\n",
-                book, chapter, verses, static_cast<long long>(characters), ms.front(), ms[ms.size() / 2], repeats);
+    std::printf("Get_Chapter book %d chapter %d (%d verses, %lld characters): best %.2f ms, median %.2f ms "
+                "(%d runs)\n",
+                book, chapter, verses, static_cast<long long>(characters), ms.front(), ms[ms.size() / 2],
+                repeats);
     return 0;
 }

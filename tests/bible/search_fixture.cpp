@@ -25,7 +25,8 @@ QString Write_Search_Fixture(const QString& path, const QList<Search_Row>& rows)
         error = QString::fromUtf8(message);
     sqlite3_free(message);
     sqlite3_stmt* insert = nullptr;
-    sqlite3_prepare_v2(db, "INSERT INTO Bible (Old, Bible, Part, Sign_No, Sign) VALUES (?, ?, ?, ?, ?)", -1, &insert, nullptr);
+    sqlite3_prepare_v2(db, "INSERT INTO Bible (Old, Bible, Part, Sign_No, Sign) VALUES (?, ?, ?, ?, ?)", -1,
+                       &insert, nullptr);
     for (const Search_Row& row : rows) {
         if (!error.isEmpty())
             break;

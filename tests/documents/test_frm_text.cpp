@@ -9,11 +9,11 @@
 #include <QAction>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <algorithm>

@@ -19,14 +19,14 @@ namespace {
 
 const QString title = QStringLiteral("+ اقرار بطرس");
 const QString verse16 = QStringLiteral("16 فاجاب سمعان بطرس و قال انت هو المسيح ابن الله الحي");
-const QString verse17 = QStringLiteral("17 فاجاب يسوع و قال له طوبى لك يا سمعان بن يونا ان لحما و دما لم يعلن لك لكن ابي الذي في السماوات");
+const QString verse17 = QStringLiteral(
+    "17 فاجاب يسوع و قال له طوبى لك يا سمعان بن يونا ان لحما و دما لم يعلن لك لكن ابي الذي في السماوات");
 
 constexpr double windowText = -2147483640.0;
 constexpr double windowBackground = -2147483643.0;
 
 // Values unlike the defaults, so that a stored or a dropped change shows.
-void setNonDefaultAppearance()
-{
+void setNonDefaultAppearance() {
     Font_Name = QStringLiteral("DejaVu Serif");
     Font_Size = 16;
     Font_Bold = -1;
@@ -47,14 +47,12 @@ struct Appearance {
     bool operator==(const Appearance&) const = default;
 };
 
-Appearance stored()
-{
-    return {Font_Name, Font_Size, Font_Bold, Font_Italic, Fore_Color, Back_Color, Hidder, Hidder_Under_Line,
-            Under_Line_Chr};
+Appearance stored() {
+    return {Font_Name,  Font_Size, Font_Bold,         Font_Italic,   Fore_Color,
+            Back_Color, Hidder,    Hidder_Under_Line, Under_Line_Chr};
 }
 
-QStringList previewLines(const FrmText_View& form)
-{
+QStringList previewLines(const FrmText_View& form) {
     return form.Text1()->toPlainText().split(QLatin1Char('\n'));
 }
 
@@ -67,26 +65,28 @@ private slots:
     void initTestCase() { Install_Arabic_Font(); }
     void init() { Set_Default_Settings(); }
 
-    void sample_data()
-    {
+    void sample_data() {
         QTest::addColumn<int>("hidder");
         QTest::addColumn<int>("underline");
         QTest::addColumn<QString>("underlineChr");
         QTest::addColumn<QStringList>("lines");
-        QTest::newRow("title and underline") << -1 << -1 << QStringLiteral("*")
-                                             << QStringList{title, QStringLiteral("************"), verse16, verse17};
-        QTest::newRow("other character") << -1 << -1 << QStringLiteral("ـ")
-                                         << QStringList{title, QStringLiteral("ـ").repeated(12), verse16, verse17};
-        QTest::newRow("two characters") << -1 << -1 << QStringLiteral("-=")
-                                        << QStringList{title, QStringLiteral("-=").repeated(12), verse16, verse17};
+        QTest::newRow("title and underline")
+            << -1 << -1 << QStringLiteral("*")
+            << QStringList{title, QStringLiteral("************"), verse16, verse17};
+        QTest::newRow("other character")
+            << -1 << -1 << QStringLiteral("ـ")
+            << QStringList{title, QStringLiteral("ـ").repeated(12), verse16, verse17};
+        QTest::newRow("two characters")
+            << -1 << -1 << QStringLiteral("-=")
+            << QStringList{title, QStringLiteral("-=").repeated(12), verse16, verse17};
         QTest::newRow("title only") << -1 << 0 << QStringLiteral("*") << QStringList{title, verse16, verse17};
         QTest::newRow("neither") << 0 << 0 << QStringLiteral("*") << QStringList{verse16, verse17};
-        QTest::newRow("any non-zero is true") << 1 << 2 << QStringLiteral("*")
-                                              << QStringList{title, QStringLiteral("************"), verse16, verse17};
+        QTest::newRow("any non-zero is true")
+            << 1 << 2 << QStringLiteral("*")
+            << QStringList{title, QStringLiteral("************"), verse16, verse17};
     }
 
-    void sample()
-    {
+    void sample() {
         QFETCH(int, hidder);
         QFETCH(int, underline);
         QFETCH(QString, underlineChr);
@@ -107,8 +107,7 @@ private slots:
         QVERIFY(dialogs.Unexpected().isEmpty());
     }
 
-    void previewTakesStoredAppearance()
-    {
+    void previewTakesStoredAppearance() {
         setNonDefaultAppearance();
         FrmText_View form;
         const QFont font = form.Text1()->font();
@@ -120,8 +119,7 @@ private slots:
         QCOMPARE(form.Text1()->palette().color(QPalette::Base), QColor(255, 255, 0));
     }
 
-    void systemColoursShowAsThePlatformsColours()
-    {
+    void systemColoursShowAsThePlatformsColours() {
         FrmText_View form;
         const QPalette platform = QApplication::palette(form.Text1());
         QCOMPARE(form.Preview_Fore_Color(), windowText);
@@ -130,8 +128,7 @@ private slots:
         QCOMPARE(form.Text1()->palette().color(QPalette::Base), platform.color(QPalette::Base));
     }
 
-    void uncheckingTheTitleClearsAndDisablesTheUnderline()
-    {
+    void uncheckingTheTitleClearsAndDisablesTheUnderline() {
         FrmText_View form;
         form.show();
         QVERIFY(form.Check4()->isEnabled());
@@ -152,8 +149,7 @@ private slots:
         QCOMPARE(previewLines(form), (QStringList{title, QStringLiteral("************"), verse16, verse17}));
     }
 
-    void typingIntoTheUnderlineBox_data()
-    {
+    void typingIntoTheUnderlineBox_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("underline");
         QTest::newRow("equals") << QStringLiteral("=") << QStringLiteral("============");
@@ -162,8 +158,7 @@ private slots:
         QTest::newRow("emptied") << QString() << QString();
     }
 
-    void typingIntoTheUnderlineBox()
-    {
+    void typingIntoTheUnderlineBox() {
         QFETCH(QString, typed);
         QFETCH(QString, underline);
         FrmText_View form;
@@ -178,15 +173,13 @@ private slots:
         QCOMPARE(previewLines(form), (QStringList{title, underline, verse16, verse17}));
     }
 
-    void defaultThenCancelOrCloseStoresNothing_data()
-    {
+    void defaultThenCancelOrCloseStoresNothing_data() {
         QTest::addColumn<bool>("byFrame");
         QTest::newRow("Cancel") << false;
         QTest::newRow("frame") << true;
     }
 
-    void defaultThenCancelOrCloseStoresNothing()
-    {
+    void defaultThenCancelOrCloseStoresNothing() {
         QFETCH(bool, byFrame);
         setNonDefaultAppearance();
         const Appearance before = stored();
@@ -220,8 +213,7 @@ private slots:
         QVERIFY(dialogs.Unexpected().isEmpty());
     }
 
-    void defaultThenOkStoresTheDefaults()
-    {
+    void defaultThenOkStoresTheDefaults() {
         setNonDefaultAppearance();
         Scripted_Dialogs dialogs;
         FrmText_View form;
@@ -230,14 +222,20 @@ private slots:
         QTest::mouseClick(form.Command(3), Qt::LeftButton);
         QVERIFY(!form.isVisible());
         QCOMPARE(form.result(), int(QDialog::Accepted));
-        const Appearance expected{QStringLiteral("Arabic Transparent"), 12, 0, 0, windowText, windowBackground, -1, -1,
+        const Appearance expected{QStringLiteral("Arabic Transparent"),
+                                  12,
+                                  0,
+                                  0,
+                                  windowText,
+                                  windowBackground,
+                                  -1,
+                                  -1,
                                   QStringLiteral("*")};
         QCOMPARE(stored(), expected);
         QVERIFY(dialogs.Unexpected().isEmpty());
     }
 
-    void okStoresTheTitleOptions()
-    {
+    void okStoresTheTitleOptions() {
         FrmText_View form;
         form.show();
         form.Text2()->setText(QStringLiteral("~"));
@@ -248,8 +246,7 @@ private slots:
         QCOMPARE(Under_Line_Chr, QStringLiteral("~"));
     }
 
-    void fontDialogAndRounding_data()
-    {
+    void fontDialogAndRounding_data() {
         QTest::addColumn<double>("size");
         QTest::addColumn<int>("storedSize");
         QTest::addColumn<bool>("bold");
@@ -262,8 +259,7 @@ private slots:
         QTest::newRow("9.6 to 10") << 9.6 << 10 << false << false;
     }
 
-    void fontDialogAndRounding()
-    {
+    void fontDialogAndRounding() {
         QFETCH(double, size);
         QFETCH(int, storedSize);
         QFETCH(bool, bold);
@@ -292,8 +288,7 @@ private slots:
         QVERIFY(dialogs.Unexpected().isEmpty());
     }
 
-    void colourDialogs()
-    {
+    void colourDialogs() {
         Scripted_Dialogs dialogs;
         dialogs.Answer_Color(QColor(200, 10, 20));
         dialogs.Answer_Color(QColor(0, 0, 255));
@@ -311,8 +306,7 @@ private slots:
         QVERIFY(dialogs.Unexpected().isEmpty());
     }
 
-    void cancelledDialogsLeaveThePreview()
-    {
+    void cancelledDialogsLeaveThePreview() {
         setNonDefaultAppearance();
         Scripted_Dialogs dialogs;
         dialogs.Answer_Font(std::nullopt);
@@ -335,15 +329,13 @@ private slots:
         QVERIFY(dialogs.Unexpected().isEmpty());
     }
 
-    void openedModallyFromTheMainWindow_data()
-    {
+    void openedModallyFromTheMainWindow_data() {
         QTest::addColumn<bool>("fromToolbar");
         QTest::newRow("menu") << false;
         QTest::newRow("toolbar") << true;
     }
 
-    void openedModallyFromTheMainWindow()
-    {
+    void openedModallyFromTheMainWindow() {
         QFETCH(bool, fromToolbar);
         Temp_Program_Folder folder;
         Scripted_Dialogs dialogs;

@@ -14,8 +14,7 @@ namespace {
 
 // A palette whose colours differ from every explicit colour the tests use, standing
 // for the platform's colours.
-QPalette platformPalette()
-{
+QPalette platformPalette() {
     QPalette p;
     p.setColor(QPalette::Text, QColor(0x12, 0x34, 0x56));
     p.setColor(QPalette::Base, QColor(0xab, 0xcd, 0xef));
@@ -32,14 +31,12 @@ class Test_Text_Appearance final : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
+    void init() {
         Set_Default_Settings();
         QApplication::setPalette(platformPalette());
     }
 
-    void colourValue_data()
-    {
+    void colourValue_data() {
         QTest::addColumn<double>("value");
         QTest::addColumn<QColor>("colour");
         const QPalette p = platformPalette();
@@ -57,23 +54,20 @@ private slots:
         QTest::newRow("not a colour") << 1e300 << p.color(QPalette::WindowText);
     }
 
-    void colourValue()
-    {
+    void colourValue() {
         QFETCH(double, value);
         QFETCH(QColor, colour);
         QCOMPARE(Color_Value(value, platformPalette()), colour);
     }
 
-    void colourNumberIsBlueGreenRed()
-    {
+    void colourNumberIsBlueGreenRed() {
         QCOMPARE(Color_Number(QColor(1, 2, 3)), double(0x030201));
         QCOMPARE(Color_Number(QColor(255, 0, 0)), 255.0);
         for (double v : {255.0, 32768.0, 16711680.0, 1193046.0})
             QCOMPARE(Color_Number(Color_Value(v, platformPalette())), v);
     }
 
-    void systemColoursAppliedAsThePlatformsColours()
-    {
+    void systemColoursAppliedAsThePlatformsColours() {
         QPlainTextEdit edit;
         Apply_Text_Appearance(&edit);
         const QPalette platform = QApplication::palette(&edit);
@@ -82,8 +76,7 @@ private slots:
         QCOMPARE(edit.palette().color(QPalette::Text), QColor(0x12, 0x34, 0x56));
     }
 
-    void explicitColoursAndFont()
-    {
+    void explicitColoursAndFont() {
         Font_Name = QStringLiteral("DejaVu Serif");
         Font_Size = 15;
         Font_Bold = -1;
@@ -101,8 +94,7 @@ private slots:
         QVERIFY(list.font().italic());
     }
 
-    void backToSystemColoursAfterExplicitOnes()
-    {
+    void backToSystemColoursAfterExplicitOnes() {
         // Every focus event applies the values again: after explicit colours the
         // system colours must come from the platform, not from the control's own
         // palette that the earlier call changed.
@@ -118,8 +110,7 @@ private slots:
         QCOMPARE(label.palette().color(QPalette::Window), QColor(0xab, 0xcd, 0xef));
     }
 
-    void fontSizeNotUsableFallsBackTo12()
-    {
+    void fontSizeNotUsableFallsBackTo12() {
         Font_Size = 0;
         QCOMPARE(Text_Font().pointSize(), 12);
         Font_Size = -3;

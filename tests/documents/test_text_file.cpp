@@ -9,8 +9,7 @@ class Test_Text_File final : public QObject {
     Q_OBJECT
 
 private slots:
-    void reads_data()
-    {
+    void reads_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("text");
         QTest::newRow("empty") << QByteArray() << QString();
@@ -20,15 +19,14 @@ private slots:
         QTest::newRow("blank lines kept") << QByteArray("a\r\n\r\nb") << QStringLiteral("a\r\n\r\nb\r\n");
         QTest::newRow("commas, quotes, leading blanks")
             << QByteArray("  \"x\", 'y',z  \r\n") << QStringLiteral("  \"x\", 'y',z  \r\n");
-        QTest::newRow("code page 1256") << QByteArray("\xC8\xD3\xE3 \xC7\xE1\xE1\xE5\r\n")
-                                        << QStringLiteral("بسم الله\r\n");
+        QTest::newRow("code page 1256")
+            << QByteArray("\xC8\xD3\xE3 \xC7\xE1\xE1\xE5\r\n") << QStringLiteral("بسم الله\r\n");
         QTest::newRow("UTF-8") << QStringLiteral("بسم الله\n").toUtf8() << QStringLiteral("بسم الله\r\n");
-        QTest::newRow("UTF-8 with mark") << QByteArray("\xEF\xBB\xBF") + QStringLiteral("سلام").toUtf8()
-                                         << QStringLiteral("سلام\r\n");
+        QTest::newRow("UTF-8 with mark")
+            << QByteArray("\xEF\xBB\xBF") + QStringLiteral("سلام").toUtf8() << QStringLiteral("سلام\r\n");
     }
 
-    void reads()
-    {
+    void reads() {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, text);
         Temp_Program_Folder folder;
@@ -41,8 +39,7 @@ private slots:
 
     // Reading stops once the text is past the limit, at the end of the line that
     // crossed it.
-    void stopsPastTheLimit()
-    {
+    void stopsPastTheLimit() {
         Temp_Program_Folder folder;
         QByteArray bytes;
         for (int i = 0; i < 400; ++i)
@@ -56,8 +53,7 @@ private slots:
         QCOMPARE(read.text, QString::fromLatin1(bytes.left(29100)));
     }
 
-    void exactlyAtTheLimitIsNotTruncated()
-    {
+    void exactlyAtTheLimitIsNotTruncated() {
         Temp_Program_Folder folder;
         QByteArray bytes;
         for (int i = 0; i < 291; ++i)
@@ -83,32 +79,29 @@ private slots:
                                 QStringLiteral("\r\n"));
     }
 
-    void missingFileIsAnError()
-    {
+    void missingFileIsAnError() {
         Temp_Program_Folder folder;
         const Text_Read read = Read_Text_File(folder.file(QStringLiteral("none.txt")));
         QVERIFY(!read.ok);
         QVERIFY(!read.error.isEmpty());
     }
 
-    void writesCodePageAndOneLineEnd()
-    {
+    void writesCodePageAndOneLineEnd() {
         Temp_Program_Folder folder;
         QVERIFY(Write_Text_File(folder.file(QStringLiteral("out.txt")), QStringLiteral("بسم\r\nالله")));
         QCOMPARE(folder.read(QStringLiteral("out.txt")), QByteArray("\xC8\xD3\xE3\r\n\xC7\xE1\xE1\xE5\r\n"));
     }
 
     // A failed save leaves the file that was there as it was.
-    void failedWritesLeaveTheOldFile_data()
-    {
+    void failedWritesLeaveTheOldFile_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
-        QTest::newRow("character outside the code page") << QStringLiteral("old.txt") << QStringLiteral("ok ✝ ok");
+        QTest::newRow("character outside the code page")
+            << QStringLiteral("old.txt") << QStringLiteral("ok ✝ ok");
         QTest::newRow("missing folder") << QStringLiteral("no-such-folder/old.txt") << QStringLiteral("text");
     }
 
-    void failedWritesLeaveTheOldFile()
-    {
+    void failedWritesLeaveTheOldFile() {
         QFETCH(QString, name);
         QFETCH(QString, text);
         Temp_Program_Folder folder;
@@ -120,8 +113,7 @@ private slots:
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("old.txt")});
     }
 
-    void boxTextLineEnds()
-    {
+    void boxTextLineEnds() {
         QCOMPARE(To_Box_Text(QStringLiteral("a\r\nb\r\n")), QStringLiteral("a\nb\n"));
         QCOMPARE(From_Box_Text(QStringLiteral("a\nb")), QStringLiteral("a\r\nb"));
         QCOMPARE(From_Box_Text(To_Box_Text(QStringLiteral("x\r\n\r\ny"))), QStringLiteral("x\r\n\r\ny"));

@@ -45,16 +45,14 @@ using namespace MdlLectarium;
 namespace {
 
 // Types text as key presses, Arabic letters included.
-void type(QWidget* box, const QString& text)
-{
+void type(QWidget* box, const QString& text) {
     for (QChar ch : text) {
         QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
         QCoreApplication::sendEvent(box, &press);
     }
 }
 
-QString shownPassage()
-{
+QString shownPassage() {
     FrmDisplay_Bible* passage = FrmDisplay_Bible::Instance();
     return passage ? passage->Text1()->toPlainText() : QString();
 }
@@ -65,8 +63,7 @@ class Test_Journey final : public QObject {
     Q_OBJECT
 
 private slots:
-    void sundayMorning()
-    {
+    void sundayMorning() {
         Install_Arabic_Font();
         Temp_Program_Folder folder;
         const QDir demo(QStringLiteral(LECTARIUM_RUN_FOLDER));
@@ -125,7 +122,8 @@ private slots:
         for (int day = 0; day < 11; ++day)
             chooser->Button(QStringLiteral("ButtonDay_Up"))->click();
         QCOMPARE(Selected_Date, QDate(1999, 4, 4));
-        QVERIFY(chooser->Label(QStringLiteral("LabelOccasion"))->text().contains(QStringLiteral("الشــــعانين")));
+        QVERIFY(
+            chooser->Label(QStringLiteral("LabelOccasion"))->text().contains(QStringLiteral("الشــــعانين")));
         chooser->Button(QStringLiteral("CommandShow"))->click();
         readings = FrmDisplay_Reading::Loaded();
         QVERIFY(readings);
@@ -134,7 +132,8 @@ private slots:
 
         // Each of the nine readings opens its passage.
         for (int i = 1; i <= 9; ++i) {
-            QVERIFY2(!readings->TextFiled(i)->text().isEmpty(), qPrintable(QStringLiteral("reading %1").arg(i)));
+            QVERIFY2(!readings->TextFiled(i)->text().isEmpty(),
+                     qPrintable(QStringLiteral("reading %1").arg(i)));
             readings->TextFiled_DblClick(i);
             QVERIFY2(!shownPassage().isEmpty(), qPrintable(readings->TextFiled(i)->text()));
         }
@@ -197,7 +196,8 @@ private slots:
         results->Take_Focus();
         dialogs.Answer_Save(folder.file(QStringLiteral("results.txt")));
         window.Save_Click();
-        QCOMPARE(folder.read(QStringLiteral("results.txt")), To_Cp1256(From_Box_Text(page) + QStringLiteral("\r\n")));
+        QCOMPARE(folder.read(QStringLiteral("results.txt")),
+                 To_Cp1256(From_Box_Text(page) + QStringLiteral("\r\n")));
 
         // A document: written, saved, edited, and the question at Exit.
         window.Menu_Item(QStringLiteral("New"))->trigger();
@@ -224,12 +224,14 @@ private slots:
         const QRect frame = window.geometry();
         QVERIFY(frame.width() > To_Pixels(6150) && frame.height() > To_Pixels(4000));
         QByteArray expected = settingsAtStart;
-        const std::pair<const char*, int> defaults[] = {
-            {"MDILectarium_Width =  6150", frame.width()}, {"MDILectarium_Height =  4000", frame.height()},
-            {"MDILectarium_Top =  2400", frame.top()}, {"MDILectarium_Left =  3000", frame.left()}};
+        const std::pair<const char*, int> defaults[] = {{"MDILectarium_Width =  6150", frame.width()},
+                                                        {"MDILectarium_Height =  4000", frame.height()},
+                                                        {"MDILectarium_Top =  2400", frame.top()},
+                                                        {"MDILectarium_Left =  3000", frame.left()}};
         for (const auto& [line, pixels] : defaults) {
             QVERIFY(expected.contains(line));
-            expected.replace(line, QByteArray(line).split('=').first() + "=  " + QByteArray::number(To_Twips(pixels)));
+            expected.replace(line, QByteArray(line).split('=').first() + "=  " +
+                                       QByteArray::number(To_Twips(pixels)));
         }
         // The passage window was put beside the readings, and its place recorded.
         QList<QByteArray> atEnd = folder.read(QStringLiteral("Lectarium.ini")).split('\n');

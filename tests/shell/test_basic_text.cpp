@@ -8,8 +8,7 @@ class Test_Basic_Text final : public QObject {
     Q_OBJECT
 
 private slots:
-    void numberText_data()
-    {
+    void numberText_data() {
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("text");
         QTest::newRow("zero") << 0.0 << QStringLiteral(" 0");
@@ -19,8 +18,7 @@ private slots:
         QTest::newRow("fraction") << 2.5 << QStringLiteral(" 2.5");
     }
 
-    void numberText()
-    {
+    void numberText() {
         QFETCH(double, value);
         QFETCH(QString, text);
         QCOMPARE(Num_Text(value), text);
@@ -28,8 +26,7 @@ private slots:
             QCOMPARE(Num_Text(static_cast<qint64>(value)), text);
     }
 
-    void leadingNumber_data()
-    {
+    void leadingNumber_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("value");
         QTest::newRow("plain") << QStringLiteral("12") << 12.0;
@@ -43,15 +40,13 @@ private slots:
         QTest::newRow("Arabic-Indic digits are not read") << QStringLiteral("١٢") << 0.0;
     }
 
-    void leadingNumber()
-    {
+    void leadingNumber() {
         QFETCH(QString, text);
         QFETCH(double, value);
         QCOMPARE(Leading_Number(text), value);
     }
 
-    void halfToEven_data()
-    {
+    void halfToEven_data() {
         QTest::addColumn<double>("value");
         QTest::addColumn<double>("rounded");
         QTest::newRow("0.5") << 0.5 << 0.0;
@@ -63,15 +58,13 @@ private slots:
         QTest::newRow("-2.4") << -2.4 << -2.0;
     }
 
-    void halfToEven()
-    {
+    void halfToEven() {
         QFETCH(double, value);
         QFETCH(double, rounded);
         QCOMPARE(Round_Half_Even(value), rounded);
     }
 
-    void codePageRoundTripsEveryCode()
-    {
+    void codePageRoundTripsEveryCode() {
         QByteArray all;
         for (int c = 0; c < 256; ++c)
             all += static_cast<char>(c);
@@ -88,20 +81,18 @@ private slots:
         QVERIFY(!ok);
     }
 
-    void decodesTextFiles_data()
-    {
+    void decodesTextFiles_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("text");
         QTest::newRow("ascii") << QByteArray("abc\r\n") << QStringLiteral("abc\r\n");
         QTest::newRow("code page") << QByteArray("\xC7\xE1\xE1\xE5") << QStringLiteral("الله");
         QTest::newRow("utf-8") << QStringLiteral("الله").toUtf8() << QStringLiteral("الله");
-        QTest::newRow("utf-8 with mark") << QByteArray("\xEF\xBB\xBF") + QStringLiteral("سلام").toUtf8()
-                                         << QStringLiteral("سلام");
+        QTest::newRow("utf-8 with mark")
+            << QByteArray("\xEF\xBB\xBF") + QStringLiteral("سلام").toUtf8() << QStringLiteral("سلام");
         QTest::newRow("mark alone") << QByteArray("\xEF\xBB\xBF") << QString();
     }
 
-    void decodesTextFiles()
-    {
+    void decodesTextFiles() {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, text);
         QCOMPARE(Decode_Text_File(bytes), text);

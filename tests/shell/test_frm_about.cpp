@@ -18,35 +18,34 @@ class Test_Frm_About final : public QObject {
 private slots:
     void initTestCase() { Install_Arabic_Font(); }
 
-    void content()
-    {
+    void content() {
         FrmAbout form;
         QCOMPARE(form.windowTitle(), QStringLiteral("About"));
         QCOMPARE(form.Command1()->text(), QStringLiteral("OK"));
         QVERIFY(!form.Image1()->pixmap().isNull());
         for (int n = 1; n <= 16; ++n) {
             QVERIFY2(form.Label(n), qPrintable(QStringLiteral("Label%1").arg(n)));
-            QVERIFY2(!form.Label(n)->text().trimmed().isEmpty(), qPrintable(QStringLiteral("Label%1").arg(n)));
+            QVERIFY2(!form.Label(n)->text().trimmed().isEmpty(),
+                     qPrintable(QStringLiteral("Label%1").arg(n)));
         }
         for (int n = 1; n <= 3; ++n)
             QVERIFY(form.findChild<QWidget*>(QStringLiteral("Line%1").arg(n)));
         // The product's name in large type; the programmer caption in English; the version line.
         QVERIFY(form.Label(3)->font().pointSize() > form.Label(4)->font().pointSize());
         QVERIFY(form.Label(3)->text().contains(QChar(0x0644)));
-        QVERIFY(!form.Label(13)->text().contains(QRegularExpression(QStringLiteral("[\\x{0600}-\\x{06FF}]"))));
+        QVERIFY(
+            !form.Label(13)->text().contains(QRegularExpression(QStringLiteral("[\\x{0600}-\\x{06FF}]"))));
         QVERIFY(form.Label(15)->text().contains(QStringLiteral("1998")));
     }
 
-    void okHides()
-    {
+    void okHides() {
         FrmAbout form;
         form.show();
         QTest::mouseClick(form.Command1(), Qt::LeftButton);
         QVERIFY(!form.isVisible());
     }
 
-    void hiddenByOkAndShownAgain()
-    {
+    void hiddenByOkAndShownAgain() {
         Temp_Program_Folder folder;
         Scripted_Dialogs dialogs;
         MDILectarium window;

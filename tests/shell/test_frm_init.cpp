@@ -13,8 +13,7 @@ class Test_Frm_Init final : public QObject {
 private slots:
     void initTestCase() { Install_Arabic_Font(); }
 
-    void asLoaded()
-    {
+    void asLoaded() {
         FrmInit form;
         QCOMPARE(form.windowTitle(), QStringLiteral("Lectarium"));
         QVERIFY(!form.Image1()->pixmap().isNull());
@@ -23,8 +22,7 @@ private slots:
         QVERIFY(form.Image1()->height() * 100 / form.height() >= 95);
     }
 
-    void anyKeyCloses_data()
-    {
+    void anyKeyCloses_data() {
         QTest::addColumn<int>("key");
         QTest::addColumn<QString>("text");
         QTest::newRow("letter") << int(Qt::Key_A) << QStringLiteral("a");
@@ -36,8 +34,7 @@ private slots:
         QTest::newRow("F1") << int(Qt::Key_F1) << QString();
     }
 
-    void anyKeyCloses()
-    {
+    void anyKeyCloses() {
         QFETCH(int, key);
         QFETCH(QString, text);
         FrmInit form;
@@ -48,8 +45,7 @@ private slots:
         QCOMPARE(form.result(), int(QDialog::Accepted));
     }
 
-    void aModifierAloneDoesNotClose()
-    {
+    void aModifierAloneDoesNotClose() {
         FrmInit form;
         form.show();
         QTest::keyClick(&form, Qt::Key_Shift);
@@ -57,8 +53,7 @@ private slots:
         QVERIFY(form.isVisible());
     }
 
-    void clickOnThePictureCloses()
-    {
+    void clickOnThePictureCloses() {
         FrmInit form;
         form.show();
         QTest::mouseClick(form.Image1(), Qt::LeftButton, {}, form.Image1()->rect().center());
@@ -66,8 +61,7 @@ private slots:
         QCOMPARE(form.result(), int(QDialog::Accepted));
     }
 
-    void clickElsewhereDoesNothing()
-    {
+    void clickElsewhereDoesNothing() {
         FrmInit form;
         form.show();
         // The border around the picture, and other buttons on the picture.
@@ -78,8 +72,7 @@ private slots:
         QVERIFY(form.isVisible());
     }
 
-    void modalRunEndsOnAKey()
-    {
+    void modalRunEndsOnAKey() {
         FrmInit form;
         QTimer::singleShot(0, &form, [&form] { QTest::keyClick(&form, Qt::Key_Q); });
         QTimer guard;

@@ -19,8 +19,7 @@ using namespace Lectarium;
 
 namespace {
 
-QByteArray shippedHelp()
-{
+QByteArray shippedHelp() {
     QFile f(QStringLiteral(LECTARIUM_HELP_SOURCE));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
@@ -41,36 +40,33 @@ public:
     QList<Call> messages;
     QStringList unexpected;
 
-    Msg_Answer Message(QWidget*, const QString& text, const QString& caption, Msg_Buttons, Msg_Icon icon) override
-    {
+    Msg_Answer Message(QWidget*, const QString& text, const QString& caption, Msg_Buttons,
+                       Msg_Icon icon) override {
         messages.append({text, caption, icon});
         return Msg_Answer::Ok;
     }
-    QString Open_File(QWidget*, const QString&, const QString&, const QString&) override
-    {
+    QString Open_File(QWidget*, const QString&, const QString&, const QString&) override {
         unexpected << QStringLiteral("open");
         return {};
     }
-    QString Save_File(QWidget*, const QString&, const QString&, const QString&) override
-    {
+    QString Save_File(QWidget*, const QString&, const QString&, const QString&) override {
         unexpected << QStringLiteral("save");
         return {};
     }
-    std::optional<QFont> Choose_Font(QWidget*, const QFont&) override
-    {
+    std::optional<QFont> Choose_Font(QWidget*, const QFont&) override {
         unexpected << QStringLiteral("font");
         return std::nullopt;
     }
-    std::optional<QColor> Choose_Color(QWidget*, const QColor&) override
-    {
+    std::optional<QColor> Choose_Color(QWidget*, const QColor&) override {
         unexpected << QStringLiteral("colour");
         return std::nullopt;
     }
-    bool Show_Help(QWidget* parent, const QString& helpFile) override { return Show_Help_Viewer(parent, helpFile); }
+    bool Show_Help(QWidget* parent, const QString& helpFile) override {
+        return Show_Help_Viewer(parent, helpFile);
+    }
 };
 
-void closeViewer()
-{
+void closeViewer() {
     delete Current_Help_Viewer();
 }
 
@@ -80,22 +76,19 @@ class Test_Help_Viewer final : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
+    void initTestCase() {
         Install_Arabic_Font();
         QVERIFY(!shippedHelp().isEmpty());
     }
     void cleanup() { closeViewer(); }
 
-    void buildPutsTheHelpFileInTheRunFolder()
-    {
+    void buildPutsTheHelpFileInTheRunFolder() {
         QFile run(QStringLiteral(LECTARIUM_RUN_HELP));
         QVERIFY(run.open(QIODevice::ReadOnly));
         QCOMPARE(run.readAll(), shippedHelp());
     }
 
-    void realLayerOpensTheViewerOnTheContents()
-    {
+    void realLayerOpensTheViewerOnTheContents() {
         Temp_Program_Folder folder;
         folder.write(QStringLiteral("Lectarium.hlp"), shippedHelp());
         const QString file = folder.file(QStringLiteral("Lectarium.hlp"));
@@ -110,8 +103,7 @@ private slots:
         QVERIFY(!viewer->Forward_Button()->isEnabled());
     }
 
-    void topicOpensTheViewerAndOpensItAgainOnTheContents()
-    {
+    void topicOpensTheViewerAndOpensItAgainOnTheContents() {
         Temp_Program_Folder folder;
         folder.write(QStringLiteral("Lectarium.hlp"), shippedHelp());
         Help_Dialogs dialogs;
@@ -135,15 +127,13 @@ private slots:
         QVERIFY(dialogs.unexpected.isEmpty());
     }
 
-    void missingHelpFileIsReported_data()
-    {
+    void missingHelpFileIsReported_data() {
         QTest::addColumn<bool>("folderInstead");
         QTest::newRow("no file") << false;
         QTest::newRow("a folder of that name") << true;
     }
 
-    void missingHelpFileIsReported()
-    {
+    void missingHelpFileIsReported() {
         QFETCH(bool, folderInstead);
         Temp_Program_Folder folder;
         if (folderInstead)
@@ -159,8 +149,7 @@ private slots:
         QVERIFY(!Current_Help_Viewer());
     }
 
-    void contentsBackAndForward()
-    {
+    void contentsBackAndForward() {
         Temp_Program_Folder folder;
         folder.write(QStringLiteral("Lectarium.hlp"), shippedHelp());
         QVERIFY(Show_Help_Viewer(nullptr, folder.file(QStringLiteral("Lectarium.hlp"))));
@@ -188,8 +177,7 @@ private slots:
 
     // A heading's anchor name does not split its first letter from its word: each
     // anchored heading is one run of text, so Arabic letters keep their joining.
-    void headingsAreShapedWhole()
-    {
+    void headingsAreShapedWhole() {
         Temp_Program_Folder folder;
         folder.write(QStringLiteral("Lectarium.hlp"), shippedHelp());
         QVERIFY(Show_Help_Viewer(nullptr, folder.file(QStringLiteral("Lectarium.hlp"))));
@@ -210,8 +198,7 @@ private slots:
         QVERIFY(Current_Help_Viewer()->Browser()->verticalScrollBar()->value() > 0);
     }
 
-    void everyLinkOfTheHelpFileLeadsToASection()
-    {
+    void everyLinkOfTheHelpFileLeadsToASection() {
         QTextDocument document;
         document.setHtml(QString::fromUtf8(shippedHelp()));
         QSet<QString> names;
@@ -232,19 +219,39 @@ private slots:
         }
     }
 
-    void helpExplainsEveryCommandAndWindow_data()
-    {
+    void helpExplainsEveryCommandAndWindow_data() {
         QTest::addColumn<QString>("name");
-        for (const char* name :
-             {"Reading", "Bible", "View", "Search", "New", "Open", "Save", "Exit", "Toolbar", "Date Bar", "Massage",
-              "Text View", "Date Bar On Top", "Reset Date", "Save On Exit", "Topic", "About", "Select Day",
-              "Display Reading", "Sant", "Bible View", "Bible Select", "View Text Options", "Introduction",
-              "Lectarium.mdb", "Lectarium.ini", "Lectarium.hlp"})
+        for (const char* name : {"Reading",
+                                 "Bible",
+                                 "View",
+                                 "Search",
+                                 "New",
+                                 "Open",
+                                 "Save",
+                                 "Exit",
+                                 "Toolbar",
+                                 "Date Bar",
+                                 "Massage",
+                                 "Text View",
+                                 "Date Bar On Top",
+                                 "Reset Date",
+                                 "Save On Exit",
+                                 "Topic",
+                                 "About",
+                                 "Select Day",
+                                 "Display Reading",
+                                 "Sant",
+                                 "Bible View",
+                                 "Bible Select",
+                                 "View Text Options",
+                                 "Introduction",
+                                 "Lectarium.mdb",
+                                 "Lectarium.ini",
+                                 "Lectarium.hlp"})
             QTest::newRow(name) << QString::fromLatin1(name);
     }
 
-    void helpExplainsEveryCommandAndWindow()
-    {
+    void helpExplainsEveryCommandAndWindow() {
         QFETCH(QString, name);
         QTextDocument document;
         document.setHtml(QString::fromUtf8(shippedHelp()));

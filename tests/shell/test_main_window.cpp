@@ -25,8 +25,7 @@ const QString missingDatabase = QStringLiteral("لا يوجد ملف المعا�
 
 using Started = Started_Main_Window;
 
-QColor textColour(const QLabel* label)
-{
+QColor textColour(const QLabel* label) {
     return label->palette().color(QPalette::WindowText);
 }
 
@@ -38,8 +37,7 @@ class Test_Main_Window final : public QObject {
 private slots:
     void initTestCase() { Install_Arabic_Font(); }
 
-    void missingDatabaseEndsStartup()
-    {
+    void missingDatabaseEndsStartup() {
         Temp_Program_Folder folder;
         Scripted_Dialogs dialogs;
         dialogs.Answer_Message(Msg_Answer::Ok);
@@ -56,16 +54,14 @@ private slots:
 
     // A file that is there but is no lectionary ends start-up with a message that
     // names the file and the problem.
-    void unusableDatabaseIsNamed_data()
-    {
+    void unusableDatabaseIsNamed_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("empty file") << QByteArray();
         QTest::newRow("text file") << QByteArray("Old\tBible\n");
         QTest::newRow("truncated SQLite header") << QByteArray("SQLite format 3\0", 16);
     }
 
-    void unusableDatabaseIsNamed()
-    {
+    void unusableDatabaseIsNamed() {
         QFETCH(QByteArray, bytes);
         Temp_Program_Folder folder;
         folder.write(QStringLiteral("Lectarium.mdb"), bytes);
@@ -81,31 +77,32 @@ private slots:
         QCOMPARE(folder.read(QStringLiteral("Lectarium.mdb")), bytes);
     }
 
-    void dateBar_data()
-    {
+    void dateBar_data() {
         QTest::addColumn<QDate>("today");
         QTest::addColumn<QStringList>("texts");
         QTest::addColumn<QColor>("dayColour");
         // Palm Sunday 1999 is 19 Baramhat 1715; the next day is a Monday.
         QTest::newRow("Sunday") << QDate(1999, 3, 28)
-                                << QStringList{QStringLiteral("28"), QStringLiteral("مارس"), QStringLiteral("1999"),
-                                               QStringLiteral("الأحـــد"), QStringLiteral("19"),
-                                               QStringLiteral("برمهات"), QStringLiteral("1715")}
+                                << QStringList{QStringLiteral("28"),   QStringLiteral("مارس"),
+                                               QStringLiteral("1999"), QStringLiteral("الأحـــد"),
+                                               QStringLiteral("19"),   QStringLiteral("برمهات"),
+                                               QStringLiteral("1715")}
                                 << QColor(255, 0, 0);
         QTest::newRow("Monday") << QDate(1999, 3, 29)
-                                << QStringList{QStringLiteral("29"), QStringLiteral("مارس"), QStringLiteral("1999"),
-                                               QStringLiteral("الأثنيـن"), QStringLiteral("20"),
-                                               QStringLiteral("برمهات"), QStringLiteral("1715")}
+                                << QStringList{QStringLiteral("29"),   QStringLiteral("مارس"),
+                                               QStringLiteral("1999"), QStringLiteral("الأثنيـن"),
+                                               QStringLiteral("20"),   QStringLiteral("برمهات"),
+                                               QStringLiteral("1715")}
                                 << QColor(0, 128, 0);
-        QTest::newRow("Saturday, new Coptic year") << QDate(1999, 9, 11)
-                                << QStringList{QStringLiteral("11"), QStringLiteral("سبتمبر"), QStringLiteral("1999"),
-                                               QStringLiteral("الســبت"), QStringLiteral("6"),
-                                               QStringLiteral("نســـئ"), QStringLiteral("1715")}
-                                << QColor(0, 128, 0);
+        QTest::newRow("Saturday, new Coptic year")
+            << QDate(1999, 9, 11)
+            << QStringList{QStringLiteral("11"),      QStringLiteral("سبتمبر"), QStringLiteral("1999"),
+                           QStringLiteral("الســبت"), QStringLiteral("6"),      QStringLiteral("نســـئ"),
+                           QStringLiteral("1715")}
+            << QColor(0, 128, 0);
     }
 
-    void dateBar()
-    {
+    void dateBar() {
         QFETCH(QDate, today);
         QFETCH(QStringList, texts);
         QFETCH(QColor, dayColour);
@@ -124,8 +121,7 @@ private slots:
         QVERIFY(s.dialogs.Unexpected().isEmpty());
     }
 
-    void menusAsDesigned()
-    {
+    void menusAsDesigned() {
         Started s;
         const QList<std::tuple<QString, QString, QKeySequence>> items{
             {"Reading", "&Reading", QKeySequence("Ctrl+R")},
@@ -165,20 +161,29 @@ private slots:
         QCOMPARE(s.window->Menu_Bar_Menu(QStringLiteral("Help"))->title(), QStringLiteral("&Help"));
         QVERIFY(!s.window->Menu_Item(QStringLiteral("Save"))->isEnabled());
         QVERIFY(!s.window->Toolbar_Button(8)->isEnabled());
-        for (const char* option : {"Toolbar", "Datee", "Massage", "Date_Bar_On_Top", "Reset_Date", "Save_On_Exit"}) {
+        for (const char* option :
+             {"Toolbar", "Datee", "Massage", "Date_Bar_On_Top", "Reset_Date", "Save_On_Exit"}) {
             QVERIFY(s.window->Menu_Item(QLatin1String(option))->isCheckable());
             QVERIFY(s.window->Menu_Item(QLatin1String(option))->isChecked());
         }
     }
 
-    void toolbarButtons()
-    {
+    void toolbarButtons() {
         Started s;
-        const QStringList keys{QString(),          QStringLiteral("Reading"), QStringLiteral("View Bible"),
-                               QStringLiteral("Bible Search"), QString(),  QStringLiteral("New"),
-                               QStringLiteral("Open"),   QStringLiteral("Save"), QString(),
-                               QStringLiteral("Text_View"), QString(),     QStringLiteral("Exit"),
-                               QString(),                QStringLiteral("Help_Topic")};
+        const QStringList keys{QString(),
+                               QStringLiteral("Reading"),
+                               QStringLiteral("View Bible"),
+                               QStringLiteral("Bible Search"),
+                               QString(),
+                               QStringLiteral("New"),
+                               QStringLiteral("Open"),
+                               QStringLiteral("Save"),
+                               QString(),
+                               QStringLiteral("Text_View"),
+                               QString(),
+                               QStringLiteral("Exit"),
+                               QString(),
+                               QStringLiteral("Help_Topic")};
         for (int n = 1; n <= 14; ++n) {
             QAction* button = s.window->Toolbar_Button(n);
             QVERIFY(button);
@@ -191,10 +196,9 @@ private slots:
     }
 
     // The key of a clicked button runs its command; other keys do nothing.
-    void toolbarDispatch()
-    {
+    void toolbarDispatch() {
         Started s;
-        s.window->Toolbar1_ButtonClick(QString());            // the placeholder
+        s.window->Toolbar1_ButtonClick(QString());              // the placeholder
         s.window->Toolbar1_ButtonClick(QStringLiteral("exit")); // keys are exact
         QVERIFY(s.dialogs.Messages().isEmpty());
         QCOMPARE(s.terminated, 0);
@@ -211,8 +215,7 @@ private slots:
         QVERIFY(s.dialogs.Unexpected().isEmpty());
     }
 
-    void missingHelpFileIsReported()
-    {
+    void missingHelpFileIsReported() {
         Started s;
         s.dialogs.Answer_Help(false);
         s.dialogs.Answer_Message(Msg_Answer::Ok);
@@ -222,8 +225,7 @@ private slots:
         QVERIFY(s.dialogs.Unexpected().isEmpty());
     }
 
-    void toggles()
-    {
+    void toggles() {
         Started s;
         MDILectarium& w = *s.window;
         QVERIFY(w.Toolbar1()->isVisible());
@@ -250,8 +252,7 @@ private slots:
         }
     }
 
-    void doubleClickMovesDateBar()
-    {
+    void doubleClickMovesDateBar() {
         Started s;
         MDILectarium& w = *s.window;
         QCOMPARE(w.toolBarArea(w.Toolbar_Date()), Qt::TopToolBarArea);
@@ -264,8 +265,7 @@ private slots:
         QVERIFY(Menu_Checked(Menu_Option::Date_Bar_On_Top));
     }
 
-    void storedOptionsApplyAtStartup()
-    {
+    void storedOptionsApplyAtStartup() {
         QByteArray settings;
         {
             Temp_Program_Folder defaults;
@@ -273,15 +273,15 @@ private slots:
             settings = defaults.read(QStringLiteral("Lectarium.ini"));
         }
         settings.replace("MDILectarium.Toolbar.Checked = -1", "MDILectarium.Toolbar.Checked =  0");
-        settings.replace("MDILectarium.Date_Bar_On_Top.Checked = -1", "MDILectarium.Date_Bar_On_Top.Checked =  0");
+        settings.replace("MDILectarium.Date_Bar_On_Top.Checked = -1",
+                         "MDILectarium.Date_Bar_On_Top.Checked =  0");
         Started s(QDate(1999, 3, 28), settings);
         QVERIFY(!s.window->Toolbar1()->isVisible());
         QCOMPARE(s.window->toolBarArea(s.window->Toolbar_Date()), Qt::BottomToolBarArea);
         QVERIFY(!s.window->Menu_Item(QStringLiteral("Toolbar"))->isChecked());
     }
 
-    void storedWindowState_data()
-    {
+    void storedWindowState_data() {
         QTest::addColumn<int>("stored");
         QTest::addColumn<bool>("maximised");
         QTest::newRow("normal") << 0 << false;
@@ -289,8 +289,7 @@ private slots:
         QTest::newRow("maximised") << 2 << true;
     }
 
-    void storedWindowState()
-    {
+    void storedWindowState() {
         QFETCH(int, stored);
         QFETCH(bool, maximised);
         QByteArray settings;
@@ -299,7 +298,8 @@ private slots:
             QVERIFY(Load_Settings());
             settings = defaults.read(QStringLiteral("Lectarium.ini"));
         }
-        settings.replace("MDILectarium_WindowState =  0", "MDILectarium_WindowState = " + QByteArray::number(stored));
+        settings.replace("MDILectarium_WindowState =  0",
+                         "MDILectarium_WindowState = " + QByteArray::number(stored));
         settings.replace("MDILectarium_Width =  6150", "MDILectarium_Width =  9000");
         Started s(QDate(1999, 3, 28), settings);
         QVERIFY(s.loaded);
@@ -313,41 +313,40 @@ private slots:
     // A first run (no settings file) opens the frame large enough for the day's readings
     // window at its place, as far as the screen allows; the file keeps the defaults, and a
     // start with a settings file takes the frame from it.
-    void firstRunFitsTheFrame()
-    {
+    void firstRunFitsTheFrame() {
         QByteArray defaults;
         {
             Started first;
             const QRect frame = first.window->geometry();
             const QRect room = first.window->screen()->availableGeometry();
             QVERIFY(room.contains(frame));
-            QVERIFY(frame.width() >= To_Pixels(FrmDisplay_Reading_Left + 9900) || frame.width() >= room.width() - 40);
-            QVERIFY(frame.height() >= To_Pixels(FrmDisplay_Reading_Top + 7560) || frame.height() >= room.height() - 60);
+            QVERIFY(frame.width() >= To_Pixels(FrmDisplay_Reading_Left + 9900) ||
+                    frame.width() >= room.width() - 40);
+            QVERIFY(frame.height() >= To_Pixels(FrmDisplay_Reading_Top + 7560) ||
+                    frame.height() >= room.height() - 60);
             defaults = first.ini();
             QVERIFY(defaults.contains("MDILectarium_Width =  6150\r\n"));
         }
         Started again(QDate(1999, 3, 28), defaults);
-        QCOMPARE(again.window->geometry(), QRect(To_Pixels(3000), To_Pixels(2400), To_Pixels(6150), To_Pixels(4000)));
+        QCOMPARE(again.window->geometry(),
+                 QRect(To_Pixels(3000), To_Pixels(2400), To_Pixels(6150), To_Pixels(4000)));
     }
 
-    void minimumSizeSnapsBack()
-    {
+    void minimumSizeSnapsBack() {
         Started s;
         s.window->resize(100, 100);
         QVERIFY(s.window->width() >= To_Pixels(6150));
         QVERIFY(s.window->height() >= 266);
     }
 
-    void resizeRecordsNormalSize()
-    {
+    void resizeRecordsNormalSize() {
         Started s;
         s.window->resize(700, 500);
         QCOMPARE(MDILectarium_Width, Integer(To_Twips(s.window->geometry().width())));
         QCOMPARE(MDILectarium_Height, Integer(To_Twips(s.window->geometry().height())));
     }
 
-    void exitAskedAndDeclined()
-    {
+    void exitAskedAndDeclined() {
         Started s;
         const QByteArray before = s.ini();
         s.dialogs.Answer_Message(Msg_Answer::No);
@@ -361,8 +360,7 @@ private slots:
         QCOMPARE(s.ini(), before);
     }
 
-    void exitSavesPlacement()
-    {
+    void exitSavesPlacement() {
         Started s;
         s.window->resize(720, 480);
         s.window->move(40, 60);
@@ -371,8 +369,10 @@ private slots:
         s.window->Exit_Click();
         QCOMPARE(s.terminated, 1);
         const QByteArray ini = s.ini();
-        QVERIFY(ini.contains("MDILectarium_Width =  " + QByteArray::number(To_Twips(s.window->geometry().width())) + "\r\n"));
-        QVERIFY(ini.contains("MDILectarium_Left =  " + QByteArray::number(To_Twips(s.window->geometry().left())) + "\r\n"));
+        QVERIFY(ini.contains(
+            "MDILectarium_Width =  " + QByteArray::number(To_Twips(s.window->geometry().width())) + "\r\n"));
+        QVERIFY(ini.contains(
+            "MDILectarium_Left =  " + QByteArray::number(To_Twips(s.window->geometry().left())) + "\r\n"));
         QVERIFY(ini.contains("MDILectarium.Datee.Checked =  0\r\n"));
         QVERIFY(ini.contains("MDILectarium.Save_On_Exit.Checked = -1\r\n"));
         QVERIFY(s.dialogs.Unexpected().isEmpty());
@@ -380,8 +380,7 @@ private slots:
 
     // A window that was not moved writes back the values it was placed from, though
     // 6010 twips is no whole number of pixels.
-    void exitWithoutMovingKeepsTheFile()
-    {
+    void exitWithoutMovingKeepsTheFile() {
         QByteArray settings;
         {
             Temp_Program_Folder defaults;
@@ -398,8 +397,7 @@ private slots:
     }
 
     // Without Save On Exit the file stays as it was, except for that option itself.
-    void exitWithoutSaveOnExitDropsChanges()
-    {
+    void exitWithoutSaveOnExitDropsChanges() {
         Started s;
         QByteArray expected = s.ini();
         s.window->Save_On_Exit_Click();
@@ -414,8 +412,7 @@ private slots:
         QCOMPARE(s.ini(), expected);
     }
 
-    void exitReportsUnwritableSettings()
-    {
+    void exitReportsUnwritableSettings() {
         Started s;
         s.window->Massage_Click();
         QVERIFY(QFile::remove(s.folder.file(QStringLiteral("Lectarium.ini"))));
@@ -430,8 +427,7 @@ private slots:
 
     // A folder where the default settings cannot be written still starts, with the
     // defaults, and says so once.
-    void startupWithUnwritableSettings()
-    {
+    void startupWithUnwritableSettings() {
         Temp_Program_Folder folder;
         QVERIFY(Write_Empty_Lectionary(folder.file(QStringLiteral("Lectarium.mdb"))).isEmpty());
         QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Lectarium.ini")));
@@ -453,8 +449,7 @@ private slots:
         QVERIFY(dialogs.Unexpected().isEmpty());
     }
 
-    void introductionRunsBeforeTheWindowShowsAndSplashAfter()
-    {
+    void introductionRunsBeforeTheWindowShowsAndSplashAfter() {
         Temp_Program_Folder folder;
         QVERIFY(Write_Empty_Lectionary(folder.file(QStringLiteral("Lectarium.mdb"))).isEmpty());
         Scripted_Dialogs dialogs;
@@ -469,8 +464,7 @@ private slots:
     }
 
     // Closing the frame runs the Exit command; the close itself never goes through.
-    void closingTheFrameRunsExit()
-    {
+    void closingTheFrameRunsExit() {
         Started s;
         s.dialogs.Answer_Message(Msg_Answer::No);
         QVERIFY(!s.window->close());

@@ -9,68 +9,65 @@ using namespace MdlLectarium;
 namespace {
 
 // The complete file of defaults, as the program must write it.
-const char* const defaultFile =
-    "Under_Line_Chr = *\r\n"
-    "Hidder = -1\r\n"
-    "Hidder_Under_Line = -1\r\n"
-    "MDILectarium.Toolbar.Checked = -1\r\n"
-    "MDILectarium.Datee.Checked = -1\r\n"
-    "MDILectarium.Massage.Checked = -1\r\n"
-    "MDILectarium.Date_Bar_On_Top.Checked = -1\r\n"
-    "MDILectarium.Reset_Date.Checked = -1\r\n"
-    "MDILectarium.Save_On_Exit.Checked = -1\r\n"
-    "Font_Name = Arabic Transparent\r\n"
-    "Font_Size =  12\r\n"
-    "Font_Bold =  0\r\n"
-    "Font_Italic =  0\r\n"
-    "Fore_Color = -2147483640\r\n"
-    "Back_Color = -2147483643\r\n"
-    "MDILectarium_WindowState =  0\r\n"
-    "MDILectarium_Width =  6150\r\n"
-    "MDILectarium_Height =  4000\r\n"
-    "MDILectarium_Top =  2400\r\n"
-    "MDILectarium_Left =  3000\r\n"
-    "FrmBible_Select_WindowState =  0\r\n"
-    "FrmBible_Select_Top =  300\r\n"
-    "FrmBible_Select_Left =  300\r\n"
-    "FrmBible_View_WindowState =  0\r\n"
-    "FrmBible_View_Width =  6150\r\n"
-    "FrmBible_View_Height =  4000\r\n"
-    "FrmBible_View_Top =  2400\r\n"
-    "FrmBible_View_Left =  3000\r\n"
-    "FrmDisplay_Bible_WindowState =  0\r\n"
-    "FrmDisplay_Bible_Top =  2970\r\n"
-    "FrmDisplay_Bible_Left =  3525\r\n"
-    "FrmDisplay_Bible_Height =  3855\r\n"
-    "FrmDisplay_Bible_Width =  4800\r\n"
-    "FrmDisplay_Reading_WindowState =  0\r\n"
-    "FrmDisplay_Reading_Top =  2070\r\n"
-    "FrmDisplay_Reading_Left =  1725\r\n"
-    "FrmPain_WindowState =  0\r\n"
-    "FrmPain_Top =  2500\r\n"
-    "FrmPain_Left =  2655\r\n"
-    "FrmPain_Height =  4590\r\n"
-    "FrmPain_Width =  6765\r\n"
-    "FrmSelect_Day_WindowState =  0\r\n"
-    "FrmSelect_Day_Top =  300\r\n"
-    "FrmSelect_Day_Left =  300\r\n"
-    "FrmView_Search_WindowState =  0\r\n"
-    "FrmView_Search_Width =  6150\r\n"
-    "FrmView_Search_Height =  4000\r\n"
-    "FrmView_Search_Top =  2400\r\n"
-    "FrmView_Search_Left =  3000\r\n";
+const char* const defaultFile = "Under_Line_Chr = *\r\n"
+                                "Hidder = -1\r\n"
+                                "Hidder_Under_Line = -1\r\n"
+                                "MDILectarium.Toolbar.Checked = -1\r\n"
+                                "MDILectarium.Datee.Checked = -1\r\n"
+                                "MDILectarium.Massage.Checked = -1\r\n"
+                                "MDILectarium.Date_Bar_On_Top.Checked = -1\r\n"
+                                "MDILectarium.Reset_Date.Checked = -1\r\n"
+                                "MDILectarium.Save_On_Exit.Checked = -1\r\n"
+                                "Font_Name = Arabic Transparent\r\n"
+                                "Font_Size =  12\r\n"
+                                "Font_Bold =  0\r\n"
+                                "Font_Italic =  0\r\n"
+                                "Fore_Color = -2147483640\r\n"
+                                "Back_Color = -2147483643\r\n"
+                                "MDILectarium_WindowState =  0\r\n"
+                                "MDILectarium_Width =  6150\r\n"
+                                "MDILectarium_Height =  4000\r\n"
+                                "MDILectarium_Top =  2400\r\n"
+                                "MDILectarium_Left =  3000\r\n"
+                                "FrmBible_Select_WindowState =  0\r\n"
+                                "FrmBible_Select_Top =  300\r\n"
+                                "FrmBible_Select_Left =  300\r\n"
+                                "FrmBible_View_WindowState =  0\r\n"
+                                "FrmBible_View_Width =  6150\r\n"
+                                "FrmBible_View_Height =  4000\r\n"
+                                "FrmBible_View_Top =  2400\r\n"
+                                "FrmBible_View_Left =  3000\r\n"
+                                "FrmDisplay_Bible_WindowState =  0\r\n"
+                                "FrmDisplay_Bible_Top =  2970\r\n"
+                                "FrmDisplay_Bible_Left =  3525\r\n"
+                                "FrmDisplay_Bible_Height =  3855\r\n"
+                                "FrmDisplay_Bible_Width =  4800\r\n"
+                                "FrmDisplay_Reading_WindowState =  0\r\n"
+                                "FrmDisplay_Reading_Top =  2070\r\n"
+                                "FrmDisplay_Reading_Left =  1725\r\n"
+                                "FrmPain_WindowState =  0\r\n"
+                                "FrmPain_Top =  2500\r\n"
+                                "FrmPain_Left =  2655\r\n"
+                                "FrmPain_Height =  4590\r\n"
+                                "FrmPain_Width =  6765\r\n"
+                                "FrmSelect_Day_WindowState =  0\r\n"
+                                "FrmSelect_Day_Top =  300\r\n"
+                                "FrmSelect_Day_Left =  300\r\n"
+                                "FrmView_Search_WindowState =  0\r\n"
+                                "FrmView_Search_Width =  6150\r\n"
+                                "FrmView_Search_Height =  4000\r\n"
+                                "FrmView_Search_Top =  2400\r\n"
+                                "FrmView_Search_Left =  3000\r\n";
 
-QList<QByteArray> defaultLines()
-{
+QList<QByteArray> defaultLines() {
     QList<QByteArray> lines = QByteArray(defaultFile).split('\n');
     lines.removeLast(); // after the final line end
     for (QByteArray& line : lines)
-        line.chop(1);   // the CR
+        line.chop(1); // the CR
     return lines;
 }
 
-QByteArray joinLines(const QList<QByteArray>& lines)
-{
+QByteArray joinLines(const QList<QByteArray>& lines) {
     QByteArray out;
     for (const QByteArray& line : lines)
         out += line + "\r\n";
@@ -78,8 +75,7 @@ QByteArray joinLines(const QList<QByteArray>& lines)
 }
 
 // A valid file with every value changed from its default.
-QByteArray changedFile()
-{
+QByteArray changedFile() {
     QList<QByteArray> lines = defaultLines();
     lines[0] = "Under_Line_Chr = -";
     lines[3] = "MDILectarium.Toolbar.Checked = 0";
@@ -96,8 +92,7 @@ class Test_Settings final : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
+    void init() {
         // Start every case from values that differ from the defaults.
         Font_Size = 99;
         Font_Name = QStringLiteral("none");
@@ -106,8 +101,7 @@ private slots:
             Set_Menu_Checked(static_cast<Menu_Option>(i), false);
     }
 
-    void missingFileWritesDefaults()
-    {
+    void missingFileWritesDefaults() {
         Temp_Program_Folder folder;
         QVERIFY(Load_Settings());
         QCOMPARE(folder.read(QStringLiteral("Lectarium.ini")), QByteArray(defaultFile));
@@ -118,8 +112,7 @@ private slots:
             QVERIFY(Menu_Checked(static_cast<Menu_Option>(i)));
     }
 
-    void completeFileIsAppliedAndNotRewritten()
-    {
+    void completeFileIsAppliedAndNotRewritten() {
         Temp_Program_Folder folder;
         const QByteArray file = changedFile();
         folder.write(QStringLiteral("Lectarium.ini"), file);
@@ -134,8 +127,7 @@ private slots:
         QCOMPARE(MDILectarium_Width, Integer(9000));
     }
 
-    void savedFileReadsBackByteForByte()
-    {
+    void savedFileReadsBackByteForByte() {
         Temp_Program_Folder folder;
         folder.write(QStringLiteral("Lectarium.ini"), changedFile());
         QVERIFY(Load_Settings());
@@ -151,8 +143,7 @@ private slots:
 
     // Files that are too short or carry a value that cannot be applied fall back to a
     // complete file of defaults; the values of earlier lines do not survive.
-    void fallsBackToDefaults_data()
-    {
+    void fallsBackToDefaults_data() {
         QTest::addColumn<QByteArray>("file");
         QList<QByteArray> lines = defaultLines();
         lines[10] = "Font_Size = 20";
@@ -175,8 +166,7 @@ private slots:
         QTest::newRow("boolean outside 16 bits") << joinLines(hugeBoolean);
     }
 
-    void fallsBackToDefaults()
-    {
+    void fallsBackToDefaults() {
         QFETCH(QByteArray, file);
         Temp_Program_Folder folder;
         folder.write(QStringLiteral("Lectarium.ini"), file);
@@ -188,14 +178,16 @@ private slots:
 
     // Unknown keys, blank lines and the text after a comma are items of their own and
     // count toward the 49.
-    void itemsCountTowardTheWhole_data()
-    {
+    void itemsCountTowardTheWhole_data() {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<bool>("applied");
         QList<QByteArray> lines = defaultLines();
         lines[10] = "Font_Size = 20";
         QList<QByteArray> withBlanks = lines.mid(0, 45);
-        withBlanks << "" << "Unknown_Key = 5" << "   " << "nonsense";
+        withBlanks << ""
+                   << "Unknown_Key = 5"
+                   << "   "
+                   << "nonsense";
         QTest::newRow("blank and unknown lines") << joinLines(withBlanks) << true;
 
         QList<QByteArray> commas = lines.mid(0, 47);
@@ -207,8 +199,7 @@ private slots:
         QTest::newRow("48 items with a blank") << joinLines(tooFew) << false;
     }
 
-    void itemsCountTowardTheWhole()
-    {
+    void itemsCountTowardTheWhole() {
         QFETCH(QByteArray, file);
         QFETCH(bool, applied);
         Temp_Program_Folder folder;
@@ -218,8 +209,7 @@ private slots:
         QCOMPARE(folder.read(QStringLiteral("Lectarium.ini")) == file, applied);
     }
 
-    void applySetting_data()
-    {
+    void applySetting_data() {
         QTest::addColumn<QString>("line");
         QTest::addColumn<int>("fontSize");
         QTest::addColumn<QString>("underLine");
@@ -227,21 +217,25 @@ private slots:
         QTest::newRow("no blanks") << QStringLiteral("Font_Size=12") << 12 << QStringLiteral("*");
         QTest::newRow("many blanks") << QStringLiteral("Font_Size   ==   12") << 12 << QStringLiteral("*");
         QTest::newRow("blank only") << QStringLiteral("Font_Size 12") << 12 << QStringLiteral("*");
-        QTest::newRow("half goes down to even") << QStringLiteral("Font_Size = 12.5") << 12 << QStringLiteral("*");
-        QTest::newRow("half goes up to even") << QStringLiteral("Font_Size = 13.5") << 14 << QStringLiteral("*");
+        QTest::newRow("half goes down to even")
+            << QStringLiteral("Font_Size = 12.5") << 12 << QStringLiteral("*");
+        QTest::newRow("half goes up to even")
+            << QStringLiteral("Font_Size = 13.5") << 14 << QStringLiteral("*");
         QTest::newRow("below half") << QStringLiteral("Font_Size = 13.49") << 13 << QStringLiteral("*");
         QTest::newRow("negative half") << QStringLiteral("Font_Size = -2.5") << -2 << QStringLiteral("*");
         QTest::newRow("no number") << QStringLiteral("Font_Size = big") << 0 << QStringLiteral("*");
-        QTest::newRow("leading number only") << QStringLiteral("Font_Size = 16pt") << 16 << QStringLiteral("*");
-        QTest::newRow("key is case-sensitive") << QStringLiteral("font_size = 16") << 5 << QStringLiteral("*");
-        QTest::newRow("underline kept as is") << QStringLiteral("Under_Line_Chr = ~~") << 5 << QStringLiteral("~~");
+        QTest::newRow("leading number only")
+            << QStringLiteral("Font_Size = 16pt") << 16 << QStringLiteral("*");
+        QTest::newRow("key is case-sensitive")
+            << QStringLiteral("font_size = 16") << 5 << QStringLiteral("*");
+        QTest::newRow("underline kept as is")
+            << QStringLiteral("Under_Line_Chr = ~~") << 5 << QStringLiteral("~~");
         QTest::newRow("underline of =") << QStringLiteral("Under_Line_Chr = =") << 5 << QString();
         QTest::newRow("underline of blank") << QStringLiteral("Under_Line_Chr =  ") << 5 << QString();
         QTest::newRow("key alone") << QStringLiteral("Under_Line_Chr") << 5 << QString();
     }
 
-    void applySetting()
-    {
+    void applySetting() {
         QFETCH(QString, line);
         QFETCH(int, fontSize);
         QFETCH(QString, underLine);
@@ -252,8 +246,7 @@ private slots:
         QCOMPARE(Under_Line_Chr, underLine);
     }
 
-    void laterLineWinsAndMenuValueTwoIsChecked()
-    {
+    void laterLineWinsAndMenuValueTwoIsChecked() {
         Temp_Program_Folder folder;
         QList<QByteArray> lines = defaultLines();
         lines[4] = "MDILectarium.Datee.Checked = 2";
@@ -268,8 +261,7 @@ private slots:
         QVERIFY(written.contains("Font_Size =  18\r\n"));
     }
 
-    void leadingBlanksAndLoneLineFeeds()
-    {
+    void leadingBlanksAndLoneLineFeeds() {
         Temp_Program_Folder folder;
         QByteArray file;
         for (QByteArray line : defaultLines()) {
@@ -284,8 +276,7 @@ private slots:
 
     // The underline character may be an Arabic letter; the file keeps it in the
     // Arabic code page, one byte.
-    void arabicCodePageRoundTrip()
-    {
+    void arabicCodePageRoundTrip() {
         Temp_Program_Folder folder;
         QVERIFY(Load_Settings());
         Under_Line_Chr = QStringLiteral("ـ");
@@ -298,8 +289,7 @@ private slots:
     }
 
     // A font name outside the code page is kept rather than written as "?".
-    void fontNameOutsideCodePageSurvives()
-    {
+    void fontNameOutsideCodePageSurvives() {
         Temp_Program_Folder folder;
         QVERIFY(Load_Settings());
         Font_Name = QStringLiteral("Ꮳherokee Sans");
@@ -309,8 +299,7 @@ private slots:
         QCOMPARE(Font_Name, QStringLiteral("Ꮳherokee Sans"));
     }
 
-    void unwritableFolderReportsAndKeepsDefaults()
-    {
+    void unwritableFolderReportsAndKeepsDefaults() {
         const QString previous = Program_Folder;
         Program_Folder = QStringLiteral("/nonexistent-folder/for/lectarium");
         QString error;
@@ -322,22 +311,22 @@ private slots:
         QCOMPARE(MDILectarium_Width, Integer(6150));
     }
 
-    void splitSetting_data()
-    {
+    void splitSetting_data() {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("value");
-        QTest::newRow("written form") << QStringLiteral("Font_Name = Arabic Transparent") << QStringLiteral("Font_Name")
-                                      << QStringLiteral("Arabic Transparent");
-        QTest::newRow("trailing blank kept") << QStringLiteral("A=b ") << QStringLiteral("A") << QStringLiteral("b ");
-        QTest::newRow("value with =") << QStringLiteral("A = =b=") << QStringLiteral("A") << QStringLiteral("b=");
+        QTest::newRow("written form") << QStringLiteral("Font_Name = Arabic Transparent")
+                                      << QStringLiteral("Font_Name") << QStringLiteral("Arabic Transparent");
+        QTest::newRow("trailing blank kept")
+            << QStringLiteral("A=b ") << QStringLiteral("A") << QStringLiteral("b ");
+        QTest::newRow("value with =")
+            << QStringLiteral("A = =b=") << QStringLiteral("A") << QStringLiteral("b=");
         QTest::newRow("key only") << QStringLiteral("Key") << QStringLiteral("Key") << QString();
         QTest::newRow("empty") << QString() << QString() << QString();
         QTest::newRow("starts with =") << QStringLiteral("= 5") << QString() << QStringLiteral("5");
     }
 
-    void splitSetting()
-    {
+    void splitSetting() {
         QFETCH(QString, line);
         QFETCH(QString, key);
         QFETCH(QString, value);

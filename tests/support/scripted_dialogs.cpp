@@ -4,25 +4,21 @@
 
 using namespace Lectarium;
 
-Scripted_Dialogs::Scripted_Dialogs()
-{
+Scripted_Dialogs::Scripted_Dialogs() {
     Set_Dialogs(this);
 }
 
-Scripted_Dialogs::~Scripted_Dialogs()
-{
+Scripted_Dialogs::~Scripted_Dialogs() {
     Set_Dialogs(nullptr);
 }
 
-bool Scripted_Dialogs::All_Answered() const
-{
+bool Scripted_Dialogs::All_Answered() const {
     return messageAnswers_.isEmpty() && openAnswers_.isEmpty() && saveAnswers_.isEmpty() &&
            fontAnswers_.isEmpty() && colourAnswers_.isEmpty() && helpAnswers_.isEmpty();
 }
 
-Msg_Answer Scripted_Dialogs::Message(QWidget*, const QString& text, const QString& caption, Msg_Buttons buttons,
-                                     Msg_Icon icon)
-{
+Msg_Answer Scripted_Dialogs::Message(QWidget*, const QString& text, const QString& caption,
+                                     Msg_Buttons buttons, Msg_Icon icon) {
     messages_.append({text, caption, buttons, icon});
     if (messageAnswers_.isEmpty()) {
         unexpected_ << QStringLiteral("message: ") + text;
@@ -43,8 +39,7 @@ QString Scripted_Dialogs::Open_File(QWidget*, const QString& title, const QStrin
 }
 
 QString Scripted_Dialogs::Save_File(QWidget*, const QString& title, const QString& proposedPath,
-                                    const QString& filter)
-{
+                                    const QString& filter) {
     saveProposals_ << QFileInfo(proposedPath).fileName();
     dialogFolders_ << (proposedPath.contains(QLatin1Char('/')) ? QFileInfo(proposedPath).path() : QString());
     fileFilters_ << filter;
@@ -55,8 +50,7 @@ QString Scripted_Dialogs::Save_File(QWidget*, const QString& title, const QStrin
     return saveAnswers_.dequeue();
 }
 
-std::optional<QFont> Scripted_Dialogs::Choose_Font(QWidget*, const QFont&)
-{
+std::optional<QFont> Scripted_Dialogs::Choose_Font(QWidget*, const QFont&) {
     if (fontAnswers_.isEmpty()) {
         unexpected_ << QStringLiteral("font dialog");
         return std::nullopt;
@@ -64,8 +58,7 @@ std::optional<QFont> Scripted_Dialogs::Choose_Font(QWidget*, const QFont&)
     return fontAnswers_.dequeue();
 }
 
-std::optional<QColor> Scripted_Dialogs::Choose_Color(QWidget*, const QColor&)
-{
+std::optional<QColor> Scripted_Dialogs::Choose_Color(QWidget*, const QColor&) {
     if (colourAnswers_.isEmpty()) {
         unexpected_ << QStringLiteral("colour dialog");
         return std::nullopt;
@@ -73,8 +66,7 @@ std::optional<QColor> Scripted_Dialogs::Choose_Color(QWidget*, const QColor&)
     return colourAnswers_.dequeue();
 }
 
-bool Scripted_Dialogs::Show_Help(QWidget*, const QString& helpFile)
-{
+bool Scripted_Dialogs::Show_Help(QWidget*, const QString& helpFile) {
     helpFiles_ << helpFile;
     if (helpAnswers_.isEmpty()) {
         unexpected_ << QStringLiteral("help: ") + helpFile;

@@ -2,8 +2,8 @@
 
 #include "calendar/selected_day.h"
 
-Started_Main_Window::Started_Main_Window(const QDate& today, const QByteArray& settings, const QByteArray& database)
-{
+Started_Main_Window::Started_Main_Window(const QDate& today, const QByteArray& settings,
+                                         const QByteArray& database) {
     if (database.isEmpty())
         Write_Empty_Lectionary(folder.file(QStringLiteral("Lectarium.mdb")));
     else
@@ -16,13 +16,11 @@ Started_Main_Window::Started_Main_Window(const QDate& today, const QByteArray& s
     loaded = window->Form_Load();
 }
 
-Started_Main_Window::~Started_Main_Window()
-{
+Started_Main_Window::~Started_Main_Window() {
     window.reset();
     MdlLectarium::Set_Today_Source(nullptr);
 }
 
-QByteArray Started_Main_Window::ini() const
-{
+QByteArray Started_Main_Window::ini() const {
     return folder.read(QStringLiteral("Lectarium.ini"));
 }

@@ -8,11 +8,12 @@
 
 #include <memory>
 
-// A program folder with a database (the one given, or one with empty tables), a fixed "today", the scripted dialog layer
-// and a main window that has been through its start-up. The program's end is
-// counted instead of leaving the event loop.
+// A program folder with a database (the one given, or one with empty tables), a fixed "today", the scripted
+// dialog layer and a main window that has been through its start-up. The program's end is counted instead of
+// leaving the event loop.
 struct Started_Main_Window {
-    explicit Started_Main_Window(const QDate& today = QDate(1999, 3, 28), const QByteArray& settings = QByteArray(),
+    explicit Started_Main_Window(const QDate& today = QDate(1999, 3, 28),
+                                 const QByteArray& settings = QByteArray(),
                                  const QByteArray& database = QByteArray());
     ~Started_Main_Window();
     Started_Main_Window(const Started_Main_Window&) = delete;

@@ -9,8 +9,8 @@
 #include "calendar/day_report.h"
 #include "calendar/selected_day.h"
 #include "lectionary/bible_books.h"
-#include "lectionary/database_file.h"
 #include "lectionary/data_source.h"
+#include "lectionary/database_file.h"
 #include "readings/readings_report.h"
 #include "readings/whole_day.h"
 

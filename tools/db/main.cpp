@@ -11,8 +11,8 @@
 #include "lectionary/passage.h"
 #include "lectionary/source_folder.h"
 #include "lectionary/sqlite_database.h"
-#include "readings/where_read.h"
 #include "lectionary/sword_import.h"
+#include "readings/where_read.h"
 
 #include <QCoreApplication>
 #include <QDate>
