@@ -2,7 +2,6 @@
 
 #include "shell/help_viewer.h"
 
-#include <QAbstractButton>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
@@ -25,6 +24,13 @@ QString Qt_Filter(const QString& filter) {
 }
 
 namespace {
+
+QString chosenFile(QFileDialog& dialog) {
+    dialog.setLayoutDirection(Qt::RightToLeft);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
 
 class Qt_Dialogs final : public Dialog_Layer {
 public:
@@ -63,11 +69,6 @@ public:
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
             break;
         }
-        // Qt's Arabic button texts carry their mnemonic inside the word, which breaks the
-        // word's letters apart; Enter and Escape still answer.
-        for (QAbstractButton* button : box.buttons())
-            if (button->text().isRightToLeft())
-                button->setText(button->text().remove(QLatin1Char('&')));
         switch (box.exec()) {
         case QMessageBox::Yes:
             return Msg_Answer::Yes;
@@ -80,25 +81,38 @@ public:
         }
     }
 
+    // The standard dialogs speak Qt's Arabic and read from the right like the program's
+    // own windows; the frame itself stays left to right.
     QString Open_File(QWidget* parent, const QString& title, const QString& folder,
                       const QString& filter) override {
-        return QFileDialog::getOpenFileName(parent, title, folder, Qt_Filter(filter));
+        QFileDialog dialog(parent, title, folder, Qt_Filter(filter));
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        return chosenFile(dialog);
     }
 
     QString Save_File(QWidget* parent, const QString& title, const QString& proposedPath,
                       const QString& filter) override {
-        return QFileDialog::getSaveFileName(parent, title, proposedPath, Qt_Filter(filter));
+        QFileDialog dialog(parent, title, proposedPath, Qt_Filter(filter));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        return chosenFile(dialog);
     }
 
     std::optional<QFont> Choose_Font(QWidget* parent, const QFont& initial) override {
-        bool ok = false;
-        const QFont font = QFontDialog::getFont(&ok, initial, parent);
-        return ok ? std::optional<QFont>(font) : std::nullopt;
+        QFontDialog dialog(initial, parent);
+        dialog.setLayoutDirection(Qt::RightToLeft);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return dialog.selectedFont();
     }
 
     std::optional<QColor> Choose_Color(QWidget* parent, const QColor& initial) override {
-        const QColor colour = QColorDialog::getColor(initial, parent);
-        return colour.isValid() ? std::optional<QColor>(colour) : std::nullopt;
+        QColorDialog dialog(initial, parent);
+        dialog.setLayoutDirection(Qt::RightToLeft);
+        if (dialog.exec() != QDialog::Accepted || !dialog.selectedColor().isValid())
+            return std::nullopt;
+        return dialog.selectedColor();
     }
 
     bool Show_Help(QWidget* parent, const QString& helpFile) override {

@@ -3,11 +3,9 @@
 #include "shell/frm_init.h"
 #include "shell/frm_introduction.h"
 #include "shell/mdi_lectarium.h"
+#include "shell/qt_arabic.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -17,10 +15,7 @@ int main(int argc, char* argv[]) {
     // program's captions and messages are its own and stay as they are. The windows
     // choose their own direction, so the translation does not turn the whole frame.
     QApplication::setLayoutDirection(Qt::LeftToRight);
-    QTranslator qtArabic;
-    if (qtArabic.load(QLocale(QLocale::Arabic), QStringLiteral("qtbase"), QStringLiteral("_"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtArabic);
+    Lectarium::Install_Qt_Arabic();
     // The day chooser's Show opens the readings windows.
     Lectarium::Install_Reading_Windows();
 
