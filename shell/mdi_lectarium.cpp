@@ -30,6 +30,7 @@
 #include <QStyle>
 #include <QToolBar>
 
+#include <algorithm>
 #include <optional>
 
 namespace Lectarium {
@@ -76,8 +77,8 @@ const char* optionName(Menu_Option option) {
     return "";
 }
 
-// The commands, in the order of Main_Command: the menu item's name, caption and key,
-// the handler, and the toolbar button's key, tip and image (no key: no button).
+// The commands: the menu item's name, caption and key, the handler, and the toolbar
+// button's key, tip and image (no key: no button).
 struct Command_Row {
     Main_Command command;
     const char* name;
@@ -110,6 +111,12 @@ const std::array<Command_Row, 10>& commandTable() {
         {C::About, "About", u"&About", Qt::CTRL | Qt::Key_F1, &M::About_Click, nullptr, nullptr, 0},
     }};
     return table;
+}
+
+const Command_Row& commandRow(Main_Command command) {
+    const auto& table = commandTable();
+    return *std::find_if(table.begin(), table.end(),
+                         [command](const Command_Row& row) { return row.command == command; });
 }
 
 } // namespace
@@ -247,7 +254,7 @@ void MDILectarium::buildToolbar() {
             action = toolbar1_->addSeparator();
         }
         if (!action) {
-            const Command_Row& row = commandTable()[static_cast<size_t>(*command)];
+            const Command_Row& row = commandRow(*command);
             action = commands_[static_cast<size_t>(*command)];
             action->setIcon(Toolbar_Image(row.image));
             action->setToolTip(QLatin1String(row.tooltip));
