@@ -28,8 +28,10 @@ FrmWhole_Day* FrmWhole_Day::Instance() {
 
 FrmWhole_Day* FrmWhole_Day::Show_Window() {
     FrmWhole_Day* form = instance.Get();
-    if (!form)
-        Show_Child(form = instance.Keep(new FrmWhole_Day()));
+    if (!form) {
+        form = instance.Keep(new FrmWhole_Day());
+        Show_Child(form);
+    }
     form->document_ = Read_Whole_Day(Database_Path);
     form->text1_->setPlainText(Whole_Day_Text(form->document_));
     form->setWindowTitle(Whole_Day_Caption);

@@ -1,9 +1,8 @@
 #pragma once
 
-// The one window of a kind a child window form keeps. Every such form offers the same
-// entry points: Instance() (the open window or nullptr), Show_Window() (open it, or
-// bring the open one forward) and, where a fresh window replaces the open one,
-// Reload().
+// A child window that exists at most once. Every such form offers the same entry
+// points: Instance() (the open window or nullptr), Show_Window() (open it; an open
+// window is used again) and, where a fresh window replaces the open one, Reload().
 
 #include "shell/child_window.h"
 
