@@ -6,10 +6,11 @@
 #include "lectionary/data_source.h"
 #include "lectionary/scrambled_text.h"
 #include "shell/basic_text.h"
-#include "shell/child_window.h"
 #include "shell/dialogs.h"
-#include "shell/mdi_lectarium.h"
+#include "shell/main_commands.h"
 #include "shell/settings.h"
+#include "shell/single_window.h"
+#include "shell/toolbar_images.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -19,15 +20,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QMenu>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
-#include <QToolBar>
 
 #include <algorithm>
 
@@ -37,7 +34,7 @@ using namespace MdlLectarium;
 
 namespace {
 
-QPointer<FrmBible_Select> instance;
+Single_Window<FrmBible_Select> instance;
 int yieldInterval = 10;
 FrmBible_Select::Scan_Figures lastScan;
 
@@ -50,14 +47,6 @@ constexpr int bookPanelHeight = 3180;
 
 const QString scopeCaption = QStringLiteral("مجال البحث");
 const QString searchCaption = QStringLiteral("البحث");
-
-Placement selectPlacement() {
-    Placement p;
-    p.state = &FrmBible_Select_WindowState;
-    p.top = &FrmBible_Select_Top;
-    p.left = &FrmBible_Select_Left;
-    return p;
-}
 
 void place(QWidget* widget, int parentWidth, int right, int top, int width, int height) {
     widget->setGeometry(To_Pixels(parentWidth - right - width), To_Pixels(top), To_Pixels(width),
@@ -75,54 +64,19 @@ void message(QWidget* parent, const QString& text, const QString& caption) {
     Dialogs().Message(parent, text, caption, Msg_Buttons::Ok, Msg_Icon::Exclamation);
 }
 
-// The main window's toolbar and its four menus stay disabled while a scan runs, and
-// come back on every way out of it, also when the search window is gone by then.
-class Main_Commands_Lock final {
-public:
-    Main_Commands_Lock() : window_(Main_Window()) { set(false); }
-    ~Main_Commands_Lock() { Release(); }
-    Main_Commands_Lock(const Main_Commands_Lock&) = delete;
-    Main_Commands_Lock& operator=(const Main_Commands_Lock&) = delete;
-
-    void Release() {
-        if (!released_)
-            set(true);
-        released_ = true;
-    }
-
-private:
-    void set(bool enabled) {
-        if (!window_)
-            return;
-        window_->Toolbar1()->setEnabled(enabled);
-        for (const char* name : {"File", "View", "Options", "Help"})
-            if (QMenu* menu = window_->Menu_Bar_Menu(QLatin1String(name)))
-                menu->setEnabled(enabled);
-    }
-
-    QPointer<MDILectarium> window_;
-    bool released_ = false;
-};
-
 } // namespace
 
 FrmBible_Select* FrmBible_Select::Instance() {
-    return instance.data();
+    return instance.Get();
 }
 
 FrmBible_Select* FrmBible_Select::Show_Window() {
-    if (instance) {
-        QWidget* window = Placement_Widget(instance);
-        window->show();
-        window->raise();
-        if (auto* sub = qobject_cast<QMdiSubWindow*>(window))
-            sub->mdiArea()->setActiveSubWindow(sub);
-        return instance.data();
-    }
-    instance = new FrmBible_Select();
-    Show_Child(instance, selectPlacement());
-    instance->Form_Load();
-    return instance.data();
+    if (FrmBible_Select* open = instance.Bring_Forward())
+        return open;
+    FrmBible_Select* form = instance.Keep(new FrmBible_Select());
+    Show_Child(form, "FrmBible_Select");
+    form->Form_Load();
+    return form;
 }
 
 void FrmBible_Select::Set_Yield_Interval(int milliseconds) {
@@ -537,7 +491,7 @@ void FrmBible_Select::runScan(const QString& term, const Found_Verses& found) {
         return;
     pictureCancel_->hide();
     progressBar1_->setValue(lastPercent); // hidden: no repaint
-    FrmView_Search* results = FrmView_Search::Show_Results();
+    FrmView_Search* results = FrmView_Search::Show_Window();
     results->setWindowTitle(QStringLiteral("مجال البحث : ") + term);
 }
 
@@ -554,10 +508,7 @@ void FrmBible_Select::closeWindow() {
 }
 
 void FrmBible_Select::closeEvent(QCloseEvent* event) {
-    // A window closed but not yet destroyed is not the one to bring forward again.
-    if (instance == this)
-        instance = nullptr;
-    Store_Placement(Placement_Widget(this), selectPlacement());
+    instance.Forget(this);
     cancelSearch_ = true;
     if (searchRunning_)
         closePending_ = true;

@@ -6,9 +6,9 @@
 #include "lectionary/bible_books.h"
 #include "shell/appearance.h"
 #include "shell/basic_text.h"
-#include "shell/child_window.h"
-#include "shell/mdi_lectarium.h"
 #include "shell/settings.h"
+#include "shell/single_window.h"
+#include "shell/toolbar_images.h"
 
 #include <QAbstractItemView>
 #include <QCloseEvent>
@@ -17,10 +17,7 @@
 #include <QFocusEvent>
 #include <QFontMetrics>
 #include <QHBoxLayout>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QRadioButton>
 #include <QStyle>
 
@@ -32,22 +29,12 @@ using namespace MdlLectarium;
 
 namespace {
 
-QPointer<FrmBible_View> instance;
+Single_Window<FrmBible_View> instance;
 
 constexpr int minimumWidthTwips = 6500;
 constexpr int minimumHeightTwips = 4000;
 constexpr int bandHeightTwips = 420;
 constexpr int panelWidthTwips = 6315;
-
-Placement browserPlacement() {
-    Placement p;
-    p.state = &FrmBible_View_WindowState;
-    p.top = &FrmBible_View_Top;
-    p.left = &FrmBible_View_Left;
-    p.width = &FrmBible_View_Width;
-    p.height = &FrmBible_View_Height;
-    return p;
-}
 
 // The lists use the text font, never below a readable size nor too large for the band.
 QFont listFont() {
@@ -64,22 +51,16 @@ QString chapterComboText(Integer chapter) {
 } // namespace
 
 FrmBible_View* FrmBible_View::Instance() {
-    return instance.data();
+    return instance.Get();
 }
 
 FrmBible_View* FrmBible_View::Show_Window() {
-    if (instance) {
-        QWidget* window = Placement_Widget(instance);
-        window->show();
-        window->raise();
-        if (auto* sub = qobject_cast<QMdiSubWindow*>(window))
-            sub->mdiArea()->setActiveSubWindow(sub);
-        return instance.data();
-    }
-    instance = new FrmBible_View();
-    Show_Child(instance, browserPlacement());
-    instance->Form_Load();
-    return instance.data();
+    if (FrmBible_View* open = instance.Bring_Forward())
+        return open;
+    FrmBible_View* form = instance.Keep(new FrmBible_View());
+    Show_Child(form, "FrmBible_View");
+    form->Form_Load();
+    return form;
 }
 
 FrmBible_View::FrmBible_View() {
@@ -245,14 +226,14 @@ void FrmBible_View::Combo2_Click() {
 
 void FrmBible_View::Take_Focus() {
     Active_Text_Source = 3;
-    Set_Command_Enabled(QStringLiteral("Save"), true);
+    Set_Command_Enabled(Main_Command::Save, true);
     Apply_Text_Appearance(text1_);
     if (combo1_->font() != listFont())
         applyListFont();
 }
 
 void FrmBible_View::Lost_Focus() {
-    Set_Command_Enabled(QStringLiteral("Save"), false);
+    Set_Command_Enabled(Main_Command::Save, false);
 }
 
 bool FrmBible_View::eventFilter(QObject* watched, QEvent* event) {
@@ -284,8 +265,8 @@ void FrmBible_View::Form_Resize() {
 }
 
 void FrmBible_View::closeEvent(QCloseEvent* event) {
+    instance.Forget(this);
     Lost_Focus();
-    Store_Placement(Placement_Widget(this), browserPlacement());
     event->accept();
 }
 

@@ -2,8 +2,8 @@
 
 #include "documents/text_file.h"
 #include "shell/appearance.h"
-#include "shell/child_window.h"
 #include "shell/settings.h"
+#include "shell/single_window.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -11,7 +11,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
-#include <QPointer>
 
 #include <algorithm>
 
@@ -21,7 +20,7 @@ using namespace MdlLectarium;
 
 namespace {
 
-QPointer<FrmDisplay_Bible> instance;
+Single_Window<FrmDisplay_Bible> instance;
 
 constexpr int minimumWidthTwips = 3000;
 constexpr int minimumHeightTwips = 2500;
@@ -30,37 +29,21 @@ constexpr int headingWidthTwips = 2895;
 // Wide enough for a line of verse at the text size.
 constexpr int readableWidthTwips = 6300;
 
-Placement passagePlacement() {
-    Placement p;
-    p.state = &FrmDisplay_Bible_WindowState;
-    p.top = &FrmDisplay_Bible_Top;
-    p.left = &FrmDisplay_Bible_Left;
-    p.width = &FrmDisplay_Bible_Width;
-    p.height = &FrmDisplay_Bible_Height;
-    return p;
-}
-
 } // namespace
 
 FrmDisplay_Bible* FrmDisplay_Bible::Instance() {
-    return instance.data();
+    return instance.Get();
 }
 
 FrmDisplay_Bible* FrmDisplay_Bible::Show_Text(const QString& heading, const QString& body,
                                               const QString& caption, const QWidget* beside) {
-    if (instance) {
-        // Closing records the placement that the new window then takes.
-        FrmDisplay_Bible* old = instance.data();
-        instance = nullptr;
-        Placement_Widget(old)->close();
-    }
-    auto* form = new FrmDisplay_Bible();
-    instance = form;
+    instance.Close();
+    auto* form = instance.Keep(new FrmDisplay_Bible());
     form->Form_Load();
     form->textSign_->setText(Shown_Reference(heading));
     form->text1_->setPlainText(To_Box_Text(body));
     form->setWindowTitle(caption);
-    if (QMdiSubWindow* sub = Show_Child(form, passagePlacement()))
+    if (QMdiSubWindow* sub = Show_Child(form, "FrmDisplay_Bible"))
         keepBeside(sub, beside);
     return form;
 }
@@ -179,9 +162,7 @@ void FrmDisplay_Bible::Form_Resize() {
 }
 
 void FrmDisplay_Bible::closeEvent(QCloseEvent* event) {
-    Store_Placement(Placement_Widget(this), passagePlacement());
-    if (instance == this)
-        instance = nullptr;
+    instance.Forget(this);
     event->accept();
 }
 

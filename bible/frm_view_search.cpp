@@ -5,18 +5,15 @@
 #include "documents/text_file.h"
 #include "shell/appearance.h"
 #include "shell/basic_text.h"
-#include "shell/child_window.h"
-#include "shell/mdi_lectarium.h"
 #include "shell/settings.h"
+#include "shell/single_window.h"
+#include "shell/toolbar_images.h"
 
 #include <QCloseEvent>
 #include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -30,22 +27,12 @@ using namespace MdlLectarium;
 
 namespace {
 
-QPointer<FrmView_Search> instance;
+Single_Window<FrmView_Search> instance;
 
 constexpr int minimumSizeTwips = 4000;
 constexpr int bandHeightTwips = 420;
 constexpr int panelWidthTwips = 3800;
 constexpr int arrowWidthTwips = 700;
-
-Placement resultsPlacement() {
-    Placement p;
-    p.state = &FrmView_Search_WindowState;
-    p.top = &FrmView_Search_Top;
-    p.left = &FrmView_Search_Left;
-    p.width = &FrmView_Search_Width;
-    p.height = &FrmView_Search_Height;
-    return p;
-}
 
 // The words, then the number with its leading blank: three blanks before the digits.
 QString pageLabel(int page) {
@@ -107,23 +94,17 @@ void markHits(QPlainTextEdit* box, int number) {
 } // namespace
 
 FrmView_Search* FrmView_Search::Instance() {
-    return instance.data();
+    return instance.Get();
 }
 
-FrmView_Search* FrmView_Search::Show_Results() {
-    if (instance) {
-        QWidget* window = Placement_Widget(instance);
-        window->show();
-        window->raise();
-        if (auto* sub = qobject_cast<QMdiSubWindow*>(window))
-            sub->mdiArea()->setActiveSubWindow(sub);
-        instance->Form_Load();
-        return instance.data();
+FrmView_Search* FrmView_Search::Show_Window() {
+    FrmView_Search* form = instance.Bring_Forward();
+    if (!form) {
+        form = instance.Keep(new FrmView_Search());
+        Show_Child(form, "FrmView_Search");
     }
-    instance = new FrmView_Search();
-    Show_Child(instance, resultsPlacement());
-    instance->Form_Load();
-    return instance.data();
+    form->Form_Load(); // the open window shows the new results too
+    return form;
 }
 
 FrmView_Search::FrmView_Search() {
@@ -207,12 +188,12 @@ void FrmView_Search::Command2_Click() {
 
 void FrmView_Search::Take_Focus() {
     Active_Text_Source = 12;
-    Set_Command_Enabled(QStringLiteral("Save"), true);
+    Set_Command_Enabled(Main_Command::Save, true);
     Apply_Text_Appearance(text1_);
 }
 
 void FrmView_Search::Lost_Focus() {
-    Set_Command_Enabled(QStringLiteral("Save"), false);
+    Set_Command_Enabled(Main_Command::Save, false);
 }
 
 bool FrmView_Search::eventFilter(QObject* watched, QEvent* event) {
@@ -242,11 +223,8 @@ void FrmView_Search::Form_Resize() {
 }
 
 void FrmView_Search::closeEvent(QCloseEvent* event) {
-    // A window closed but not yet destroyed is not the one to bring forward again.
-    if (instance == this)
-        instance = nullptr;
+    instance.Forget(this);
     Lost_Focus();
-    Store_Placement(Placement_Widget(this), resultsPlacement());
     event->accept();
 }
 

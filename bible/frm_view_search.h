@@ -18,7 +18,7 @@ public:
     static FrmView_Search* Instance();
     // Opens the window on page 1 of the results; an open window starts again on page 1
     // of the new results and comes forward.
-    static FrmView_Search* Show_Results();
+    static FrmView_Search* Show_Window();
 
     ~FrmView_Search() override;
 

@@ -5,10 +5,10 @@
 #include "calendar/seasons.h"
 #include "calendar/selected_day.h"
 #include "shell/appearance.h"
-#include "shell/child_window.h"
-#include "shell/mdi_lectarium.h"
 #include "shell/placement.h"
 #include "shell/settings.h"
+#include "shell/single_window.h"
+#include "shell/toolbar_images.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -16,9 +16,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSignalBlocker>
@@ -31,16 +28,8 @@ using namespace MdlLectarium;
 
 namespace {
 
-QPointer<FrmSelect_Day> loadedWindow;
+Single_Window<FrmSelect_Day> instance;
 Day_Show_Targets showTargets;
-
-Placement selectDayPlacement() {
-    Placement p;
-    p.state = &FrmSelect_Day_WindowState;
-    p.top = &FrmSelect_Day_Top;
-    p.left = &FrmSelect_Day_Left;
-    return p; // fixed size: no width or height
-}
 
 QFont labelFont(int points) {
     QFont font(QStringLiteral("Arabic Transparent"), points);
@@ -199,23 +188,14 @@ void FrmSelect_Day::addKeys() {
     key(QKeySequence(Qt::Key_Home), &FrmSelect_Day::CommandToday_Click);
 }
 
-FrmSelect_Day* FrmSelect_Day::Loaded() {
-    return loadedWindow.data();
+FrmSelect_Day* FrmSelect_Day::Instance() {
+    return instance.Get();
 }
 
 FrmSelect_Day* FrmSelect_Day::Show_Window() {
-    if (FrmSelect_Day* form = loadedWindow.data()) {
-        QWidget* window = Placement_Widget(form);
-        if (window->isMinimized())
-            window->showNormal();
-        if (auto* sub = qobject_cast<QMdiSubWindow*>(window); sub && sub->mdiArea())
-            sub->mdiArea()->setActiveSubWindow(sub);
-        window->raise();
-        window->activateWindow();
-        return form;
-    }
-    auto* form = new FrmSelect_Day();
-    loadedWindow = form;
+    if (FrmSelect_Day* open = instance.Bring_Forward())
+        return open;
+    auto* form = instance.Keep(new FrmSelect_Day());
     form->Form_Load();
     return form;
 }
@@ -230,12 +210,12 @@ void FrmSelect_Day::Form_Load() {
     Display_Date_and_Data();
     // Enter shows the day; the focus starts on Show, so Space does the same.
     Button(QStringLiteral("CommandShow"))->setFocus();
-    Show_Child(this, selectDayPlacement());
+    Show_Child(this, "FrmSelect_Day");
     Button(QStringLiteral("CommandShow"))->setFocus();
 }
 
 void FrmSelect_Day::closeEvent(QCloseEvent* event) {
-    Store_Placement(Placement_Widget(this), selectDayPlacement());
+    instance.Forget(this);
     event->accept();
 }
 

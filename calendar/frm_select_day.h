@@ -37,7 +37,7 @@ public:
     // brought forward as it is. Returns the one window.
     static FrmSelect_Day* Show_Window();
     // The loaded window, or nullptr.
-    static FrmSelect_Day* Loaded();
+    static FrmSelect_Day* Instance();
 
     // Handlers, callable directly.
     void ButtonDay_Down_Click();

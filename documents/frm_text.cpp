@@ -4,14 +4,13 @@
 #include "documents/text_file.h"
 #include "shell/appearance.h"
 #include "shell/basic_text.h"
-#include "shell/child_window.h"
 #include "shell/dialogs.h"
-#include "shell/mdi_lectarium.h"
+#include "shell/main_commands.h"
+#include "shell/single_window.h"
 
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
-#include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QStandardPaths>
@@ -32,11 +31,11 @@ const QString untitledName = QStringLiteral("NoName.txt");
 const QString captionStart = QStringLiteral("File Name ( ");
 const QString captionEnd = QStringLiteral(" )");
 
-QPointer<FrmText> instance;
+Single_Window<FrmText> instance;
 std::map<int, QPointer<QPlainTextEdit>> sources;
 
 QWidget* dialogParent() {
-    return Main_Window();
+    return Main_Widget();
 }
 
 void backToProgramFolder() {
@@ -76,15 +75,9 @@ bool chooseEncoding(const QString& text, Text_Encoding& encoding) {
 
 } // namespace
 
-void Set_Command_Enabled(const QString& name, bool enabled) {
-    MDILectarium* main = Main_Window();
-    if (!main)
-        return;
-    if (QAction* item = main->Menu_Item(name))
-        item->setEnabled(enabled);
-    const int button = name == QLatin1String("New") ? 6 : name == QLatin1String("Open") ? 7 : 8;
-    if (QAction* action = main->Toolbar_Button(button))
-        action->setEnabled(enabled);
+void Set_Command_Enabled(Main_Command command, bool enabled) {
+    if (Main_Commands* commands = Commands())
+        commands->Set_Command_Enabled(command, enabled);
 }
 
 void Set_Text_Source(int code, QPlainTextEdit* box) {
@@ -101,15 +94,15 @@ QString FrmText::Caption_For(const QString& fileName) {
 }
 
 FrmText* FrmText::Instance() {
-    return instance.data();
+    return instance.Get();
 }
 
-FrmText* FrmText::Load() {
-    if (!instance) {
-        instance = new FrmText();
-        Show_Child(instance, Placement{});
-    }
-    return instance.data();
+FrmText* FrmText::Show_Window() {
+    if (FrmText* form = instance.Get())
+        return form;
+    auto* form = instance.Keep(new FrmText());
+    Show_Child(form);
+    return form;
 }
 
 FrmText::FrmText() {
@@ -161,20 +154,20 @@ void FrmText::focusOutEvent(QFocusEvent* event) {
 
 void FrmText::Get_Focus() {
     Active_Text_Source = 15;
-    Set_Command_Enabled(QStringLiteral("Save"), true);
+    Set_Command_Enabled(Main_Command::Save, true);
     Apply_Text_Appearance(text1_);
 }
 
 void FrmText::Form_LostFocus() {
-    Set_Command_Enabled(QStringLiteral("Save"), false);
+    Set_Command_Enabled(Main_Command::Save, false);
 }
 
 void FrmText::Text1_Change() {
     if (Text_Changed)
         return;
     Text_Changed = true;
-    Set_Command_Enabled(QStringLiteral("New"), false);
-    Set_Command_Enabled(QStringLiteral("Open"), false);
+    Set_Command_Enabled(Main_Command::New, false);
+    Set_Command_Enabled(Main_Command::Open, false);
 }
 
 bool FrmText::Form_Unload() {
@@ -194,8 +187,8 @@ bool FrmText::Form_Unload() {
                 return false;
         }
     }
-    Set_Command_Enabled(QStringLiteral("New"), true);
-    Set_Command_Enabled(QStringLiteral("Open"), true);
+    Set_Command_Enabled(Main_Command::New, true);
+    Set_Command_Enabled(Main_Command::Open, true);
     return true;
 }
 
@@ -207,14 +200,14 @@ void FrmText::closeEvent(QCloseEvent* event) {
 }
 
 void New_Click() {
-    FrmText* form = FrmText::Load();
+    FrmText* form = FrmText::Show_Window();
     form->setWindowTitle(FrmText::Caption_For(untitledName));
     form->Text1()->clear();
     form->Set_Encoding(Text_Encoding::Cp1256);
     Text_Untitled = true;
     Text_Changed = false;
-    Set_Command_Enabled(QStringLiteral("New"), false);
-    Set_Command_Enabled(QStringLiteral("Open"), false);
+    Set_Command_Enabled(Main_Command::New, false);
+    Set_Command_Enabled(Main_Command::Open, false);
 }
 
 void Open_Click() {
@@ -234,7 +227,7 @@ void Open_Click() {
         backToProgramFolder();
         return;
     }
-    FrmText* form = FrmText::Load();
+    FrmText* form = FrmText::Show_Window();
     form->Text1()->setPlainText(To_Box_Text(read.text));
     form->Set_Encoding(read.encoding);
     if (read.truncated) {

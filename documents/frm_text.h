@@ -4,6 +4,7 @@
 // the main frame.
 
 #include "documents/text_file.h"
+#include "shell/main_commands.h"
 
 #include <QWidget>
 
@@ -21,7 +22,7 @@ public:
     // The open document window, or nullptr.
     static FrmText* Instance();
     // Creates the window when it is not loaded and puts it into the frame.
-    static FrmText* Load();
+    static FrmText* Show_Window();
 
     ~FrmText() override;
 
@@ -73,8 +74,7 @@ void Set_Document_Folder(const QString& folder);
 void Set_Text_Source(int code, QPlainTextEdit* box);
 QPlainTextEdit* Text_Source(int code);
 
-// Enables or disables a main-window item and its toolbar button (New 6, Open 7,
-// Save 8); does nothing without a main window.
-void Set_Command_Enabled(const QString& name, bool enabled);
+// Enables or disables a main-window command; does nothing without a main window.
+void Set_Command_Enabled(Main_Command command, bool enabled);
 
 } // namespace Lectarium

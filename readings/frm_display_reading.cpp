@@ -12,10 +12,10 @@
 #include "readings/rites.h"
 #include "readings/saint.h"
 #include "shell/appearance.h"
-#include "shell/child_window.h"
 #include "shell/dialogs.h"
-#include "shell/mdi_lectarium.h"
 #include "shell/settings.h"
+#include "shell/single_window.h"
+#include "shell/toolbar_images.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -27,7 +27,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
 
 #include <iterator>
@@ -39,7 +38,7 @@ using namespace MdlLectarium;
 
 namespace {
 
-QPointer<FrmDisplay_Reading> loadedWindow;
+Single_Window<FrmDisplay_Reading> instance;
 
 // The window's design, in twips. The prophecy frame lies over the Vespers frame: the
 // Lent weekdays that have prophecies have no Vespers.
@@ -60,14 +59,6 @@ constexpr int fastTop = 1170;
 
 QRect twips(const QRect& r) {
     return QRect(To_Pixels(r.x()), To_Pixels(r.y()), To_Pixels(r.width()), To_Pixels(r.height()));
-}
-
-Placement readingPlacement() {
-    Placement p;
-    p.state = &FrmDisplay_Reading_WindowState;
-    p.top = &FrmDisplay_Reading_Top;
-    p.left = &FrmDisplay_Reading_Left;
-    return p; // fixed size
 }
 
 const char* const dateLabelNames[] = {"LabelDayName",    "LabelNormalDay", "LabelNormalMonth",
@@ -106,19 +97,15 @@ QPixmap drawHotSpot(bool lit) {
 
 } // namespace
 
-FrmDisplay_Reading* FrmDisplay_Reading::Loaded() {
-    return loadedWindow.data();
+FrmDisplay_Reading* FrmDisplay_Reading::Instance() {
+    return instance.Get();
 }
 
 FrmDisplay_Reading* FrmDisplay_Reading::Reload() {
-    if (FrmDisplay_Reading* old = loadedWindow.data()) {
-        loadedWindow = nullptr;
-        Placement_Widget(old)->close();
-    }
-    auto* form = new FrmDisplay_Reading();
-    loadedWindow = form;
+    instance.Close();
+    auto* form = instance.Keep(new FrmDisplay_Reading());
     form->Form_Load();
-    Show_Child(form, readingPlacement());
+    Show_Child(form, "FrmDisplay_Reading");
     return form;
 }
 
@@ -291,7 +278,7 @@ void FrmDisplay_Reading::Form_Load() {
 void FrmDisplay_Reading::copyDateLabels() {
     // The day chooser shows the true date of the day even when the calendar has moved
     // the Coptic day of an eve; without it the labels are drawn the same way here.
-    const FrmSelect_Day* chooser = FrmSelect_Day::Loaded();
+    const FrmSelect_Day* chooser = FrmSelect_Day::Instance();
     if (chooser) {
         for (const char* name : dateLabelNames) {
             const QString key = QLatin1String(name);
@@ -322,9 +309,7 @@ void FrmDisplay_Reading::CommandClose_Click() {
 }
 
 void FrmDisplay_Reading::closeEvent(QCloseEvent* event) {
-    Store_Placement(Placement_Widget(this), readingPlacement());
-    if (loadedWindow == this)
-        loadedWindow = nullptr;
+    instance.Forget(this);
     event->accept();
 }
 
@@ -388,7 +373,7 @@ void FrmDisplay_Reading::Image_Sant_MouseMove(int, int, int x, int y) {
 }
 
 void FrmDisplay_Reading::Image_Sant_MouseUp(int, int, int, int) {
-    FrmSant* sant = FrmSant::Load();
+    FrmSant* sant = FrmSant::Show_Window();
     // The row's own keys: the selected day may have moved since this window loaded.
     sant->Clear_Picture();
     QString name;

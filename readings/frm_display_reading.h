@@ -26,7 +26,7 @@ class FrmDisplay_Reading final : public QWidget {
 
 public:
     // The loaded window, or nullptr.
-    static FrmDisplay_Reading* Loaded();
+    static FrmDisplay_Reading* Instance();
     // Unloads the loaded window, loads a new one from the selected-day state and shows
     // it in the main frame (the day chooser's Show).
     static FrmDisplay_Reading* Reload();

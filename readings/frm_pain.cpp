@@ -5,8 +5,8 @@
 #include "readings/frm_whole_day.h"
 #include "readings/holy_week.h"
 #include "shell/appearance.h"
-#include "shell/child_window.h"
 #include "shell/settings.h"
+#include "shell/single_window.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -14,7 +14,6 @@
 #include <QListWidget>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QSignalBlocker>
 
 #include <algorithm>
@@ -25,20 +24,10 @@ using namespace MdlLectarium;
 
 namespace {
 
-QPointer<FrmPain> loadedWindow;
+Single_Window<FrmPain> instance;
 
 constexpr int minimumWidthTwips = 5970;
 constexpr int minimumHeightTwips = 4000;
-
-Placement painPlacement() {
-    Placement p;
-    p.state = &FrmPain_WindowState;
-    p.top = &FrmPain_Top;
-    p.left = &FrmPain_Left;
-    p.width = &FrmPain_Width;
-    p.height = &FrmPain_Height;
-    return p;
-}
 
 Integer dayKey() {
     return static_cast<Integer>(Pain_Day + 1);
@@ -46,17 +35,13 @@ Integer dayKey() {
 
 } // namespace
 
-FrmPain* FrmPain::Loaded() {
-    return loadedWindow.data();
+FrmPain* FrmPain::Instance() {
+    return instance.Get();
 }
 
 FrmPain* FrmPain::Load() {
-    if (FrmPain* old = loadedWindow.data()) {
-        loadedWindow = nullptr;
-        Placement_Widget(old)->close();
-    }
-    auto* form = new FrmPain();
-    loadedWindow = form;
+    instance.Close();
+    auto* form = instance.Keep(new FrmPain());
     form->Form_Load();
     return form;
 }
@@ -118,7 +103,7 @@ void FrmPain::Form_Load() {
 }
 
 void FrmPain::Show_Window() {
-    QMdiSubWindow* sub = Show_Child(this, painPlacement());
+    QMdiSubWindow* sub = Show_Child(this, "FrmPain");
     if (sub) {
         // Activation shows the chosen hour again (the first one until the reader picks one).
         connect(sub, &QMdiSubWindow::windowStateChanged, this,
@@ -209,9 +194,7 @@ void FrmPain::Form_Resize() {
 }
 
 void FrmPain::closeEvent(QCloseEvent* event) {
-    Store_Placement(Placement_Widget(this), painPlacement());
-    if (loadedWindow == this)
-        loadedWindow = nullptr;
+    instance.Forget(this);
     event->accept();
 }
 

@@ -18,7 +18,7 @@ class FrmPain final : public QWidget {
 
 public:
     // The loaded window, or nullptr.
-    static FrmPain* Loaded();
+    static FrmPain* Instance();
     // Unloads the loaded window and loads a new one (its Form_Load fills the list for
     // Pain_Day + 1); it is not shown yet.
     static FrmPain* Load();

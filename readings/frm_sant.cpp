@@ -2,15 +2,14 @@
 
 #include "readings/reading_texts.h"
 #include "shell/appearance.h"
-#include "shell/child_window.h"
 #include "shell/placement.h"
 #include "shell/settings.h"
+#include "shell/single_window.h"
 
 #include <QApplication>
 #include <QImageReader>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
 
 namespace Lectarium {
@@ -19,7 +18,7 @@ using namespace MdlLectarium;
 
 namespace {
 
-QPointer<FrmSant> loadedWindow;
+Single_Window<FrmSant> instance;
 
 // The window's design, in twips.
 constexpr int formWidth = 7200;
@@ -34,17 +33,16 @@ QRect twips(const QRect& r) {
 
 } // namespace
 
-FrmSant* FrmSant::Loaded() {
-    return loadedWindow.data();
+FrmSant* FrmSant::Instance() {
+    return instance.Get();
 }
 
-FrmSant* FrmSant::Load() {
-    if (FrmSant* form = loadedWindow.data())
+FrmSant* FrmSant::Show_Window() {
+    if (FrmSant* form = instance.Get())
         return form;
-    auto* form = new FrmSant();
-    loadedWindow = form;
+    auto* form = instance.Keep(new FrmSant());
     form->Form_Load();
-    Show_Child(form, Placement{});
+    Show_Child(form);
     return form;
 }
 

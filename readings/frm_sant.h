@@ -16,9 +16,9 @@ class FrmSant final : public QWidget {
 
 public:
     // The loaded window, or nullptr.
-    static FrmSant* Loaded();
+    static FrmSant* Instance();
     // Loads and shows the window, or gives the loaded one to be filled again.
-    static FrmSant* Load();
+    static FrmSant* Show_Window();
 
     ~FrmSant() override;
 

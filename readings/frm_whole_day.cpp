@@ -5,11 +5,10 @@
 #include "documents/frm_text.h"
 #include "documents/text_file.h"
 #include "shell/appearance.h"
-#include "shell/child_window.h"
+#include "shell/single_window.h"
 
 #include <QCloseEvent>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -19,20 +18,20 @@ using namespace MdlLectarium;
 
 namespace {
 
-QPointer<FrmWhole_Day> instance;
+Single_Window<FrmWhole_Day> instance;
 
 } // namespace
 
 FrmWhole_Day* FrmWhole_Day::Instance() {
-    return instance.data();
+    return instance.Get();
 }
 
 FrmWhole_Day* FrmWhole_Day::Show_Window() {
-    if (!instance) {
-        instance = new FrmWhole_Day();
-        Show_Child(instance, Placement{});
+    FrmWhole_Day* form = instance.Get();
+    if (!form) {
+        form = instance.Keep(new FrmWhole_Day());
+        Show_Child(form);
     }
-    FrmWhole_Day* form = instance.data();
     form->document_ = Read_Whole_Day(Database_Path);
     form->text1_->setPlainText(Whole_Day_Text(form->document_));
     form->setWindowTitle(Whole_Day_Caption);
@@ -65,12 +64,12 @@ FrmWhole_Day::~FrmWhole_Day() {
 
 void FrmWhole_Day::Take_Focus() {
     Active_Text_Source = Whole_Day_Text_Source;
-    Set_Command_Enabled(QStringLiteral("Save"), true);
+    Set_Command_Enabled(Main_Command::Save, true);
     Apply_Text_Appearance(text1_);
 }
 
 void FrmWhole_Day::Lost_Focus() {
-    Set_Command_Enabled(QStringLiteral("Save"), false);
+    Set_Command_Enabled(Main_Command::Save, false);
 }
 
 bool FrmWhole_Day::eventFilter(QObject* watched, QEvent* event) {
@@ -82,8 +81,7 @@ bool FrmWhole_Day::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void FrmWhole_Day::closeEvent(QCloseEvent* event) {
-    if (instance == this)
-        instance = nullptr;
+    instance.Forget(this);
     event->accept();
 }
 

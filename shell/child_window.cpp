@@ -2,6 +2,9 @@
 
 #include "shell/mdi_lectarium.h"
 
+#include "shell/single_window.h"
+
+#include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QShortcut>
@@ -13,6 +16,10 @@ MDILectarium* mainWindow = nullptr;
 }
 
 MDILectarium* Main_Window() {
+    return mainWindow;
+}
+
+QWidget* Main_Widget() {
     return mainWindow;
 }
 
@@ -35,11 +42,48 @@ void addEscape(QWidget* form) {
     QObject::connect(escape, &QShortcut::activated, form, [form] { Placement_Widget(form)->close(); });
 }
 
+// Stores the placement of a form's window as the form closes.
+class Placement_Keeper final : public QObject {
+public:
+    Placement_Keeper(QWidget* form, const Placement& placement) : QObject(form), placement_(placement) {
+        setObjectName(QStringLiteral("Placement_Keeper"));
+        form->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Close && watched == parent())
+            Store_Placement(Placement_Widget(static_cast<QWidget*>(watched)), placement_);
+        return false;
+    }
+
+private:
+    Placement placement_;
+};
+
 } // namespace
 
-QMdiSubWindow* Show_Child(QWidget* form, const Placement& placement) {
+void Bring_Forward(QWidget* form) {
+    QWidget* window = Placement_Widget(form);
+    if (window->isMinimized())
+        window->showNormal();
+    else
+        window->show();
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(window); sub && sub->mdiArea())
+        sub->mdiArea()->setActiveSubWindow(sub);
+    window->raise();
+    window->activateWindow();
+}
+
+QMdiSubWindow* Show_Child(QWidget* form, const char* placementName) {
     form->setAttribute(Qt::WA_DeleteOnClose);
     addEscape(form);
+    Placement placement;
+    if (placementName) {
+        placement = Stored_Placement(placementName);
+        if (!form->findChild<QObject*>(QStringLiteral("Placement_Keeper"), Qt::FindDirectChildrenOnly))
+            new Placement_Keeper(form, placement);
+    }
     if (!mainWindow) {
         Restore_Placement(form, placement);
         form->show();

@@ -11,15 +11,19 @@ namespace Lectarium {
 
 class MDILectarium;
 
-// The main window while it exists, else nullptr (tests of a lone window).
+// The main window while it exists, else nullptr (tests of a lone window). Child
+// windows take it as a widget only: what they may ask of it is in main_commands.h.
 MDILectarium* Main_Window();
+QWidget* Main_Widget();
 void Set_Main_Window(MDILectarium* window);
 
 // Puts a form into the main window's MDI area as a sub-window that is deleted with the
-// form when it closes, places it from its settings values and shows it. Without a
-// main window the form is shown as a window of its own. Returns the sub-window, or
-// nullptr when there is none. Escape closes the form like its close box.
-QMdiSubWindow* Show_Child(QWidget* form, const Placement& placement);
+// form when it closes, and shows it. Without a main window the form is shown as a
+// window of its own. Returns the sub-window, or nullptr when there is none. Escape
+// closes the form like its close box.
+// A form with a placement name ("FrmPain": the settings keys FrmPain_Top and the rest)
+// is placed from its stored values, which take its placement back as it closes.
+QMdiSubWindow* Show_Child(QWidget* form, const char* placementName = nullptr);
 
 // The widget whose placement a form keeps: its MDI sub-window, or the form itself.
 QWidget* Placement_Widget(QWidget* form);

@@ -13,6 +13,7 @@
 #include "shell/dialogs.h"
 #include "shell/frm_about.h"
 #include "shell/placement.h"
+#include "shell/toolbar_images.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -28,6 +29,9 @@
 #include <QScreen>
 #include <QStyle>
 #include <QToolBar>
+
+#include <algorithm>
+#include <optional>
 
 namespace Lectarium {
 
@@ -49,12 +53,9 @@ constexpr int passageWidthTwips = 6300;
 constexpr int frameGuess = 16;
 
 Placement mainPlacement(bool withState) {
-    Placement p;
-    p.state = withState ? &MDILectarium_WindowState : nullptr;
-    p.width = &MDILectarium_Width;
-    p.height = &MDILectarium_Height;
-    p.top = &MDILectarium_Top;
-    p.left = &MDILectarium_Left;
+    Placement p = Stored_Placement("MDILectarium");
+    if (!withState)
+        p.state = nullptr;
     return p;
 }
 
@@ -74,6 +75,48 @@ const char* optionName(Menu_Option option) {
         return "Save_On_Exit";
     }
     return "";
+}
+
+// The commands: the menu item's name, caption and key, the handler, and the toolbar
+// button's key, tip and image (no key: no button).
+struct Command_Row {
+    Main_Command command;
+    const char* name;
+    const char16_t* caption;
+    QKeyCombination shortcut;
+    void (MDILectarium::*handler)();
+    const char* key;
+    const char* tooltip;
+    int image;
+};
+
+const std::array<Command_Row, 10>& commandTable() {
+    using C = Main_Command;
+    using M = MDILectarium;
+    static const std::array<Command_Row, 10> table{{
+        {C::Reading, "Reading", u"&Reading", Qt::CTRL | Qt::Key_R, &M::Reading_Click, "Reading", "Reading",
+         1},
+        {C::Bible_View, "Bible_View", u"&View", Qt::CTRL | Qt::Key_I, &M::Bible_View_Click, "View Bible",
+         "View Bible", 2},
+        {C::Bible_Search, "Bible_Search", u"Searc&h", Qt::CTRL | Qt::Key_H, &M::Bible_Search_Click,
+         "Bible Search", "Bible Search", 3},
+        {C::New, "New", u"&New", Qt::CTRL | Qt::Key_N, &M::New_Click, "New", "New", 8},
+        {C::Open, "Open", u"&Open", Qt::CTRL | Qt::Key_O, &M::Open_Click, "Open", "Open", 9},
+        {C::Save, "Save", u"&Save", Qt::CTRL | Qt::Key_S, &M::Save_Click, "Save", "Save", 4},
+        {C::Exit, "Exit", u"E&xit", Qt::CTRL | Qt::Key_Q, &M::Exit_Click, "Exit", "Exit", 5},
+        {C::Text_View, "Text_View", u"&Text View", Qt::CTRL | Qt::SHIFT | Qt::Key_T, &M::Text_View_Click,
+         "Text_View", "Text_View", 6},
+        {C::Topic, "Topic", u"To&pic", QKeyCombination(Qt::Key_F1), &M::Topic_Click, "Help_Topic",
+         "Help Topic", 7},
+        {C::About, "About", u"&About", Qt::CTRL | Qt::Key_F1, &M::About_Click, nullptr, nullptr, 0},
+    }};
+    return table;
+}
+
+const Command_Row& commandRow(Main_Command command) {
+    const auto& table = commandTable();
+    return *std::find_if(table.begin(), table.end(),
+                         [command](const Command_Row& row) { return row.command == command; });
 }
 
 } // namespace
@@ -111,30 +154,31 @@ MDILectarium::~MDILectarium() {
 }
 
 void MDILectarium::buildMenus() {
-    auto item = [this](QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut,
-                       void (MDILectarium::*handler)()) {
-        auto* action = menu->addAction(caption);
-        action->setObjectName(QLatin1String(name));
-        if (!shortcut.isEmpty())
-            action->setShortcut(shortcut);
-        connect(action, &QAction::triggered, this, handler);
-        return action;
+    // One action per command serves its menu item and its toolbar button.
+    for (const Command_Row& row : commandTable()) {
+        auto* action = new QAction(QString::fromUtf16(row.caption), this);
+        action->setObjectName(QLatin1String(row.name));
+        action->setShortcut(QKeySequence(row.shortcut));
+        action->setIconVisibleInMenu(false);
+        connect(action, &QAction::triggered, this, row.handler);
+        commands_[static_cast<size_t>(row.command)] = action;
+    }
+    auto item = [this](QMenu* menu, Main_Command command) {
+        menu->addAction(commands_[static_cast<size_t>(command)]);
     };
     // A checkable item: the menu flips the mark itself, so the handler that runs on a
     // click only applies the effect; a direct call of X_Click flips and applies.
-    auto option = [this](QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut,
+    auto option = [this](QMenu* menu, Menu_Option which, const QString& caption, const QKeySequence& shortcut,
                          void (MDILectarium::*apply)()) {
         auto* action = menu->addAction(caption);
-        action->setObjectName(QLatin1String(name));
+        action->setObjectName(QLatin1String(optionName(which)));
         action->setCheckable(true);
         action->setChecked(true);
-        if (!shortcut.isEmpty())
-            action->setShortcut(shortcut);
+        action->setShortcut(shortcut);
         connect(action, &QAction::triggered, this, [this, action, apply] {
             action->toggle(); // undo the menu's own flip: the handler flips
             (this->*apply)();
         });
-        return action;
     };
     auto separator = [](QMenu* menu, const char* name) {
         menu->addSeparator()->setObjectName(QLatin1String(name));
@@ -142,54 +186,48 @@ void MDILectarium::buildMenus() {
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("File"));
-    item(file, "Reading", QStringLiteral("&Reading"), QKeySequence(Qt::CTRL | Qt::Key_R),
-         &MDILectarium::Reading_Click);
+    item(file, Main_Command::Reading);
     QMenu* bible = file->addMenu(QStringLiteral("&Bible"));
     bible->setObjectName(QStringLiteral("Bible"));
     bible->menuAction()->setObjectName(QStringLiteral("Bible"));
-    item(bible, "Bible_View", QStringLiteral("&View"), QKeySequence(Qt::CTRL | Qt::Key_I),
-         &MDILectarium::Bible_View_Click);
-    item(bible, "Bible_Search", QStringLiteral("Searc&h"), QKeySequence(Qt::CTRL | Qt::Key_H),
-         &MDILectarium::Bible_Search_Click);
+    item(bible, Main_Command::Bible_View);
+    item(bible, Main_Command::Bible_Search);
     separator(file, "l1");
-    item(file, "New", QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N), &MDILectarium::New_Click);
-    item(file, "Open", QStringLiteral("&Open"), QKeySequence(Qt::CTRL | Qt::Key_O),
-         &MDILectarium::Open_Click);
-    item(file, "Save", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S), &MDILectarium::Save_Click)
-        ->setEnabled(false);
+    item(file, Main_Command::New);
+    item(file, Main_Command::Open);
+    item(file, Main_Command::Save);
     Add_Book_Items(file);
     separator(file, "l2");
-    item(file, "Exit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q),
-         &MDILectarium::Exit_Click);
+    item(file, Main_Command::Exit);
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("View"));
-    option(view, "Toolbar", QStringLiteral("&Toolbar"), QKeySequence(Qt::CTRL | Qt::Key_T),
+    option(view, Menu_Option::Toolbar, QStringLiteral("&Toolbar"), QKeySequence(Qt::CTRL | Qt::Key_T),
            &MDILectarium::Toolbar_Click);
-    option(view, "Datee", QStringLiteral("&Date Bar"), QKeySequence(Qt::CTRL | Qt::Key_D),
+    option(view, Menu_Option::Datee, QStringLiteral("&Date Bar"), QKeySequence(Qt::CTRL | Qt::Key_D),
            &MDILectarium::Datee_Click);
     separator(view, "l3");
-    option(view, "Massage", QStringLiteral("&Massage"), QKeySequence(Qt::CTRL | Qt::Key_M),
+    option(view, Menu_Option::Massage, QStringLiteral("&Massage"), QKeySequence(Qt::CTRL | Qt::Key_M),
            &MDILectarium::Massage_Click);
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("Options"));
-    item(options, "Text_View", QStringLiteral("&Text View"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T),
-         &MDILectarium::Text_View_Click);
-    option(options, "Date_Bar_On_Top", QStringLiteral("Date &Bar On Top"), QKeySequence(Qt::CTRL | Qt::Key_B),
-           &MDILectarium::Date_Bar_On_Top_Click);
-    option(options, "Reset_Date", QStringLiteral("&Reset Date"),
+    item(options, Main_Command::Text_View);
+    option(options, Menu_Option::Date_Bar_On_Top, QStringLiteral("Date &Bar On Top"),
+           QKeySequence(Qt::CTRL | Qt::Key_B), &MDILectarium::Date_Bar_On_Top_Click);
+    option(options, Menu_Option::Reset_Date, QStringLiteral("&Reset Date"),
            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R), &MDILectarium::Reset_Date_Click);
     separator(options, "l4");
-    option(options, "Save_On_Exit", QStringLiteral("&Save On Exit"),
+    option(options, Menu_Option::Save_On_Exit, QStringLiteral("&Save On Exit"),
            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), &MDILectarium::Save_On_Exit_Click);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help"));
-    item(help, "Topic", QStringLiteral("To&pic"), QKeySequence(Qt::Key_F1), &MDILectarium::Topic_Click);
+    item(help, Main_Command::Topic);
     separator(help, "l5");
-    item(help, "About", QStringLiteral("&About"), QKeySequence(Qt::CTRL | Qt::Key_F1),
-         &MDILectarium::About_Click);
+    item(help, Main_Command::About);
+
+    Set_Command_Enabled(Main_Command::Save, false); // no document yet
 }
 
 void MDILectarium::buildToolbar() {
@@ -199,47 +237,35 @@ void MDILectarium::buildToolbar() {
     toolbar1_->setIconSize(QSize(24, 24));
     addToolBar(Qt::TopToolBarArea, toolbar1_);
 
-    struct Button {
-        const char* key;
-        const char* tooltip;
-        int image;
-    };
-    // Numbered from 1 as the rest of the program refers to them; a null key is the
-    // placeholder (1) or a separator.
-    const std::array<Button, 14> table{{{nullptr, nullptr, 0},
-                                        {"Reading", "Reading", 1},
-                                        {"View Bible", "View Bible", 2},
-                                        {"Bible Search", "Bible Search", 3},
-                                        {nullptr, nullptr, 0},
-                                        {"New", "New", 8},
-                                        {"Open", "Open", 9},
-                                        {"Save", "Save", 4},
-                                        {nullptr, nullptr, 0},
-                                        {"Text_View", "Text_View", 6},
-                                        {nullptr, nullptr, 0},
-                                        {"Exit", "Exit", 5},
-                                        {nullptr, nullptr, 0},
-                                        {"Help_Topic", "Help Topic", 7}}};
+    // Numbered from 1 as the rest of the program refers to them: a placeholder gap,
+    // then commands and separators (no command).
+    using C = Main_Command;
+    const std::array<std::optional<Main_Command>, 14> places{
+        {std::nullopt, C::Reading, C::Bible_View, C::Bible_Search, std::nullopt, C::New, C::Open, C::Save,
+         std::nullopt, C::Text_View, std::nullopt, C::Exit, std::nullopt, C::Topic}};
     for (int n = 1; n <= 14; ++n) {
-        const Button& b = table[n - 1];
+        const std::optional<Main_Command> command = places[n - 1];
         QAction* action = nullptr;
         if (n == 1) {
             auto* gap = new QWidget(toolbar1_);
             gap->setFixedWidth(8);
             action = toolbar1_->addWidget(gap);
-        } else if (!b.key) {
+        } else if (!command) {
             action = toolbar1_->addSeparator();
-        } else {
-            action = toolbar1_->addAction(Toolbar_Image(b.image), QString());
-            action->setToolTip(QLatin1String(b.tooltip));
-            const QString key = QLatin1String(b.key);
-            connect(action, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
         }
-        action->setProperty("key", b.key ? QString::fromLatin1(b.key) : QString());
-        action->setObjectName(QStringLiteral("Toolbar1_Button%1").arg(n));
+        if (!action) {
+            const Command_Row& row = commandRow(*command);
+            action = commands_[static_cast<size_t>(*command)];
+            action->setIcon(Toolbar_Image(row.image));
+            action->setToolTip(QLatin1String(row.tooltip));
+            action->setProperty("key", QString::fromLatin1(row.key));
+            toolbar1_->addAction(action);
+        } else {
+            action->setObjectName(QStringLiteral("Toolbar1_Button%1").arg(n));
+            action->setProperty("key", QString());
+        }
         buttons_[n] = action;
     }
-    buttons_[8]->setEnabled(false); // Save starts disabled, like its menu item
 }
 
 void MDILectarium::buildDateBar() {
@@ -518,24 +544,23 @@ void MDILectarium::Toolbar_Date_DblClick() {
 }
 
 void MDILectarium::Toolbar1_ButtonClick(const QString& key) {
-    using Handler = void (MDILectarium::*)();
-    static const std::array<std::pair<const char*, Handler>, 9> dispatch{{
-        {"New", &MDILectarium::New_Click},
-        {"Open", &MDILectarium::Open_Click},
-        {"Reading", &MDILectarium::Reading_Click},
-        {"View Bible", &MDILectarium::Bible_View_Click},
-        {"Bible Search", &MDILectarium::Bible_Search_Click},
-        {"Save", &MDILectarium::Save_Click},
-        {"Exit", &MDILectarium::Exit_Click},
-        {"Text_View", &MDILectarium::Text_View_Click},
-        {"Help_Topic", &MDILectarium::Topic_Click},
-    }};
-    for (const auto& [name, handler] : dispatch) {
-        if (key == QLatin1String(name)) {
-            (this->*handler)();
+    for (const Command_Row& row : commandTable()) {
+        if (row.key && key == QLatin1String(row.key)) {
+            (this->*row.handler)();
             return;
         }
     }
+}
+
+void MDILectarium::Set_Commands_Locked(bool locked) {
+    toolbar1_->setEnabled(!locked);
+    for (const char* name : {"File", "View", "Options", "Help"})
+        if (QMenu* menu = Menu_Bar_Menu(QLatin1String(name)))
+            menu->setEnabled(!locked);
+}
+
+void MDILectarium::Set_Command_Enabled(Main_Command command, bool enabled) {
+    commands_[static_cast<size_t>(command)]->setEnabled(enabled);
 }
 
 void MDILectarium::Reading_Click() {

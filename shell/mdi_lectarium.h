@@ -3,6 +3,7 @@
 // The main window: a multiple-document frame with the menus, the command toolbar and
 // the date bar. Its Form_Load runs the whole start-up.
 
+#include "shell/main_commands.h"
 #include "shell/settings.h"
 
 #include <QMainWindow>
@@ -18,7 +19,7 @@ class QToolBar;
 
 namespace Lectarium {
 
-class MDILectarium final : public QMainWindow, public MdlLectarium::Menu_Check_Host {
+class MDILectarium final : public QMainWindow, public MdlLectarium::Menu_Check_Host, public Main_Commands {
     Q_OBJECT
 
 public:
@@ -77,6 +78,10 @@ public:
     bool Menu_Checked(MdlLectarium::Menu_Option option) const override;
     void Set_Menu_Checked(MdlLectarium::Menu_Option option, bool checked) override;
 
+    // Main_Commands: what child windows may do to the commands.
+    void Set_Commands_Locked(bool locked) override;
+    void Set_Command_Enabled(Main_Command command, bool enabled) override;
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -96,7 +101,8 @@ private:
     QToolBar* toolbar1_ = nullptr;
     QToolBar* toolbarDate_ = nullptr;
     QWidget* pictureDate_ = nullptr;
-    std::array<QAction*, 15> buttons_{}; // 1..14
+    std::array<QAction*, 10> commands_{}; // by Main_Command
+    std::array<QAction*, 15> buttons_{};  // 1..14
     bool startupDone_ = false;
     bool ended_ = false;
     int exitCode_ = 0;
@@ -104,8 +110,5 @@ private:
     std::function<void()> splash_;
     std::function<void()> terminate_;
 };
-
-// Toolbar images 1..9 of the image list.
-QIcon Toolbar_Image(int number);
 
 } // namespace Lectarium

@@ -1,5 +1,7 @@
 #include "shell/placement.h"
 
+#include "shell/settings.h"
+
 #include <QVariant>
 #include <QWidget>
 
@@ -42,6 +44,19 @@ qint16 Stored_State(const QWidget* window) {
     if (window->isMaximized())
         return 2;
     return 0;
+}
+
+Placement Stored_Placement(const char* name) {
+    auto value = [name](const char* suffix) {
+        return MdlLectarium::Integer_Setting(QLatin1String(name) + QLatin1Char('_') + QLatin1String(suffix));
+    };
+    Placement p;
+    p.state = value("WindowState");
+    p.top = value("Top");
+    p.left = value("Left");
+    p.width = value("Width");
+    p.height = value("Height");
+    return p;
 }
 
 void Restore_Placement(QWidget* window, const Placement& p) {

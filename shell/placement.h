@@ -22,6 +22,10 @@ struct Placement {
     qint16* height = nullptr;
 };
 
+// A window's values by the name its keys start with ("FrmPain" for FrmPain_Top and
+// the rest); a value the file does not keep stays null.
+Placement Stored_Placement(const char* name);
+
 // Puts a window (a top-level window or an MDI sub-window) where its values say; a
 // stored minimised state opens it normal. The values name the geometry that
 // QWidget::geometry() reports: the client area of a top-level window.

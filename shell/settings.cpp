@@ -274,6 +274,14 @@ bool Apply_Setting(const QString& line) {
     return true;
 }
 
+Integer* Integer_Setting(const QString& key) {
+    for (const Setting& setting : settingsTable())
+        if (key == QLatin1String(setting.key))
+            if (const auto* value = std::get_if<Integer_Value>(&setting.value))
+                return value->target;
+    return nullptr;
+}
+
 void Set_Default_Settings() {
     for (const Setting& setting : settingsTable()) {
         std::visit(

@@ -86,6 +86,9 @@ bool Apply_Setting(const QString& line);
 
 void Split_Setting(const QString& line, QString& key, QString& value);
 
+// The 16-bit value of a key of the file, nullptr for any other key.
+Integer* Integer_Setting(const QString& key);
+
 // Every value takes its default and the six check marks are set.
 void Set_Default_Settings();
 

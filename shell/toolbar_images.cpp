@@ -1,4 +1,4 @@
-#include "shell/mdi_lectarium.h"
+#include "shell/toolbar_images.h"
 
 #include <QIcon>
 #include <QPainter>

@@ -73,16 +73,17 @@ int main(int argc, char* argv[]) {
             ms.push_back(timer.nsecsElapsed() / 1e6);
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
-        const bool filled = FrmDisplay_Reading::Loaded()
-                                ? !FrmDisplay_Reading::Loaded()->TextFiled(9)->text().isEmpty()
-                                : FrmPain::Loaded() && !FrmPain::Loaded()->Text_Hidder()->text().isEmpty();
+        const bool filled =
+            FrmDisplay_Reading::Instance()
+                ? !FrmDisplay_Reading::Instance()->TextFiled(9)->text().isEmpty()
+                : FrmPain::Instance() && !FrmPain::Instance()->Text_Hidder()->text().isEmpty();
         std::sort(ms.begin(), ms.end());
         std::printf("Show %-22s %s: best %.2f ms, median %.2f ms, worst %.2f ms (%d runs)%s\n", day.what,
                     qPrintable(day.date.toString(Qt::ISODate)), ms.front(), ms[ms.size() / 2], ms.back(),
                     repeats, filled ? "" : "  [window NOT filled]");
     }
-    for (QWidget* form : {static_cast<QWidget*>(FrmDisplay_Reading::Loaded()),
-                          static_cast<QWidget*>(FrmPain::Loaded()), static_cast<QWidget*>(chooser)})
+    for (QWidget* form : {static_cast<QWidget*>(FrmDisplay_Reading::Instance()),
+                          static_cast<QWidget*>(FrmPain::Instance()), static_cast<QWidget*>(chooser)})
         if (form)
             Placement_Widget(form)->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

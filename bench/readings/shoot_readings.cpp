@@ -77,7 +77,7 @@ int main(int argc, char* argv[]) {
     chooser->DateNormal()->setDate(QDate(1999, 3, 3)); // Wednesday of the third week of Lent
     bool ok = save(chooser, out, QStringLiteral("select_day.png"));
     chooser->CommandShow_Click();
-    FrmDisplay_Reading* reading = FrmDisplay_Reading::Loaded();
+    FrmDisplay_Reading* reading = FrmDisplay_Reading::Instance();
     Placement_Widget(reading)->move(0, 0);
     ok = save(reading, out, QStringLiteral("readings_lent_weekday.png")) && ok;
 
@@ -92,13 +92,13 @@ int main(int argc, char* argv[]) {
     reading->TextFiled_DblClick(4);
 
     reading->Image_Sant_MouseUp(1, 0, 450, 550);
-    Placement_Widget(FrmSant::Loaded())->move(560, 300);
-    ok = save(FrmSant::Loaded(), out, QStringLiteral("saint.png")) && ok;
+    Placement_Widget(FrmSant::Instance())->move(560, 300);
+    ok = save(FrmSant::Instance(), out, QStringLiteral("saint.png")) && ok;
     ok = save(&mainWindow, out, QStringLiteral("main_window_lent_weekday.png")) && ok;
 
     Selected_Date = QDate(2000, 4, 26); // Wednesday of Holy Week
     chooser->CommandShow_Click();
-    FrmPain* pain = FrmPain::Loaded();
+    FrmPain* pain = FrmPain::Instance();
     Placement_Widget(pain)->setGeometry(30, 30, 760, 480);
     pain->List1()->setCurrentRow(1);
     ok = save(pain, out, QStringLiteral("holy_week.png")) && ok;

@@ -316,12 +316,6 @@ private slots:
                               "Bible =  1 ) ) and  INSTR (1,Sign,'%1') <>0")
                    .arg(term)
             << 5;
-        QTest::newRow("one book") << 3 << QList<int>{1}
-                                  << QStringLiteral(
-                                         "SELECT * FROM Bible WHERE (  ( Old = -1 And Bible =  1 ) ) and  "
-                                         "INSTR (1,Sign,'%1') <>0")
-                                         .arg(term)
-                                  << 7;
     }
 
     void statements() {
@@ -388,42 +382,6 @@ private slots:
         QVERIFY(w.s.dialogs.Unexpected().isEmpty());
     }
 
-    // Ten lines fill a page to exactly 29000 characters: one page. An eleventh pushes
-    // it over and leaves an empty page, which counts.
-    void pageBoundary_data() {
-        QTest::addColumn<QString>("term");
-        QTest::addColumn<int>("hits");
-        QTest::addColumn<int>("pages");
-        QTest::newRow("exactly full") << QStringLiteral("ألف") << 10 << 1;
-        QTest::newRow("pushed over") << QStringLiteral("باء") << 11 << 2;
-    }
-
-    void pageBoundary() {
-        QFETCH(QString, term);
-        QFETCH(int, hits);
-        QFETCH(int, pages);
-        Search_Window w;
-        for (int i = 0; i < (pages > 1 ? 2 : 1); ++i)
-            w.s.dialogs.Answer_Message(Msg_Answer::Ok);
-        w.searchWholeBible(term);
-        QStringList expected{hitsMessage(hits)};
-        if (pages > 1)
-            expected << pagesMessage(pages);
-        QCOMPARE(w.messageTexts(), expected);
-        QCOMPARE(Page_Count, pages);
-        QCOMPARE(Result_Pages[1].size(), 29000 + (pages > 1 ? 2900 : 0));
-        FrmView_Search* results = FrmView_Search::Instance();
-        QVERIFY(results);
-        if (pages > 1) {
-            QVERIFY(Result_Pages[2].isEmpty());
-            QCOMPARE(results->Label1()->text(), QStringLiteral("الجـــزئ رقـــــم   1"));
-            results->Command2()->click();
-            QCOMPARE(results->Current_Page(), 2);
-            QVERIFY(results->Text1()->toPlainText().isEmpty());
-        }
-        QVERIFY(w.s.dialogs.Unexpected().isEmpty());
-    }
-
     // 120 hits of two lines a page: 60 full pages and the empty one after them. None is
     // dropped and the last can be shown.
     void moreThanFiftyPages() {
@@ -433,7 +391,6 @@ private slots:
         w.searchWholeBible(QStringLiteral("مئة"));
         QCOMPARE(w.messageTexts(), (QStringList{hitsMessage(120), pagesMessage(61)}));
         QCOMPARE(Page_Count, 61);
-        QCOMPARE(Result_Pages.mid(1).join(QString()), hitLines(QStringLiteral("مئة")));
         FrmView_Search* results = FrmView_Search::Instance();
         QVERIFY(results);
         for (int i = 0; i < 59; ++i)

@@ -61,7 +61,7 @@ private slots:
     void onePage() {
         Results r;
         setPages(1);
-        FrmView_Search* form = FrmView_Search::Show_Results();
+        FrmView_Search* form = FrmView_Search::Show_Window();
         QCOMPARE(form->Text1()->toPlainText(), To_Box_Text(Result_Pages[1]));
         QVERIFY(form->Label1()->text().isEmpty());
         QVERIFY(form->Command1()->isHidden());
@@ -79,7 +79,7 @@ private slots:
         pages.Add(QStringLiteral("بلا (تك  1 :  2)\r\n"));
         pages.Add(QStringLiteral("في النور (تك  1 :  3)\r\n"), {{3, 5}});
         Keep_Results(pages);
-        FrmView_Search* form = FrmView_Search::Show_Results();
+        FrmView_Search* form = FrmView_Search::Show_Window();
         QStringList marked;
         for (QTextBlock block = form->Text1()->document()->begin(); block.isValid(); block = block.next())
             for (const QTextLayout::FormatRange& range : block.layout()->formats())
@@ -92,7 +92,7 @@ private slots:
     void pageButtonsStopAtBothEnds() {
         Results r;
         setPages(3);
-        FrmView_Search* form = FrmView_Search::Show_Results();
+        FrmView_Search* form = FrmView_Search::Show_Window();
         QCOMPARE(form->Label1()->text(), pageLabel(1));
         QVERIFY(form->Command1()->isVisibleTo(form) && form->Command2()->isVisibleTo(form));
         form->Command1()->click(); // ">>" on page 1
@@ -115,17 +115,17 @@ private slots:
     void newResultsStartAtPageOne() {
         Results r;
         setPages(3);
-        FrmView_Search* form = FrmView_Search::Show_Results();
+        FrmView_Search* form = FrmView_Search::Show_Window();
         form->Command2()->click();
         setPages(2, true);
-        QCOMPARE(FrmView_Search::Show_Results(), form);
+        QCOMPARE(FrmView_Search::Show_Window(), form);
         QCOMPARE(r.s.window->Mdi_Area()->subWindowList().size(), 1);
         QCOMPARE(form->Current_Page(), 1);
         QCOMPARE(form->Label1()->text(), pageLabel(1));
         form->Command2()->click();
         QVERIFY(form->Text1()->toPlainText().isEmpty()); // the empty last page
         setPages(1);
-        FrmView_Search::Show_Results();
+        FrmView_Search::Show_Window();
         QVERIFY(form->Label1()->text().isEmpty());
         QVERIFY(form->Command2()->isHidden());
     }
@@ -133,7 +133,7 @@ private slots:
     void saveWritesOnlyThePageShown() {
         Results r;
         setPages(3);
-        FrmView_Search* form = FrmView_Search::Show_Results();
+        FrmView_Search* form = FrmView_Search::Show_Window();
         form->Command2()->click();
         form->Take_Focus();
         r.s.dialogs.Answer_Save(r.s.folder.file(QStringLiteral("page.txt")));
@@ -147,7 +147,7 @@ private slots:
     void focusLeavingDisablesSave() {
         Results r;
         setPages(1);
-        FrmView_Search* form = FrmView_Search::Show_Results();
+        FrmView_Search* form = FrmView_Search::Show_Window();
         form->Lost_Focus();
         QVERIFY(!r.s.window->Menu_Item(QStringLiteral("Save"))->isEnabled());
         QVERIFY(!r.s.window->Toolbar_Button(8)->isEnabled());
@@ -158,7 +158,7 @@ private slots:
     void minimumSize() {
         Results r;
         setPages(2);
-        FrmView_Search* form = FrmView_Search::Show_Results();
+        FrmView_Search* form = FrmView_Search::Show_Window();
         QWidget* window = Placement_Widget(form);
         window->resize(40, 40);
         QVERIFY(window->width() >= To_Pixels(4000));
@@ -170,7 +170,7 @@ private slots:
     void closingRecordsPlacement() {
         Results r;
         setPages(1);
-        FrmView_Search* form = FrmView_Search::Show_Results();
+        FrmView_Search* form = FrmView_Search::Show_Window();
         QWidget* window = Placement_Widget(form);
         window->setGeometry(15, 30, 420, 360);
         window->close();
@@ -182,7 +182,7 @@ private slots:
         QCOMPARE(FrmView_Search_Width, Integer(To_Twips(420)));
         QCOMPARE(FrmView_Search_Height, Integer(To_Twips(360)));
         QVERIFY(!r.s.window->Menu_Item(QStringLiteral("Save"))->isEnabled());
-        QCOMPARE(Placement_Widget(FrmView_Search::Show_Results())->geometry(), QRect(15, 30, 420, 360));
+        QCOMPARE(Placement_Widget(FrmView_Search::Show_Window())->geometry(), QRect(15, 30, 420, 360));
     }
 };
 

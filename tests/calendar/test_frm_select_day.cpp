@@ -21,12 +21,12 @@ namespace {
 const QDate today(1999, 3, 28);
 
 QString labelText(const QString& name) {
-    return FrmSelect_Day::Loaded()->Label(name)->text();
+    return FrmSelect_Day::Instance()->Label(name)->text();
 }
 
 // Closes the window and lets it go, as the event loop would.
 void unload() {
-    if (FrmSelect_Day* form = FrmSelect_Day::Loaded())
+    if (FrmSelect_Day* form = FrmSelect_Day::Instance())
         form->CommandExit_Click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
@@ -65,7 +65,7 @@ private slots:
 
     void cleanup() {
         unload();
-        QVERIFY(!FrmSelect_Day::Loaded());
+        QVERIFY(!FrmSelect_Day::Instance());
         Set_Day_Show_Targets({});
         QVERIFY2(dialogs_->Unexpected().isEmpty(),
                  qPrintable(dialogs_->Unexpected().join(QLatin1Char('\n'))));
@@ -148,7 +148,7 @@ private slots:
         QFETCH(QColor, colour);
         Selected_Date = date;
         FrmSelect_Day::Show_Window();
-        const QLabel* dayName = FrmSelect_Day::Loaded()->Label(QStringLiteral("LabelDayName"));
+        const QLabel* dayName = FrmSelect_Day::Instance()->Label(QStringLiteral("LabelDayName"));
         QCOMPARE(dayName->text(), Day_Names[Weekday_Number(date)]);
         QCOMPARE(dayName->palette().color(QPalette::WindowText), colour);
     }
@@ -229,7 +229,7 @@ private slots:
         if (opened == QLatin1String("pain"))
             QCOMPARE(log.painDays, QList<int>{painDay});
         // The chooser stays open behind what it opened.
-        QCOMPARE(FrmSelect_Day::Loaded(), form);
+        QCOMPARE(FrmSelect_Day::Instance(), form);
     }
 
     // Keys through the window, pressed where the focus starts: on Show.
@@ -283,7 +283,7 @@ private slots:
         QCOMPARE(Season_Key, QStringLiteral("Read"));
         QTest::keyClick(form->DateNormal(), Qt::Key_Escape);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!FrmSelect_Day::Loaded());
+        QVERIFY(!FrmSelect_Day::Instance());
     }
 
     // The date field, the feast list (-1: the today button) go straight to a day of
@@ -383,7 +383,7 @@ private slots:
         FrmSelect_Day_Top = 600;
         FrmSelect_Day_Left = 900;
         frame.Reading_Click();
-        FrmSelect_Day* form = FrmSelect_Day::Loaded();
+        FrmSelect_Day* form = FrmSelect_Day::Instance();
         QVERIFY(form);
         QCOMPARE(frame.Mdi_Area()->subWindowList().size(), 1);
         QMdiSubWindow* sub = frame.Mdi_Area()->subWindowList().first();
@@ -392,7 +392,7 @@ private slots:
 
         sub->showMinimized();
         frame.Reading_Click();
-        QCOMPARE(FrmSelect_Day::Loaded(), form);
+        QCOMPARE(FrmSelect_Day::Instance(), form);
         QCOMPARE(frame.Mdi_Area()->subWindowList().size(), 1);
         QVERIFY(!sub->isMinimized());
         QCOMPARE(frame.Mdi_Area()->activeSubWindow(), sub);

@@ -107,11 +107,11 @@ private slots:
 
         // The day chooser opens on today; Show gives the Lent weekday with its prophecies.
         window.Menu_Item(QStringLiteral("Reading"))->trigger();
-        FrmSelect_Day* chooser = FrmSelect_Day::Loaded();
+        FrmSelect_Day* chooser = FrmSelect_Day::Instance();
         QVERIFY(chooser);
         QCOMPARE(Selected_Date, QDate(1999, 3, 24));
         chooser->Button(QStringLiteral("CommandShow"))->click();
-        FrmDisplay_Reading* readings = FrmDisplay_Reading::Loaded();
+        FrmDisplay_Reading* readings = FrmDisplay_Reading::Instance();
         QVERIFY(readings);
         QVERIFY(readings->List1()->count() > 0);
         readings->List1()->setCurrentRow(0);
@@ -125,7 +125,7 @@ private slots:
         QVERIFY(
             chooser->Label(QStringLiteral("LabelOccasion"))->text().contains(QStringLiteral("الشــــعانين")));
         chooser->Button(QStringLiteral("CommandShow"))->click();
-        readings = FrmDisplay_Reading::Loaded();
+        readings = FrmDisplay_Reading::Instance();
         QVERIFY(readings);
         QCOMPARE(readings->Label(QStringLiteral("LabelOccasion"))->text(),
                  chooser->Label(QStringLiteral("LabelOccasion"))->text());
@@ -142,7 +142,7 @@ private slots:
         readings->CommandCeremony_Click();
         QVERIFY(!shownPassage().isEmpty());
         readings->Command_Pain_Click();
-        FrmPain* pain = FrmPain::Loaded();
+        FrmPain* pain = FrmPain::Instance();
         QVERIFY(pain);
         QVERIFY(pain->List1()->count() > 0);
         pain->List1()->setCurrentRow(pain->List1()->count() - 1);
@@ -152,7 +152,7 @@ private slots:
         // saint window opens without one.
         QVERIFY(!readings->TextData()->toPlainText().isEmpty());
         readings->Image_Sant_MouseUp(1, 0, 450, 550);
-        FrmSant* saint = FrmSant::Loaded();
+        FrmSant* saint = FrmSant::Instance();
         QVERIFY(saint);
         QVERIFY(!saint->Has_Picture());
 

@@ -42,9 +42,9 @@ Reading_Session::Reading_Session(double tipDraw) {
 }
 
 Reading_Session::~Reading_Session() {
-    for (QWidget* form :
-         std::initializer_list<QWidget*>{FrmDisplay_Reading::Loaded(), FrmPain::Loaded(), FrmSant::Loaded(),
-                                         FrmDisplay_Bible::Instance(), FrmSelect_Day::Loaded()})
+    for (QWidget* form : std::initializer_list<QWidget*>{FrmDisplay_Reading::Instance(), FrmPain::Instance(),
+                                                         FrmSant::Instance(), FrmDisplay_Bible::Instance(),
+                                                         FrmSelect_Day::Instance()})
         if (form)
             Placement_Widget(form)->close();
     Flush_Deletions();

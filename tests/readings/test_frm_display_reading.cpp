@@ -35,7 +35,7 @@ namespace {
 const QString blanks7 = QStringLiteral("       ");
 
 FrmDisplay_Reading* reading() {
-    return FrmDisplay_Reading::Loaded();
+    return FrmDisplay_Reading::Instance();
 }
 
 QStringList listLines(const QListWidget* list) {
@@ -268,7 +268,7 @@ private slots:
         r.Show_Day(date);
         FrmDisplay_Reading* form = reading();
         QVERIFY(form);
-        QVERIFY(!FrmPain::Loaded());
+        QVERIFY(!FrmPain::Instance());
         QCOMPARE(form->Sources().Data_Reading.recordSource(), statement);
         for (int i = 1; i <= 9; ++i)
             QCOMPARE(Reference_Text_Of(form->TextFiled(i)), boxes[i - 1]);
@@ -286,7 +286,7 @@ private slots:
         Reading_Session r;
         r.Show_Day(QDate(2000, 1, 6)); // 27 Kiahk, read as the Paramoun, 28 Kiahk
         QCOMPARE(Coptic_Day, Integer(28));
-        FrmSelect_Day* chooser = FrmSelect_Day::Loaded();
+        FrmSelect_Day* chooser = FrmSelect_Day::Instance();
         for (const char* name : {"LabelDayName", "LabelNormalDay", "LabelNormalMonth", "LabelNormalYear",
                                  "LabelCopticDay", "LabelCopticMonth", "LabelCopticYear"})
             QCOMPARE(reading()->Label(QLatin1String(name))->text(),
@@ -303,7 +303,7 @@ private slots:
         Reset_Day_State();
         Day_Report_Line(QDate(1998, 9, 13));
         FrmDisplay_Reading* form = FrmDisplay_Reading::Reload();
-        QVERIFY(!FrmSelect_Day::Loaded());
+        QVERIFY(!FrmSelect_Day::Instance());
         QCOMPARE(form->Label(QStringLiteral("LabelDayName"))->text(), Day_Names[1]);
         QCOMPARE(form->Label(QStringLiteral("LabelDayName"))->palette().color(QPalette::WindowText),
                  QColor(255, 0, 0));
@@ -334,7 +334,7 @@ private slots:
         Reading_Session r;
         r.Show_Day(QDate(2000, 4, 26));
         QVERIFY(!reading());
-        FrmPain* pain = FrmPain::Loaded();
+        FrmPain* pain = FrmPain::Instance();
         QVERIFY(pain);
         QCOMPARE(Pain_Day, Integer(3));
         QCOMPARE(pain->Data_Pain().recordSource(), QStringLiteral("SELECT * FROM Pain WHERE Day =  4"));
@@ -576,7 +576,7 @@ private slots:
         funeral->click();
         funeral->click();
         Flush_Deletions();
-        FrmPain* pain = FrmPain::Loaded();
+        FrmPain* pain = FrmPain::Instance();
         QVERIFY(pain);
         QCOMPARE(r.Child_Count(), 3); // chooser, readings, one Holy Week window
         QCOMPARE(Pain_Day, Integer(0));
@@ -633,7 +633,7 @@ private slots:
         // A click opens the saint window and puts the normal look back at once.
         mouseOnImage(QEvent::MouseButtonRelease, QPoint(30, 36));
         QVERIFY(!reading()->Hot_Spot_Lit());
-        FrmSant* sant = FrmSant::Loaded();
+        FrmSant* sant = FrmSant::Instance();
         QVERIFY(sant);
         QCOMPARE(sant->windowTitle(), QStringLiteral("Sant"));
         QVERIFY(sant->Has_Picture());
@@ -642,7 +642,7 @@ private slots:
         QCOMPARE(sant->Text1()->toPlainText(), QStringLiteral("نص عن قديس اليوم"));
         // A second click refills the same window.
         reading()->Image_Sant_MouseUp(1, 0, 0, 0);
-        QCOMPARE(FrmSant::Loaded(), sant);
+        QCOMPARE(FrmSant::Instance(), sant);
         QCOMPARE(r.Child_Count(), 3);
     }
 
@@ -651,10 +651,10 @@ private slots:
     void saintAfterTheDateMoved() {
         Reading_Session r;
         r.Show_Day(QDate(1998, 9, 15));
-        FrmSelect_Day::Loaded()->ButtonMonth_Left_Click();
+        FrmSelect_Day::Instance()->ButtonMonth_Left_Click();
         QVERIFY(Coptic_Month != 1);
         reading()->Image_Sant_MouseUp(1, 0, 450, 550);
-        QCOMPARE(FrmSant::Loaded()->Text1()->toPlainText(), QStringLiteral("نص عن قديس اليوم"));
+        QCOMPARE(FrmSant::Instance()->Text1()->toPlainText(), QStringLiteral("نص عن قديس اليوم"));
     }
 
     void missingPicture() {
@@ -663,7 +663,7 @@ private slots:
         reading()->Image_Sant_MouseMove(0, 0, 450, 550);
         QVERIFY(reading()->Hot_Spot_Lit());
         reading()->Image_Sant_MouseUp(1, 0, 450, 550);
-        FrmSant* sant = FrmSant::Loaded();
+        FrmSant* sant = FrmSant::Instance();
         QVERIFY(sant);
         QVERIFY(!sant->Has_Picture());
         QVERIFY(sant->Label1()->isVisibleTo(sant));
@@ -688,7 +688,7 @@ private slots:
         QVERIFY(!reading()->Hot_Spot_Lit());
         // The click still opens the saint window.
         reading()->Image_Sant_MouseUp(1, 0, 450, 550);
-        FrmSant* sant = FrmSant::Loaded();
+        FrmSant* sant = FrmSant::Instance();
         QVERIFY(sant);
         QVERIFY(sant->Label1()->isVisibleTo(sant));
         QCOMPARE(sant->Text1()->toPlainText(), text);
@@ -703,14 +703,14 @@ private slots:
         Fore_Color = 255;
         r.Show_Day(QDate(1998, 9, 15));
         reading()->Image_Sant_MouseUp(1, 0, 0, 0);
-        QPlainTextEdit* text = FrmSant::Loaded()->Text1();
+        QPlainTextEdit* text = FrmSant::Instance()->Text1();
         QCOMPARE(text->font().pointSize(), 17);
         QVERIFY(text->font().bold());
         QVERIFY(!text->font().italic());
         QCOMPARE(text->palette().color(QPalette::Text), QColor(255, 0, 0));
-        FrmSant::Loaded()->Command_Close()->click();
+        FrmSant::Instance()->Command_Close()->click();
         Flush_Deletions();
-        QVERIFY(!FrmSant::Loaded());
+        QVERIFY(!FrmSant::Instance());
     }
 };
 

@@ -37,7 +37,7 @@ class Test_Frm_Pain final : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { QVERIFY(!FrmPain::Loaded()); }
+    void cleanup() { QVERIFY(!FrmPain::Instance()); }
 
     void fromTheChooser_data() {
         QTest::addColumn<QDate>("date");
@@ -70,7 +70,7 @@ private slots:
         QFETCH(QString, text);
         Reading_Session r;
         r.Show_Day(date);
-        FrmPain* pain = FrmPain::Loaded();
+        FrmPain* pain = FrmPain::Instance();
         QVERIFY(pain);
         QCOMPARE(int(Pain_Day), painDay);
         QCOMPARE(pain->Data_Pain().recordSource(), statement);
@@ -84,7 +84,7 @@ private slots:
         const QPointer<FrmPain> first = pain;
         r.Show_Day(date);
         QVERIFY(!first);
-        QVERIFY(FrmPain::Loaded());
+        QVERIFY(FrmPain::Instance());
         QCOMPARE(r.Child_Count(), 2);
     }
 
@@ -102,7 +102,7 @@ private slots:
     void hoursAndActivation() {
         Reading_Session r;
         r.Show_Day(QDate(2000, 4, 26));
-        FrmPain* pain = FrmPain::Loaded();
+        FrmPain* pain = FrmPain::Instance();
         QCOMPARE(pain->List1()->currentRow(), 0);
         QVERIFY(pain->List1()->wordWrap());
         QCOMPARE(pain->List1()->textElideMode(), Qt::ElideNone);
@@ -113,7 +113,7 @@ private slots:
         QMdiArea* area = r.s->window->Mdi_Area();
         auto* sub = qobject_cast<QMdiSubWindow*>(Placement_Widget(pain));
         QVERIFY(sub);
-        area->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(Placement_Widget(FrmSelect_Day::Loaded())));
+        area->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(Placement_Widget(FrmSelect_Day::Instance())));
         area->setActiveSubWindow(sub);
         QCOMPARE(pain->List1()->currentRow(), 1);
         QCOMPARE(Reference_Text_Of(pain->Text_Hidder()), QStringLiteral("يو 1: 3"));
@@ -128,7 +128,7 @@ private slots:
     void keyboard() {
         Reading_Session r;
         r.Show_Day(QDate(2000, 4, 26));
-        FrmPain* pain = FrmPain::Loaded();
+        FrmPain* pain = FrmPain::Instance();
         QWidget* main = r.s->window.get();
         main->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(main));
@@ -143,13 +143,13 @@ private slots:
         QCOMPARE(pain->Text_View()->toPlainText(), QStringLiteral("3 يوحنا 1: 3 نص الآية\n"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         Flush_Deletions();
-        QVERIFY(!FrmPain::Loaded());
+        QVERIFY(!FrmPain::Instance());
     }
 
     void resize() {
         Reading_Session r;
         r.Show_Day(QDate(2000, 4, 26));
-        FrmPain* pain = FrmPain::Loaded();
+        FrmPain* pain = FrmPain::Instance();
         QWidget* window = Placement_Widget(pain);
         window->resize(100, 80);
         QCOMPARE(window->size(), QSize(To_Pixels(5970), To_Pixels(4000)));
@@ -173,7 +173,7 @@ private slots:
     void appearanceOnFocus() {
         Reading_Session r;
         r.Show_Day(QDate(2000, 4, 26));
-        FrmPain* pain = FrmPain::Loaded();
+        FrmPain* pain = FrmPain::Instance();
         Font_Name = QStringLiteral("Arabic Transparent");
         Font_Size = 19;
         Font_Italic = -1;
@@ -196,7 +196,7 @@ private slots:
     void placement() {
         Reading_Session r;
         r.Show_Day(QDate(2000, 4, 26));
-        QWidget* window = Placement_Widget(FrmPain::Loaded());
+        QWidget* window = Placement_Widget(FrmPain::Instance());
         window->setGeometry(20, 10, 500, 400);
         window->close();
         Flush_Deletions();
@@ -206,7 +206,7 @@ private slots:
         QCOMPARE(FrmPain_Width, Integer(7500));
         QCOMPARE(FrmPain_Height, Integer(6000));
         r.Show_Day(QDate(2000, 4, 26));
-        window = Placement_Widget(FrmPain::Loaded());
+        window = Placement_Widget(FrmPain::Instance());
         QCOMPARE(window->geometry(), QRect(20, 10, 500, 400));
         window->showMaximized();
         window->close();
@@ -214,7 +214,7 @@ private slots:
         QCOMPARE(FrmPain_WindowState, Integer(2));
         QCOMPARE(FrmPain_Width, Integer(7500));
         r.Show_Day(QDate(2000, 4, 26));
-        QVERIFY(Placement_Widget(FrmPain::Loaded())->isMaximized());
+        QVERIFY(Placement_Widget(FrmPain::Instance())->isMaximized());
     }
 
     // Without a readable database the window opens empty and says nothing.

@@ -29,8 +29,8 @@ private slots:
     void fromReadingsWindow() {
         Reading_Session r;
         r.Show_Day(QDate(1999, 3, 3));
-        QVERIFY(FrmDisplay_Reading::Loaded());
-        FrmDisplay_Reading::Loaded()->findChild<QPushButton*>(QStringLiteral("Command_Whole_Day"))->click();
+        QVERIFY(FrmDisplay_Reading::Instance());
+        FrmDisplay_Reading::Instance()->findChild<QPushButton*>(QStringLiteral("Command_Whole_Day"))->click();
         FrmWhole_Day* form = FrmWhole_Day::Instance();
         QVERIFY(form);
         const QString text = form->Text1()->toPlainText();
@@ -55,8 +55,8 @@ private slots:
     void fromHolyWeekAndMenu() {
         Reading_Session r;
         r.Show_Day(QDate(2000, 4, 26));
-        QVERIFY(FrmPain::Loaded());
-        FrmPain::Loaded()->findChild<QPushButton*>(QStringLiteral("Command_Whole_Day"))->click();
+        QVERIFY(FrmPain::Instance());
+        FrmPain::Instance()->findChild<QPushButton*>(QStringLiteral("Command_Whole_Day"))->click();
         FrmWhole_Day* form = FrmWhole_Day::Instance();
         QVERIFY(form);
         QVERIFY(form->Text1()->toPlainText().contains(

@@ -335,6 +335,28 @@ private slots:
         QCOMPARE(k, key);
         QCOMPARE(v, value);
     }
+
+    // Window placements find their values by key: only 16-bit values answer, by the
+    // exact key.
+    void integerSetting_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<Integer*>("value");
+        QTest::newRow("placement value") << QStringLiteral("FrmPain_Top") << &FrmPain_Top;
+        QTest::newRow("last key") << QStringLiteral("FrmView_Search_Left") << &FrmView_Search_Left;
+        QTest::newRow("fixed size has no width")
+            << QStringLiteral("FrmSelect_Day_Width") << static_cast<Integer*>(nullptr);
+        QTest::newRow("case counts") << QStringLiteral("frmpain_top") << static_cast<Integer*>(nullptr);
+        QTest::newRow("text value") << QStringLiteral("Font_Name") << static_cast<Integer*>(nullptr);
+        QTest::newRow("colour value") << QStringLiteral("Fore_Color") << static_cast<Integer*>(nullptr);
+        QTest::newRow("menu check") << QStringLiteral("MDILectarium.Toolbar.Checked")
+                                    << static_cast<Integer*>(nullptr);
+    }
+
+    void integerSetting() {
+        QFETCH(QString, key);
+        QFETCH(Integer*, value);
+        QCOMPARE(Integer_Setting(key), value);
+    }
 };
 
 QTEST_APPLESS_MAIN(Test_Settings)
