@@ -3,7 +3,7 @@
 // buttons, the saint hot spot and the saint window.
 
 #include "bible/frm_display_bible.h"
-#include "calendar/day_report.h"
+#include "calendar/classify_day.h"
 #include "calendar/frm_select_day.h"
 #include "calendar/selected_day.h"
 #include "readings/frm_display_reading.h"
@@ -301,7 +301,7 @@ private slots:
     void datesWithoutTheChooser() {
         Reading_Session r;
         Reset_Day_State();
-        Day_Report_Line(QDate(1998, 9, 13));
+        Classify_Day(QDate(1998, 9, 13), Day_Stage::Shown);
         FrmDisplay_Reading* form = FrmDisplay_Reading::Reload();
         QVERIFY(!FrmSelect_Day::Loaded());
         QCOMPARE(form->Label(QStringLiteral("LabelDayName"))->text(), Day_Names[1]);

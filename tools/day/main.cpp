@@ -88,7 +88,7 @@ bool wholeDayHtml(const QDate& date, QByteArray& out, QString& error) {
     if (!database)
         return false;
     MdlLectarium::Reset_Day_State();
-    MdlLectarium::Day_Report_Line(date);
+    MdlLectarium::Classify_Day(date, MdlLectarium::Day_Stage::Shown);
     out = MdlLectarium::Whole_Day_Html(MdlLectarium::Read_Whole_Day(MdlLectarium::Database_Path)).toUtf8();
     return true;
 }
