@@ -3,11 +3,11 @@
 // Text documents on disk: code page 1256 or UTF-8 (with or without a byte-order mark)
 // with CR LF line ends. A document is written back in the encoding it was read in.
 
+#include "shell/integer.h"
+
 #include <QString>
 
 namespace MdlLectarium {
-
-using Integer = qint16;
 
 // Which window's text the Save command writes: 15 the text document, 3 the Bible
 // browser, 12 the search results; 0 none yet.
