@@ -1,6 +1,7 @@
 #include "calendar/frm_select_day.h"
 
 #include "calendar/classify_day.h"
+#include "calendar/date_labels.h"
 #include "calendar/feast_dates.h"
 #include "calendar/selected_day.h"
 #include "shell/appearance.h"
@@ -247,23 +248,21 @@ QPushButton* FrmSelect_Day::Button(const QString& name) const {
 }
 
 void FrmSelect_Day::Display_Date_and_Data(Day_Stage stage) {
-    const Day_Classification steps = Classify_Day(Selected_Date, stage);
+    Classify_Day(Selected_Date, stage);
 
-    Label(QStringLiteral("LabelNormalDay"))->setText(QString::number(Selected_Date.day()));
-    Label(QStringLiteral("LabelNormalMonth"))->setText(Month_Names[Selected_Date.month()]);
-    Label(QStringLiteral("LabelNormalYear"))
-        ->setText(QStringLiteral("%1").arg(Selected_Date.year(), 4, 10, QLatin1Char('0')));
+    // The true Coptic date, not the day Day_Title moves an eve to.
+    const Day_Labels labels = Date_Labels(Selected_Date);
+    Label(QStringLiteral("LabelNormalDay"))->setText(labels.normalDay);
+    Label(QStringLiteral("LabelNormalMonth"))->setText(labels.normalMonth);
+    Label(QStringLiteral("LabelNormalYear"))->setText(labels.normalYear);
+    Label(QStringLiteral("LabelCopticDay"))->setText(labels.copticDay);
+    Label(QStringLiteral("LabelCopticMonth"))->setText(labels.copticMonth);
+    Label(QStringLiteral("LabelCopticYear"))->setText(labels.copticYear);
 
-    // The true Coptic date, drawn before Day_Title may move the day of an eve.
-    Label(QStringLiteral("LabelCopticDay"))->setText(QString::number(steps.copticDay));
-    Label(QStringLiteral("LabelCopticMonth"))->setText(Coptic_Month_Names[steps.copticMonth]);
-    Label(QStringLiteral("LabelCopticYear"))->setText(QString::number(Coptic_Year));
-
-    const int weekday = Weekday_Number(Selected_Date);
     QLabel* dayName = Label(QStringLiteral("LabelDayName"));
-    dayName->setText(Day_Names[weekday]);
+    dayName->setText(labels.dayName);
     QPalette palette = dayName->palette();
-    palette.setColor(QPalette::WindowText, Color_Value(weekday == 1 ? 255 : 32768, palette));
+    palette.setColor(QPalette::WindowText, Color_Value(labels.weekday == 1 ? 255 : 32768, palette));
     dayName->setPalette(palette);
 
     // The label breaks lines at LF; the title keeps its CR LF.

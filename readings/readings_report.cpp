@@ -1,6 +1,7 @@
 #include "readings/readings_report.h"
 
 #include "calendar/classify_day.h"
+#include "calendar/date_labels.h"
 #include "calendar/selected_day.h"
 #include "lectionary/data_source.h"
 #include "lectionary/passage.h"
