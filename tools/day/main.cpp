@@ -187,10 +187,6 @@ int main(int argc, char* argv[]) {
             return feed(argc, argv);
     }
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--ics") == 0)
-            return feed(argc, argv);
-    }
-    for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--readings") == 0 || std::strcmp(argv[i], "--text") == 0 ||
             std::strcmp(argv[i], "--html") == 0)
             return readings(argc, argv);
