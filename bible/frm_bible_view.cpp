@@ -120,7 +120,7 @@ FrmBible_View::FrmBible_View() {
         control->installEventFilter(this);
     Set_Reading_Box(text1_);
     applyListFont();
-    Set_Text_Source(3, text1_);
+    Set_Text_Source(Bible_View_Text_Source, text1_);
     // A stored size below the smallest one opens at the smallest.
     // and never narrower than the selection controls, so the testaments stay in view.
     resize(std::max(To_Pixels(std::max<int>(FrmBible_View_Width, minimumWidthTwips)), pictureBible_->width()),
@@ -128,7 +128,7 @@ FrmBible_View::FrmBible_View() {
 }
 
 FrmBible_View::~FrmBible_View() {
-    Set_Text_Source(3, nullptr);
+    Set_Text_Source(Bible_View_Text_Source, nullptr);
 }
 
 void FrmBible_View::Form_Load() {
@@ -225,7 +225,7 @@ void FrmBible_View::Combo2_Click() {
 }
 
 void FrmBible_View::Take_Focus() {
-    Active_Text_Source = 3;
+    Active_Text_Source = Bible_View_Text_Source;
     Set_Command_Enabled(Main_Command::Save, true);
     Apply_Text_Appearance(text1_);
     if (combo1_->font() != listFont())

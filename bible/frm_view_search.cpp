@@ -147,12 +147,12 @@ FrmView_Search::FrmView_Search() {
     for (QWidget* control :
          {static_cast<QWidget*>(text1_), static_cast<QWidget*>(command1_), static_cast<QWidget*>(command2_)})
         control->installEventFilter(this);
-    Set_Text_Source(12, text1_);
+    Set_Text_Source(Search_Results_Text_Source, text1_);
     resize(To_Pixels(FrmView_Search_Width), To_Pixels(FrmView_Search_Height));
 }
 
 FrmView_Search::~FrmView_Search() {
-    Set_Text_Source(12, nullptr);
+    Set_Text_Source(Search_Results_Text_Source, nullptr);
 }
 
 void FrmView_Search::Form_Load() {
@@ -187,7 +187,7 @@ void FrmView_Search::Command2_Click() {
 }
 
 void FrmView_Search::Take_Focus() {
-    Active_Text_Source = 12;
+    Active_Text_Source = Search_Results_Text_Source;
     Set_Command_Enabled(Main_Command::Save, true);
     Apply_Text_Appearance(text1_);
 }

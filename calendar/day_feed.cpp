@@ -1,6 +1,6 @@
 #include "calendar/day_feed.h"
 
-#include "calendar/day_report.h"
+#include "calendar/classify_day.h"
 #include "calendar/selected_day.h"
 
 #include <QCryptographicHash>
@@ -96,7 +96,7 @@ QByteArray Calendar_Feed(const QDate& from, const QDate& to, const QDateTime& st
     bool open = false;
     Event event;
     for (QDate date = from; date <= to; date = date.addDays(1)) {
-        Day_Report_Line(date);
+        Classify_Day(date, Day_Stage::Shown);
         const QString title =
             QString(Occasion_Title).replace(QLatin1String("\r\n"), QLatin1String("\n")).trimmed();
         if (open && title == event.title && date == event.last.addDays(1)) {

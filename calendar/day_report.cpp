@@ -1,8 +1,6 @@
 #include "calendar/day_report.h"
 
-#include "calendar/day_title.h"
-#include "calendar/seasons.h"
-#include "calendar/selected_day.h"
+#include "calendar/classify_day.h"
 
 namespace MdlLectarium {
 
@@ -20,39 +18,27 @@ void addNumber(QByteArray& line, int value) {
 
 } // namespace
 
-void Reset_Day_State() {
-    Season_Week = 0;
-    Season_Day = 0;
-    Paramoun_Day = false;
-}
-
 QByteArray Day_Report_Line(const QDate& date) {
     QByteArray line;
     line.reserve(256);
 
-    Selected_Date = date;
-    Occasion_Title.clear();
-    Coptic_Date(Selected_Date, Coptic_Day, Coptic_Month, Coptic_Year);
+    const Day_Classification steps = Classify_Day(date, Day_Stage::Shown);
     addField(line, Selected_Date.toString(Qt::ISODate).toLatin1());
     addNumber(line, Weekday_Number(Selected_Date));
-    addNumber(line, Coptic_Day);
-    addNumber(line, Coptic_Month);
+    addNumber(line, steps.copticDay);
+    addNumber(line, steps.copticMonth);
     addNumber(line, Coptic_Year);
 
-    Day_Title(Selected_Date, Coptic_Day, Coptic_Month, Coptic_Year, Occasion_Title, Season_Key, Season_Week,
-              Season_Day);
     QString title = Occasion_Title;
     title.replace(QLatin1String("\r\n"), QLatin1String("\\n"));
     addField(line, title.toUtf8());
-    addField(line, Season_Key.toUtf8());
+    addField(line, steps.titleKey.toUtf8());
     addNumber(line, Season_Week);
-    addNumber(line, Season_Day);
+    addNumber(line, steps.titleDay);
     addNumber(line, Nineveh_Eve ? 1 : 0);
     addNumber(line, Paramoun_Day ? 1 : 0);
     addNumber(line, Coptic_Day);
 
-    Rite_Number();
-    Reading_Source();
     addNumber(line, Rite_No);
     addField(line, Season_Key.toUtf8());
     addNumber(line, Coptic_Month);

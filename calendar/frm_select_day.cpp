@@ -1,8 +1,8 @@
 #include "calendar/frm_select_day.h"
 
-#include "calendar/day_title.h"
+#include "calendar/classify_day.h"
+#include "calendar/date_labels.h"
 #include "calendar/feast_dates.h"
-#include "calendar/seasons.h"
 #include "calendar/selected_day.h"
 #include "shell/appearance.h"
 #include "shell/placement.h"
@@ -227,29 +227,24 @@ QPushButton* FrmSelect_Day::Button(const QString& name) const {
     return findChild<QPushButton*>(name, Qt::FindDirectChildrenOnly);
 }
 
-void FrmSelect_Day::Display_Date_and_Data() {
-    Coptic_Date(Selected_Date, Coptic_Day, Coptic_Month, Coptic_Year);
+void FrmSelect_Day::Display_Date_and_Data(Day_Stage stage) {
+    Classify_Day(Selected_Date, stage);
 
-    Label(QStringLiteral("LabelNormalDay"))->setText(QString::number(Selected_Date.day()));
-    Label(QStringLiteral("LabelNormalMonth"))->setText(Month_Names[Selected_Date.month()]);
-    Label(QStringLiteral("LabelNormalYear"))
-        ->setText(QStringLiteral("%1").arg(Selected_Date.year(), 4, 10, QLatin1Char('0')));
+    // The true Coptic date, not the day Day_Title moves an eve to.
+    const Day_Labels labels = Date_Labels(Selected_Date);
+    Label(QStringLiteral("LabelNormalDay"))->setText(labels.normalDay);
+    Label(QStringLiteral("LabelNormalMonth"))->setText(labels.normalMonth);
+    Label(QStringLiteral("LabelNormalYear"))->setText(labels.normalYear);
+    Label(QStringLiteral("LabelCopticDay"))->setText(labels.copticDay);
+    Label(QStringLiteral("LabelCopticMonth"))->setText(labels.copticMonth);
+    Label(QStringLiteral("LabelCopticYear"))->setText(labels.copticYear);
 
-    // The true Coptic date, drawn before Day_Title may move the day of an eve.
-    Label(QStringLiteral("LabelCopticDay"))->setText(QString::number(Coptic_Day));
-    Label(QStringLiteral("LabelCopticMonth"))->setText(Coptic_Month_Names[Coptic_Month]);
-    Label(QStringLiteral("LabelCopticYear"))->setText(QString::number(Coptic_Year));
-
-    const int weekday = Weekday_Number(Selected_Date);
     QLabel* dayName = Label(QStringLiteral("LabelDayName"));
-    dayName->setText(Day_Names[weekday]);
+    dayName->setText(labels.dayName);
     QPalette palette = dayName->palette();
-    palette.setColor(QPalette::WindowText, Color_Value(weekday == 1 ? 255 : 32768, palette));
+    palette.setColor(QPalette::WindowText, Color_Value(labels.weekday == 1 ? 255 : 32768, palette));
     dayName->setPalette(palette);
 
-    Occasion_Title.clear();
-    Day_Title(Selected_Date, Coptic_Day, Coptic_Month, Coptic_Year, Occasion_Title, Season_Key, Season_Week,
-              Season_Day);
     // The label breaks lines at LF; the title keeps its CR LF.
     QString shown = Occasion_Title;
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
@@ -322,9 +317,7 @@ void FrmSelect_Day::ComboFeast_Click(int index) {
 void FrmSelect_Day::CommandShow_Click() {
     // Rite_Number and Reading_Source change the Coptic month and the season of some
     // days; the shown date is computed afresh so that a second Show gives the same.
-    Display_Date_and_Data();
-    Rite_Number();
-    Reading_Source();
+    Display_Date_and_Data(Day_Stage::Shown);
 
     if (opensReadings(Season_Key)) {
         if (showTargets.Show_Reading)

@@ -4,6 +4,7 @@
 // weekday and liturgical title, moves it with six buttons, and opens the day's
 // readings (or, in Holy Week, the Holy Week window) with Show.
 
+#include "calendar/classify_day.h"
 #include "calendar/date_steps.h"
 
 #include <QWidget>
@@ -67,7 +68,8 @@ protected:
 private:
     FrmSelect_Day();
     void Form_Load();
-    void Display_Date_and_Data();
+    // Classifies the selected day as far as stage and shows it.
+    void Display_Date_and_Data(MdlLectarium::Day_Stage stage = MdlLectarium::Day_Stage::Titled);
     void step(MdlLectarium::Date_Step step);
     void addKeys();
 

@@ -3,6 +3,8 @@
 // The selected-day state, the Arabic name tables and the Coptic date conversion.
 // Module-level data shared by the calendar, the readings windows and the shell.
 
+#include "shell/integer.h"
+
 #include <QDate>
 #include <QString>
 
@@ -10,10 +12,6 @@
 #include <functional>
 
 namespace MdlLectarium {
-
-// Integer means a 16-bit signed integer throughout, as the stored data and the
-// settings file expect.
-using Integer = qint16;
 
 extern QString Program_Folder;
 extern QString Database_Path;

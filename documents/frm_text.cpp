@@ -128,11 +128,11 @@ FrmText::FrmText() {
     layout->addWidget(text1_);
     Apply_Text_Appearance(text1_);
     connect(text1_, &QPlainTextEdit::textChanged, this, &FrmText::Text1_Change);
-    Set_Text_Source(15, text1_);
+    Set_Text_Source(Document_Text_Source, text1_);
 }
 
 FrmText::~FrmText() {
-    Set_Text_Source(15, nullptr);
+    Set_Text_Source(Document_Text_Source, nullptr);
 }
 
 bool FrmText::eventFilter(QObject* watched, QEvent* event) {
@@ -153,7 +153,7 @@ void FrmText::focusOutEvent(QFocusEvent* event) {
 }
 
 void FrmText::Get_Focus() {
-    Active_Text_Source = 15;
+    Active_Text_Source = Document_Text_Source;
     Set_Command_Enabled(Main_Command::Save, true);
     Apply_Text_Appearance(text1_);
 }
@@ -179,7 +179,7 @@ bool FrmText::Form_Unload() {
             return false;
         if (answer == Msg_Answer::Yes) {
             // This window is the one closing, whichever window had the focus last.
-            Active_Text_Source = 15;
+            Active_Text_Source = Document_Text_Source;
             // A save that failed keeps the window and the text, as does going back
             // to the text; a cancelled name dialog closes without saving, as the user chose.
             const Save_Result saved = Save_Text();
@@ -252,7 +252,7 @@ void Open_Click() {
 Save_Result Save_Text() {
     FrmText* form = FrmText::Instance();
     QString fileName;
-    if (Active_Text_Source == 15 && !Text_Untitled && form) {
+    if (Active_Text_Source == Document_Text_Source && !Text_Untitled && form) {
         const QString caption = form->windowTitle();
         fileName = caption.mid(captionStart.size(), caption.size() - captionStart.size() - captionEnd.size());
     } else {
@@ -270,7 +270,8 @@ Save_Result Save_Text() {
         return Save_Result::Cancelled;
     }
     const QString text = From_Box_Text(box->toPlainText());
-    Text_Encoding encoding = Active_Text_Source == 15 && form ? form->Encoding() : Text_Encoding::Cp1256;
+    Text_Encoding encoding =
+        Active_Text_Source == Document_Text_Source && form ? form->Encoding() : Text_Encoding::Cp1256;
     if (!chooseEncoding(text, encoding)) {
         backToProgramFolder();
         return Save_Result::Back_To_Text;
@@ -284,7 +285,7 @@ Save_Result Save_Text() {
         backToProgramFolder();
         return Save_Result::Failed;
     }
-    if (Active_Text_Source == 15 && form) {
+    if (Active_Text_Source == Document_Text_Source && form) {
         form->setWindowTitle(FrmText::Caption_For(fileName));
         form->Set_Encoding(encoding);
         Text_Untitled = false;

@@ -10,7 +10,7 @@
 
 namespace MdlLectarium {
 
-Integer Active_Text_Source = 0;
+Integer Active_Text_Source = No_Text_Source;
 bool Text_Changed = false;
 bool Text_Untitled = false;
 

@@ -3,15 +3,19 @@
 // Text documents on disk: code page 1256 or UTF-8 (with or without a byte-order mark)
 // with CR LF line ends. A document is written back in the encoding it was read in.
 
+#include "shell/integer.h"
+
 #include <QString>
 
 namespace MdlLectarium {
 
-using Integer = qint16;
-
-// Which window's text the Save command writes: 15 the text document, 3 the Bible
-// browser, 12 the search results; 0 none yet.
+// Which window's text the Save command writes, by one of the numbers below.
 extern Integer Active_Text_Source;
+constexpr Integer No_Text_Source = 0; // none yet
+constexpr Integer Bible_View_Text_Source = 3;
+constexpr Integer Search_Results_Text_Source = 12;
+constexpr Integer Document_Text_Source = 15;
+constexpr Integer Whole_Day_Text_Source = 19;
 // The document was edited since it was created, opened or saved.
 extern bool Text_Changed;
 // The document was created by New and has no file yet.

@@ -5,7 +5,7 @@
 // moveLast and read by field name. The engine behind a database name is chosen by the
 // opener, so another file format can stand behind the same data sources.
 
-#include "calendar/selected_day.h"
+#include "shell/integer.h"
 
 #include <QString>
 #include <QStringList>

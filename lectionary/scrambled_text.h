@@ -4,7 +4,7 @@
 // reader of the lectionary uses. Both forms work on the code-page-1256 code of each
 // character.
 
-#include "calendar/selected_day.h"
+#include "shell/integer.h"
 
 #include <QString>
 

@@ -80,15 +80,4 @@ bool Read_Tip(Data_Source& dataTips, double u, QString& tip);
 // With withTip, a day without a title gets a tip drawn with Tip_Random.
 Day_Readings Read_Day(Day_Reading_Sources& sources, bool withTip);
 
-// The shown date of a day: Gregorian day, month name and year, Coptic day, month
-// name and year, and the weekday name, as the day chooser writes them. Needs the name
-// tables.
-struct Day_Labels {
-    QString dayName;
-    QString normalDay, normalMonth, normalYear;
-    QString copticDay, copticMonth, copticYear;
-    int weekday = 1;
-};
-Day_Labels Date_Labels(const QDate& date);
-
 } // namespace MdlLectarium

@@ -1,6 +1,7 @@
 #include "readings/frm_display_reading.h"
 
 #include "bible/frm_display_bible.h"
+#include "calendar/date_labels.h"
 #include "calendar/frm_select_day.h"
 #include "lectionary/passage.h"
 #include "lectionary/statements.h"

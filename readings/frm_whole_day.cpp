@@ -1,6 +1,6 @@
 #include "readings/frm_whole_day.h"
 
-#include "calendar/day_report.h"
+#include "calendar/classify_day.h"
 #include "calendar/selected_day.h"
 #include "documents/frm_text.h"
 #include "documents/text_file.h"
@@ -88,7 +88,7 @@ void FrmWhole_Day::closeEvent(QCloseEvent* event) {
 void Show_Whole_Day() {
     // The selected day processed as the chooser's Show does (a second Show gives the
     // same), so that the document and the dates agree even after the chooser stepped.
-    Day_Report_Line(Selected_Date.isValid() ? Selected_Date : Today());
+    Classify_Day(Selected_Date.isValid() ? Selected_Date : Today(), Day_Stage::Shown);
     FrmWhole_Day::Show_Window();
 }
 

@@ -14,9 +14,6 @@ class QRect;
 
 namespace Lectarium {
 
-// The number by which Save names this window's text.
-constexpr int Whole_Day_Text_Source = 19;
-
 class FrmWhole_Day final : public QWidget {
     Q_OBJECT
 

@@ -1,6 +1,7 @@
 #include "readings/readings_report.h"
 
-#include "calendar/day_report.h"
+#include "calendar/classify_day.h"
+#include "calendar/date_labels.h"
 #include "calendar/selected_day.h"
 #include "lectionary/data_source.h"
 #include "lectionary/passage.h"
@@ -40,7 +41,7 @@ bool Readings_Report(const QDate& date, const QString& databasePath, bool withTe
         return false;
 
     Reset_Day_State();
-    Day_Report_Line(date); // the chooser's Show: title, rite, readings table
+    Classify_Day(date, Day_Stage::Shown); // the chooser's Show: title, rite, readings table
     const Day_Labels labels = Date_Labels(date);
 
     QString text;

@@ -1,6 +1,6 @@
 #include "readings/where_read.h"
 
-#include "calendar/day_report.h"
+#include "calendar/classify_day.h"
 #include "calendar/selected_day.h"
 #include "lectionary/reading_index.h"
 #include "readings/day_readings.h"
@@ -28,7 +28,7 @@ QHash<QString, QStringList> rowDates(int year) {
     QHash<QString, QStringList> dates;
     Reset_Day_State();
     for (QDate date(year, 1, 1); date.year() == year; date = date.addDays(1)) {
-        Day_Report_Line(date);
+        Classify_Day(date, Day_Stage::Shown);
         QString key;
         if (Season_Key == QLatin1String("Pain")) {
             key = rowKey(QStringLiteral("Pain"), 0, static_cast<Integer>(Season_Day + 1));

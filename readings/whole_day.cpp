@@ -1,5 +1,6 @@
 #include "readings/whole_day.h"
 
+#include "calendar/date_labels.h"
 #include "calendar/selected_day.h"
 #include "lectionary/data_source.h"
 #include "lectionary/passage.h"

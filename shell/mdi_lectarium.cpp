@@ -2,6 +2,7 @@
 
 #include "bible/frm_bible_select.h"
 #include "bible/frm_bible_view.h"
+#include "calendar/date_labels.h"
 #include "calendar/frm_select_day.h"
 #include "calendar/selected_day.h"
 #include "documents/frm_text.h"
@@ -441,22 +442,21 @@ void MDILectarium::fitFirstRun() {
 }
 
 void MDILectarium::fillDateBar(const QDate& today) {
-    const int weekday = Weekday_Number(today);
-    Date_Label(QStringLiteral("LabelNormalDay"))->setText(QString::number(today.day()));
-    Date_Label(QStringLiteral("LabelNormalMonth"))->setText(Month_Names[today.month()]);
-    Date_Label(QStringLiteral("LabelNormalYear"))
-        ->setText(QStringLiteral("%1").arg(today.year(), 4, 10, QLatin1Char('0')));
+    const Day_Labels labels = Date_Labels(today);
+    Date_Label(QStringLiteral("LabelNormalDay"))->setText(labels.normalDay);
+    Date_Label(QStringLiteral("LabelNormalMonth"))->setText(labels.normalMonth);
+    Date_Label(QStringLiteral("LabelNormalYear"))->setText(labels.normalYear);
     QLabel* dayName = Date_Label(QStringLiteral("LabelDayName"));
-    dayName->setText(Day_Names[weekday]);
-    const QColor colour = weekday == 1 ? QColor(255, 0, 0) : QColor(0, 128, 0);
+    dayName->setText(labels.dayName);
+    const QColor colour = labels.weekday == 1 ? QColor(255, 0, 0) : QColor(0, 128, 0);
     QPalette palette = dayName->palette();
     palette.setColor(QPalette::WindowText, colour);
     dayName->setPalette(palette);
     // Some platform styles draw labels in a toolbar with their own text colour.
     dayName->setStyleSheet(QStringLiteral("color: %1").arg(colour.name()));
-    Date_Label(QStringLiteral("LabelCopticDay"))->setText(QString::number(Coptic_Day));
-    Date_Label(QStringLiteral("LabelCopticMonth"))->setText(Coptic_Month_Names[Coptic_Month]);
-    Date_Label(QStringLiteral("LabelCopticYear"))->setText(QString::number(Coptic_Year));
+    Date_Label(QStringLiteral("LabelCopticDay"))->setText(labels.copticDay);
+    Date_Label(QStringLiteral("LabelCopticMonth"))->setText(labels.copticMonth);
+    Date_Label(QStringLiteral("LabelCopticYear"))->setText(labels.copticYear);
 }
 
 void MDILectarium::dockDateBar() {

@@ -3,11 +3,11 @@
 // The settings file Lectarium.ini: 49 lines of key, " = " and value, kept in module
 // values while the program runs.
 
+#include "shell/integer.h"
+
 #include <QString>
 
 namespace MdlLectarium {
-
-using Integer = qint16;
 
 extern QString Under_Line_Chr;
 extern Integer Hidder;

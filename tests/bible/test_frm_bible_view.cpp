@@ -108,7 +108,7 @@ private slots:
         QCOMPARE(b.form->Combo2()->count(), int(Chapter_Counts[1]));
         QCOMPARE(b.form->Combo2()->itemText(0), QStringLiteral("أصحاح رقم  1"));
         QCOMPARE(b.form->Combo2()->currentText(), QStringLiteral("الأصحاح رقم   1"));
-        QCOMPARE(Active_Text_Source, Integer(3));
+        QCOMPARE(Active_Text_Source, Bible_View_Text_Source);
         QVERIFY(b.s.window->Menu_Item(QStringLiteral("Save"))->isEnabled());
         QVERIFY(b.s.window->Toolbar_Button(8)->isEnabled());
         // One browser: opening again brings the same window.

@@ -66,7 +66,7 @@ private slots:
         QVERIFY(form->Label1()->text().isEmpty());
         QVERIFY(form->Command1()->isHidden());
         QVERIFY(form->Command2()->isHidden());
-        QCOMPARE(Active_Text_Source, Integer(12));
+        QCOMPARE(Active_Text_Source, Search_Results_Text_Source);
         QVERIFY(r.s.window->Menu_Item(QStringLiteral("Save"))->isEnabled());
         QVERIFY(r.s.window->Toolbar_Button(8)->isEnabled());
     }

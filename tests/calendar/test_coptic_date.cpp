@@ -1,3 +1,4 @@
+#include "calendar/date_labels.h"
 #include "calendar/selected_day.h"
 
 #include <QCalendar>
@@ -101,6 +102,17 @@ private slots:
         QFETCH(QDate, date);
         QFETCH(int, weekday);
         QCOMPARE(Weekday_Number(date), weekday);
+    }
+
+    // The seven labels of a day, the Gregorian year in four digits.
+    void dateLabels() {
+        Fill_Name_Tables();
+        const Day_Labels labels = Date_Labels(QDate(999, 12, 31));
+        QCOMPARE((QStringList{labels.dayName, labels.normalDay, labels.normalMonth, labels.normalYear,
+                              labels.copticDay, labels.copticMonth, labels.copticYear}),
+                 (QStringList{Day_Names[3], QStringLiteral("31"), Month_Names[12], QStringLiteral("0999"),
+                              QStringLiteral("29"), Coptic_Month_Names[4], QStringLiteral("716")}));
+        QCOMPARE(labels.weekday, 3);
     }
 
     void nameTablesAsTabled() {

@@ -1,3 +1,4 @@
+#include "calendar/classify_day.h"
 #include "calendar/day_title.h"
 #include "calendar/selected_day.h"
 
@@ -22,11 +23,7 @@ const QString annunciation = QStringLiteral("عيد البشارة");
 
 // What the day chooser does when it shows a date.
 void showDate(const QDate& date) {
-    Selected_Date = date;
-    Coptic_Date(Selected_Date, Coptic_Day, Coptic_Month, Coptic_Year);
-    Occasion_Title.clear();
-    Day_Title(Selected_Date, Coptic_Day, Coptic_Month, Coptic_Year, Occasion_Title, Season_Key, Season_Week,
-              Season_Day);
+    Classify_Day(date, Day_Stage::Titled);
 }
 
 void resetState() {

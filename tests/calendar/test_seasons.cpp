@@ -1,3 +1,4 @@
+#include "calendar/classify_day.h"
 #include "calendar/day_title.h"
 #include "calendar/seasons.h"
 #include "calendar/selected_day.h"
@@ -33,13 +34,7 @@ void resetState() {
 
 // Display the date, then Show: what the day chooser runs.
 void showDay(const QDate& date) {
-    Selected_Date = date;
-    Coptic_Date(Selected_Date, Coptic_Day, Coptic_Month, Coptic_Year);
-    Occasion_Title.clear();
-    Day_Title(Selected_Date, Coptic_Day, Coptic_Month, Coptic_Year, Occasion_Title, Season_Key, Season_Week,
-              Season_Day);
-    Rite_Number();
-    Reading_Source();
+    Classify_Day(date, Day_Stage::Shown);
 }
 
 } // namespace

@@ -68,7 +68,7 @@ private slots:
             delete form;
         Text_Changed = false;
         Text_Untitled = false;
-        Active_Text_Source = 0;
+        Active_Text_Source = No_Text_Source;
     }
 
     void newEditAndSaveTwice() {
@@ -80,7 +80,7 @@ private slots:
         QVERIFY(itemEnabled(s, "Save", 8));
         QVERIFY(Text_Changed);
         QVERIFY(Text_Untitled);
-        QCOMPARE(Active_Text_Source, Integer(15));
+        QCOMPARE(Active_Text_Source, Document_Text_Source);
 
         const QString path = s.folder.file(QStringLiteral("doc.txt"));
         s.dialogs.Answer_Save(path);
@@ -301,8 +301,8 @@ private slots:
 
         QPlainTextEdit browser;
         browser.setPlainText(QStringLiteral("1 In the beginning\n2 And the earth"));
-        Set_Text_Source(3, &browser);
-        Active_Text_Source = 3;
+        Set_Text_Source(Bible_View_Text_Source, &browser);
+        Active_Text_Source = Bible_View_Text_Source;
         s.dialogs.Answer_Save(s.folder.file(QStringLiteral("chapter.txt")));
         s.window->Save_Click();
         QCOMPARE(s.folder.read(QStringLiteral("chapter.txt")),
@@ -313,11 +313,11 @@ private slots:
 
         // Closing the changed document with Yes saves the document, not the browser.
         QTest::keyClicks(form->Text1(), QStringLiteral("!"));
-        Active_Text_Source = 3;
+        Active_Text_Source = Bible_View_Text_Source;
         s.dialogs.Answer_Message(Msg_Answer::Yes);
         QVERIFY(Placement_Widget(form)->close());
         QCOMPARE(s.folder.read(QStringLiteral("doc.txt")), QByteArray("document!\r\n"));
-        Set_Text_Source(3, nullptr);
+        Set_Text_Source(Bible_View_Text_Source, nullptr);
         QVERIFY(s.dialogs.Unexpected().isEmpty());
     }
 
@@ -404,11 +404,12 @@ private slots:
         s.dialogs.Answer_Open(opened);
         s.window->Open_Click();
         s.window->Menu_Item(QStringLiteral("Save"))->setEnabled(true);
-        Set_Text_Source(3, FrmText::Instance()->Text1()); // a window whose Save always asks
-        Active_Text_Source = 3;
+        Set_Text_Source(Bible_View_Text_Source,
+                        FrmText::Instance()->Text1()); // a window whose Save always asks
+        Active_Text_Source = Bible_View_Text_Source;
         s.dialogs.Answer_Save(QString());
         s.window->Save_Click();
-        Set_Text_Source(3, nullptr);
+        Set_Text_Source(Bible_View_Text_Source, nullptr);
         const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         const QString first = QFileInfo(documents).isDir() ? documents : QDir::homePath();
         QCOMPARE(s.dialogs.Dialog_Folders(), (QStringList{first, QFileInfo(opened).absolutePath()}));
@@ -459,7 +460,7 @@ private slots:
         QCOMPARE(form->Text1()->palette().color(QPalette::Text), QColor(255, 0, 0));
         form->Form_LostFocus();
         QVERIFY(!itemEnabled(s, "Save", 8));
-        QCOMPARE(Active_Text_Source, Integer(15));
+        QCOMPARE(Active_Text_Source, Document_Text_Source);
     }
 };
 

@@ -1,7 +1,7 @@
 // The assembly of a day's readings, the Holy Week hours, the rites and the saint
 // fields, read from the readings fixture database.
 
-#include "calendar/day_report.h"
+#include "calendar/classify_day.h"
 #include "calendar/selected_day.h"
 #include "lectionary/bible_books.h"
 #include "lectionary/data_source.h"
@@ -22,7 +22,7 @@ namespace {
 // The day as the day chooser's Show leaves the selected-day state.
 void showDay(const QDate& date) {
     Reset_Day_State();
-    Day_Report_Line(date);
+    Classify_Day(date, Day_Stage::Shown);
 }
 
 const QString blanks7 = QStringLiteral("       ");

@@ -40,7 +40,7 @@ private slots:
         // Save writes it as it writes the Bible browser: always asking for a name.
         QFocusEvent focus(QEvent::FocusIn);
         QApplication::sendEvent(form->Text1(), &focus);
-        QCOMPARE(Active_Text_Source, Integer(Whole_Day_Text_Source));
+        QCOMPARE(Active_Text_Source, Whole_Day_Text_Source);
         const QString path = r.s->folder.file(QStringLiteral("day.txt"));
         r.s->dialogs.Answer_Save(path);
         QCOMPARE(Save_Text(), Save_Result::Saved);

@@ -1,7 +1,7 @@
 // The whole day as one document, read from the readings fixture database, and its
 // HTML form.
 
-#include "calendar/day_report.h"
+#include "calendar/classify_day.h"
 #include "lectionary/bible_books.h"
 #include "readings/whole_day.h"
 #include "tests/lectionary/fixture.h"
@@ -84,7 +84,7 @@ private slots:
         QFETCH(QDate, date);
         QFETCH(QString, expected);
         Reset_Day_State();
-        Day_Report_Line(date);
+        Classify_Day(date, Day_Stage::Shown);
         QCOMPARE(Whole_Day_Text(Read_Whole_Day(fixture_.path())), expected);
     }
 

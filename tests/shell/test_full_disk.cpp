@@ -166,7 +166,7 @@ private slots:
         delete FrmText::Instance();
         Text_Changed = false;
         Text_Untitled = false;
-        Active_Text_Source = 0;
+        Active_Text_Source = No_Text_Source;
     }
 
     void writerOnAFullDisk_data() {

@@ -88,7 +88,7 @@ bool wholeDayHtml(const QDate& date, QByteArray& out, QString& error) {
     if (!database)
         return false;
     MdlLectarium::Reset_Day_State();
-    MdlLectarium::Day_Report_Line(date);
+    MdlLectarium::Classify_Day(date, MdlLectarium::Day_Stage::Shown);
     out = MdlLectarium::Whole_Day_Html(MdlLectarium::Read_Whole_Day(MdlLectarium::Database_Path)).toUtf8();
     return true;
 }
@@ -181,10 +181,6 @@ int main(int argc, char* argv[]) {
                 QByteArray(usage) + "\n\n" + readingsHelp + MdlLectarium::Day_Report_Columns();
             return writeAll(help) && std::fflush(stdout) == 0 ? 0 : 1;
         }
-    }
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--ics") == 0)
-            return feed(argc, argv);
     }
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--ics") == 0)
