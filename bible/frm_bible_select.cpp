@@ -446,8 +446,9 @@ void FrmBible_Select::runScan(const QString& term, const Found_Verses& found) {
     const Scan_Outcome outcome = Scan_Found(found, [&](int percent) {
         lastPercent = percent;
         const qint64 now = scanTimer.nsecsElapsed();
-        // The first hit always hands over, so that a Cancel already waiting is seen.
-        if (figures.yields == 0 || now - lastHandOver >= intervalNs) {
+        // On the budget alone: a search shorter than the budget never paints its
+        // searching state, which would cost more than the search itself.
+        if (now - lastHandOver >= intervalNs) {
             figures.longestGapNs = std::max(figures.longestGapNs, now - lastHandOver);
             // The bar repaints at once on every change; it is moved only when the event
             // loop runs, the only time the window can change anyway.
