@@ -20,6 +20,13 @@ int Page_Count = 1;
 
 namespace {
 
+// The columns of a Bible row, as both scans read them.
+const QString oldField = QStringLiteral("Old");
+const QString bibleField = QStringLiteral("Bible");
+const QString partField = QStringLiteral("Part");
+const QString verseField = QStringLiteral("Sign_No");
+const QString signField = QStringLiteral("Sign");
+
 // As Num_Text puts a number (a blank before one that is not negative), without strings
 // of its own: a search formats thousands of them.
 void appendNumber(QString& out, qint64 value) {
@@ -183,11 +190,6 @@ QList<Hit_Mark> Find_Term(QStringView text, QStringView term, bool ignoreMarks) 
 
 Scan_Outcome Scan_Hits(Data_Source& source, const std::function<bool(int percent)>& afterHit) {
     Scan_Outcome outcome;
-    const QString oldField = QStringLiteral("Old");
-    const QString bibleField = QStringLiteral("Bible");
-    const QString partField = QStringLiteral("Part");
-    const QString verseField = QStringLiteral("Sign_No");
-    const QString signField = QStringLiteral("Sign");
     for (source.moveFirst(); !source.eof(); source.moveNext()) {
         const Integer old = source.number(oldField);
         const Integer bible = source.number(bibleField);
@@ -307,11 +309,6 @@ bool Load_Bible_Text(Data_Source& source, QString& error) {
     const int count = source.recordCount();
     text.rows.reserve(static_cast<size_t>(count));
     text.exactStarts.reserve(static_cast<size_t>(count) + 1);
-    const QString oldField = QStringLiteral("Old");
-    const QString bibleField = QStringLiteral("Bible");
-    const QString partField = QStringLiteral("Part");
-    const QString verseField = QStringLiteral("Sign_No");
-    const QString signField = QStringLiteral("Sign");
     for (source.moveFirst(); !source.eof(); source.moveNext()) {
         Verse_Row row;
         row.oldKey = key(source.field(oldField));

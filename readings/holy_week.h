@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 namespace MdlLectarium {
 
 class Data_Source;
@@ -28,5 +30,14 @@ struct Pain_Entry {
 // Runs dataPain again, moves index rows on from the first and reads the hour. The
 // passage of an hour without stored text comes through dataBible.
 Pain_Entry Read_Pain_Entry(Data_Source& dataPain, int index, Integer dayKey, Data_Source& dataBible);
+
+struct Holy_Week_Hour {
+    QString description;
+    Pain_Entry entry;
+};
+
+// Every hour of a day of the database at databasePath, in the Holy Week window's order.
+std::vector<Holy_Week_Hour> Read_Holy_Week_Hours(const QString& databasePath, Integer dayKey,
+                                                 Data_Source& dataBible);
 
 } // namespace MdlLectarium

@@ -5,7 +5,6 @@
 #include "calendar/selected_day.h"
 #include "lectionary/data_source.h"
 #include "lectionary/passage.h"
-#include "lectionary/statements.h"
 #include "readings/day_readings.h"
 #include "readings/holy_week.h"
 #include "readings/reading_texts.h"
@@ -58,19 +57,13 @@ bool Readings_Report(const QDate& date, const QString& databasePath, bool withTe
 
     if (Season_Key == QLatin1String("Pain")) {
         // Holy Week: the hours of the day, as the Holy Week window lists them.
-        const Integer day = static_cast<Integer>(Season_Day + 1);
-        Data_Source pain(QStringLiteral("Data_Pain"));
-        pain.setDatabaseName(databasePath);
-        pain.setRecordSource(Pain_Statement(day));
-        pain.refresh();
-        const QStringList hours = Read_Pain_Descriptions(pain, day);
         text += QLatin1Char('\n') + Holy_Week_Caption(Season_Day) + QLatin1Char('\n');
-        for (int i = 0; i < hours.size(); ++i) {
-            const Pain_Entry entry = Read_Pain_Entry(pain, i, day, bible);
-            text += indent + hours[i] + QStringLiteral(": ") + entry.sign + QLatin1Char('\n');
+        for (const Holy_Week_Hour& hour :
+             Read_Holy_Week_Hours(databasePath, static_cast<Integer>(Season_Day + 1), bible)) {
+            text += indent + hour.description + QStringLiteral(": ") + hour.entry.sign + QLatin1Char('\n');
             if (withText)
-                text += entry.text.isEmpty() ? indent + indent + QStringLiteral("-\n")
-                                             : indented(entry.text, indent + indent);
+                text += hour.entry.text.isEmpty() ? indent + indent + QStringLiteral("-\n")
+                                                  : indented(hour.entry.text, indent + indent);
         }
         out = text.toUtf8();
         return true;

@@ -31,17 +31,10 @@ void addPart(Whole_Day_Document& document, Whole_Day_Part part) {
 }
 
 void readHolyWeek(Whole_Day_Document& document, const QString& databasePath, Data_Source& bible) {
-    const Integer day = static_cast<Integer>(Season_Day + 1);
-    Data_Source pain(QStringLiteral("Data_Pain"));
-    pain.setDatabaseName(databasePath);
-    pain.setRecordSource(Pain_Statement(day));
-    pain.refresh();
-    const QStringList hours = Read_Pain_Descriptions(pain, day);
     Whole_Day_Part part{Holy_Week_Caption(Season_Day), {}, {}};
-    for (int i = 0; i < hours.size(); ++i) {
-        const Pain_Entry entry = Read_Pain_Entry(pain, i, day, bible);
-        part.entries.push_back({hours[i], entry.sign, plainLines(entry.text)});
-    }
+    for (const Holy_Week_Hour& hour :
+         Read_Holy_Week_Hours(databasePath, static_cast<Integer>(Season_Day + 1), bible))
+        part.entries.push_back({hour.description, hour.entry.sign, plainLines(hour.entry.text)});
     addPart(document, std::move(part));
 }
 
