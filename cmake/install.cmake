@@ -7,6 +7,7 @@
 #   PREFIX/bin/lectarium-db, lectarium-day   the command-line companions
 #   PREFIX/share/applications/lectarium.desktop, share/icons/.../lectarium.svg
 #   PREFIX/share/fontconfig/conf.avail/65-lectarium-arabic-transparent.conf
+#   PREFIX/share/metainfo/org.lectarium.Lectarium.metainfo.xml   what software centres show
 #
 # The launcher and the desktop entry name the program folder by its full path, so they
 # are written at install time, when the prefix (cmake --install --prefix, or /usr for
@@ -26,6 +27,9 @@ install(TARGETS lectarium-db lectarium-day RUNTIME DESTINATION bin)
 # The Debian copyright file: the credits of the lectionary data in Lectarium.mdb.
 install(FILES ${_pkg}/copyright DESTINATION share/doc/lectarium)
 install(FILES ${_pkg}/lectarium.svg DESTINATION share/icons/hicolor/scalable/apps)
+# Named after its component id, as software centres look it up.
+install(FILES ${_pkg}/lectarium.metainfo.xml DESTINATION share/metainfo
+        RENAME org.lectarium.Lectarium.metainfo.xml)
 
 install(CODE "
   set(_prefix \"\${CMAKE_INSTALL_PREFIX}\")
