@@ -23,10 +23,19 @@ done
 for tool in "$@"; do
     page="$man_dir/$(basename "$tool").1"
     [[ -f "$page" ]] || { echo "no manual page $page for $tool"; failed=1; continue; }
+    # The tool's usage, and each command's own usage for the commands its page lists.
+    name=$(basename "$tool")
+    if ! usage=$("$tool" --help); then
+        echo "$name --help failed"
+        failed=1
+    fi
+    for command in $(grep -oE "^\.B $name [a-z][a-z-]*" "$page" | cut -d' ' -f3 | sort -u); do
+        usage+=$'\n'$("$tool" "$command" --help 2>/dev/null || true)
+    done
     # In roff a dash in an option is written \-.
-    for option in $("$tool" --help | grep -oE -- '--[a-z][a-z-]*' | sort -u); do
+    for option in $(grep -oE -- '--[a-z][a-z-]*' <<<"$usage" | sort -u); do
         if ! grep -qF -- "${option//-/\\-}" "$page"; then
-            echo "$page does not describe $option, which $(basename "$tool") --help names"
+            echo "$page does not describe $option, which the usage of $name names"
             failed=1
         fi
     done
