@@ -7,6 +7,8 @@
 #   PREFIX/bin/lectarium-db, lectarium-day   the command-line companions
 #   PREFIX/share/applications/lectarium.desktop, share/icons/.../lectarium.svg
 #   PREFIX/share/fontconfig/conf.avail/65-lectarium-arabic-transparent.conf
+#   PREFIX/share/man/man1/lectarium.1.gz, lectarium-day.1.gz, lectarium-db.1.gz
+#   PREFIX/share/metainfo/org.lectarium.Lectarium.metainfo.xml   what software centres show
 #
 # The launcher and the desktop entry name the program folder by its full path, so they
 # are written at install time, when the prefix (cmake --install --prefix, or /usr for
@@ -26,6 +28,26 @@ install(TARGETS lectarium-db lectarium-day RUNTIME DESTINATION bin)
 # The Debian copyright file: the credits of the lectionary data in Lectarium.mdb.
 install(FILES ${_pkg}/copyright DESTINATION share/doc/lectarium)
 install(FILES ${_pkg}/lectarium.svg DESTINATION share/icons/hicolor/scalable/apps)
+# Named after its component id, as software centres look it up.
+install(FILES ${_pkg}/lectarium.metainfo.xml DESTINATION share/metainfo
+        RENAME org.lectarium.Lectarium.metainfo.xml)
+
+# The manual pages, compressed as Debian wants them: gzip -9n keeps no name or time stamp,
+# so the same page always gives the same bytes.
+find_program(LECTARIUM_GZIP gzip REQUIRED)
+set(_man_pages)
+foreach(_page lectarium.1 lectarium-day.1 lectarium-db.1)
+  set(_gz ${CMAKE_BINARY_DIR}/man/${_page}.gz)
+  add_custom_command(
+    OUTPUT ${_gz}
+    COMMAND ${CMAKE_COMMAND} -E copy ${_pkg}/man/${_page} ${CMAKE_BINARY_DIR}/man/${_page}
+    COMMAND ${LECTARIUM_GZIP} -9nf ${CMAKE_BINARY_DIR}/man/${_page}
+    DEPENDS ${_pkg}/man/${_page}
+    VERBATIM)
+  list(APPEND _man_pages ${_gz})
+endforeach()
+add_custom_target(lectarium_man_pages ALL DEPENDS ${_man_pages})
+install(FILES ${_man_pages} DESTINATION share/man/man1)
 
 install(CODE "
   set(_prefix \"\${CMAKE_INSTALL_PREFIX}\")
