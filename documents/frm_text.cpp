@@ -73,6 +73,11 @@ bool chooseEncoding(const QString& text, Text_Encoding& encoding) {
     return true;
 }
 
+// The box's text as it holds it: toPlainText turns no-break spaces into blanks.
+QString boxText(const QPlainTextEdit* box) {
+    return box->document()->toRawText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+}
+
 } // namespace
 
 void Set_Command_Enabled(Main_Command command, bool enabled) {
@@ -204,6 +209,7 @@ void New_Click() {
     form->setWindowTitle(FrmText::Caption_For(untitledName));
     form->Text1()->clear();
     form->Set_Encoding(Text_Encoding::Cp1256);
+    form->Set_Ends_With_Line_End(true);
     Text_Untitled = true;
     Text_Changed = false;
     Set_Command_Enabled(Main_Command::New, false);
@@ -228,8 +234,11 @@ void Open_Click() {
         return;
     }
     FrmText* form = FrmText::Show_Window();
-    form->Text1()->setPlainText(To_Box_Text(read.text));
+    // Without the line end that reading adds after the last line: saved unchanged, the
+    // document gives its file's bytes again.
+    form->Text1()->setPlainText(To_Box_Text(read.text.chopped(read.text.isEmpty() ? 0 : 2)));
     form->Set_Encoding(read.encoding);
+    form->Set_Ends_With_Line_End(read.endsWithLineEnd);
     if (read.truncated) {
         // Saving the first part back under the same name would cut the file short.
         form->setWindowTitle(FrmText::Caption_For(untitledName));
@@ -269,15 +278,15 @@ Save_Result Save_Text() {
         backToProgramFolder();
         return Save_Result::Cancelled;
     }
-    const QString text = From_Box_Text(box->toPlainText());
-    Text_Encoding encoding =
-        Active_Text_Source == Document_Text_Source && form ? form->Encoding() : Text_Encoding::Cp1256;
+    const QString text = From_Box_Text(boxText(box));
+    const bool document = Active_Text_Source == Document_Text_Source && form;
+    Text_Encoding encoding = document ? form->Encoding() : Text_Encoding::Cp1256;
     if (!chooseEncoding(text, encoding)) {
         backToProgramFolder();
         return Save_Result::Back_To_Text;
     }
     QString error;
-    if (!Write_Text_File(fileName, text, &error, encoding)) {
+    if (!Write_Text_File(fileName, text, &error, encoding, !document || form->Ends_With_Line_End())) {
         Dialogs().Message(
             dialogParent(),
             QStringLiteral("لا يمكن التسجيل\n%1\n%2").arg(QDir::toNativeSeparators(fileName), error),
@@ -285,7 +294,7 @@ Save_Result Save_Text() {
         backToProgramFolder();
         return Save_Result::Failed;
     }
-    if (Active_Text_Source == Document_Text_Source && form) {
+    if (document) {
         form->setWindowTitle(FrmText::Caption_For(fileName));
         form->Set_Encoding(encoding);
         Text_Untitled = false;

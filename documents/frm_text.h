@@ -41,6 +41,10 @@ public:
     // page 1256 for a new document, UTF-8 once the user chose it for a save.
     MdlLectarium::Text_Encoding Encoding() const { return encoding_; }
     void Set_Encoding(MdlLectarium::Text_Encoding encoding) { encoding_ = encoding; }
+    // Whether the saved file ends with CR LF: as its file did, always for a new document.
+    // The box does not show that last line end.
+    bool Ends_With_Line_End() const { return endsWithLineEnd_; }
+    void Set_Ends_With_Line_End(bool ends) { endsWithLineEnd_ = ends; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -52,6 +56,7 @@ private:
     FrmText();
     QPlainTextEdit* text1_ = nullptr;
     MdlLectarium::Text_Encoding encoding_ = MdlLectarium::Text_Encoding::Cp1256;
+    bool endsWithLineEnd_ = true;
 };
 
 // The main window's document commands.

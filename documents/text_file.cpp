@@ -89,13 +89,17 @@ Text_Read Read_Text_File(const QString& path) {
     }
     // A line longer than what is read ends where the reading stopped.
     result.truncated = result.truncated || cut;
+    result.endsWithLineEnd =
+        result.truncated || (n > 0 && (all[n - 1] == QLatin1Char('\r') || all[n - 1] == QLatin1Char('\n')));
     result.ok = true;
     return result;
 }
 
-bool Write_Text_File(const QString& path, const QString& text, QString* error, Text_Encoding encoding) {
+bool Write_Text_File(const QString& path, const QString& text, QString* error, Text_Encoding encoding,
+                     bool lineEndAtEnd) {
     bool encodable = true;
-    const QByteArray bytes = Encode_Text(text + QLatin1String("\r\n"), encoding, &encodable);
+    const QByteArray bytes =
+        Encode_Text(lineEndAtEnd ? text + QLatin1String("\r\n") : text, encoding, &encodable);
     if (!encodable) {
         if (error) {
             QString missing;

@@ -41,6 +41,11 @@ struct Text_Read {
     Text_Encoding encoding = Text_Encoding::Cp1256;
     QString text;           // each line read followed by CR LF
     bool truncated = false; // reading stopped past the limit
+    // The file's last line ended with a line end (or the reading stopped past the
+    // limit). The document is the text without the line end the reading added after the
+    // last line; saved with Write_Text_File and this, an unchanged document gives the
+    // same bytes as its file when that had CR LF line ends.
+    bool endsWithLineEnd = false;
     QString error;
 };
 
@@ -49,11 +54,12 @@ struct Text_Read {
 // runs past Text_Read_Byte_Limit, where it is cut).
 Text_Read Read_Text_File(const QString& path);
 
-// Writes text and one CR LF in the encoding (code page 1256 unless told). Nothing is
-// written over an existing file unless the whole new file could be written; a
+// Writes text and one CR LF (none when lineEndAtEnd is false: a document read from a
+// file whose last line had none) in the encoding (code page 1256 unless told). Nothing
+// is written over an existing file unless the whole new file could be written; a
 // character code page 1256 cannot hold fails the save. error tells why.
 bool Write_Text_File(const QString& path, const QString& text, QString* error = nullptr,
-                     Text_Encoding encoding = Text_Encoding::Cp1256);
+                     Text_Encoding encoding = Text_Encoding::Cp1256, bool lineEndAtEnd = true);
 
 // Text boxes hold line feeds; the files and the rest of the program CR LF.
 QString To_Box_Text(const QString& text);

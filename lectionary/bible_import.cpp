@@ -343,6 +343,11 @@ bool Import_Bible(const QString& format, const QString& file, const QString& sou
                     .arg(format);
         return false;
     }
+    const QString target = QDir(sourceFolder).filePath(QStringLiteral("Bible.txt"));
+    if (Same_File(file, target)) {
+        error = QStringLiteral("%1: is the export being imported; it is not written over").arg(target);
+        return false;
+    }
     std::vector<Source_Verse> source;
     if (!readImp(file, source, error))
         return false;
@@ -377,6 +382,10 @@ bool Write_Bible_Table(const std::vector<Export_Verse>& source, bool osisMarkup,
     Verse_Map verses;
     QMap<QString, int> skippedBooks;
     QMap<QString, int> emptyVerses;
+    // Entries past the book's last chapter (or beyond what a verse number can hold)
+    // have no place in the program's Bible, by export book name.
+    QMap<QString, int> outOfRange;
+    QMap<QString, int> outOfRangeBook;
     QMap<QChar, int> replaced;
     for (const Source_Verse& v : source) {
         if (v.verse <= 0 || v.chapter <= 0)
@@ -413,6 +422,11 @@ bool Write_Bible_Table(const std::vector<Export_Verse>& source, bool osisMarkup,
             skippedBooks[v.book] += 1;
             continue;
         }
+        if (chapter > Chapter_Counts[book] || verse > 32767) {
+            outOfRange[v.book] += 1;
+            outOfRangeBook[v.book] = book;
+            continue;
+        }
         const QString text = representable(plain(v.text), replaced);
         if (text.isEmpty()) {
             emptyVerses[v.book] += 1;
@@ -426,8 +440,6 @@ bool Write_Bible_Table(const std::vector<Export_Verse>& source, bool osisMarkup,
     QMap<int, int> versesPerBook;
     for (const auto& [key, text] : verses) {
         const auto [book, chapter, verse] = key;
-        if (chapter > 32767 || verse > 32767)
-            continue;
         content += QStringLiteral("%1\t%2\t%3\t%4\t%5\n")
                        .arg(Book_Old(static_cast<Integer>(book)))
                        .arg(Book_Bible(static_cast<Integer>(book)))
@@ -440,9 +452,16 @@ bool Write_Bible_Table(const std::vector<Export_Verse>& source, bool osisMarkup,
 
     // A Bible table without a verse would replace a good one by its header alone.
     if (versesPerBook.isEmpty()) {
-        error = QStringLiteral(
-                    "%1: no entry of the export is a verse of the 73 books; Bible.txt is left as it was")
-                    .arg(origin);
+        int outside = 0;
+        for (int count : std::as_const(outOfRange))
+            outside += count;
+        error =
+            QStringLiteral("%1: no entry of the export is a verse of the 73 books%2; Bible.txt is left as "
+                           "it was")
+                .arg(origin, outside > 0 ? QStringLiteral(" (%1 entries lie outside the chapters of "
+                                                          "their book)")
+                                               .arg(outside)
+                                         : QString());
         return false;
     }
     if (!QDir().mkpath(sourceFolder)) {
@@ -478,6 +497,15 @@ bool Write_Bible_Table(const std::vector<Export_Verse>& source, bool osisMarkup,
         report << QStringLiteral("\"%1\": not one of the 73 books, %2 entries skipped")
                       .arg(it.key())
                       .arg(it.value());
+    for (auto it = outOfRange.cbegin(); it != outOfRange.cend(); ++it) {
+        const int book = outOfRangeBook.value(it.key());
+        report << QStringLiteral("\"%1\": %2 entries outside the %3 chapters of book %4 %5 skipped")
+                      .arg(it.key())
+                      .arg(it.value())
+                      .arg(Chapter_Counts[book])
+                      .arg(book)
+                      .arg(Bible_Books[book].Book_Name);
+    }
     for (auto it = emptyVerses.cbegin(); it != emptyVerses.cend(); ++it)
         report << QStringLiteral("\"%1\": %2 entries without text skipped").arg(it.key()).arg(it.value());
     for (auto it = replaced.cbegin(); it != replaced.cend(); ++it)

@@ -128,9 +128,8 @@ bool Convert_Access_File(const QString& accessPath, const QString& sqlitePath, Q
                     : QStringLiteral("%1: not an Access (Jet 3 or Jet 4) file").arg(accessPath);
         return false;
     }
-    const QFileInfo source(accessPath);
     const QFileInfo target(sqlitePath);
-    if (target.exists() && target.canonicalFilePath() == source.canonicalFilePath()) {
+    if (Same_File(sqlitePath, accessPath)) {
         error = QStringLiteral("%1: the copy would replace the Access file itself").arg(sqlitePath);
         return false;
     }

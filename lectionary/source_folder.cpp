@@ -668,6 +668,16 @@ bool Build_Database(const QString& sourceFolder, const QString& outPath, QString
             return false;
         }
     }
+    // The database must not take the place of a table file it is built from, however
+    // the two are named.
+    for (const Table_Schema& schema : Lectionary_Tables()) {
+        const QString table = folder.filePath(schema.fileName());
+        if (Same_File(outPath, table)) {
+            error = QStringLiteral("%1: is the table file %2 that the build reads; it is not written over")
+                        .arg(outPath, table);
+            return false;
+        }
+    }
     std::vector<Table_Data> tables;
     for (const Table_Schema& schema : Lectionary_Tables()) {
         Table_Data data;
@@ -706,13 +716,19 @@ bool Dump_Database(const QString& databasePath, const QString& outFolder, QStrin
         error = QStringLiteral("%1: cannot make the folder").arg(outFolder);
         return false;
     }
-    // The folder's table files are replaced as a set: every file is first written whole
-    // under a name of its own, and only then do they take their places, and the file of
-    // a table that now has no rows goes (a rebuild would bring its old rows back).
-    std::vector<std::unique_ptr<Safe_File>> written;
-    QStringList stale;
     for (const Table_Schema& schema : Lectionary_Tables()) {
         const QString target = QDir(outFolder).filePath(schema.fileName());
+        if (Same_File(target, databasePath)) {
+            error = QStringLiteral("%1: is the database %2 that the dump reads; it is not written over")
+                        .arg(target, databasePath);
+            return false;
+        }
+    }
+    // The folder's table files are replaced as a set, once every one is written whole,
+    // and the file of a table that now has no rows goes (a rebuild would bring its old
+    // rows back).
+    QList<Set_File> files;
+    for (const Table_Schema& schema : Lectionary_Tables()) {
         Result_Set exists;
         if (!database->Run(
                 QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name = '%1'")
@@ -720,7 +736,7 @@ bool Dump_Database(const QString& databasePath, const QString& outFolder, QStrin
                 exists, error))
             return false;
         if (exists.rows.empty()) {
-            stale << target;
+            files.append({schema.fileName(), {}, true});
             continue;
         }
         QStringList names;
@@ -737,7 +753,7 @@ bool Dump_Database(const QString& databasePath, const QString& outFolder, QStrin
             return false;
         }
         if (rows.rows.empty()) {
-            stale << target;
+            files.append({schema.fileName(), {}, true});
             continue;
         }
         const int firstKey = schema.firstKey.isEmpty() ? -1 : schema.columnIndex(schema.firstKey);
@@ -767,28 +783,9 @@ bool Dump_Database(const QString& databasePath, const QString& outFolder, QStrin
             }
             content += fields.join(QLatin1Char('\t')) + QLatin1Char('\n');
         }
-        auto file = std::make_unique<Safe_File>(target);
-        if (!file->Open() || !file->Write(content.toUtf8()) || !file->Finish()) {
-            error = QStringLiteral("%1: cannot be written: %2").arg(target, file->Error());
-            return false;
-        }
-        written.push_back(std::move(file));
+        files.append({schema.fileName(), content.toUtf8(), false});
     }
-    for (const auto& file : written) {
-        if (!file->Commit()) {
-            error = QStringLiteral("%1: cannot be written: %2").arg(file->Target(), file->Error());
-            return false;
-        }
-    }
-    for (const QString& path : stale) {
-        QFile old(path);
-        if (old.exists() && !old.remove()) {
-            error = QStringLiteral("%1: a table without rows, but the old file cannot be removed: %2")
-                        .arg(path, old.errorString());
-            return false;
-        }
-    }
-    return true;
+    return Replace_File_Set(outFolder, files, error);
 }
 
 } // namespace MdlLectarium

@@ -49,12 +49,13 @@ bool Unescape_Field(const QString& field, QString& value, bool& isNull, QString&
 // Builds OUT from the source folder: every table file is read and checked first, then
 // the database is written beside OUT under a temporary name and moved into place, so
 // a failure leaves no file (and an existing OUT untouched). The error names the file,
-// the line and the reason.
+// the line and the reason. OUT naming one of the folder's table files is refused.
 bool Build_Database(const QString& sourceFolder, const QString& outPath, QString& error);
 
 // Writes the source folder back from a database: one file per table that has rows.
-// The table files are replaced as a set, once all are written whole; the file of a
-// table without rows is removed. A failure leaves the folder's files as they were.
+// The table files are replaced as a set (Replace_File_Set), the folder's other files
+// kept; the file of a table without rows is removed. A table file that is the database
+// itself is refused.
 bool Dump_Database(const QString& databasePath, const QString& outFolder, QString& error);
 
 } // namespace MdlLectarium

@@ -143,7 +143,8 @@ QString From_Cp1256(const QByteArray& bytes) {
 
 QString Decode_Text_File(const QByteArray& bytes) {
     if (bytes.startsWith("\xEF\xBB\xBF")) {
-        QStringDecoder utf8(QStringDecoder::Utf8);
+        // The mark is the file's, the rest is text: a second mark stays in it.
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
         const QString text = utf8.decode(bytes.mid(3));
         if (!utf8.hasError())
             return text;

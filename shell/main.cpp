@@ -4,10 +4,12 @@
 #include "shell/frm_introduction.h"
 #include "shell/mdi_lectarium.h"
 #include "shell/qt_arabic.h"
+#include "shell/safe_file.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    MdlLectarium::Ignore_File_Size_Signal();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lectarium"));
     Lectarium::Install_Arabic_Font();

@@ -92,6 +92,31 @@ private slots:
         QCOMPARE(folder.read(QStringLiteral("out.txt")), QByteArray("\xC8\xD3\xE3\r\n\xC7\xE1\xE1\xE5\r\n"));
     }
 
+    // Read, then written back as the document window saves an unchanged document (the
+    // text without the line end the reading added, in its encoding, ending as the file
+    // ended): the same bytes.
+    void savedAsReadGivesTheSameBytes_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("CR LF at the end") << QByteArray("12345678\r\n");
+        QTest::newRow("no line end at the end") << QByteArray("a\r\nb");
+        QTest::newRow("blank lines at the end") << QByteArray("a\r\n\r\n\r\n");
+        QTest::newRow("only a line end") << QByteArray("\r\n");
+        QTest::newRow("UTF-8 with mark") << QByteArray("\xEF\xBB\xBF") + QStringLiteral("سلام\r\n").toUtf8();
+        QTest::newRow("two byte-order marks") << QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF\xD8\xB3\r\n");
+    }
+    void savedAsReadGivesTheSameBytes() {
+        QFETCH(QByteArray, bytes);
+        Temp_Program_Folder folder;
+        folder.write(QStringLiteral("a.txt"), bytes);
+        const Text_Read read = Read_Text_File(folder.file(QStringLiteral("a.txt")));
+        QVERIFY(read.ok);
+        QVERIFY(Write_Text_File(folder.file(QStringLiteral("a.txt")),
+                                read.text.chopped(read.text.isEmpty() ? 0 : 2), nullptr, read.encoding,
+                                read.endsWithLineEnd));
+        QCOMPARE(folder.read(QStringLiteral("a.txt")), bytes);
+    }
+
     // A failed save leaves the file that was there as it was.
     void failedWritesLeaveTheOldFile_data() {
         QTest::addColumn<QString>("name");

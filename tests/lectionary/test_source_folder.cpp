@@ -6,12 +6,19 @@
 #include "tests/lectionary/fixture.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <ctime>
+
+#include <fcntl.h>
 #include <sqlite3.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace MdlLectarium;
 
@@ -25,6 +32,27 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);
+}
+
+// Every file and folder under folder, by its path there, with its bytes.
+QMap<QString, QByteArray> snapshot(const QString& folder) {
+    QMap<QString, QByteArray> files;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        files.insert(QDir(folder).relativeFilePath(path),
+                     it.fileInfo().isDir() ? QByteArray("<folder>") : readAll(path));
+    }
+    return files;
+}
+
+// The names of the table files.
+QStringList tableFiles() {
+    QStringList names;
+    for (const Table_Schema& table : Lectionary_Tables())
+        names << table.fileName();
+    return names;
 }
 } // namespace
 
@@ -181,6 +209,183 @@ private slots:
                  QByteArray("No\tTip\n1\tأولى\n2\tثانية\n"));
     }
 
+    // A dump that meets an I/O error, or is killed, at any rename leaves the folder's
+    // table files all old or all new, and its other files as they were. Where the folder
+    // cannot be replaced in one step (it holds a folder) the error names exactly the
+    // files already replaced. strace injects the faults.
+    void dumpReplacesTheTablesAsAWhole_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<bool>("folderInside");
+        QTest::newRow("I/O error") << "error=EIO" << false;
+        QTest::newRow("killed") << "error=EIO:signal=KILL" << false;
+        QTest::newRow("I/O error, a folder inside") << "error=EIO" << true;
+    }
+    void dumpReplacesTheTablesAsAWhole() {
+        QFETCH(QString, fault);
+        QFETCH(bool, folderInside);
+        const QString strace = QStandardPaths::findExecutable(QStringLiteral("strace"));
+        if (strace.isEmpty())
+            QSKIP("strace is not installed (Debian package strace): no faults to inject");
+        QTemporaryDir dir;
+        const QString out = QDir(dir.path()).filePath(QStringLiteral("out"));
+        const QString fresh = QDir(dir.path()).filePath(QStringLiteral("fresh"));
+        QString error;
+        QVERIFY2(Dump_Database(fixture_.path(), fresh, error), qPrintable(error));
+        QVERIFY(QDir().mkpath(folderInside ? out + QStringLiteral("/sub") : out));
+        auto writeOld = [&] {
+            for (const QString& name : tableFiles())
+                writeFile(QDir(out).filePath(name), "old " + name.toUtf8() + "\n");
+        };
+        writeOld();
+        writeFile(QDir(out).filePath(QStringLiteral("notes.md")), "mine\n");
+        const QMap<QString, QByteArray> old = snapshot(out);
+        QMap<QString, QByteArray> all = snapshot(fresh);
+        all.insert(QStringLiteral("notes.md"), "mine\n");
+        if (folderInside)
+            all.insert(QStringLiteral("sub"), "<folder>");
+
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("ASAN_OPTIONS"),
+                           QStringLiteral("detect_leaks=0")); // no leak check under a tracer
+        bool done = false;
+        for (int when = 1; when <= 40 && !done; ++when) {
+            QProcess tool;
+            tool.setProcessEnvironment(environment);
+            tool.start(strace,
+                       {QStringLiteral("-f"), QStringLiteral("-qq"), QStringLiteral("-o"),
+                        QStringLiteral("/dev/null"), QStringLiteral("-e"),
+                        QStringLiteral("trace=rename,renameat,renameat2"), QStringLiteral("-e"),
+                        QStringLiteral("inject=rename,renameat,renameat2:%1:when=%2").arg(fault).arg(when),
+                        QStringLiteral(LECTARIUM_DB), QStringLiteral("dump"), fixture_.path(), out});
+            QVERIFY(tool.waitForFinished(60000));
+            const QString err = QString::fromUtf8(tool.readAllStandardError());
+            if (err.contains(QLatin1String("ptrace")))
+                QSKIP(qPrintable(QStringLiteral("strace cannot trace here: ") + err));
+            const QMap<QString, QByteArray> now = snapshot(out);
+            done = tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
+            if (done) {
+                QCOMPARE(now, all);
+            } else if (!folderInside) {
+                QCOMPARE(now, old);
+            } else {
+                const QString replaced =
+                    QRegularExpression(QStringLiteral("replaced already: ([^;]*);")).match(err).captured(1);
+                for (const QString& name : tableFiles())
+                    QVERIFY2((now[name] != old[name]) == replaced.split(QStringLiteral(", ")).contains(name),
+                             qPrintable(name + QStringLiteral(": ") + err));
+                writeOld();
+            }
+        }
+        QVERIFY(done);
+        // A kill leaves the fresh folder beside; the next dump removes it once it is a
+        // day old.
+        const QStringList left =
+            QDir(dir.path()).entryList({QStringLiteral("out.partial-*")}, QDir::Dirs | QDir::Hidden);
+        QCOMPARE(left.isEmpty(), !fault.contains(QLatin1String("KILL")));
+        for (const QString& name : left) {
+            const timespec then{std::time(nullptr) - 2 * 24 * 60 * 60, 0};
+            const timespec times[2] = {then, then};
+            QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(QDir(dir.path()).filePath(name)).constData(),
+                                 times, 0),
+                     0);
+        }
+        QVERIFY2(Dump_Database(fixture_.path(), out, error), qPrintable(error));
+        QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("out.partial-*")}, QDir::Dirs | QDir::Hidden),
+                 QStringList());
+        QCOMPARE(snapshot(out), all);
+    }
+
+    // A command whose output would take the place of one of its own inputs is refused,
+    // whatever names the output; every file stays as it was.
+    void toolsRefuseToWriteOverTheirInput_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("build over a table file") << "table"
+                                                 << "that the build reads";
+        QTest::newRow("build over a table file, by ./ and ..") << "dots"
+                                                               << "that the build reads";
+        QTest::newRow("build over a table file, by a link to the folder") << "folder link"
+                                                                          << "that the build reads";
+        QTest::newRow("build over a hard link to a table file") << "hard link"
+                                                                << "that the build reads";
+        QTest::newRow("build over a table file not there yet") << "absent table"
+                                                               << "that the build reads";
+        QTest::newRow("dump over the database") << "dump"
+                                                << "that the dump reads";
+        QTest::newRow("import-bible over its export") << "import"
+                                                      << "is the export being imported";
+        QTest::newRow("convert over a hard link to the Access file") << "convert"
+                                                                     << "would replace the Access file";
+        QTest::newRow("check, output into the database") << "check output"
+                                                         << "the output goes into";
+        QTest::newRow("lectarium-day, output into the database") << "day output"
+                                                                 << "the output goes into";
+    }
+    void toolsRefuseToWriteOverTheirInput() {
+        QFETCH(QString, kind);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        const QDir top(dir.path());
+        const QString src = top.filePath(QStringLiteral("src"));
+        QVERIFY(QDir().mkpath(src));
+        const QString tips = QDir(src).filePath(QStringLiteral("Tips.txt"));
+        writeFile(tips, "No\tTip\n1\tأولى\n");
+        const QString database = top.filePath(QStringLiteral("Lectarium.mdb"));
+        QVERIFY(QFile::copy(fixture_.path(), database));
+        QString program = QStringLiteral(LECTARIUM_DB);
+        QStringList arguments;
+        bool outputIntoDatabase = false;
+        if (kind == QLatin1String("table")) {
+            arguments = {QStringLiteral("build"), src, tips};
+        } else if (kind == QLatin1String("dots")) {
+            arguments = {QStringLiteral("build"), src, src + QStringLiteral("/../src/./Tips.txt")};
+        } else if (kind == QLatin1String("folder link")) {
+            QVERIFY(QFile::link(src, top.filePath(QStringLiteral("link"))));
+            arguments = {QStringLiteral("build"), src, top.filePath(QStringLiteral("link/Tips.txt"))};
+        } else if (kind == QLatin1String("hard link")) {
+            QCOMPARE(::link(QFile::encodeName(tips).constData(),
+                            QFile::encodeName(top.filePath(QStringLiteral("out.mdb"))).constData()),
+                     0);
+            arguments = {QStringLiteral("build"), src, top.filePath(QStringLiteral("out.mdb"))};
+        } else if (kind == QLatin1String("absent table")) {
+            arguments = {QStringLiteral("build"), src, QDir(src).filePath(QStringLiteral("Psalmos.txt"))};
+        } else if (kind == QLatin1String("dump")) {
+            QVERIFY(QFile::remove(tips));
+            QVERIFY(QFile::copy(fixture_.path(), tips));
+            arguments = {QStringLiteral("dump"), tips, src};
+        } else if (kind == QLatin1String("import")) {
+            const QString bible = QDir(src).filePath(QStringLiteral("Bible.txt"));
+            writeFile(bible, "$$$Genesis 1:1\nIn the beginning\n");
+            arguments = {QStringLiteral("import-bible"), QStringLiteral("imp"), bible, src};
+        } else if (kind == QLatin1String("convert")) {
+            const QString access = top.filePath(QStringLiteral("old.mdb"));
+            writeFile(access,
+                      QByteArray("\x00\x01\x00\x00Standard Jet DB\x00\x01", 21) + QByteArray(2048, '\0'));
+            QCOMPARE(::link(QFile::encodeName(access).constData(),
+                            QFile::encodeName(top.filePath(QStringLiteral("new.mdb"))).constData()),
+                     0);
+            arguments = {QStringLiteral("convert"), access, top.filePath(QStringLiteral("new.mdb"))};
+        } else if (kind == QLatin1String("check output")) {
+            arguments = {QStringLiteral("check"), database};
+            outputIntoDatabase = true;
+        } else {
+            program = QStringLiteral(LECTARIUM_DAY_TOOL);
+            arguments = {QStringLiteral("--readings"), QStringLiteral("1999-03-03")};
+            outputIntoDatabase = true;
+        }
+        const QMap<QString, QByteArray> before = snapshot(dir.path());
+        QProcess tool;
+        tool.setWorkingDirectory(dir.path());
+        if (outputIntoDatabase)
+            tool.setStandardOutputFile(database, QIODevice::Append);
+        tool.start(program, arguments);
+        QVERIFY(tool.waitForFinished(60000));
+        const QString err = QString::fromUtf8(tool.readAllStandardError());
+        QCOMPARE(tool.exitCode(), 2);
+        QVERIFY2(err.contains(message), qPrintable(err));
+        QCOMPARE(snapshot(dir.path()), before);
+    }
+
     void checkReportsTheUnresolvedReferences() {
         QStringList problems;
         QString error;
@@ -305,6 +510,65 @@ private slots:
         writeFile(imp, "no entries here\n");
         QVERIFY(!Import_Bible(QStringLiteral("imp"), imp, dir.path(), report, error));
         QVERIFY(error.contains(QStringLiteral("not an IMP export")));
+    }
+
+    // Entries past the last chapter of their book have no place in the Bible table: an
+    // export of nothing else is refused as one without a verse, from an IMP export as
+    // from a SWORD module (whose verses take the same way); among verses they are
+    // skipped and reported.
+    void importSkipsEntriesOutsideTheBooks_data() {
+        QTest::addColumn<QString>("origin");
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<QByteArray>("rows"); // Bible.txt after, without its header; empty: refused
+        const QStringList outside{QStringLiteral("Genesis 999:1")};
+        QTest::newRow("imp, only outside") << "imp" << outside << QByteArray();
+        QTest::newRow("sword, only outside") << "sword" << outside << QByteArray();
+        const QStringList mixed{QStringLiteral("Genesis 1:1"), QStringLiteral("Genesis 51:1"),
+                                QStringLiteral("Additional Psalm 1:1"), QStringLiteral("Matthew 29:3")};
+        const QByteArray kept("-1\t1\t1\t1\tverse\n-1\t21\t151\t1\tverse\n");
+        QTest::newRow("imp, among verses") << "imp" << mixed << kept;
+        QTest::newRow("sword, among verses") << "sword" << mixed << kept;
+    }
+    void importSkipsEntriesOutsideTheBooks() {
+        QFETCH(QString, origin);
+        QFETCH(QStringList, entries);
+        QFETCH(QByteArray, rows);
+        QTemporaryDir dir;
+        const QString bible = QDir(dir.path()).filePath(QStringLiteral("Bible.txt"));
+        const QByteArray old("Old\tBible\tPart\tSign_No\tSign\n-1\t1\t1\t1\tthe whole Bible\n");
+        writeFile(bible, old);
+        std::vector<Export_Verse> verses;
+        QByteArray imp;
+        for (const QString& entry : entries) {
+            const qsizetype blank = entry.lastIndexOf(QLatin1Char(' '));
+            const QStringList place = entry.mid(blank + 1).split(QLatin1Char(':'));
+            verses.push_back(
+                {entry.left(blank), place[0].toInt(), place[1].toInt(), QStringLiteral("verse")});
+            imp += "$$$" + entry.toUtf8() + "\nverse\n";
+        }
+        QStringList report;
+        QString error;
+        bool written = false;
+        if (origin == QLatin1String("imp")) {
+            const QString path = QDir(dir.path()).filePath(QStringLiteral("bible.imp"));
+            writeFile(path, imp);
+            written = Import_Bible(origin, path, dir.path(), report, error);
+        } else {
+            written = Write_Bible_Table(verses, false, QStringLiteral("SWORD module Test"), dir.path(),
+                                        report, error);
+        }
+        QCOMPARE(written, !rows.isEmpty());
+        if (rows.isEmpty()) {
+            QVERIFY2(error.contains(QStringLiteral("no entry of the export is a verse")), qPrintable(error));
+            QCOMPARE(readAll(bible), old);
+            return;
+        }
+        QCOMPARE(readAll(bible), QByteArray("Old\tBible\tPart\tSign_No\tSign\n") + rows);
+        const QString all = report.join(QLatin1Char('\n'));
+        QVERIFY2(all.contains(QStringLiteral("\"Genesis\": 1 entries outside the 50 chapters")),
+                 qPrintable(all));
+        QVERIFY2(all.contains(QStringLiteral("\"Matthew\": 1 entries outside the 28 chapters")),
+                 qPrintable(all));
     }
 
     void commandLineTool() {

@@ -2,10 +2,13 @@
 // file-size limit (writes fail with EFBIG) and, where the tests may mount one, a full
 // tmpfs (ENOSPC). Each writer runs in a child process, so that neither the limit nor a
 // failure reaches the test; the folder it writes to must be left exactly as it was.
+// The same writers meet a link planted at their target's name and the temporaries a
+// killed writer left.
 
 #include "calendar/selected_day.h"
 #include "documents/frm_text.h"
 #include "documents/text_file.h"
+#include "shell/safe_file.h"
 #include "shell/settings.h"
 #include "tests/lectionary/fixture.h"
 #include "tests/lectionary/jet_writer.h"
@@ -13,6 +16,7 @@
 
 #include <QAction>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QMap>
 #include <QPlainTextEdit>
 #include <QtTest>
@@ -20,11 +24,13 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <ctime>
 #include <functional>
 
 #include <fcntl.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -42,7 +48,8 @@ struct Outcome {
 };
 
 // Runs action in a child process with the file-size limit (or none); its exit status
-// and what it wrote to stdout and stderr come back.
+// (128 + the signal that ended it) and what it wrote to stdout and stderr come back.
+// SIGXFSZ keeps its default there: the programs must ignore it themselves.
 Outcome inChild(bool limited, const std::function<int()>& action) {
     int fds[2];
     if (::pipe(fds) != 0)
@@ -54,7 +61,7 @@ Outcome inChild(bool limited, const std::function<int()>& action) {
         ::close(fds[0]);
         ::dup2(fds[1], 1);
         ::dup2(fds[1], 2);
-        std::signal(SIGXFSZ, SIG_IGN);
+        std::signal(SIGXFSZ, SIG_DFL);
         if (limited) {
             const rlimit limit{Size_Limit, Size_Limit};
             ::setrlimit(RLIMIT_FSIZE, &limit);
@@ -83,8 +90,8 @@ Outcome inChild(bool limited, const std::function<int()>& action) {
     return outcome;
 }
 
-int runTool(const QStringList& arguments) {
-    QList<QByteArray> bytes{QByteArrayLiteral(LECTARIUM_DB)};
+int runProgram(const char* program, const QStringList& arguments) {
+    QList<QByteArray> bytes{QByteArray(program)};
     for (const QString& argument : arguments)
         bytes << QFile::encodeName(argument);
     std::vector<char*> argv;
@@ -95,20 +102,29 @@ int runTool(const QStringList& arguments) {
     return 127;
 }
 
-int report(const QString& message, bool failed) {
-    std::fputs(message.toUtf8().constData(), stderr);
-    return failed ? 1 : 0;
+int runTool(const QStringList& arguments) {
+    return runProgram(LECTARIUM_DB, arguments);
 }
 
-// Every file under folder with its bytes, hidden ones included.
+// 0 when the writer reports success, 1 when it reports a failure as it must (the
+// message on stderr), 3 when what it reports does not fit what it did.
+int report(const QString& message, int status) {
+    std::fputs(message.toUtf8().constData(), stderr);
+    return status;
+}
+
+// Every file and folder under folder with its bytes, hidden ones included.
 QMap<QString, QByteArray> snapshot(const QString& folder) {
     QMap<QString, QByteArray> files;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
         QFile file(path);
-        files.insert(QDir(folder).relativeFilePath(path),
-                     file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>"));
+        files.insert(QDir(folder).relativeFilePath(path), it.fileInfo().isDir() ? QByteArray("<folder>")
+                                                          : file.open(QIODevice::ReadOnly)
+                                                              ? file.readAll()
+                                                              : QByteArray("<unreadable>"));
     }
     return files;
 }
@@ -132,7 +148,30 @@ void fillUp(const QString& path) {
     ::close(fd);
 }
 
+// Sets the modification time of path (a link itself) days back.
+bool age(const QString& path, int days) {
+    const timespec then{std::time(nullptr) - days * 24 * 60 * 60, 0};
+    const timespec times[2] = {then, then};
+    return ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, AT_SYMLINK_NOFOLLOW) == 0;
+}
+
+bool isLink(const QString& path) {
+    struct stat info {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 && S_ISLNK(info.st_mode);
+}
+
 const QByteArray Old_Bytes = QByteArrayLiteral("the old file, which must survive\r\n");
+
+enum class Situation { Size_Limit, Full_Tmpfs, Link_At_Target, Stale_Temporaries };
+
+// One writer, ready to run: action returns 0, 1 or 3 as report does.
+struct Writer_Case {
+    std::function<int()> action;
+    QString target;           // the file it writes
+    QString name;             // what its failure message must name
+    bool systemReason = true; // SQLite gives its own words for a full disk
+    std::unique_ptr<Started_Main_Window> program;
+};
 
 } // namespace
 
@@ -143,6 +182,151 @@ class Test_Full_Disk final : public QObject {
     QTemporaryDir scratch_; // sources and, for the size limit, the targets
     QTemporaryDir mountPoint_;
     QString mountProblem_ = QStringLiteral("not tried");
+
+    // The writer named, writing into folder; the old file at its target unless there
+    // is none to keep.
+    void prepare(const QString& writer, const QString& folder, bool expectFailure, Writer_Case& c) {
+        const QString sources = QDir(scratch_.path()).filePath(QStringLiteral("sources"));
+        QVERIFY(QDir().mkpath(sources));
+        auto in = [&](const QString& name) { return QDir(folder).filePath(name); };
+        if (writer == QLatin1String("text save")) {
+            c.name = QStringLiteral("doc.txt");
+            c.target = in(c.name);
+            writeFile(c.target, Old_Bytes);
+            c.program = std::make_unique<Started_Main_Window>();
+            c.program->dialogs.Answer_Open(c.target);
+            c.program->window->Menu_Item(QStringLiteral("Open"))->trigger();
+            FrmText* form = FrmText::Instance();
+            QVERIFY(form);
+            form->Get_Focus();
+            form->Text1()->setPlainText(QString(600, QChar(0x0646))); // far over the limit
+            QVERIFY(Text_Changed);
+            if (expectFailure)
+                c.program->dialogs.Answer_Message(Msg_Answer::Ok);
+            const QString caption = form->windowTitle();
+            Started_Main_Window* program = c.program.get();
+            c.action = [program, form, caption] {
+                Ignore_File_Size_Signal(); // as the program's main does
+                const Save_Result result = Save_Text();
+                const bool unsaved = Text_Changed && form->windowTitle() == caption;
+                const auto& messages = program->dialogs.Messages();
+                const QString message =
+                    messages.isEmpty() ? QStringLiteral("no message") : messages.last().text;
+                if (result == Save_Result::Saved && !unsaved && messages.isEmpty())
+                    return report(QStringLiteral("saved"), 0);
+                if (result == Save_Result::Failed && unsaved && !messages.isEmpty())
+                    return report(message, 1);
+                return report(message + QStringLiteral("\nthe save and its report disagree"), 3);
+            };
+        } else if (writer == QLatin1String("settings at exit")) {
+            c.name = QStringLiteral("Lectarium.ini");
+            c.target = in(c.name);
+            writeFile(c.target, Old_Bytes);
+            c.program = std::make_unique<Started_Main_Window>();
+            c.program->dialogs.Answer_Message(Msg_Answer::Yes); // "Are you sure ?"
+            if (expectFailure)
+                c.program->dialogs.Answer_Message(Msg_Answer::Ok);
+            Started_Main_Window* program = c.program.get();
+            c.action = [program, folder] {
+                Ignore_File_Size_Signal();
+                Program_Folder = folder;
+                program->window->Exit_Click();
+                const auto& messages = program->dialogs.Messages();
+                const int code = program->window->Exit_Code();
+                if (messages.size() == 1 && code == 0)
+                    return report(QStringLiteral("saved"), 0);
+                if (messages.size() == 2 && code == 1)
+                    return report(messages.last().text, 1);
+                return report(QStringLiteral("the exit and its report disagree"), 3);
+            };
+        } else if (writer.startsWith(QLatin1String("settings at start-up"))) {
+            c.name = QStringLiteral("Lectarium.ini");
+            c.target = in(c.name);
+            if (writer.endsWith(QLatin1String("damaged file")))
+                writeFile(c.target, Old_Bytes);
+            c.action = [folder] {
+                Ignore_File_Size_Signal();
+                Program_Folder = folder;
+                QString error;
+                const bool saved = Load_Settings(&error);
+                return report(Settings_Path() + QLatin1Char('\n') + error, saved ? 0 : 1);
+            };
+        } else if (writer == QLatin1String("dump")) {
+            c.name = QStringLiteral("Bible.txt");
+            c.target = in(QStringLiteral("out/Bible.txt"));
+            for (const QString& table : {QStringLiteral("Bible.txt"), QStringLiteral("Tips.txt")})
+                writeFile(in(QStringLiteral("out/") + table), Old_Bytes);
+            const QStringList arguments{QStringLiteral("dump"), fixture_.path(), in(QStringLiteral("out"))};
+            c.action = [arguments] { return runTool(arguments); };
+        } else if (writer == QLatin1String("import-bible")) {
+            c.name = QStringLiteral("Bible.txt");
+            c.target = in(QStringLiteral("src/Bible.txt"));
+            writeFile(c.target, Old_Bytes);
+            QByteArray imp;
+            for (int verse = 1; verse <= 20; ++verse)
+                imp += "$$$Genesis 1:" + QByteArray::number(verse) + "\nIn the beginning God created.\n";
+            const QString export_ = QDir(sources).filePath(QStringLiteral("bible.imp"));
+            writeFile(export_, imp);
+            const QStringList arguments{QStringLiteral("import-bible"), QStringLiteral("imp"), export_,
+                                        in(QStringLiteral("src"))};
+            c.action = [arguments] { return runTool(arguments); };
+        } else if (writer == QLatin1String("build")) {
+            c.name = QStringLiteral("Lectarium.mdb");
+            c.target = in(c.name);
+            c.systemReason = false;
+            writeFile(c.target, Old_Bytes);
+            const QStringList arguments{QStringLiteral("build"), Lectionary_Fixture::Source_Folder(),
+                                        c.target};
+            c.action = [arguments] { return runTool(arguments); };
+        } else {
+            c.name = QStringLiteral("new.mdb");
+            c.target = in(c.name);
+            c.systemReason = false;
+            writeFile(c.target, Old_Bytes);
+            Jet_Writer::Table tips{QStringLiteral("Tips"), {{QStringLiteral("Tip"), Jet_Writer::Memo}}, {}};
+            for (int row = 0; row < 50; ++row)
+                tips.rows.push_back(
+                    {QVariant(QStringLiteral("a tip long enough to fill a page %1").arg(row))});
+            QString error;
+            const QByteArray jet = Jet_Writer::Write({tips}, Jet_Writer::Options{}, &error);
+            QVERIFY2(!jet.isEmpty(), qPrintable(error));
+            const QString access = QDir(sources).filePath(QStringLiteral("old.mdb"));
+            writeFile(access, jet);
+            const QStringList arguments{QStringLiteral("convert"), access, c.target};
+            c.action = [arguments] { return runTool(arguments); };
+        }
+    }
+
+    void writers_data(const QList<Situation>& situations) {
+        QTest::addColumn<QString>("writer");
+        QTest::addColumn<int>("situation");
+        const QStringList writers{QStringLiteral("text save"),
+                                  QStringLiteral("settings at exit"),
+                                  QStringLiteral("settings at start-up, damaged file"),
+                                  QStringLiteral("settings at start-up, no file"),
+                                  QStringLiteral("dump"),
+                                  QStringLiteral("import-bible"),
+                                  QStringLiteral("build"),
+                                  QStringLiteral("convert")};
+        const QMap<Situation, QString> names{
+            {Situation::Size_Limit, QStringLiteral("file-size limit")},
+            {Situation::Full_Tmpfs, QStringLiteral("full tmpfs")},
+            {Situation::Link_At_Target, QStringLiteral("link at the target")},
+            {Situation::Stale_Temporaries, QStringLiteral("left temporaries")}};
+        for (const Situation situation : situations)
+            for (const QString& writer : writers)
+                QTest::newRow(qPrintable(writer + QStringLiteral(", ") + names[situation]))
+                    << writer << static_cast<int>(situation);
+    }
+
+    // A fresh folder for one case, on the tmpfs or in the scratch folder.
+    QString caseFolder(bool tmpfs) {
+        const QString folder =
+            QDir(tmpfs ? mountPoint_.path() : scratch_.path()).filePath(QStringLiteral("case"));
+        QDir(folder).removeRecursively();
+        QDir().mkpath(folder);
+        return folder;
+    }
 
 private slots:
     void initTestCase() {
@@ -169,127 +353,21 @@ private slots:
         Active_Text_Source = No_Text_Source;
     }
 
-    void writerOnAFullDisk_data() {
-        QTest::addColumn<QString>("writer");
-        QTest::addColumn<bool>("tmpfs");
-        const QStringList writers{QStringLiteral("text save"),
-                                  QStringLiteral("settings at exit"),
-                                  QStringLiteral("settings at start-up, damaged file"),
-                                  QStringLiteral("settings at start-up, no file"),
-                                  QStringLiteral("dump"),
-                                  QStringLiteral("import-bible"),
-                                  QStringLiteral("build"),
-                                  QStringLiteral("convert")};
-        for (const bool tmpfs : {false, true})
-            for (const QString& writer : writers)
-                QTest::newRow(qPrintable(
-                    writer + (tmpfs ? QStringLiteral(", full tmpfs") : QStringLiteral(", file-size limit"))))
-                    << writer << tmpfs;
-    }
+    void writerOnAFullDisk_data() { writers_data({Situation::Size_Limit, Situation::Full_Tmpfs}); }
 
     // The old file byte for byte, no temporary file, a failure status with the file's
-    // name (and the system's reason where the writer has it), a document still unsaved.
+    // name (and the system's reason where the writer has it), a document still unsaved;
+    // never an end by the signal of the file-size limit.
     void writerOnAFullDisk() {
         QFETCH(QString, writer);
-        QFETCH(bool, tmpfs);
+        QFETCH(int, situation);
+        const bool tmpfs = static_cast<Situation>(situation) == Situation::Full_Tmpfs;
         if (tmpfs && !mountProblem_.isEmpty())
             QSKIP(qPrintable(mountProblem_));
         const QString root = tmpfs ? mountPoint_.path() : scratch_.path();
-        const QString folder = QDir(root).filePath(QStringLiteral("case"));
-        QDir(folder).removeRecursively();
-        QVERIFY(QDir().mkpath(folder));
-        const QString sources = QDir(scratch_.path()).filePath(QStringLiteral("sources"));
-        QVERIFY(QDir().mkpath(sources));
-        auto in = [&](const QString& name) { return QDir(folder).filePath(name); };
-
-        std::function<int()> action;
-        QString name;             // the file the message must name
-        bool systemReason = true; // SQLite gives its own words for a full disk
-        std::unique_ptr<Started_Main_Window> program;
-        if (writer == QLatin1String("text save")) {
-            name = QStringLiteral("doc.txt");
-            writeFile(in(name), Old_Bytes);
-            program = std::make_unique<Started_Main_Window>();
-            program->dialogs.Answer_Open(in(name));
-            program->window->Menu_Item(QStringLiteral("Open"))->trigger();
-            FrmText* form = FrmText::Instance();
-            QVERIFY(form);
-            form->Get_Focus();
-            form->Text1()->setPlainText(QString(600, QChar(0x0646))); // far over the limit
-            QVERIFY(Text_Changed);
-            program->dialogs.Answer_Message(Msg_Answer::Ok);
-            const QString caption = form->windowTitle();
-            action = [&program, form, caption] {
-                const bool failed = Save_Text() == Save_Result::Failed;
-                const bool unsaved = Text_Changed && form->windowTitle() == caption;
-                const auto& messages = program->dialogs.Messages();
-                return report((messages.isEmpty() ? QStringLiteral("no message") : messages.last().text) +
-                                  (unsaved ? QString() : QStringLiteral("\nthe document was marked saved")),
-                              failed && unsaved && !messages.isEmpty());
-            };
-        } else if (writer == QLatin1String("settings at exit")) {
-            name = QStringLiteral("Lectarium.ini");
-            writeFile(in(name), Old_Bytes);
-            program = std::make_unique<Started_Main_Window>();
-            program->dialogs.Answer_Message(Msg_Answer::Yes); // "Are you sure ?"
-            program->dialogs.Answer_Message(Msg_Answer::Ok);
-            action = [&program, folder] {
-                Program_Folder = folder;
-                program->window->Exit_Click();
-                const auto& messages = program->dialogs.Messages();
-                return report(messages.size() == 2 ? messages.last().text : QStringLiteral("no message"),
-                              messages.size() == 2 && program->window->Exit_Code() == 1);
-            };
-        } else if (writer.startsWith(QLatin1String("settings at start-up"))) {
-            name = QStringLiteral("Lectarium.ini");
-            if (writer.endsWith(QLatin1String("damaged file")))
-                writeFile(in(name), Old_Bytes);
-            action = [folder] {
-                Program_Folder = folder;
-                QString error;
-                const bool saved = Load_Settings(&error);
-                return report(Settings_Path() + QLatin1Char('\n') + error, !saved);
-            };
-        } else if (writer == QLatin1String("dump")) {
-            name = QStringLiteral("Bible.txt");
-            for (const QString& table : {QStringLiteral("Bible.txt"), QStringLiteral("Tips.txt")})
-                writeFile(in(QStringLiteral("out/") + table), Old_Bytes);
-            const QStringList arguments{QStringLiteral("dump"), fixture_.path(), in(QStringLiteral("out"))};
-            action = [arguments] { return runTool(arguments); };
-        } else if (writer == QLatin1String("import-bible")) {
-            name = QStringLiteral("Bible.txt");
-            writeFile(in(QStringLiteral("src/Bible.txt")), Old_Bytes);
-            QByteArray imp;
-            for (int verse = 1; verse <= 20; ++verse)
-                imp += "$$$Genesis 1:" + QByteArray::number(verse) + "\nIn the beginning God created.\n";
-            const QString export_ = QDir(sources).filePath(QStringLiteral("bible.imp"));
-            writeFile(export_, imp);
-            const QStringList arguments{QStringLiteral("import-bible"), QStringLiteral("imp"), export_,
-                                        in(QStringLiteral("src"))};
-            action = [arguments] { return runTool(arguments); };
-        } else if (writer == QLatin1String("build")) {
-            name = QStringLiteral("Lectarium.mdb");
-            systemReason = false;
-            writeFile(in(name), Old_Bytes);
-            const QStringList arguments{QStringLiteral("build"), Lectionary_Fixture::Source_Folder(),
-                                        in(name)};
-            action = [arguments] { return runTool(arguments); };
-        } else {
-            name = QStringLiteral("new.mdb");
-            systemReason = false;
-            writeFile(in(name), Old_Bytes);
-            Jet_Writer::Table tips{QStringLiteral("Tips"), {{QStringLiteral("Tip"), Jet_Writer::Memo}}, {}};
-            for (int row = 0; row < 50; ++row)
-                tips.rows.push_back(
-                    {QVariant(QStringLiteral("a tip long enough to fill a page %1").arg(row))});
-            QString error;
-            const QByteArray jet = Jet_Writer::Write({tips}, Jet_Writer::Options{}, &error);
-            QVERIFY2(!jet.isEmpty(), qPrintable(error));
-            const QString access = QDir(sources).filePath(QStringLiteral("old.mdb"));
-            writeFile(access, jet);
-            const QStringList arguments{QStringLiteral("convert"), access, in(name)};
-            action = [arguments] { return runTool(arguments); };
-        }
+        const QString folder = caseFolder(tmpfs);
+        Writer_Case c;
+        prepare(writer, folder, true, c);
         if (QTest::currentTestFailed())
             return;
 
@@ -297,16 +375,130 @@ private slots:
         if (tmpfs)
             fillUp(filler);
         const QMap<QString, QByteArray> before = snapshot(folder);
-        const Outcome outcome = inChild(!tmpfs, action);
+        const Outcome outcome = inChild(!tmpfs, c.action);
         QFile::remove(filler);
 
         QCOMPARE(snapshot(folder), before);
-        QVERIFY2(outcome.status != 0, qPrintable(outcome.output));
-        QVERIFY2(outcome.output.contains(name), qPrintable(outcome.output));
-        if (systemReason) {
+        QVERIFY2(outcome.status == 1 || outcome.status == 2,
+                 qPrintable(QStringLiteral("status %1\n%2").arg(outcome.status).arg(outcome.output)));
+        QVERIFY2(outcome.output.contains(c.name), qPrintable(outcome.output));
+        if (c.systemReason) {
             const QString reason = QString::fromLocal8Bit(std::strerror(tmpfs ? ENOSPC : EFBIG));
             QVERIFY2(outcome.output.contains(reason), qPrintable(outcome.output));
         }
+    }
+
+    void writerBesideWhatIsLeft_data() {
+        writers_data({Situation::Link_At_Target, Situation::Stale_Temporaries});
+    }
+
+    // A link at the target's name is replaced, never followed: the file it names stays
+    // as it was. The temporaries a killed writer left beside the target go once they are
+    // a day old; a younger one may be another writer's at work and stays.
+    void writerBesideWhatIsLeft() {
+        QFETCH(QString, writer);
+        QFETCH(int, situation);
+        const QString folder = caseFolder(false);
+        Writer_Case c;
+        prepare(writer, folder, false, c);
+        if (QTest::currentTestFailed())
+            return;
+        const QString victim = QDir(scratch_.path()).filePath(QStringLiteral("victim"));
+        const QString stale = c.target + QStringLiteral(".partial-Stale123");
+        const QString young = c.target + QStringLiteral(".partial-Young123");
+        if (static_cast<Situation>(situation) == Situation::Link_At_Target) {
+            writeFile(victim, Old_Bytes);
+            QFile::remove(c.target);
+            QVERIFY(QFile::link(victim, c.target));
+        } else {
+            writeFile(stale, Old_Bytes);
+            writeFile(young, Old_Bytes);
+            QVERIFY(age(stale, 2));
+        }
+
+        const Outcome outcome = inChild(false, c.action);
+        QVERIFY2(outcome.status == 0,
+                 qPrintable(QStringLiteral("status %1\n%2").arg(outcome.status).arg(outcome.output)));
+        QVERIFY(QFileInfo(c.target).isFile());
+        QVERIFY(!isLink(c.target));
+        if (static_cast<Situation>(situation) == Situation::Link_At_Target) {
+            QFile file(victim);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), Old_Bytes);
+        } else {
+            QVERIFY(!QFileInfo::exists(stale));
+            QVERIFY(QFileInfo::exists(young));
+        }
+        QFile::remove(victim);
+    }
+
+    // The programs themselves ignore the signal of the file-size limit: a write past it
+    // fails and is reported instead of ending the program without a word.
+    void programsOutliveTheFileSizeLimit_data() {
+        QTest::addColumn<QString>("program");
+        QTest::newRow("lectarium-day") << QStringLiteral("lectarium-day");
+        QTest::newRow("lectarium, settings at start-up") << QStringLiteral("lectarium");
+    }
+    void programsOutliveTheFileSizeLimit() {
+        QFETCH(QString, program);
+        const QString folder = caseFolder(false);
+        if (program == QLatin1String("lectarium-day")) {
+            const QString out = QDir(folder).filePath(QStringLiteral("days.txt"));
+            const Outcome outcome = inChild(true, [out] {
+                const int fd = ::open(QFile::encodeName(out).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+                if (fd < 0 || ::dup2(fd, 1) != 1)
+                    return 126;
+                return runProgram(LECTARIUM_DAY_TOOL,
+                                  {QStringLiteral("2000-01-01"), QStringLiteral("2001-12-31")});
+            });
+            QVERIFY2(outcome.status == 1,
+                     qPrintable(QStringLiteral("status %1\n%2").arg(outcome.status).arg(outcome.output)));
+            QVERIFY2(outcome.output.contains(QLatin1String("lectarium-day")), qPrintable(outcome.output));
+            return;
+        }
+        // The program writes its settings file at start-up (there is none) and then
+        // waits at a message box for a missing database; it is ended once it is seen
+        // ignoring the signal, or found ended by it.
+        const QByteArray where = QFile::encodeName(folder);
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            std::signal(SIGXFSZ, SIG_DFL);
+            const rlimit limit{Size_Limit, Size_Limit};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+            ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+            if (::chdir(where.constData()) != 0)
+                ::_exit(126);
+            const int devnull = ::open("/dev/null", O_WRONLY);
+            ::dup2(devnull, 1);
+            ::dup2(devnull, 2);
+            ::_exit(runProgram(LECTARIUM_PROGRAM, {}));
+        }
+        QVERIFY(pid > 0);
+        const QString statusFile = QStringLiteral("/proc/%1/status").arg(pid);
+        const qulonglong bit = qulonglong(1) << (SIGXFSZ - 1);
+        bool ignoring = false;
+        int status = 0;
+        pid_t ended = 0;
+        QElapsedTimer timer;
+        timer.start();
+        while (!ignoring && ended == 0 && timer.elapsed() < 120000) {
+            ended = ::waitpid(pid, &status, WNOHANG);
+            QFile file(statusFile);
+            if (ended == 0 && file.open(QIODevice::ReadOnly))
+                for (const QByteArray& line : file.readAll().split('\n'))
+                    if (line.startsWith("SigIgn:"))
+                        ignoring = (line.mid(7).trimmed().toULongLong(nullptr, 16) & bit) != 0;
+            if (!ignoring && ended == 0)
+                QTest::qWait(20);
+        }
+        if (ended == 0) {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, &status, 0);
+        }
+        QVERIFY2(ended == 0,
+                 qPrintable(WIFSIGNALED(status) ? QStringLiteral("ended by signal %1").arg(WTERMSIG(status))
+                                                : QStringLiteral("exited with %1").arg(WEXITSTATUS(status))));
+        QVERIFY2(ignoring, "the program did not ignore SIGXFSZ within two minutes");
     }
 };
 

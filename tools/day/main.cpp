@@ -13,6 +13,7 @@
 #include "lectionary/database_file.h"
 #include "readings/readings_report.h"
 #include "readings/whole_day.h"
+#include "shell/safe_file.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -124,6 +125,11 @@ int readings(int argc, char* argv[]) {
     MdlLectarium::Fill_Name_Tables();
     MdlLectarium::Init_Bible_Tables();
 
+    if (MdlLectarium::Descriptor_Is_File(1, MdlLectarium::Database_Path)) {
+        std::fprintf(stderr, "lectarium-day: the output goes into %s, the database it reads\n",
+                     QDir::toNativeSeparators(MdlLectarium::Database_Path).toLocal8Bit().constData());
+        return exitUsage;
+    }
     // A file that is not a lectionary is refused with the program's reason, rather than
     // read as a day without readings.
     QString problem;
@@ -175,6 +181,7 @@ int feed(int argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    MdlLectarium::Ignore_File_Size_Signal();
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             const QByteArray help =

@@ -13,6 +13,7 @@
 #include "lectionary/sqlite_database.h"
 #include "lectionary/sword_import.h"
 #include "readings/where_read.h"
+#include "shell/safe_file.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -123,11 +124,16 @@ int search(const QStringList& args) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    Ignore_File_Size_Signal();
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     const QString command = args.value(0);
     auto wants = [&](int count) { return args.size() == count + 1; };
     Init_Bible_Tables();
+    // Standard output sent into a file the command reads would change that file.
+    for (const QString& argument : args.mid(1))
+        if (Descriptor_Is_File(1, argument))
+            return fail(QStringLiteral("the output goes into %1, which the command reads").arg(argument));
 
     if (args.size() == 1 && (command == QLatin1String("--help") || command == QLatin1String("-h") ||
                              command == QLatin1String("help"))) {
