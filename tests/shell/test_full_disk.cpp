@@ -1,7 +1,8 @@
-// Every writer of the program and of lectarium-db on a disk that is full for real: a
-// file-size limit (writes fail with EFBIG) and, where the tests may mount one, a full
-// tmpfs (ENOSPC). Each writer runs in a child process, so that neither the limit nor a
-// failure reaches the test; the folder it writes to must be left exactly as it was.
+// Every writer of the program and of lectarium-db, and what both tools print, on a disk
+// that is full for real: a file-size limit (writes fail with EFBIG) and, where the tests
+// may mount one, a full tmpfs (ENOSPC); the tools' output also to /dev/full. Each writer
+// runs in a child process, so that neither the limit nor a failure reaches the test; the
+// folder it writes to must be left exactly as it was.
 
 #include "calendar/selected_day.h"
 #include "documents/frm_text.h"

@@ -226,17 +226,17 @@ private slots:
         Temp_Program_Folder folder;
         const QString resource = folder.file(QStringLiteral("resource"));
         std::unique_ptr<Watched_Pipe> pipe;
-        if (kind == QLatin1String("picture")) {
+        if (kind == QLatin1String("picture") || kind == QLatin1String("huge")) {
             QImage image(4, 4, QImage::Format_RGB32);
             image.fill(Qt::red);
             QVERIFY(image.save(resource, "PNG"));
+            // The same picture, followed by zeros past the limit (a sparse file).
+            if (kind == QLatin1String("huge"))
+                QVERIFY(QFile(resource).resize(Help_Resource_Limit + 1));
         } else if (kind == QLatin1String("device")) {
             QVERIFY(QFile::link(QStringLiteral("/dev/zero"), resource));
-        } else if (kind == QLatin1String("pipe")) {
-            pipe = std::make_unique<Watched_Pipe>(resource);
         } else {
-            QFile huge(resource);
-            QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(Help_Resource_Limit + 1)); // sparse
+            pipe = std::make_unique<Watched_Pipe>(resource);
         }
         folder.write(QStringLiteral("Lectarium.hlp"),
                      "<html><body><p>x<img src=\"resource\"></p></body></html>");
