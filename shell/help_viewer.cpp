@@ -76,7 +76,7 @@ void joinAnchorNames(QTextDocument* document) {
 
 // How deep the elements of an HTML text nest, and its tables. Qt's HTML reader spends
 // time growing with the square of the nesting (2 MB of nested <div> keep it busy for
-// minutes), and its layout twice the time for every table inside a table. Qt has no
+// minutes), and its layout about twice the time for every table inside a table. Qt has no
 // bound of its own, so the help file is looked at before Qt is given it. The count is
 // on the safe side: an end tag closes what it matches, and only the elements whose end
 // tags HTML lets a writer leave out (a list item, a cell, a paragraph) end themselves

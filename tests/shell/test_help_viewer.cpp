@@ -166,10 +166,10 @@ private slots:
             << "file" << nested("<div>", "</div>", 65) << QStringLiteral("nested more than 64 deep");
         QTest::newRow("65 unclosed elements")
             << "file" << nested("<b>", "", 65) << QStringLiteral("nested more than 64 deep");
-        QTest::newRow("4 nested tables")
-            << "file" << nested("<table><tr><td>", "</td></tr></table>", 4) << QString();
-        QTest::newRow("5 nested tables")
-            << "file" << nested("<table><tr><td>", "", 5) << QStringLiteral("tables nested more than 4 deep");
+        QTest::newRow("2 nested tables")
+            << "file" << nested("<table><tr><td>", "</td></tr></table>", 2) << QString();
+        QTest::newRow("3 nested tables")
+            << "file" << nested("<table><tr><td>", "", 3) << QStringLiteral("tables nested more than 2 deep");
         QTest::newRow("items and cells without end tags")
             << "file"
             << ("<ul>" + QByteArray("<li>item").repeated(200) + "</ul><table>" +
@@ -178,7 +178,7 @@ private slots:
             << QString();
         QTest::newRow("larger than the limit")
             << "file" << QByteArray("<p>text</p>\n").repeated(Help_File_Limit / 12 + 1)
-            << QStringLiteral("larger than 512 KB");
+            << QStringLiteral("larger than 256 KB");
         QTest::newRow("named pipe") << "pipe" << QByteArray() << QStringLiteral("not a regular file");
     }
 
