@@ -1,6 +1,7 @@
 #include "documents/text_file.h"
 
 #include "shell/basic_text.h"
+#include "shell/regular_file.h"
 #include "shell/safe_file.h"
 
 #include <QFile>
@@ -40,11 +41,11 @@ QByteArray Encode_Text(const QString& text, Text_Encoding encoding, bool* ok) {
 
 Text_Read Read_Text_File(const QString& path) {
     Text_Read result;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.error = file.errorString();
+    // A named pipe would hold the program until something writes to it, a device never
+    // end: only a regular file is opened.
+    QFile file;
+    if (Open_Regular_File(file, path, &result.error) != File_Kind::Regular)
         return result;
-    }
     // Only the start that the window shows is read: a file of hundreds of megabytes
     // costs no more than a small one.
     QByteArray bytes = file.read(Text_Read_Byte_Limit + 1);

@@ -3,6 +3,7 @@
 #include <mdbtools.h>
 
 #include "shell/basic_text.h"
+#include "shell/regular_file.h"
 
 #include <QDate>
 #include <QFile>
@@ -968,11 +969,17 @@ Database_Format Database_Bytes_Format(const QByteArray& head) {
 }
 
 Database_Format Database_File_Format(const QString& path) {
-    QFile file(path);
-    if (!file.exists())
+    QFile file;
+    switch (Open_Regular_File(file, path)) {
+    case File_Kind::Missing:
         return Database_Format::Missing;
-    if (!file.open(QIODevice::ReadOnly))
+    case File_Kind::Not_Regular:
+        return Database_Format::Not_Regular;
+    case File_Kind::Unreadable:
         return Database_Format::Unreadable;
+    case File_Kind::Regular:
+        break;
+    }
     return Database_Bytes_Format(file.read(32));
 }
 
@@ -1020,9 +1027,10 @@ std::shared_ptr<Sqlite_Database> Open_Access_Bytes(QByteArray bytes, QString& er
 }
 
 std::shared_ptr<Sqlite_Database> Open_Access_File(const QString& path, QString& error) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("%1: %2").arg(path, file.errorString());
+    QFile file;
+    QString problem;
+    if (Open_Regular_File(file, path, &problem) != File_Kind::Regular) {
+        error = QStringLiteral("%1: %2").arg(path, problem);
         return nullptr;
     }
     if (file.size() > Max_File_Size) {

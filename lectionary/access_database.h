@@ -21,15 +21,16 @@
 namespace MdlLectarium {
 
 enum class Database_Format {
-    Missing,    // no such file
-    Unreadable, // it exists but cannot be read
+    Missing,     // no such file
+    Not_Regular, // a folder, a named pipe or a device: never opened for reading
+    Unreadable,  // it exists but cannot be read
     Sqlite,
     Jet3,  // Access 97 and earlier: 2 KB pages, texts in a code page
     Jet4,  // Access 2000 to 2003: 4 KB pages, Unicode texts
     Other, // anything else, an empty file included
 };
 
-// The format told by the first bytes of a file.
+// The format told by the first bytes of a regular file.
 Database_Format Database_File_Format(const QString& path);
 Database_Format Database_Bytes_Format(const QByteArray& head);
 

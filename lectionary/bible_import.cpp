@@ -3,6 +3,7 @@
 #include "lectionary/bible_books.h"
 #include "lectionary/source_folder.h"
 #include "shell/basic_text.h"
+#include "shell/regular_file.h"
 #include "shell/safe_file.h"
 
 #include <QDir>
@@ -162,13 +163,16 @@ using Verse_Map = std::map<std::tuple<int, int, int>, QString>; // book, chapter
 using Source_Verse = Export_Verse;
 
 bool readImp(const QString& path, std::vector<Source_Verse>& verses, QString& error) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("%1: cannot be read: %2").arg(path, file.errorString());
+    // An export of a whole Bible with its markup is some 30 MB; a link to a device or a
+    // named pipe would never end.
+    QByteArray bytes;
+    QString reason;
+    if (!Read_Regular_File(path, Imp_File_Limit, bytes, reason)) {
+        error = QStringLiteral("%1: cannot be read: %2").arg(path, reason);
         return false;
     }
     QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString all = utf8.decode(file.readAll());
+    const QString all = utf8.decode(bytes);
     if (utf8.hasError()) {
         error = QStringLiteral("%1: not valid UTF-8").arg(path);
         return false;

@@ -29,6 +29,9 @@ struct Export_Verse {
 bool Write_Bible_Table(const std::vector<Export_Verse>& verses, bool osisMarkup, const QString& origin,
                        const QString& sourceFolder, QStringList& report, QString& error);
 
+// The largest export read: several times a whole Bible with its markup.
+constexpr qint64 Imp_File_Limit = qint64(256) << 20;
+
 // FORMAT "imp": the text that SWORD's mod2imp writes ("$$$Book C:V" lines, each
 // followed by the verse). Writes SOURCE_FOLDER/Bible.txt; report receives what was
 // mapped, skipped, replaced and left empty. False with a reason on failure.

@@ -1,6 +1,7 @@
 #include "lectionary/database_check.h"
 
 #include "lectionary/bible_books.h"
+#include "lectionary/database_file.h"
 #include "lectionary/passage.h"
 #include "lectionary/scrambled_text.h"
 #include "lectionary/source_folder.h"
@@ -22,7 +23,7 @@ qint64 verseKey(int book, int chapter, int verse) {
 
 class Checker {
 public:
-    Checker(Sqlite_Database& database, QStringList& problems) : database_(database), problems_(problems) {}
+    Checker(Database& database, QStringList& problems) : database_(database), problems_(problems) {}
 
     bool load(QString& error) {
         Result_Set rows;
@@ -119,7 +120,7 @@ private:
         problems_ << QStringLiteral("%1: \"%2\": %3").arg(where, reference, what);
     }
 
-    Sqlite_Database& database_;
+    Database& database_;
     QStringList& problems_;
     QSet<qint64> verses_;
     QSet<qint64> chapters_;
@@ -137,7 +138,7 @@ struct Reading_Table {
 bool Check_Database(const QString& databasePath, QStringList& problems, QString& error) {
     if (Bible_Books[1].Abbreviation.isEmpty())
         Init_Bible_Tables();
-    const auto database = Sqlite_Database::Open_File(databasePath, error);
+    const auto database = Open_Lectionary_File(databasePath, error);
     if (!database)
         return false;
     Checker checker(*database, problems);

@@ -48,6 +48,9 @@ std::shared_ptr<Database> Open_Lectionary_File(const QString& path, QString& err
     case Database_Format::Missing:
         error = QStringLiteral("%1: no such database file").arg(path);
         return nullptr;
+    case Database_Format::Not_Regular:
+        error = QStringLiteral("%1: not a regular file (a folder, a named pipe or a device)").arg(path);
+        return nullptr;
     case Database_Format::Unreadable:
         error = QStringLiteral("%1: the file cannot be read").arg(path);
         return nullptr;
@@ -88,6 +91,9 @@ bool Check_Database_File(const QString& path, QString& problem) {
     case Database_Format::Missing:
         problem = QStringLiteral("الملف غير موجود");
         return false;
+    case Database_Format::Not_Regular:
+        problem = QStringLiteral("ليس ملفا عاديا، بل هو مجلد أو أنبوب أو جهاز");
+        return false;
     case Database_Format::Unreadable:
         problem = QStringLiteral("تعذرت قراءة الملف");
         return false;
@@ -125,6 +131,9 @@ bool Convert_Access_File(const QString& accessPath, const QString& sqlitePath, Q
     if (format != Database_Format::Jet3 && format != Database_Format::Jet4) {
         error = format == Database_Format::Sqlite
                     ? QStringLiteral("%1: already an SQLite database").arg(accessPath)
+                : format == Database_Format::Not_Regular
+                    ? QStringLiteral("%1: not a regular file (a folder, a named pipe or a device)")
+                          .arg(accessPath)
                     : QStringLiteral("%1: not an Access (Jet 3 or Jet 4) file").arg(accessPath);
         return false;
     }

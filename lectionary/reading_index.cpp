@@ -1,7 +1,9 @@
 #include "lectionary/reading_index.h"
 
+#include "lectionary/access_database.h"
 #include "lectionary/bible_books.h"
 #include "lectionary/data_source.h"
+#include "lectionary/database_file.h"
 #include "lectionary/passage.h"
 #include "lectionary/scrambled_text.h"
 #include "lectionary/sqlite_database.h"
@@ -90,18 +92,13 @@ std::vector<Verse_Span> Covered_Verses(const QString& reference) {
     }
 }
 
-bool Write_Reading_Index(const QString& path, QString& error) {
+namespace {
+
+// Writes the index table into the database behind db, in one transaction.
+bool indexReadings(sqlite3* db, Database* database, QString& error) {
     // The references are resolved against the book table, which a build may run without.
     if (Bible_Books[1].Book_Name.isEmpty())
         Init_Bible_Tables();
-    sqlite3* db = nullptr;
-    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr) !=
-        SQLITE_OK) {
-        error = QString::fromUtf8(sqlite3_errmsg(db));
-        sqlite3_close(db);
-        return false;
-    }
-    const auto database = std::make_unique<Sqlite_Database>(db); // closes the handle
     if (!exec(
             db,
             "BEGIN; DROP TABLE IF EXISTS Reading_Index; CREATE TABLE Reading_Index (Tbl TEXT, Key1 INTEGER, "
@@ -175,11 +172,40 @@ bool Write_Reading_Index(const QString& path, QString& error) {
     return exec(db, "CREATE INDEX Reading_Index_Verse ON Reading_Index (Book, Chapter); COMMIT", error);
 }
 
+} // namespace
+
+bool Write_Reading_Index(const QString& path, QString& error) {
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr) !=
+        SQLITE_OK) {
+        error = QString::fromUtf8(sqlite3_errmsg(db));
+        sqlite3_close(db);
+        return false;
+    }
+    const auto database = std::make_unique<Sqlite_Database>(db); // closes the handle
+    return indexReadings(db, database.get(), error);
+}
+
 bool Where_Read(const QString& path, const std::vector<Verse_Span>& spans, std::vector<Index_Entry>& out,
                 QString& error) {
-    const auto database = Sqlite_Database::Open_File(path, error);
+    const auto database = Open_Lectionary_File(path, error);
     if (!database)
         return false;
+    // The Access file of the earlier program has no index: its copy in memory gets one,
+    // once while it stays loaded. The file itself is never written.
+    const Database_Format format = Database_File_Format(path);
+    Result_Set probe;
+    QString none;
+    if ((format == Database_Format::Jet3 || format == Database_Format::Jet4) &&
+        !database->Run(QStringLiteral("SELECT 1 FROM Reading_Index WHERE 0 = 1"), probe, none)) {
+        auto* memory = dynamic_cast<Sqlite_Database*>(database.get());
+        if (!memory || !indexReadings(memory->handle(), memory, error)) {
+            if (memory)
+                sqlite3_exec(memory->handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+            error = QStringLiteral("%1: the readings cannot be indexed: %2").arg(path, error);
+            return false;
+        }
+    }
     out.clear();
     std::vector<QString> seen;
     for (const Verse_Span& span : spans) {

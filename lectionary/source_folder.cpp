@@ -1,6 +1,7 @@
 #include "lectionary/source_folder.h"
 
 #include "lectionary/bible_books.h"
+#include "lectionary/database_file.h"
 #include "lectionary/passage.h"
 #include "lectionary/reading_index.h"
 #include "lectionary/scrambled_text.h"
@@ -709,7 +710,7 @@ bool Build_Database(const QString& sourceFolder, const QString& outPath, QString
 }
 
 bool Dump_Database(const QString& databasePath, const QString& outFolder, QString& error) {
-    const auto database = Sqlite_Database::Open_File(databasePath, error);
+    const auto database = Open_Lectionary_File(databasePath, error);
     if (!database)
         return false;
     if (!QDir().mkpath(outFolder)) {

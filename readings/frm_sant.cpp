@@ -3,10 +3,12 @@
 #include "readings/reading_texts.h"
 #include "shell/appearance.h"
 #include "shell/placement.h"
+#include "shell/regular_file.h"
 #include "shell/settings.h"
 #include "shell/single_window.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QImageReader>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -98,7 +100,13 @@ void FrmSant::Clear_Picture() {
 }
 
 bool FrmSant::Load_Picture(const QString& path) {
-    QImageReader reader(path);
+    // A picture named by the database is read only from a regular file of a picture's
+    // size: a named pipe would hold the window, a device never end.
+    constexpr qint64 pictureLimit = qint64(32) << 20;
+    QFile file;
+    if (Open_Regular_File(file, path) != File_Kind::Regular || file.size() > pictureLimit)
+        return false;
+    QImageReader reader(&file);
     reader.setAutoTransform(true);
     const QImage image = reader.read();
     if (image.isNull())

@@ -11,6 +11,19 @@ class QToolButton;
 
 namespace Lectarium {
 
+// The help file is HTML of some 20 KB. A page larger than this, or nested deeper than
+// these, is not shown: Qt would keep the program busy for seconds to minutes (a table
+// of 256 KB takes about a second to lay out, twice that inside another table).
+constexpr qint64 Help_File_Limit = 256 * 1024;
+constexpr int Help_Nesting_Limit = 64;
+constexpr int Help_Table_Nesting_Limit = 2;
+// A picture or style sheet the help file names.
+constexpr qint64 Help_Resource_Limit = qint64(16) << 20;
+
+// Why the help file cannot be shown ("not a regular file", "larger than 256 KB", the
+// system's reason, the nesting), or nothing when it can.
+QString Help_File_Problem(const QString& helpFile);
+
 class Help_Viewer final : public QWidget {
     Q_OBJECT
 

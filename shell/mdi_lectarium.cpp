@@ -13,6 +13,7 @@
 #include "shell/child_window.h"
 #include "shell/dialogs.h"
 #include "shell/frm_about.h"
+#include "shell/help_viewer.h"
 #include "shell/placement.h"
 #include "shell/toolbar_images.h"
 
@@ -603,9 +604,16 @@ void MDILectarium::About_Click() {
 void MDILectarium::Topic_Click() {
     const QString helpFile = Program_File(QStringLiteral("Lectarium.hlp"));
     if (!Dialogs().Show_Help(this, helpFile)) {
-        Dialogs().Message(this,
-                          QStringLiteral("لا يوجد ملف المساعدة:\n%1").arg(QDir::toNativeSeparators(helpFile)),
-                          productCaption, Msg_Buttons::Ok, Msg_Icon::Exclamation);
+        // A file that is there but cannot be shown (too large, nested too deep, a pipe)
+        // is named with its reason.
+        const QString problem = QFileInfo::exists(helpFile) ? Help_File_Problem(helpFile) : QString();
+        Dialogs().Message(
+            this,
+            problem.isEmpty()
+                ? QStringLiteral("لا يوجد ملف المساعدة:\n%1").arg(QDir::toNativeSeparators(helpFile))
+                : QStringLiteral("تعذر عرض ملف المساعدة:\n%1\n%2")
+                      .arg(QDir::toNativeSeparators(helpFile), problem),
+            productCaption, Msg_Buttons::Ok, Msg_Icon::Exclamation);
     }
 }
 

@@ -2,9 +2,9 @@
 
 #include "calendar/selected_day.h"
 #include "shell/basic_text.h"
+#include "shell/regular_file.h"
 #include "shell/safe_file.h"
 
-#include <QFile>
 #include <QStringList>
 
 #include <array>
@@ -329,23 +329,21 @@ bool Save_Settings(QString* error) {
 }
 
 bool Load_Settings(QString* error) {
-    QFile file(Settings_Path());
-    if (file.open(QIODevice::ReadOnly)) {
-        const QByteArray bytes = file.readAll();
-        const bool readOk = file.error() == QFileDevice::NoError;
-        file.close();
-        if (readOk) {
-            const QStringList items = readItems(Decode_Text_File(bytes));
-            bool applied = true;
-            for (const QString& item : items) {
-                if (!Apply_Setting(item)) {
-                    applied = false;
-                    break;
-                }
+    // The 49 lines take about 1.5 KB. A file far larger, or one that is no regular file
+    // (a named pipe, a link to a device), is a damaged one: never read to its end.
+    QByteArray bytes;
+    QString reason;
+    if (Read_Regular_File(Settings_Path(), Settings_File_Limit, bytes, reason)) {
+        const QStringList items = readItems(Decode_Text_File(bytes));
+        bool applied = true;
+        for (const QString& item : items) {
+            if (!Apply_Setting(item)) {
+                applied = false;
+                break;
             }
-            if (applied && items.size() >= 49)
-                return true;
         }
+        if (applied && items.size() >= 49)
+            return true;
     }
     Set_Default_Settings();
     return Save_Settings(error);

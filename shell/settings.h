@@ -72,6 +72,9 @@ void Set_Menu_Checked(Menu_Option option, bool checked);
 // Settings file in the program folder.
 QString Settings_Path();
 
+// The most of the settings file that is read; a larger file is a damaged one.
+constexpr qint64 Settings_File_Limit = 64 * 1024;
+
 // Reads and applies the file; on a missing, short or bad file takes the defaults and
 // writes a complete file. Returns false only when that file could not be written; the
 // defaults are in memory then and error tells why.

@@ -132,6 +132,9 @@ private slots:
         QTest::newRow("TO before FROM") << QStringList{"1999-02-02", "1999-02-01"};
         QTest::newRow("before the year 500") << QStringList{"0499-12-31"};
         QTest::newRow("after the year 5000") << QStringList{"4999-01-01", "5001-01-01"};
+        QTest::newRow("line feed after FROM") << QStringList{"2024-01-07\n"};
+        QTest::newRow("line feed after TO") << QStringList{"2024-01-07", "2024-01-08\n"};
+        QTest::newRow("line feed after an --ics date") << QStringList{"--ics", "2024-01-07", "2024-02-08\n"};
     }
 
     void badArguments() {

@@ -5,6 +5,7 @@
 #include "shell/basic_text.h"
 #include "shell/child_window.h"
 #include "tests/support/started_main_window.h"
+#include "tests/support/watched_pipe.h"
 
 #include <QAction>
 #include <QMdiSubWindow>
@@ -17,6 +18,7 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <memory>
 
 using namespace Lectarium;
 using namespace MdlLectarium;
@@ -229,9 +231,25 @@ private slots:
         QVERIFY(s.dialogs.Unexpected().isEmpty());
     }
 
+    // Only a regular file opens: a named pipe would freeze the program until something
+    // wrote to it, and a device never ends.
+    void unreadableFileIsReported_data() {
+        QTest::addColumn<QString>("kind");
+        for (const char* kind : {"missing", "named pipe", "link to /dev/zero", "folder"})
+            QTest::newRow(kind) << QString::fromLatin1(kind);
+    }
+
     void unreadableFileIsReported() {
+        QFETCH(QString, kind);
         Started_Main_Window s;
         const QString path = s.folder.file(QStringLiteral("gone.txt"));
+        std::unique_ptr<Watched_Pipe> pipe;
+        if (kind == QLatin1String("named pipe"))
+            pipe = std::make_unique<Watched_Pipe>(path);
+        else if (kind == QLatin1String("link to /dev/zero"))
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+        else if (kind == QLatin1String("folder"))
+            QVERIFY(QDir().mkpath(path));
         s.dialogs.Answer_Open(path);
         s.dialogs.Answer_Message(Msg_Answer::Ok);
         s.window->Open_Click();
@@ -239,6 +257,8 @@ private slots:
         QCOMPARE(s.dialogs.Messages().size(), 1);
         QVERIFY(s.dialogs.Messages()[0].text.contains(QStringLiteral("gone.txt")));
         QVERIFY(itemEnabled(s, "Open", 7));
+        if (pipe)
+            QCOMPARE(pipe->Readers(), 0);
     }
 
     // A 1256 file that gets a character the code page lacks: answering No to the

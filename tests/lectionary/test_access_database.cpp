@@ -15,6 +15,7 @@
 
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <sqlite3.h>
@@ -653,6 +654,62 @@ private slots:
         QCOMPARE(run({QStringLiteral("convert"), folder.file(QStringLiteral("cut.mdb")), other}), 2);
         QVERIFY(!QFile::exists(other));
         QVERIFY(QDir(folder.path()).entryList({QStringLiteral("*.partial*")}).isEmpty());
+    }
+
+    // The tools open the Access file of the earlier program as the program does, and
+    // say of it what they say of the SQLite database built from the same text.
+    void toolsReadAnAccessFile_data() {
+        QTest::addColumn<QStringList>("arguments"); // DB stands for the database, OUT for a folder
+        QTest::newRow("readings") << QStringList{"--readings", "1998-09-11", "--text"};
+        QTest::newRow("whole day") << QStringList{"--readings", "1998-09-11", "--html"};
+        QTest::newRow("check") << QStringList{"check", "DB"};
+        QTest::newRow("passage") << QStringList{"passage", "DB", "يو 1: 2-3"};
+        QTest::newRow("search") << QStringList{"search", "DB", "John"};
+        QTest::newRow("where") << QStringList{"where", "DB", "يو 1: 2", "2000"};
+        QTest::newRow("dump") << QStringList{"dump", "DB", "OUT"};
+    }
+    void toolsReadAnAccessFile() {
+        QFETCH(QStringList, arguments);
+        QString error;
+        const QByteArray jet =
+            W::Write(lectionaryTables(*sqlite_), optionsFor(QStringLiteral("jet4")), &error);
+        QVERIFY2(!jet.isEmpty(), qPrintable(error));
+        QTemporaryDir sqliteFolder;
+        QTemporaryDir accessFolder;
+        QVERIFY(QFile::copy(fixture_.path(), sqliteFolder.filePath(QStringLiteral("Lectarium.mdb"))));
+        QFile access(accessFolder.filePath(QStringLiteral("Lectarium.mdb")));
+        QVERIFY(access.open(QIODevice::WriteOnly) && access.write(jet) == jet.size());
+        access.close();
+        // What a tool says in a folder, the folder's name left out, and the files it wrote.
+        auto run = [&](const QString& folder) {
+            QStringList args = arguments;
+            args.replaceInStrings(QRegularExpression(QStringLiteral("^DB$")),
+                                  QDir(folder).filePath(QStringLiteral("Lectarium.mdb")));
+            args.replaceInStrings(QRegularExpression(QStringLiteral("^OUT$")),
+                                  QDir(folder).filePath(QStringLiteral("out")));
+            QProcess tool;
+            tool.setWorkingDirectory(folder);
+            tool.start(QString::fromUtf8(arguments[0].startsWith(QLatin1String("--")) ? LECTARIUM_DAY_TOOL
+                                                                                      : LECTARIUM_DB),
+                       args);
+            tool.waitForFinished(120000);
+            QStringList said{QString::number(tool.exitCode()),
+                             QString::fromUtf8(tool.readAllStandardOutput()),
+                             QString::fromUtf8(tool.readAllStandardError())};
+            said.replaceInStrings(folder, QStringLiteral("FOLDER"));
+            QDir out(QDir(folder).filePath(QStringLiteral("out")));
+            for (const QString& name : out.entryList(QDir::Files)) {
+                QFile file(out.filePath(name));
+                said << name
+                     << QString::fromUtf8(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+            }
+            return said;
+        };
+        const QStringList fromSqlite = run(sqliteFolder.path());
+        QVERIFY2(fromSqlite[0] == QLatin1String("0") || arguments[0] == QLatin1String("check"),
+                 qPrintable(fromSqlite.join(QLatin1Char('\n'))));
+        QVERIFY(!fromSqlite[1].isEmpty() || fromSqlite.size() > 3);
+        QCOMPARE(run(accessFolder.path()), fromSqlite);
     }
 
 private:

@@ -4,6 +4,7 @@
 #include "lectionary/database_file.h"
 #include "lectionary/source_folder.h"
 #include "tests/lectionary/fixture.h"
+#include "tests/support/watched_pipe.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -17,6 +18,9 @@
 
 #include <fcntl.h>
 #include <sqlite3.h>
+
+#include <memory>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -604,43 +608,83 @@ private slots:
         QVERIFY(tool.readAllStandardError().contains("usage"));
     }
 
-    // A table file that is a pipe would hang the build, a link to a device or a huge
-    // file exhaust the memory: each is refused with its reason.
-    void buildRefusesWhatIsNotATableFile_data() {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("named pipe") << "pipe"
-                                    << "not a regular file";
-        QTest::newRow("link to /dev/zero") << "device"
-                                           << "not a regular file";
-        QTest::newRow("huge file") << "huge"
-                                   << "too large";
+    // The year of where is digits alone, as strict as the dates of lectarium-day.
+    void whereTakesTheYearAsDigits_data() {
+        QTest::addColumn<QString>("year");
+        QTest::addColumn<bool>("taken");
+        QTest::newRow("digits") << QStringLiteral("2000") << true;
+        QTest::newRow("line feed after") << QStringLiteral("2000\n") << false;
+        QTest::newRow("blank before") << QStringLiteral(" 2000") << false;
+        QTest::newRow("sign") << QStringLiteral("+2000") << false;
     }
-    void buildRefusesWhatIsNotATableFile() {
-        QFETCH(QString, kind);
-        QFETCH(QString, reason);
-        QTemporaryDir source;
-        const QString tips = QDir(source.path()).filePath(QStringLiteral("Tips.txt"));
-        if (kind == QLatin1String("pipe")) {
-            QCOMPARE(::mkfifo(QFile::encodeName(tips).constData(), 0600), 0);
-        } else if (kind == QLatin1String("device")) {
-            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), tips));
-        } else {
-            QFile huge(tips);
-            QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(Table_File_Limit + 1)); // sparse
-        }
-        QString error;
-        QVERIFY(
-            !Build_Database(source.path(), QDir(source.path()).filePath(QStringLiteral("out.mdb")), error));
-        QVERIFY2(error.contains(QStringLiteral("Tips.txt")) && error.contains(reason), qPrintable(error));
+    void whereTakesTheYearAsDigits() {
+        QFETCH(QString, year);
+        QFETCH(bool, taken);
+        QProcess tool;
+        tool.start(QStringLiteral(LECTARIUM_DB),
+                   {QStringLiteral("where"), fixture_.path(), QStringLiteral("يو 1: 2"), year});
+        QVERIFY(tool.waitForFinished(60000));
+        const QByteArray err = tool.readAllStandardError();
+        QCOMPARE(err.contains("not a year"), !taken);
+        QCOMPARE(tool.exitCode() == 2, !taken);
     }
 
-    // The tools refuse, with the program's own reason, a file the program refuses.
+    // A table file or a Bible export that is a pipe would hang the reader, a link to a
+    // device or a huge file exhaust the memory: each is refused with its reason, and a
+    // pipe is never opened for reading.
+    void refusesWhatIsNotAFileToRead_data() {
+        QTest::addColumn<QString>("reader");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        for (const char* reader : {"build", "import-bible"}) {
+            const QString r = QString::fromLatin1(reader);
+            QTest::newRow(qPrintable(r + QStringLiteral(", named pipe"))) << r << "pipe"
+                                                                          << "not a regular file";
+            QTest::newRow(qPrintable(r + QStringLiteral(", link to /dev/zero"))) << r << "device"
+                                                                                 << "not a regular file";
+            QTest::newRow(qPrintable(r + QStringLiteral(", huge file")))
+                << r << "huge" << (r == QLatin1String("build") ? "too large" : "larger than 256 MB");
+        }
+    }
+    void refusesWhatIsNotAFileToRead() {
+        QFETCH(QString, reader);
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        const bool build = reader == QLatin1String("build");
+        QTemporaryDir source;
+        const QString file =
+            QDir(source.path()).filePath(build ? QStringLiteral("Tips.txt") : QStringLiteral("bible.imp"));
+        std::unique_ptr<Watched_Pipe> pipe;
+        if (kind == QLatin1String("pipe")) {
+            pipe = std::make_unique<Watched_Pipe>(file);
+            QVERIFY(pipe->ok());
+        } else if (kind == QLatin1String("device")) {
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), file));
+        } else {
+            QFile huge(file);
+            QVERIFY(huge.open(QIODevice::WriteOnly) &&
+                    huge.resize((build ? Table_File_Limit : Imp_File_Limit) + 1)); // sparse
+        }
+        QString error;
+        QStringList report;
+        QVERIFY(build ? !Build_Database(source.path(),
+                                        QDir(source.path()).filePath(QStringLiteral("out.mdb")), error)
+                      : !Import_Bible(QStringLiteral("imp"), file, source.path(), report, error));
+        QVERIFY2(error.contains(QFileInfo(file).fileName()) && error.contains(reason), qPrintable(error));
+        QVERIFY(!QFileInfo::exists(QDir(source.path()).filePath(QStringLiteral("Bible.txt"))));
+        if (pipe)
+            QCOMPARE(pipe->Readers(), 0);
+    }
+
+    // The tools refuse, with the program's own reason, a file the program refuses; a
+    // named pipe is never opened for reading (it would hold the tool until a writer came).
     void toolsRefuseWhatIsNotALectionary_data() {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("command");
-        for (const char* kind : {"empty file", "SQLite without tables", "no Year table"})
-            for (const char* command : {"dump", "check", "passage", "lectarium-day --readings"})
+        for (const char* kind :
+             {"empty file", "SQLite without tables", "no Year table", "named pipe", "folder"})
+            for (const char* command :
+                 {"dump", "check", "passage", "search", "where", "lectarium-day --readings"})
                 QTest::newRow(
                     qPrintable(QStringLiteral("%1, %2").arg(QLatin1String(kind), QLatin1String(command))))
                     << QString::fromLatin1(kind) << QString::fromLatin1(command);
@@ -650,8 +694,14 @@ private slots:
         QFETCH(QString, command);
         QTemporaryDir dir;
         const QString path = QDir(dir.path()).filePath(QStringLiteral("Lectarium.mdb"));
+        std::unique_ptr<Watched_Pipe> pipe;
         if (kind == QLatin1String("empty file")) {
             writeFile(path, QByteArray());
+        } else if (kind == QLatin1String("named pipe")) {
+            pipe = std::make_unique<Watched_Pipe>(path);
+            QVERIFY(pipe->ok());
+        } else if (kind == QLatin1String("folder")) {
+            QVERIFY(QDir().mkpath(path));
         } else {
             QVERIFY(QFile::copy(fixture_.path(), path));
             QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
@@ -664,26 +714,29 @@ private slots:
             sqlite3_close(db);
             QCOMPARE(rc, SQLITE_OK);
         }
-        QString problem;
-        QVERIFY(!Check_Database_File(path, problem));
         QProcess tool;
         tool.setWorkingDirectory(dir.path());
-        if (command == QLatin1String("dump"))
-            tool.start(QStringLiteral(LECTARIUM_DB),
-                       {command, path, QDir(dir.path()).filePath(QStringLiteral("out"))});
-        else if (command == QLatin1String("check"))
-            tool.start(QStringLiteral(LECTARIUM_DB), {command, path});
-        else if (command == QLatin1String("passage"))
-            tool.start(QStringLiteral(LECTARIUM_DB), {command, path, QStringLiteral("يو 1: 2")});
-        else
-            tool.start(QStringLiteral(LECTARIUM_DAY_TOOL),
-                       {QStringLiteral("--readings"), QStringLiteral("1999-03-03")});
+        const QStringList arguments =
+            command == QLatin1String("dump")    ? QStringList{command, path, QDir(dir.path()).filePath("out")}
+            : command == QLatin1String("check") ? QStringList{command, path}
+            : command == QLatin1String("passage") ? QStringList{command, path, QStringLiteral("يو 1: 2")}
+            : command == QLatin1String("search")  ? QStringList{command, path, QStringLiteral("John")}
+            : command == QLatin1String("where")
+                ? QStringList{command, path, QStringLiteral("يو 1: 2"), "2000"}
+                : QStringList{QStringLiteral("--readings"), "1999-03-03"};
+        tool.start(QString::fromUtf8(command.startsWith(QLatin1String("lectarium-day")) ? LECTARIUM_DAY_TOOL
+                                                                                        : LECTARIUM_DB),
+                   arguments);
         QVERIFY(tool.waitForFinished(60000));
         QVERIFY(tool.exitCode() != 0);
         QVERIFY(tool.readAllStandardOutput().isEmpty());
+        QString problem;
+        QVERIFY(!Check_Database_File(path, problem));
         const QString err = QString::fromUtf8(tool.readAllStandardError());
         QVERIFY2(err.contains(problem), qPrintable(err));
         QVERIFY(!QFileInfo::exists(QDir(dir.path()).filePath(QStringLiteral("out"))));
+        if (pipe)
+            QCOMPARE(pipe->Readers(), 0);
     }
 
 private:

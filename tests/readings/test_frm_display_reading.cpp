@@ -14,6 +14,7 @@
 #include "shell/placement.h"
 #include "shell/settings.h"
 #include "tests/readings/reading_windows.h"
+#include "tests/support/watched_pipe.h"
 
 #include <QClipboard>
 #include <QGroupBox>
@@ -656,8 +657,20 @@ private slots:
         QCOMPARE(FrmSant::Instance()->Text1()->toPlainText(), QStringLiteral("نص عن قديس اليوم"));
     }
 
+    // No picture file, or a named pipe of its name, which is never opened for reading
+    // (the window would wait for a writer).
+    void missingPicture_data() {
+        QTest::addColumn<bool>("pipe");
+        QTest::newRow("no file") << false;
+        QTest::newRow("named pipe") << true;
+    }
+
     void missingPicture() {
+        QFETCH(bool, pipe);
         Reading_Session r;
+        std::unique_ptr<Watched_Pipe> watched;
+        if (pipe)
+            watched = std::make_unique<Watched_Pipe>(r.s->folder.file(QStringLiteral("missing_picture.png")));
         r.Show_Day(QDate(1998, 9, 11)); // names missing_picture.png
         reading()->Image_Sant_MouseMove(0, 0, 450, 550);
         QVERIFY(reading()->Hot_Spot_Lit());
@@ -668,6 +681,8 @@ private slots:
         QVERIFY(sant->Label1()->isVisibleTo(sant));
         QCOMPARE(sant->Label1()->text(), QStringLiteral("لا توجد  صورة"));
         QCOMPARE(sant->Text1()->toPlainText(), QStringLiteral("نص عن شهداء النيروز"));
+        if (watched)
+            QCOMPARE(watched->Readers(), 0);
     }
 
     void shortOrNullPictureName_data() {

@@ -152,6 +152,8 @@ private slots:
         QTest::newRow("not a date") << QStringList{QStringLiteral("--readings"), QStringLiteral("today")};
         QTest::newRow("after 5000") << QStringList{QStringLiteral("--readings"),
                                                    QStringLiteral("5001-01-01")};
+        QTest::newRow("line feed after the date")
+            << QStringList{QStringLiteral("--readings"), QStringLiteral("1999-03-03\n")};
     }
 
     void badArguments() {

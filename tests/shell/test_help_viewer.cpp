@@ -3,9 +3,11 @@
 #include "shell/help_viewer.h"
 #include "shell/mdi_lectarium.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/watched_pipe.h"
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -147,6 +149,105 @@ private slots:
         QVERIFY(dialogs.messages[0].text.contains(
             QDir::toNativeSeparators(folder.file(QStringLiteral("Lectarium.hlp")))));
         QVERIFY(!Current_Help_Viewer());
+    }
+
+    // Qt's HTML reader takes minutes over a deep nesting and seconds over a large file,
+    // and would wait for ever on a named pipe: such a help file is refused with its
+    // reason, one within the limits is shown.
+    void helpFileWithinLimits_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QByteArray>("html");
+        QTest::addColumn<QString>("reason"); // empty: shown
+        auto nested = [](const QByteArray& open, const QByteArray& close, int depth) {
+            return open.repeated(depth) + "x" + close.repeated(depth);
+        };
+        QTest::newRow("64 nested elements") << "file" << nested("<div>", "</div>", 64) << QString();
+        QTest::newRow("65 nested elements")
+            << "file" << nested("<div>", "</div>", 65) << QStringLiteral("nested more than 64 deep");
+        QTest::newRow("65 unclosed elements")
+            << "file" << nested("<b>", "", 65) << QStringLiteral("nested more than 64 deep");
+        QTest::newRow("2 nested tables")
+            << "file" << nested("<table><tr><td>", "</td></tr></table>", 2) << QString();
+        QTest::newRow("3 nested tables")
+            << "file" << nested("<table><tr><td>", "", 3) << QStringLiteral("tables nested more than 2 deep");
+        QTest::newRow("items and cells without end tags")
+            << "file"
+            << ("<ul>" + QByteArray("<li>item").repeated(200) + "</ul><table>" +
+                QByteArray("<tr><td>a<td>b").repeated(200) + "</table><!-- <div> --><p>" +
+                QByteArray("<p>text").repeated(200))
+            << QString();
+        QTest::newRow("larger than the limit")
+            << "file" << QByteArray("<p>text</p>\n").repeated(Help_File_Limit / 12 + 1)
+            << QStringLiteral("larger than 256 KB");
+        QTest::newRow("named pipe") << "pipe" << QByteArray() << QStringLiteral("not a regular file");
+    }
+
+    void helpFileWithinLimits() {
+        QFETCH(QString, kind);
+        QFETCH(QByteArray, html);
+        QFETCH(QString, reason);
+        Temp_Program_Folder folder;
+        const QString file = folder.file(QStringLiteral("Lectarium.hlp"));
+        std::unique_ptr<Watched_Pipe> pipe;
+        if (kind == QLatin1String("pipe"))
+            pipe = std::make_unique<Watched_Pipe>(file);
+        else
+            folder.write(QStringLiteral("Lectarium.hlp"), html);
+        Help_Dialogs dialogs;
+        MDILectarium window;
+        window.Topic_Click();
+        if (pipe)
+            QCOMPARE(pipe->Readers(), 0);
+        QCOMPARE(Current_Help_Viewer() != nullptr, reason.isEmpty());
+        if (reason.isEmpty()) {
+            QVERIFY(dialogs.messages.isEmpty());
+            QVERIFY(!Current_Help_Viewer()->Browser()->toPlainText().isEmpty());
+        } else {
+            QCOMPARE(dialogs.messages.size(), 1);
+            QVERIFY2(dialogs.messages[0].text.contains(reason), qPrintable(dialogs.messages[0].text));
+            QVERIFY(dialogs.messages[0].text.contains(QDir::toNativeSeparators(file)));
+        }
+    }
+
+    // What the help file names is read only from regular files within a limit: a link
+    // to a device, a named pipe or a huge file is left out; a picture is shown.
+    void resourcesWithinLimits_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("loaded");
+        QTest::newRow("picture") << "picture" << true;
+        QTest::newRow("link to /dev/zero") << "device" << false;
+        QTest::newRow("named pipe") << "pipe" << false;
+        QTest::newRow("larger than the limit") << "huge" << false;
+    }
+
+    void resourcesWithinLimits() {
+        QFETCH(QString, kind);
+        QFETCH(bool, loaded);
+        Temp_Program_Folder folder;
+        const QString resource = folder.file(QStringLiteral("resource"));
+        std::unique_ptr<Watched_Pipe> pipe;
+        if (kind == QLatin1String("picture") || kind == QLatin1String("huge")) {
+            QImage image(4, 4, QImage::Format_RGB32);
+            image.fill(Qt::red);
+            QVERIFY(image.save(resource, "PNG"));
+            // The same picture, followed by zeros past the limit (a sparse file).
+            if (kind == QLatin1String("huge"))
+                QVERIFY(QFile(resource).resize(Help_Resource_Limit + 1));
+        } else if (kind == QLatin1String("device")) {
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), resource));
+        } else {
+            pipe = std::make_unique<Watched_Pipe>(resource);
+        }
+        folder.write(QStringLiteral("Lectarium.hlp"),
+                     "<html><body><p>x<img src=\"resource\"></p></body></html>");
+        QVERIFY(Show_Help_Viewer(nullptr, folder.file(QStringLiteral("Lectarium.hlp"))));
+        Current_Help_Viewer()->grab(); // laid out and painted, pictures included
+        // Asked as the page's layout asks, with Qt's own reading behind the browser's.
+        const QVariant image = Current_Help_Viewer()->Browser()->document()->resource(
+            QTextDocument::ImageResource, QUrl::fromLocalFile(resource));
+        QCOMPARE(image.value<QImage>().size() == QSize(4, 4), loaded);
+        if (pipe)
+            QCOMPARE(pipe->Readers(), 0);
     }
 
     void contentsBackAndForward() {

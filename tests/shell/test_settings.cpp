@@ -1,6 +1,7 @@
 #include "calendar/selected_day.h"
 #include "shell/settings.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/watched_pipe.h"
 
 #include <QtTest>
 
@@ -164,6 +165,12 @@ private slots:
         QList<QByteArray> hugeBoolean = lines;
         hugeBoolean[1] = "Hidder = 1e10";
         QTest::newRow("boolean outside 16 bits") << joinLines(hugeBoolean);
+
+        // Never read to its end: a file far past the 49 lines is a damaged one.
+        QByteArray huge = joinLines(lines);
+        while (huge.size() <= Settings_File_Limit)
+            huge += "Unknown_Key = padding\r\n";
+        QTest::newRow("larger than the limit") << huge;
     }
 
     void fallsBackToDefaults() {
@@ -297,6 +304,22 @@ private slots:
         Font_Name.clear();
         QVERIFY(Load_Settings());
         QCOMPARE(Font_Name, QStringLiteral("Ꮳherokee Sans"));
+    }
+
+    // A named pipe in the settings file's place is never opened for reading (it would
+    // hold the start-up until something wrote to it): the defaults are taken instead.
+    void namedPipeIsNotRead() {
+        Temp_Program_Folder folder;
+        const Watched_Pipe pipe(folder.file(QStringLiteral("Lectarium.ini")));
+        QVERIFY(pipe.ok());
+        QString error;
+        const bool saved = Load_Settings(&error);
+        QCOMPARE(pipe.Readers(), 0);
+        QCOMPARE(Font_Size, Integer(12));
+        if (saved)
+            QCOMPARE(folder.read(QStringLiteral("Lectarium.ini")), QByteArray(defaultFile));
+        else
+            QVERIFY(!error.isEmpty());
     }
 
     void unwritableFolderReportsAndKeepsDefaults() {

@@ -14,6 +14,7 @@
 #include "readings/readings_report.h"
 #include "readings/whole_day.h"
 #include "shell/safe_file.h"
+#include "tools/output/tool_output.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -47,7 +48,19 @@ const char readingsHelp[] =
     "event; SUMMARY is the title, DESCRIPTION the Coptic date.\n\n";
 
 int fail(const QByteArray& message) {
-    std::fprintf(stderr, "lectarium-day: %s\n", message.constData());
+    // An argument named in the message shows its control characters (a line feed after
+    // a date) as escapes rather than breaking the message's one line.
+    QByteArray shown;
+    for (const char c : message) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\n')
+            shown += "\\n";
+        else if (byte < 0x20 || byte == 0x7f)
+            shown += "\\x" + QByteArray::number(byte, 16).rightJustified(2, '0');
+        else
+            shown += c;
+    }
+    std::fprintf(stderr, "lectarium-day: %s\n", shown.constData());
     return exitUsage;
 }
 
@@ -55,18 +68,22 @@ int fail(const QByteArray& message) {
 constexpr int firstYear = 500;
 constexpr int lastYear = 5000;
 
-// A date written YYYY-MM-DD that exists.
+// A date written YYYY-MM-DD that exists, nothing before or after it (a "$" would let a
+// final line feed through).
 QDate parseDate(const char* text) {
-    static const QRegularExpression form(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})$"));
+    static const QRegularExpression form(
+        QRegularExpression::anchoredPattern(QStringLiteral("([0-9]{4})-([0-9]{2})-([0-9]{2})")));
     const QRegularExpressionMatch match = form.match(QString::fromLocal8Bit(text));
     if (!match.hasMatch())
         return QDate();
     return QDate(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt());
 }
 
-bool writeAll(const QByteArray& bytes) {
-    return std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout) ==
-           static_cast<size_t>(bytes.size());
+using Lectarium_Tools::Write_Output;
+
+// The exit status, 1 when the output could not be written whole.
+int finish(int exitCode) {
+    return Lectarium_Tools::Finish_Output("lectarium-day", exitCode, 1);
 }
 
 // A date argument checked as the day chooser keeps it; empty with a message on stderr.
@@ -122,6 +139,8 @@ int readings(int argc, char* argv[]) {
     // is neither read nor written.
     MdlLectarium::Program_Folder = QDir::currentPath();
     MdlLectarium::Database_Path = MdlLectarium::Program_File(QStringLiteral("Lectarium.mdb"));
+    // Opened as the program opens it: SQLite, or the Access file of the earlier program.
+    MdlLectarium::Set_Database_Opener(MdlLectarium::Open_Lectionary_File);
     MdlLectarium::Fill_Name_Tables();
     MdlLectarium::Init_Bible_Tables();
 
@@ -150,11 +169,8 @@ int readings(int argc, char* argv[]) {
                      error.toLocal8Bit().constData());
         return 1;
     }
-    if (!writeAll(out) || std::fflush(stdout) != 0) {
-        std::fprintf(stderr, "lectarium-day: could not write the output\n");
-        return 1;
-    }
-    return 0;
+    Write_Output(out);
+    return finish(0);
 }
 
 int feed(int argc, char* argv[]) {
@@ -171,11 +187,8 @@ int feed(int argc, char* argv[]) {
         return fail(QByteArray("TO (") + argv[3] + ") is before FROM (" + argv[2] + ")");
     MdlLectarium::Fill_Name_Tables();
     const QByteArray out = MdlLectarium::Calendar_Feed(from, to, QDateTime::currentDateTimeUtc());
-    if (!writeAll(out) || std::fflush(stdout) != 0) {
-        std::fprintf(stderr, "lectarium-day: could not write the output\n");
-        return 1;
-    }
-    return 0;
+    Write_Output(out);
+    return finish(0);
 }
 
 } // namespace
@@ -186,7 +199,8 @@ int main(int argc, char* argv[]) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             const QByteArray help =
                 QByteArray(usage) + "\n\n" + readingsHelp + MdlLectarium::Day_Report_Columns();
-            return writeAll(help) && std::fflush(stdout) == 0 ? 0 : 1;
+            Write_Output(help);
+            return finish(0);
         }
     }
     for (int i = 1; i < argc; ++i) {
@@ -223,14 +237,11 @@ int main(int argc, char* argv[]) {
     for (QDate date = from; date <= to; date = date.addDays(1)) {
         out += MdlLectarium::Day_Report_Line(date);
         if (out.size() >= (1 << 16) - 512) {
-            if (!writeAll(out))
-                return 1;
+            if (!Write_Output(out))
+                return finish(1);
             out.clear();
         }
     }
-    if (!writeAll(out) || std::fflush(stdout) != 0) {
-        std::fprintf(stderr, "lectarium-day: could not write the output\n");
-        return 1;
-    }
-    return 0;
+    Write_Output(out);
+    return finish(0);
 }

@@ -14,9 +14,11 @@
 #include "lectionary/sword_import.h"
 #include "readings/where_read.h"
 #include "shell/safe_file.h"
+#include "tools/output/tool_output.h"
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QRegularExpression>
 #include <QStringList>
 
 #include <cstdio>
@@ -45,7 +47,12 @@ const char* const Usage =
     "  lectarium-db modules                     list the installed SWORD Bible modules: name,\n"
     "                                           language, versification, description\n";
 
+// Standard output goes through the checked writer; stderr has nowhere to report to.
 void print(FILE* stream, const QString& text) {
+    if (stream == stdout) {
+        Lectarium_Tools::Write_Output(text.toUtf8());
+        return;
+    }
     const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
 }
@@ -102,7 +109,7 @@ int search(const QStringList& args) {
         }
     }
     QString error;
-    auto database = Sqlite_Database::Open_File(path, error);
+    auto database = Open_Lectionary_File(path, error);
     if (!database)
         return fail(error);
     Data_Source& source = Data_Bible_Search();
@@ -121,12 +128,7 @@ int search(const QStringList& args) {
     return outcome.hits > 0 ? 0 : 1;
 }
 
-} // namespace
-
-int main(int argc, char* argv[]) {
-    Ignore_File_Size_Signal();
-    QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments().mid(1);
+int run(const QStringList& args) {
     const QString command = args.value(0);
     auto wants = [&](int count) { return args.size() == count + 1; };
     Init_Bible_Tables();
@@ -174,7 +176,7 @@ int main(int argc, char* argv[]) {
         if (const QString problem = lectionaryProblem(args[1]); !problem.isEmpty())
             return fail(problem);
         QString error;
-        auto database = Sqlite_Database::Open_File(args[1], error);
+        auto database = Open_Lectionary_File(args[1], error);
         if (!database)
             return fail(error);
         Data_Source& source = Data_Bible();
@@ -192,10 +194,15 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     if (command == QLatin1String("where") && (wants(2) || wants(3))) {
-        bool yearOk = true;
-        const int year = wants(3) ? args[3].toInt(&yearOk) : QDate::currentDate().year();
+        // Digits alone: toInt would also take blanks, a sign or a line feed around them.
+        static const QRegularExpression digits(
+            QRegularExpression::anchoredPattern(QStringLiteral("[0-9]{3,4}")));
+        const bool yearOk = !wants(3) || digits.match(args[3]).hasMatch();
+        const int year = wants(3) ? args[3].toInt() : QDate::currentDate().year();
         if (!yearOk || year < 500 || year > 5000)
             return fail(QStringLiteral("not a year from 500 to 5000: ") + args.value(3));
+        if (const QString problem = lectionaryProblem(args[1]); !problem.isEmpty())
+            return fail(problem);
         Fill_Name_Tables();
         QStringList lines;
         QString error;
@@ -238,4 +245,13 @@ int main(int argc, char* argv[]) {
     }
     print(stderr, QString::fromLatin1(Usage));
     return 2;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    Ignore_File_Size_Signal();
+    QCoreApplication app(argc, argv);
+    const int status = run(app.arguments().mid(1));
+    return Lectarium_Tools::Finish_Output("lectarium-db", status, 2);
 }
