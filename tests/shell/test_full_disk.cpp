@@ -499,89 +499,87 @@ private slots:
                  qPrintable(WIFSIGNALED(status) ? QStringLiteral("ended by signal %1").arg(WTERMSIG(status))
                                                 : QStringLiteral("exited with %1").arg(WEXITSTATUS(status))));
         QVERIFY2(ignoring, "the program did not ignore SIGXFSZ within two minutes");
-        // What the tools print: standard output that cannot take it all (/dev/full, a full
-        // disk, the file-size limit) ends in a failure status and the system's reason, never
-        // in success with the output cut short.
-        void toolOutputOnAFullDisk_data() {
-            QTest::addColumn<QString>("command");
-            QTest::addColumn<QString>("target");
-            const QStringList commands{QStringLiteral("db --help"),      QStringLiteral("db search"),
-                                       QStringLiteral("db passage"),     QStringLiteral("db check"),
-                                       QStringLiteral("db where"),       QStringLiteral("db import-bible"),
-                                       QStringLiteral("day --help"),     QStringLiteral("day range"),
-                                       QStringLiteral("day --readings"), QStringLiteral("day --ics")};
-            for (const char* target : {"/dev/full", "full tmpfs", "file-size limit"})
-                for (const QString& command : commands)
-                    // The import's own table would meet the limit before its report.
-                    if (!(command == QLatin1String("db import-bible") &&
-                          target == QLatin1String("file-size limit")))
-                        QTest::newRow(qPrintable(command + QStringLiteral(", ") + QLatin1String(target)))
-                            << command << QString::fromLatin1(target);
-        }
+    }
 
-        void toolOutputOnAFullDisk() {
-            QFETCH(QString, command);
-            QFETCH(QString, target);
-            const bool tmpfs = target == QLatin1String("full tmpfs");
-            const bool limited = target == QLatin1String("file-size limit");
-            if (tmpfs && !mountProblem_.isEmpty())
-                QSKIP(qPrintable(mountProblem_));
-            const QString db = fixture_.path();
-            QStringList arguments;
-            if (command == QLatin1String("db import-bible")) {
-                const QString imp = QDir(scratch_.path()).filePath(QStringLiteral("report.imp"));
-                writeFile(imp, "$$$Genesis 1:1\nIn the beginning.\n$$$Genesis 1:2\nThe earth.\n");
-                const QString source = QDir(scratch_.path()).filePath(QStringLiteral("report"));
-                QVERIFY(QDir().mkpath(source));
-                arguments = {QStringLiteral("import-bible"), QStringLiteral("imp"), imp, source};
-            } else {
-                const QMap<QString, QStringList> table{
-                    {QStringLiteral("db --help"), {QStringLiteral("--help")}},
-                    {QStringLiteral("db search"), {QStringLiteral("search"), db, QStringLiteral("John")}},
-                    {QStringLiteral("db passage"),
-                     {QStringLiteral("passage"), db, QStringLiteral("يو 1: 2-3")}},
-                    {QStringLiteral("db check"), {QStringLiteral("check"), db}},
-                    {QStringLiteral("db where"),
-                     {QStringLiteral("where"), db, QStringLiteral("مت 5: 1"), "1999"}},
-                    {QStringLiteral("day --help"), {QStringLiteral("--help")}},
-                    {QStringLiteral("day range"),
-                     {QStringLiteral("1999-01-01"), QStringLiteral("2002-12-31")}},
-                    {QStringLiteral("day --readings"),
-                     {QStringLiteral("--readings"), QStringLiteral("1999-03-03")}},
-                    {QStringLiteral("day --ics"), {QStringLiteral("--ics"), "1999-01-01", "1999-12-31"}}};
-                arguments = table.value(command);
-            }
-            QString output = QStringLiteral("/dev/full");
-            if (tmpfs)
-                output = QDir(mountPoint_.path()).filePath(QStringLiteral("out"));
-            if (limited) {
-                // Already at the limit: the first byte written is one too many.
-                output = QDir(scratch_.path()).filePath(QStringLiteral("out"));
-                writeFile(output, QByteArray(Size_Limit, 'x'));
-            }
-            const QString filler = QDir(mountPoint_.path()).filePath(QStringLiteral("filler"));
-            if (tmpfs)
-                fillUp(filler);
-            const QByteArray program = command.startsWith(QLatin1String("day"))
-                                           ? QByteArray(LECTARIUM_DAY_TOOL)
-                                           : QByteArray(LECTARIUM_DB);
-            const QString folder = QFileInfo(db).absolutePath();
-            const Outcome outcome = inChild(limited, [&] {
-                const int fd =
-                    ::open(QFile::encodeName(output).constData(), O_WRONLY | O_CREAT | O_APPEND, 0644);
-                if (fd < 0 || ::dup2(fd, 1) < 0 || ::chdir(QFile::encodeName(folder).constData()) != 0)
-                    return 126;
-                return runProgram(program.constData(), arguments);
-            });
-            QFile::remove(filler);
-            if (output != QLatin1String("/dev/full"))
-                QFile::remove(output);
-            QVERIFY2(outcome.status != 0 && outcome.status < 126, qPrintable(outcome.output));
-            const QString reason = QString::fromLocal8Bit(std::strerror(limited ? EFBIG : ENOSPC));
-            QVERIFY2(outcome.output.contains(QStringLiteral(": could not write the output: ") + reason),
-                     qPrintable(outcome.output));
-        }
-    };
+    // What the tools print: standard output that cannot take it all (/dev/full, a full
+    // disk, the file-size limit) ends in a failure status and the system's reason, never
+    // in success with the output cut short.
+    void toolOutputOnAFullDisk_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("target");
+        const QStringList commands{QStringLiteral("db --help"),      QStringLiteral("db search"),
+                                   QStringLiteral("db passage"),     QStringLiteral("db check"),
+                                   QStringLiteral("db where"),       QStringLiteral("db import-bible"),
+                                   QStringLiteral("day --help"),     QStringLiteral("day range"),
+                                   QStringLiteral("day --readings"), QStringLiteral("day --ics")};
+        for (const char* target : {"/dev/full", "full tmpfs", "file-size limit"})
+            for (const QString& command : commands)
+                // The import's own table would meet the limit before its report.
+                if (!(command == QLatin1String("db import-bible") &&
+                      target == QLatin1String("file-size limit")))
+                    QTest::newRow(qPrintable(command + QStringLiteral(", ") + QLatin1String(target)))
+                        << command << QString::fromLatin1(target);
+    }
 
-    QTEST_MAIN(Test_Full_Disk)
+    void toolOutputOnAFullDisk() {
+        QFETCH(QString, command);
+        QFETCH(QString, target);
+        const bool tmpfs = target == QLatin1String("full tmpfs");
+        const bool limited = target == QLatin1String("file-size limit");
+        if (tmpfs && !mountProblem_.isEmpty())
+            QSKIP(qPrintable(mountProblem_));
+        const QString db = fixture_.path();
+        QStringList arguments;
+        if (command == QLatin1String("db import-bible")) {
+            const QString imp = QDir(scratch_.path()).filePath(QStringLiteral("report.imp"));
+            writeFile(imp, "$$$Genesis 1:1\nIn the beginning.\n$$$Genesis 1:2\nThe earth.\n");
+            const QString source = QDir(scratch_.path()).filePath(QStringLiteral("report"));
+            QVERIFY(QDir().mkpath(source));
+            arguments = {QStringLiteral("import-bible"), QStringLiteral("imp"), imp, source};
+        } else {
+            const QMap<QString, QStringList> table{
+                {QStringLiteral("db --help"), {QStringLiteral("--help")}},
+                {QStringLiteral("db search"), {QStringLiteral("search"), db, QStringLiteral("John")}},
+                {QStringLiteral("db passage"), {QStringLiteral("passage"), db, QStringLiteral("يو 1: 2-3")}},
+                {QStringLiteral("db check"), {QStringLiteral("check"), db}},
+                {QStringLiteral("db where"),
+                 {QStringLiteral("where"), db, QStringLiteral("مت 5: 1"), "1999"}},
+                {QStringLiteral("day --help"), {QStringLiteral("--help")}},
+                {QStringLiteral("day range"), {QStringLiteral("1999-01-01"), QStringLiteral("2002-12-31")}},
+                {QStringLiteral("day --readings"),
+                 {QStringLiteral("--readings"), QStringLiteral("1999-03-03")}},
+                {QStringLiteral("day --ics"), {QStringLiteral("--ics"), "1999-01-01", "1999-12-31"}}};
+            arguments = table.value(command);
+        }
+        QString output = QStringLiteral("/dev/full");
+        if (tmpfs)
+            output = QDir(mountPoint_.path()).filePath(QStringLiteral("out"));
+        if (limited) {
+            // Already at the limit: the first byte written is one too many.
+            output = QDir(scratch_.path()).filePath(QStringLiteral("out"));
+            writeFile(output, QByteArray(Size_Limit, 'x'));
+        }
+        const QString filler = QDir(mountPoint_.path()).filePath(QStringLiteral("filler"));
+        if (tmpfs)
+            fillUp(filler);
+        const QByteArray program = command.startsWith(QLatin1String("day")) ? QByteArray(LECTARIUM_DAY_TOOL)
+                                                                            : QByteArray(LECTARIUM_DB);
+        const QString folder = QFileInfo(db).absolutePath();
+        const Outcome outcome = inChild(limited, [&] {
+            const int fd = ::open(QFile::encodeName(output).constData(), O_WRONLY | O_CREAT | O_APPEND, 0644);
+            if (fd < 0 || ::dup2(fd, 1) < 0 || ::chdir(QFile::encodeName(folder).constData()) != 0)
+                return 126;
+            return runProgram(program.constData(), arguments);
+        });
+        QFile::remove(filler);
+        if (output != QLatin1String("/dev/full"))
+            QFile::remove(output);
+        QVERIFY2(outcome.status != 0 && outcome.status < 126, qPrintable(outcome.output));
+        const QString reason = QString::fromLocal8Bit(std::strerror(limited ? EFBIG : ENOSPC));
+        QVERIFY2(outcome.output.contains(QStringLiteral(": could not write the output: ") + reason),
+                 qPrintable(outcome.output));
+    }
+};
+
+QTEST_MAIN(Test_Full_Disk)
 #include "test_full_disk.moc"
