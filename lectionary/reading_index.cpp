@@ -57,9 +57,7 @@ Integer number(const Result_Set& rows, const std::vector<QVariant>& row, const c
     return column < 0 ? 0 : static_cast<Integer>(row[static_cast<size_t>(column)].toLongLong());
 }
 
-} // namespace
-
-std::vector<Verse_Span> Covered_Verses(const QString& reference) {
+std::vector<Verse_Span> coveredByPart(const QString& reference) {
     const Reference_Parts p = Parse_Reference(reference);
     const Integer book = Find_Book(p.book);
     if (book == 0 || p.chapter <= 0)
@@ -88,6 +86,20 @@ std::vector<Verse_Span> Covered_Verses(const QString& reference) {
                 {book, p.chapter, p.second, p.second},
                 {book, p.chapter, p.third, p.third}};
     }
+}
+
+} // namespace
+
+std::vector<Verse_Span> Covered_Verses(const QString& reference) {
+    const QStringList parts = Split_Reference(reference);
+    if (parts.size() == 1)
+        return coveredByPart(reference);
+    std::vector<Verse_Span> spans;
+    for (const QString& part : parts) {
+        const std::vector<Verse_Span> more = coveredByPart(part);
+        spans.insert(spans.end(), more.begin(), more.end());
+    }
+    return spans;
 }
 
 bool Write_Reading_Index(const QString& path, QString& error) {
