@@ -153,6 +153,23 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), reference);
     }
 
+    // A reading of several passages is longer than its box: the box shows its start (the
+    // first book at the right end) and the whole reference as its tool tip.
+    void longReferenceShowsItsStart() {
+        QLineEdit box;
+        Set_Reference_Box(&box);
+        box.resize(150, 30);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        const QString reference = QStringLiteral("مت 21: 1-17 و مر 11: 1-11 و لو 19: 29-48 و يو 12: 12-19");
+        box.setText(Shown_Reference(reference));
+        box.repaint(); // the box scrolls to its cursor when painted
+        QCOMPARE(box.cursorPosition(), 0);
+        const int atRight = box.cursorPositionAt(QPoint(box.width() - 8, box.height() / 2));
+        QVERIFY2(atRight <= 2, qPrintable(QString::number(atRight)));
+        QCOMPARE(Plain_Reference(box.toolTip()), reference);
+    }
+
     // Each season through the day chooser's Show.
     void filling_data() {
         QTest::addColumn<QDate>("date");
