@@ -89,11 +89,19 @@ CORRECTIONS = {}
 
 
 def load_corrections():
+    """source part -> replacement, everywhere or only in one field ("Year 12/30 field 6")."""
     with open(SOURCES / "corrections.tsv", encoding="utf-8") as f:
         rows = csv.reader((line for line in f if not line.startswith("#")), delimiter="\t")
         next(rows)
-        for source, replacement, _reason in rows:
-            CORRECTIONS[source] = replacement
+        for source, replacement, _reason, *where in rows:
+            CORRECTIONS[(where[0] if where else "", source)] = replacement
+
+
+def correction(where, piece):
+    for key in ((where, piece), ("", piece)):
+        if key in CORRECTIONS:
+            return CORRECTIONS[key]
+    return None
 
 
 def note(*entry):
@@ -105,9 +113,10 @@ def parts_of(reading, where):
     """One reading ("B.C:V-V*@+B.C:V") -> [(book, segments)] with segments (c1, v1, c2, v2)."""
     parts = []
     for piece in reading.split("*@+"):
-        if piece in CORRECTIONS:
-            note(where, "corrected" if CORRECTIONS[piece] else "left out", piece, CORRECTIONS[piece])
-            piece = CORRECTIONS[piece]
+        replacement = correction(where, piece)
+        if replacement is not None:
+            note(where, "corrected" if replacement else "left out", piece, replacement)
+            piece = replacement
         for sub in filter(None, piece.split("*@+")):  # a correction may join parts or leave one out
             book, rest = sub.split(".", 1)
             if "." in rest:  # "62.43.4:15-21" in the source: the last book.chapter is meant
@@ -235,15 +244,23 @@ def written(source, where, psalm_field=False, bare=False):
     return refs
 
 
+def joined(refs):
+    """Several passages as one reference, joined by AND; a part of the same book as the
+    part before it leaves its book out ("1كو 10: 25-32 و 11: 1"), as a psalm's do."""
+    parts = []
+    book = None
+    for ref in refs:
+        head, _, rest = ref.partition(" ")
+        if head.endswith(":"):  # a psalm or Acts field: no book written
+            head, rest = None, ref
+        parts.append(rest if head is not None and head == book else ref)
+        book = head
+    return AND.join(parts)
+
+
 def nine(day, where):
-    row = []
-    for i, name in enumerate(NINE):
-        refs = written(day.get(name), "%s field %d" % (where, i + 1), i in PSALM_FIELDS, i in BARE_FIELDS)
-        if len(refs) > 1:
-            log.append(("%s field %d" % (where, i + 1), "several passages; the first is kept", day.get(name),
-                        " | ".join(refs)))
-        row.append(refs[0] if refs else "")
-    return row
+    return [joined(written(day.get(name), "%s field %d" % (where, i + 1), i in PSALM_FIELDS, i in BARE_FIELDS))
+            for i, name in enumerate(NINE)]
 
 
 def code_calls():
@@ -285,7 +302,9 @@ def code_day(function, include_commented=False):
             else:
                 day[pending.pop("var")] = ref
     if day["_pairs"]:
-        day["L_Psalm_Ref"], day["L_Gospel_Ref"] = day["_pairs"][0]
+        # Palm Sunday's Liturgy reads a Gospel of each Evangelist, the last after a psalm of its own.
+        day["L_Psalm_Ref"] = "@".join(psalm for psalm, _ in day["_pairs"] if psalm)
+        day["L_Gospel_Ref"] = "@".join(gospel for _, gospel in day["_pairs"])
     return day
 
 
@@ -419,13 +438,8 @@ def pain():
                 label = "المزمور" if arg == 0 else "الإنجيل"
             add(day, "%s: %s" % (head, label), ref, where)
 
-    # Palm Sunday: the Gospels of the procession after the first (the first is the Liturgy's),
-    # the general funeral, then the hours of the day and of the night of Monday.
-    palm = code_day("ConstructPalmSunday")
-    for n, (psalm, gospel) in enumerate(palm["_pairs"][1:], 2):
-        if psalm:
-            add(1, "أحد الشعانين - الإنجيل %d: المزمور" % n, psalm, "Pain 1 Palm Sunday")
-        add(1, "أحد الشعانين - الإنجيل %d" % n, gospel, "Pain 1 Palm Sunday")
+    # Palm Sunday (its four Gospels are the Liturgy's, in its Fast row): the general funeral,
+    # then the hours of the day and of the night of Monday.
     with open(SOURCES / "general-funeral.tsv", encoding="utf-8") as f:
         for line in f:
             if not line.startswith("#") and line.strip():

@@ -2,6 +2,7 @@
 
 #include "lectionary/bible_books.h"
 #include "lectionary/database_file.h"
+#include "lectionary/compound_psalm.h"
 #include "lectionary/passage.h"
 #include "lectionary/scrambled_text.h"
 #include "lectionary/source_folder.h"
@@ -16,10 +17,7 @@ namespace MdlLectarium {
 
 namespace {
 
-qint64 verseKey(int book, int chapter, int verse) {
-    return (static_cast<qint64>(book) << 32) | (static_cast<qint64>(chapter & 0xFFFF) << 16) |
-           (verse & 0xFFFF);
-}
+constexpr Integer Psalms_Book = 21;
 
 class Checker {
 public:
@@ -27,43 +25,71 @@ public:
 
     bool load(QString& error) {
         Result_Set rows;
-        if (!database_.Run(QStringLiteral("SELECT Old, Bible, Part, Sign_No FROM Bible"), rows, error))
+        if (!database_.Run(QStringLiteral("SELECT Old, Bible, Part, Sign_No, Sign FROM Bible"), rows, error))
             return false;
         for (const auto& row : rows.rows) {
             const Integer book = Book_Number(static_cast<Integer>(row[0].toLongLong()),
                                              static_cast<Integer>(row[1].toLongLong()));
             const int chapter = static_cast<int>(row[2].toLongLong());
-            verses_.insert(verseKey(book, chapter, static_cast<int>(row[3].toLongLong())));
-            chapters_.insert(verseKey(book, chapter, 0));
-            int& last = lastVerses_[verseKey(book, chapter, 0)];
+            const qint64 key = Verse_Key(book, chapter, static_cast<int>(row[3].toLongLong()));
+            verses_.insert(key);
+            if (book == Psalms_Book && !row[4].isNull())
+                psalmTexts_.insert(key, Flip_Text(row[4].toString()));
+            chapters_.insert(Verse_Key(book, chapter, 0));
+            int& last = lastVerses_[Verse_Key(book, chapter, 0)];
             last = std::max(last, static_cast<int>(row[3].toLongLong()));
         }
         Result_Set psalms;
-        if (database_.Run(QStringLiteral("SELECT Sign FROM Psalmos"), psalms, error))
+        if (database_.Run(QStringLiteral("SELECT Sign, Data FROM Psalmos"), psalms, error))
             for (const auto& row : psalms.rows)
-                psalmKeys_.insert(row[0].toString());
+                psalmRows_.insert(row[0].toString(),
+                                  row[1].isNull() ? QString() : Flip_Text(row[1].toString()));
         error.clear();
         return true;
     }
 
     // Checks the reference of one field; where names the table, the keys and the field.
     void check(const QString& where, const QString& reference) {
-        const Reference_Parts parts = Parse_Reference(reference);
+        const QStringList parts = Split_Reference(reference);
+        if (parts.isEmpty()) {
+            report(where, reference,
+                   QStringLiteral("a join of passages with an empty part, or a part without a known book "
+                                  "and chapter"));
+            return;
+        }
+        if (Find_Book(Parse_Reference(parts.front()).book) == Psalms_Book) {
+            const QString psalm = reference.trimmed().mid(3);
+            const auto row = psalmRows_.constFind(Flip_Text(psalm));
+            // A psalm of several pieces is read from its Psalmos row, which the build makes
+            // from the Bible; a row of other text is from another Bible or written by hand.
+            const bool compound = Is_Compound_Psalm(psalm, psalmTexts_);
+            if (row != psalmRows_.constEnd()) {
+                if (compound && *row != Compound_Psalm_Text(psalm, psalmTexts_))
+                    report(where, reference,
+                           QStringLiteral("its text in Psalmos is not the text of this database's Bible"));
+                return;
+            }
+            if (compound) {
+                report(where, reference,
+                       QStringLiteral("a psalm of several pieces without its row in Psalmos"));
+                return;
+            }
+        }
+        for (const QString& part : parts)
+            checkPart(where, reference, part);
+    }
+
+private:
+    void checkPart(const QString& where, const QString& reference, const QString& part) {
+        const Reference_Parts parts = Parse_Reference(part);
         const Integer book = Find_Book(parts.book);
         if (book == 0) {
             report(where, reference, QStringLiteral("unknown book \"%1\"").arg(parts.book));
             return;
         }
-        if (book == 21 && psalmKeys_.contains(Flip_Text(reference.mid(3))))
-            return;
-        // A psalm of several pieces is read only from its Psalmos row.
-        if (book == 21 && reference.contains(QStringLiteral(" و "))) {
-            report(where, reference, QStringLiteral("a psalm of several pieces without its row in Psalmos"));
-            return;
-        }
         QStringList missing;
         auto need = [&](int chapter, int verse) {
-            if (!verses_.contains(verseKey(book, chapter, verse)))
+            if (!verses_.contains(Verse_Key(book, chapter, verse)))
                 missing << QStringLiteral("%1:%2").arg(chapter).arg(verse);
         };
         const int k = parts.chapter, v = parts.verse, w = parts.second, x = parts.third;
@@ -94,7 +120,7 @@ public:
             }
             need(k, v);
             for (int chapter = k + 1; chapter < w; ++chapter)
-                if (!chapters_.contains(verseKey(book, chapter, 0)))
+                if (!chapters_.contains(Verse_Key(book, chapter, 0)))
                     missing << QStringLiteral("chapter %1").arg(chapter);
             need(w, x);
             break;
@@ -109,11 +135,10 @@ public:
                    QStringLiteral("not in Bible: %1").arg(missing.join(QStringLiteral(", "))));
     }
 
-private:
     // A verse inside its chapter that the Bible leaves out (as modern translations leave
     // out Acts 8:37): a range over it reads on around it.
     bool leftOut(int book, int chapter, int verse) const {
-        return verse > 1 && verse < lastVerses_.value(verseKey(book, chapter, 0));
+        return verse > 1 && verse < lastVerses_.value(Verse_Key(book, chapter, 0));
     }
 
     void report(const QString& where, const QString& reference, const QString& what) {
@@ -125,7 +150,8 @@ private:
     QSet<qint64> verses_;
     QSet<qint64> chapters_;
     QHash<qint64, int> lastVerses_;
-    QSet<QString> psalmKeys_;
+    QHash<qint64, QString> psalmTexts_;
+    QHash<QString, QString> psalmRows_; // Psalmos: stored Sign to the text of Data
 };
 
 struct Reading_Table {

@@ -5,6 +5,8 @@
 #include "lectionary/scrambled_text.h"
 #include "lectionary/statements.h"
 
+#include <QRegularExpression>
+
 namespace MdlLectarium {
 
 namespace {
@@ -40,6 +42,13 @@ QString singleVerse(Data_Source& source, Integer old, Integer bible, Integer cha
     source.setRecordSource(Verse_Statement(old, bible, chapter, verse));
     source.refresh();
     return Verse_Line(verse, verseText(source));
+}
+
+QString singlePassage(Data_Source& source, const QString& reference);
+
+// The chapter a part ends in: the second chapter of the forms that name two.
+Integer lastChapter(const Reference_Parts& parts) {
+    return parts.kind == 2 || parts.kind == 4 ? parts.second : parts.chapter;
 }
 
 } // namespace
@@ -91,11 +100,76 @@ Reference_Parts Parse_Reference(const QString& input) {
     return parts;
 }
 
+QStringList Split_Reference(const QString& reference) {
+    // The join is the word "و" standing alone; no book abbreviation is that word.
+    static const QRegularExpression join(QStringLiteral("\\s+و(?=\\s|$)"));
+    QStringList pieces = reference.split(join);
+    if (pieces.size() == 1)
+        return pieces;
+    QStringList parts;
+    QString book;
+    for (const QString& piece : pieces) {
+        QString part = piece.trimmed();
+        if (part.isEmpty())
+            return {};
+        Reference_Parts parsed = Parse_Reference(part);
+        // A number where a book would stand ("11: 1"; "1كو" is a book) goes on in the
+        // book of the part before.
+        if (Find_Book(parsed.book) == 0 && isDigit(part.front()) && !book.isEmpty()) {
+            part = book + QLatin1Char(' ') + part;
+            parsed = Parse_Reference(part);
+        }
+        if (Find_Book(parsed.book) == 0 || parsed.chapter <= 0)
+            return {};
+        book = parsed.book;
+        parts << part;
+    }
+    return parts;
+}
+
 QString Get_Passage(const QString& reference) {
     return Get_Passage(Data_Bible(), reference);
 }
 
 QString Get_Passage(Data_Source& source, const QString& reference) {
+    const QStringList parts = Split_Reference(reference);
+    if (parts.size() == 1)
+        return singlePassage(source, reference);
+    if (parts.isEmpty())
+        return QString();
+    // A psalm of several parts has its own text when the build made one.
+    if (Find_Book(Parse_Reference(parts.front()).book) == Psalms_Book) {
+        source.setRecordSource(Psalmos_Statement(Flip_Text(reference.trimmed().mid(3))));
+        source.refresh();
+        if (source.recordCount() != 0)
+            return Flip_Text(source.text(QStringLiteral("Data"))) + Line_Break;
+    }
+    QString passage;
+    bool anyVerse = false;
+    Integer book = 0;
+    Integer chapter = 0;
+    for (const QString& part : parts) {
+        const Reference_Parts parsed = Parse_Reference(part);
+        const Integer partBook = Find_Book(parsed.book);
+        if (!passage.isEmpty() && !passage.endsWith(Line_Break))
+            passage += Line_Break;
+        if (book != 0 && partBook != book)
+            passage += Line_Break + Bible_Books[static_cast<size_t>(partBook)].Book_Name +
+                       Chapter_Heading(parsed.chapter);
+        else if (book != 0 && parsed.chapter != chapter)
+            passage += Chapter_Heading(parsed.chapter);
+        const QString text = singlePassage(source, part);
+        anyVerse = anyVerse || !text.isEmpty();
+        passage += text;
+        book = partBook;
+        chapter = lastChapter(parsed);
+    }
+    return anyVerse ? passage : QString();
+}
+
+namespace {
+
+QString singlePassage(Data_Source& source, const QString& reference) {
     const Reference_Parts parts = Parse_Reference(reference);
     const Integer book = Find_Book(parts.book);
     if (book == 0)
@@ -158,6 +232,8 @@ QString Get_Passage(Data_Source& source, const QString& reference) {
                Line_Break + singleVerse(source, old, bible, k, x);
     }
 }
+
+} // namespace
 
 QString Reading_Prefix(int readingField) {
     if (readingField == 1 || readingField == 3 || readingField == 8)

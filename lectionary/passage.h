@@ -6,6 +6,7 @@
 #include "shell/integer.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace MdlLectarium {
 
@@ -24,9 +25,20 @@ struct Reference_Parts {
 
 Reference_Parts Parse_Reference(const QString& reference);
 
+// A reading of several passages is one reference of parts joined by " و ":
+// "مت 21: 1-17 و مر 11: 1-11", "1كو 10: 25-32 و 11: 1"; a part that starts with a number
+// continues the book of the part before it. Each part is one of the six forms above. The
+// parts, each with its book; the reference itself when it has no join; empty for a
+// malformed join (an empty part, a first part without a book, a part without a known
+// book or a chapter).
+QStringList Split_Reference(const QString& reference);
+
 // The passage of a reference through Data_Bible; empty text when no book
 // abbreviation matches or a range has no verses. A missing verse of a single-verse
-// form gives its number and an empty text.
+// form gives its number and an empty text. The parts of a joined reference follow one
+// another, each part of another book under its book's name and chapter, each later
+// chapter of the same book under its chapter heading; a psalm of several parts is read
+// from its Psalmos row when it has one. Empty for a malformed join.
 QString Get_Passage(const QString& reference);
 // The same through a given data source (tools and tests).
 QString Get_Passage(Data_Source& dataBible, const QString& reference);

@@ -59,9 +59,7 @@ Integer number(const Result_Set& rows, const std::vector<QVariant>& row, const c
     return column < 0 ? 0 : static_cast<Integer>(row[static_cast<size_t>(column)].toLongLong());
 }
 
-} // namespace
-
-std::vector<Verse_Span> Covered_Verses(const QString& reference) {
+std::vector<Verse_Span> coveredByPart(const QString& reference) {
     const Reference_Parts p = Parse_Reference(reference);
     const Integer book = Find_Book(p.book);
     if (book == 0 || p.chapter <= 0)
@@ -90,6 +88,20 @@ std::vector<Verse_Span> Covered_Verses(const QString& reference) {
                 {book, p.chapter, p.second, p.second},
                 {book, p.chapter, p.third, p.third}};
     }
+}
+
+} // namespace
+
+std::vector<Verse_Span> Covered_Verses(const QString& reference) {
+    const QStringList parts = Split_Reference(reference);
+    if (parts.size() == 1)
+        return coveredByPart(reference);
+    std::vector<Verse_Span> spans;
+    for (const QString& part : parts) {
+        const std::vector<Verse_Span> more = coveredByPart(part);
+        spans.insert(spans.end(), more.begin(), more.end());
+    }
+    return spans;
 }
 
 namespace {

@@ -22,7 +22,8 @@ struct Verse_Span {
     Integer last = 0;
 };
 
-// The spans a reading reference covers; empty when its book is unknown. A reference of
+// The spans a reading reference covers, every part of a joined reference ("مت 21: 1-17
+// و مر 11: 1-11"); empty when its book is unknown or a join is malformed. A reference of
 // a book and a chapter alone ("يو 3") covers the whole chapter.
 std::vector<Verse_Span> Covered_Verses(const QString& reference);
 

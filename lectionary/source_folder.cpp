@@ -2,6 +2,7 @@
 
 #include "lectionary/bible_books.h"
 #include "lectionary/database_file.h"
+#include "lectionary/compound_psalm.h"
 #include "lectionary/passage.h"
 #include "lectionary/reading_index.h"
 #include "lectionary/scrambled_text.h"
@@ -141,11 +142,6 @@ struct Table_Data {
     QHash<qint64, QString> verses;
 };
 
-qint64 verseKey(int book, int chapter, int verse) {
-    return (static_cast<qint64>(book) << 32) | (static_cast<qint64>(chapter & 0xFFFF) << 16) |
-           (verse & 0xFFFF);
-}
-
 const QString psalmPrefix = QStringLiteral("مز ");
 
 // Fields holding a psalm reference: the psalm fields of the reading tables, and any
@@ -163,80 +159,6 @@ void notePsalm(const Table_Schema& schema, const QString& column, const QString&
 }
 
 bool storeComplement(const QString& value, QString& stored, QString& reason);
-
-using Verse_List = std::vector<std::pair<int, int>>;
-
-// A psalm of several pieces as the lectionary writes it: "73: 23، 24، 28 و 9: 14" (the
-// pieces of a chapter joined by the Arabic comma, chapters by " و "; a piece is a verse
-// or a range V-W), or "32: 11-33: 1 و 32: 6". Empty when the text is not of that form.
-Verse_List Compound_Psalm_Verses(const QString& text, const QHash<qint64, QString>& bible) {
-    static const QRegularExpression group(QStringLiteral("^(\\d+): *(.+)$"));
-    static const QRegularExpression across(QStringLiteral("^(\\d+)-(\\d+): *(\\d+)$"));
-    static const QRegularExpression piece(QStringLiteral("^(\\d+)(?:-(\\d+))?$"));
-    Verse_List verses;
-    for (const QString& part : text.split(QStringLiteral(" و "))) {
-        const QRegularExpressionMatch g = group.match(part.trimmed());
-        if (!g.hasMatch())
-            return {};
-        const int chapter = g.captured(1).toInt();
-        const QRegularExpressionMatch a = across.match(g.captured(2));
-        if (a.hasMatch()) {
-            const int last = a.captured(2).toInt();
-            for (int c = chapter, v = a.captured(1).toInt();
-                 c < last || (c == last && v <= a.captured(3).toInt());) {
-                if (bible.contains(verseKey(21, c, v))) {
-                    verses.emplace_back(c, v++);
-                } else if (c < last) {
-                    ++c;
-                    v = 1;
-                } else {
-                    return {}; // the verse is not in the Bible
-                }
-            }
-            continue;
-        }
-        for (const QString& item : g.captured(2).split(QChar(0x060C))) {
-            const QRegularExpressionMatch m = piece.match(item.trimmed());
-            if (!m.hasMatch())
-                return {};
-            const int first = m.captured(1).toInt();
-            const int last = m.captured(2).isEmpty() ? first : m.captured(2).toInt();
-            for (int v = first; v <= last; ++v)
-                verses.emplace_back(chapter, v);
-        }
-    }
-    return verses;
-}
-
-// The verses the passage engine reads for a psalm reference from the Bible alone.
-Verse_List Engine_Psalm_Verses(const QString& text, const QHash<qint64, QString>& bible) {
-    const Reference_Parts p = Parse_Reference(psalmPrefix + text);
-    const int k = p.chapter, v = p.verse, w = p.second, x = p.third;
-    switch (p.kind) {
-    case 0:
-        return {{k, v}};
-    case 1:
-        return {{k, v}, {k, w}};
-    case 2:
-        return {{k, v}, {w, x}};
-    case 3: {
-        Verse_List out;
-        for (int verse = v; verse <= w; ++verse)
-            out.emplace_back(k, verse);
-        return out;
-    }
-    case 4: {
-        Verse_List out;
-        for (int c = k; c <= w; ++c)
-            for (int verse = c == k ? v : 1; bible.contains(verseKey(21, c, verse)) && (c < w || verse <= x);
-                 ++verse)
-                out.emplace_back(c, verse);
-        return out;
-    }
-    default:
-        return {{k, v}, {k, w}, {k, x}};
-    }
-}
 
 // Adds a Psalmos row for every psalm reference of the reading tables that names more
 // verses than one reference of the passage engine can: its Data holds exactly those
@@ -262,33 +184,45 @@ void addCompoundPsalms(std::vector<Table_Data>& tables) {
             const QString key = Flip_Text(text);
             if (keys.contains(key))
                 continue;
-            const Verse_List verses = Compound_Psalm_Verses(text, bible->verses);
-            if (verses.empty() || verses == Engine_Psalm_Verses(text, bible->verses))
-                continue;
-            QString data;
-            int chapter = verses.front().first;
-            bool complete = true;
-            for (size_t i = 0; i < verses.size(); ++i) {
-                const auto [c, v] = verses[i];
-                const auto found = bible->verses.constFind(verseKey(21, c, v));
-                if (found == bible->verses.constEnd()) {
-                    complete = false;
-                    break;
-                }
-                if (c != chapter)
-                    data += QStringLiteral("\r\n") + Chapter_Heading(static_cast<Integer>(c));
-                else if (i > 0)
-                    data += QStringLiteral("\r\n");
-                chapter = c;
-                data += Verse_Line(static_cast<Integer>(v), *found);
-            }
+            const QString data = Compound_Psalm_Text(text, bible->verses);
             QString stored;
             QString reason;
-            if (!complete || !storeComplement(data, stored, reason))
+            if (data.isEmpty() || !storeComplement(data, stored, reason))
                 continue;
             keys.insert(key);
             psalmos->rows.push_back({QVariant(key), QVariant(stored)});
         }
+}
+
+// The psalm verses of a database's Bible by Verse_Key; empty when it has none.
+QHash<qint64, QString> psalmVerses(Database& database) {
+    Result_Set rows;
+    QString error;
+    QHash<qint64, QString> verses;
+    if (database.Run(QStringLiteral("SELECT Part, Sign_No, Sign FROM Bible WHERE Old <> 0 AND Bible = 21"),
+                     rows, error))
+        for (const auto& row : rows.rows)
+            if (!row[2].isNull())
+                verses.insert(Verse_Key(21, static_cast<int>(row[0].toLongLong()),
+                                        static_cast<int>(row[1].toLongLong())),
+                              Flip_Text(row[2].toString()));
+    return verses;
+}
+
+// Leaves out the Psalmos rows that hold exactly what the build makes from the database's
+// Bible, so that a build from the dumped folder makes them again from the Bible it then
+// has. A row written by hand differs and is kept. Telling them apart by their text needs
+// no mark in the table, so that databases of any age are read alike.
+void dropMadePsalms(Database& database, Result_Set& psalmos) {
+    const QHash<qint64, QString> bible = psalmVerses(database);
+    if (bible.isEmpty())
+        return;
+    std::erase_if(psalmos.rows, [&](const std::vector<QVariant>& row) {
+        if (row[0].isNull() || row[1].isNull())
+            return false;
+        const QString made = Compound_Psalm_Text(Flip_Text(row[0].toString()), bible);
+        return !made.isEmpty() && made == Flip_Text(row[1].toString());
+    });
 }
 
 // Splits file contents into lines (LF; a CR before it is dropped) and decodes each as
@@ -480,10 +414,10 @@ bool parseTable(const Table_Schema& schema, const QString& path, Table_Data& dat
             notePsalm(schema, column.name, value, data.psalms);
         }
         if (schema.name == QLatin1String("Bible") && !nulls[4])
-            data.verses.insert(verseKey(Book_Number(static_cast<Integer>(row[0].toLongLong()),
-                                                    static_cast<Integer>(row[1].toLongLong())),
-                                        static_cast<int>(row[2].toLongLong()),
-                                        static_cast<int>(row[3].toLongLong())),
+            data.verses.insert(Verse_Key(Book_Number(static_cast<Integer>(row[0].toLongLong()),
+                                                     static_cast<Integer>(row[1].toLongLong())),
+                                         static_cast<int>(row[2].toLongLong()),
+                                         static_cast<int>(row[3].toLongLong())),
                                texts[4]);
         data.rows.push_back(std::move(row));
     }
@@ -753,6 +687,8 @@ bool Dump_Database(const QString& databasePath, const QString& outFolder, QStrin
             error = QStringLiteral("%1: table %2: %3").arg(databasePath, schema.name, error);
             return false;
         }
+        if (schema.name == QLatin1String("Psalmos"))
+            dropMadePsalms(*database, rows);
         if (rows.rows.empty()) {
             files.append({schema.fileName(), {}, true});
             continue;

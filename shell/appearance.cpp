@@ -180,6 +180,12 @@ void Set_Reference_Box(QLineEdit* box) {
     // read left to right. The direction key fixes the base direction for later texts too.
     QKeyEvent direction(QEvent::KeyPress, Qt::Key_Direction_R, Qt::NoModifier);
     QCoreApplication::sendEvent(box, &direction);
+    // A reading of several passages is longer than its box: the box shows where it
+    // starts (setText leaves the cursor at the end), the tool tip the whole of it.
+    QObject::connect(box, &QLineEdit::textChanged, box, [box](const QString& text) {
+        box->setCursorPosition(0);
+        box->setToolTip(text);
+    });
 }
 
 QString Shown_Reference(const QString& reference) {

@@ -36,7 +36,8 @@ void Apply_Colors(QWidget* control, double fore, double back);
 
 // A reference box reads right to left whatever its text, so "55: 9-11" shows its
 // chapter on the right as a Gospel reference does; it can be selected and copied but
-// not edited.
+// not edited. A reference longer than the box shows its start, and the whole of it as
+// the tool tip.
 void Set_Reference_Box(QLineEdit* box);
 // A reference as a reference box shows it: a right-to-left mark after a book's
 // abbreviation keeps the digits that follow it European, so "لو 16: 14-21" keeps its

@@ -116,6 +116,65 @@ private slots:
         QTest::newRow("unknown book") << QStringLiteral("زز 1: 1") << QString();
         QTest::newRow("empty reference") << QString() << QString();
         QTest::newRow("book only") << QStringLiteral("تك") << QStringLiteral("0 ") + CRLF;
+
+        // Several passages joined by " و ": a later chapter under its heading, another book
+        // under its name and chapter; a part that starts with a number keeps the book.
+        const QString j11 = QStringLiteral("1 John 1:1") + CRLF;
+        QTest::newRow("joined, same chapter")
+            << QStringLiteral("يو 1: 1 و 1: 3") << j11 + QStringLiteral("3 John 1:3") + CRLF;
+        QTest::newRow("joined, across chapters")
+            << QStringLiteral("يو 1: 3-4 و 2: 1")
+            << QStringLiteral("3 John 1:3") + CRLF + QStringLiteral("4 John 1:4") + CRLF +
+                   Chapter_Heading(2) + QStringLiteral("1 John 2:1") + CRLF;
+        QTest::newRow("joined, across books")
+            << QStringLiteral("يو 1: 1 و 1كو 13: 1-2")
+            << j11 + CRLF + QStringLiteral("الرسالة الأولى إلى أهل كورنثوس") + Chapter_Heading(13) +
+                   QStringLiteral("1 First Corinthians 13:1") + CRLF +
+                   QStringLiteral("2 First Corinthians 13:2") + CRLF;
+        QTest::newRow("joined after two verses, blanks around the join")
+            << QStringLiteral("تك 1: 3، 5   و   مت 5: 1")
+            << g3 + CRLF + g5 + CRLF + CRLF + QStringLiteral("متى") + Chapter_Heading(5) +
+                   QStringLiteral("1 Matthew 5:1") + CRLF;
+        QTest::newRow("joined after a range over chapters")
+            << QStringLiteral("يو 1: 4-2: 1 و 2: 3")
+            << QStringLiteral("4 John 1:4") + CRLF + Chapter_Heading(2) + QStringLiteral("1 John 2:1") +
+                   CRLF + QStringLiteral("3 John 2:3") + CRLF;
+        QTest::newRow("psalm joined, a part from the psalm table")
+            << QStringLiteral("مز 1: 3 و 1: 1-2")
+            << QStringLiteral("3 Psalm 1:3 from the Bible table") + CRLF +
+                   QStringLiteral("Psalm one from the psalm table\r\nwith a second line") + CRLF;
+        QTest::newRow("joined, no part has verses") << QStringLiteral("يو 9: 1-2 و 9: 4-5") << QString();
+        QTest::newRow("join at the end") << QStringLiteral("يو 1: 1 و") << QString();
+        QTest::newRow("join at the end, blanks") << QStringLiteral("يو 1: 1 و   ") << QString();
+        QTest::newRow("two joins, an empty part") << QStringLiteral("يو 1: 1 و و 1: 2") << QString();
+        QTest::newRow("first part without a book") << QStringLiteral("1: 1 و يو 1: 2") << QString();
+        QTest::newRow("part of an unknown book") << QStringLiteral("يو 1: 1 و زز 1: 1") << QString();
+        QTest::newRow("part without a chapter") << QStringLiteral("يو 1: 1 و مت") << QString();
+    }
+
+    void split_data() {
+        QTest::addColumn<QString>("reference");
+        QTest::addColumn<QStringList>("parts");
+        QTest::newRow("one passage, kept as written")
+            << QStringLiteral("  يو 3: 16 ") << QStringList{QStringLiteral("  يو 3: 16 ")};
+        QTest::newRow("four gospels")
+            << QStringLiteral("مت 21: 1-17 و مر 11: 1-11 و لو 19: 29-48 و يو 12: 12-19")
+            << QStringList{QStringLiteral("مت 21: 1-17"), QStringLiteral("مر 11: 1-11"),
+                           QStringLiteral("لو 19: 29-48"), QStringLiteral("يو 12: 12-19")};
+        QTest::newRow("the book kept")
+            << QStringLiteral("1كو 10: 25-32 و 11: 1")
+            << QStringList{QStringLiteral("1كو 10: 25-32"), QStringLiteral("1كو 11: 1")};
+        QTest::newRow("psalm of pieces")
+            << QStringLiteral("مز 73: 23-24، 28 و 9: 14")
+            << QStringList{QStringLiteral("مز 73: 23-24، 28"), QStringLiteral("مز 9: 14")};
+        QTest::newRow("books that hold the letter")
+            << QStringLiteral("هو 6: 1 و يو 3: 1")
+            << QStringList{QStringLiteral("هو 6: 1"), QStringLiteral("يو 3: 1")};
+        QTest::newRow("malformed") << QStringLiteral("و مت 5: 1 و") << QStringList();
+    }
+    void split() {
+        QFETCH(QString, reference);
+        QTEST(Split_Reference(reference), "parts");
     }
     void passage() {
         QFETCH(QString, reference);

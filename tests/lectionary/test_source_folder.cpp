@@ -1,7 +1,9 @@
 #include "lectionary/bible_books.h"
 #include "lectionary/bible_import.h"
+#include "lectionary/data_source.h"
 #include "lectionary/database_check.h"
 #include "lectionary/database_file.h"
+#include "lectionary/passage.h"
 #include "lectionary/source_folder.h"
 #include "tests/lectionary/fixture.h"
 #include "tests/support/watched_pipe.h"
@@ -430,6 +432,104 @@ private slots:
         QVERIFY2(problems[1].contains(QStringLiteral("Pain Day=3")) &&
                      problems[1].contains(QStringLiteral("5:7")),
                  qPrintable(problems[1]));
+    }
+
+    // Joined references: each part is checked, a malformed join is named; a psalm of
+    // several pieces needs its row in Psalmos.
+    void checkJoinedReferences() {
+        QTemporaryDir source;
+        QVERIFY(QFile::copy(QDir(Lectionary_Fixture::Source_Folder()).filePath(QStringLiteral("Bible.txt")),
+                            QDir(source.path()).filePath(QStringLiteral("Bible.txt"))));
+        writeFile(QDir(source.path()).filePath(QStringLiteral("Fifty.txt")),
+                  "Week\tDay\t1\t2\t3\t4\t5\t6\t7\t8\t9\n"
+                  "1\t1\t1: 3 و 1: 1-2\tيو 1: 1 و 2: 9\t\t\tيو 1: 1 و مت 5: 1-2\t"
+                  "يو 1: 1 و و 1: 2\t2: 1 و 3: 1\t\tمت 5: 1 و زز 1: 1\n");
+        QTemporaryDir out;
+        const QString database = QDir(out.path()).filePath(QStringLiteral("check.mdb"));
+        QString error;
+        QVERIFY2(Build_Database(source.path(), database, error), qPrintable(error));
+        QStringList problems;
+        QVERIFY2(Check_Database(database, problems, error), qPrintable(error));
+        const QString malformed =
+            QStringLiteral("a join of passages with an empty part, or a part without a known "
+                           "book and chapter");
+        QCOMPARE(
+            problems,
+            QStringList({QStringLiteral("Fifty Week=1 Day=1 field 2: \"يو 1: 1 و 2: 9\": not in Bible: 2:9"),
+                         QStringLiteral("Fifty Week=1 Day=1 field 6: \"يو 1: 1 و و 1: 2\": ") + malformed,
+                         QStringLiteral("Fifty Week=1 Day=1 field 7: \"اع 2: 1 و 3: 1\": not in Bible: 3:1"),
+                         QStringLiteral("Fifty Week=1 Day=1 field 9: \"مت 5: 1 و زز 1: 1\": ") + malformed}));
+    }
+
+    // The compound psalms the build makes from the Bible follow the Bible through dump,
+    // import-bible and build; a row written by hand stays, and check names a psalm whose
+    // text is not from the database's Bible.
+    void bibleSwapRemakesCompoundPsalms() {
+        QTemporaryDir first;
+        QVERIFY(QFile::copy(QDir(Lectionary_Fixture::Source_Folder()).filePath(QStringLiteral("Bible.txt")),
+                            QDir(first.path()).filePath(QStringLiteral("Bible.txt"))));
+        writeFile(QDir(first.path()).filePath(QStringLiteral("Year.txt")),
+                  "Month\tDay\t1\t2\t3\t4\t5\t6\t7\t8\t9\n"
+                  "1\t1\t1: 3 و 1: 1-2\t\t1: 1، 2-3\t\t\t\t\t1: 1 و 1: 3، 2\t\n");
+        writeFile(QDir(first.path()).filePath(QStringLiteral("Psalmos.txt")),
+                  "Sign\tData\n1: 1 و 1: 3، 2\tmy own psalm\n");
+        QTemporaryDir work;
+        const QString english = QDir(work.path()).filePath(QStringLiteral("english.mdb"));
+        QString error;
+        QVERIFY2(Build_Database(first.path(), english, error), qPrintable(error));
+        QStringList problems;
+        QVERIFY2(Check_Database(english, problems, error), qPrintable(error));
+        const QString handWritten = QStringLiteral(
+            "Year Month=1 Day=1 field 8: \"مز 1: 1 و 1: 3، 2\": its text in Psalmos is not the text of "
+            "this database's Bible");
+        QCOMPARE(problems, QStringList{handWritten});
+
+        // Dump writes the row written by hand, not the rows the build made.
+        const QString folder = QDir(work.path()).filePath(QStringLiteral("arabic"));
+        QVERIFY2(Dump_Database(english, folder, error), qPrintable(error));
+        QCOMPARE(readAll(QDir(folder).filePath(QStringLiteral("Psalmos.txt"))),
+                 QByteArray("Sign\tData\n1: 1 و 1: 3، 2\tmy own psalm\n"));
+
+        const QString imp = QDir(work.path()).filePath(QStringLiteral("arabic.imp"));
+        writeFile(imp, QStringLiteral("$$$Psalms 1:1\nطوبى للرجل\n$$$Psalms 1:2\nلكن في ناموس الرب مسرته\n"
+                                      "$$$Psalms 1:3\nفيكون كشجرة\n")
+                           .toUtf8());
+        QStringList report;
+        QVERIFY2(Import_Bible(QStringLiteral("imp"), imp, folder, report, error), qPrintable(error));
+        const QString arabic = QDir(work.path()).filePath(QStringLiteral("arabic.mdb"));
+        QVERIFY2(Build_Database(folder, arabic, error), qPrintable(error));
+
+        Data_Source bible(QStringLiteral("Data_Bible"));
+        bible.setDatabaseName(arabic);
+        const QString crlf = QStringLiteral("\r\n");
+        QCOMPARE(Get_Passage(bible, QStringLiteral("مز 1: 3 و 1: 1-2")),
+                 QStringLiteral("3 فيكون كشجرة") + crlf + QStringLiteral("1 طوبى للرجل") + crlf +
+                     QStringLiteral("2 لكن في ناموس الرب مسرته") + crlf);
+        QCOMPARE(Get_Passage(bible, QStringLiteral("مز 1: 1، 2-3")),
+                 QStringLiteral("1 طوبى للرجل") + crlf + QStringLiteral("2 لكن في ناموس الرب مسرته") + crlf +
+                     QStringLiteral("3 فيكون كشجرة") + crlf);
+        QCOMPARE(Get_Passage(bible, QStringLiteral("مز 1: 1 و 1: 3، 2")),
+                 QStringLiteral("my own psalm") + crlf);
+        problems.clear();
+        QVERIFY2(Check_Database(arabic, problems, error), qPrintable(error));
+        QCOMPARE(problems, QStringList{handWritten});
+
+        // The English rows kept in an Arabic database are named by check.
+        QTemporaryDir mixed;
+        QVERIFY2(Dump_Database(english, mixed.path(), error), qPrintable(error));
+        writeFile(QDir(mixed.path()).filePath(QStringLiteral("Psalmos.txt")),
+                  "Sign\tData\n1: 3 و 1: 1-2\t3 Psalm 1:3 from the Bible table\n");
+        QVERIFY(QFile::remove(QDir(mixed.path()).filePath(QStringLiteral("Bible.txt"))));
+        QVERIFY(QFile::copy(QDir(folder).filePath(QStringLiteral("Bible.txt")),
+                            QDir(mixed.path()).filePath(QStringLiteral("Bible.txt"))));
+        const QString stale = QDir(work.path()).filePath(QStringLiteral("stale.mdb"));
+        QVERIFY2(Build_Database(mixed.path(), stale, error), qPrintable(error));
+        problems.clear();
+        QVERIFY2(Check_Database(stale, problems, error), qPrintable(error));
+        QVERIFY2(problems.size() == 1 &&
+                     problems[0].startsWith(QStringLiteral("Year Month=1 Day=1 field 1:")) &&
+                     problems[0].endsWith(QStringLiteral("not the text of this database's Bible")),
+                 qPrintable(problems.join(QLatin1Char('\n'))));
     }
 
     void stripOsis_data() {

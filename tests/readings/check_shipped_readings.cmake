@@ -34,6 +34,25 @@ expect(2026-06-21 "" "الإنجيل: لو 5: 17-26" "البولس: 1كو 2: 6-1
 expect(2023-09-14 --text "المزمور: مز 73: 23-24، 28 و 9: 14" "28 But it is good for me to come close to God"
        "نياحة القديسة ثيؤدرة التائبة")
 
+# Palm Sunday 1743: the Liturgy reads a Gospel of each Evangelist, with its two psalms;
+# every passage is shown, each later book under its name.
+expect(2027-04-25 --text "المزمور: مز 81: 3، 1-2 و 65: 1-2" "Praise waits for you, God, in Zion."
+       "الإنجيل: مت 21: 1-17 و مر 11: 1-11 و لو 19: 29-48 و يو 12: 12-19"
+       "9 Those who went in front and those who followed cried out" "        مرقس"
+       "13 they took the branches of the palm trees" "        يوحنا")
+# The whole day (as printed) holds them too.
+expect(2027-04-25 --html "مت 21: 1-17 و مر 11: 1-11 و لو 19: 29-48 و يو 12: 12-19"
+       "13 they took the branches of the palm trees")
+# Readings of two passages each, written whole: 29 Misra's Pauline, the Acts of the
+# fourth Sunday of Baba, the Pauline of Wednesday of the sixth week of the Fifty Days.
+expect(2027-09-04 --text "البولس: 1كو 10: 25-32 و 11: 1" "1 Be imitators of me")
+expect(2027-11-07 --text "الإبركسيس: اع 15: 1-36 و 16: 1-5" "5 So the assemblies were strengthened")
+expect(2027-06-09 --text "البولس: رو 7: 1-8 و 7: 10" "10 The commandment which was for life")
+# 30 Misra: 1 Peter as the Church's published readings have it; 16 Tout: 1 Peter as the
+# Katameros has it (data/README.md, "Checked against other sources").
+expect(2026-09-05 "" "الكاثوليكون: 1بط 1: 19-2: 3")
+expect(2026-09-26 "" "الكاثوليكون: 1بط 2: 1-10")
+
 if(failures)
   message(FATAL_ERROR "${failures}")
 endif()

@@ -117,6 +117,11 @@ private slots:
         QTest::newRow("digits alone") << QStringLiteral("55: 10-12") << QList<int>{1, 5, 8};
         QTest::newRow("book") << QStringLiteral("لو 16: 14-21") << QList<int>{4, 8, 11};
         QTest::newRow("book with number") << QStringLiteral("1كو 13: 10-12") << QList<int>{5, 9, 12};
+        // The second part of a joined reference, marked after its book as the first is.
+        QTest::newRow("joined, second part")
+            << QStringLiteral("مت 5: 1 و لو 16: 14-21") << QList<int>{14, 18, 21};
+        QTest::newRow("joined, the book kept")
+            << QStringLiteral("مت 5: 1 و 16: 14-21") << QList<int>{11, 15, 18};
     }
 
     void referenceLayout() {
@@ -147,6 +152,23 @@ private slots:
         box.selectAll();
         QTest::keyClick(&box, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QGuiApplication::clipboard()->text(), reference);
+    }
+
+    // A reading of several passages is longer than its box: the box shows its start (the
+    // first book at the right end) and the whole reference as its tool tip.
+    void longReferenceShowsItsStart() {
+        QLineEdit box;
+        Set_Reference_Box(&box);
+        box.resize(150, 30);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        const QString reference = QStringLiteral("مت 21: 1-17 و مر 11: 1-11 و لو 19: 29-48 و يو 12: 12-19");
+        box.setText(Shown_Reference(reference));
+        box.repaint(); // the box scrolls to its cursor when painted
+        QCOMPARE(box.cursorPosition(), 0);
+        const int atRight = box.cursorPositionAt(QPoint(box.width() - 8, box.height() / 2));
+        QVERIFY2(atRight <= 2, qPrintable(QString::number(atRight)));
+        QCOMPARE(Plain_Reference(box.toolTip()), reference);
     }
 
     // Each season through the day chooser's Show.
@@ -431,6 +453,25 @@ private slots:
         QVERIFY(!Placement_Widget(passage)->geometry().intersects(Placement_Widget(reading())->geometry()));
         QVERIFY(passage->Text1()->isReadOnly());
         QVERIFY(passage->Text_Sign()->isReadOnly());
+    }
+
+    // A reading of several passages: a display mark after each part's book, and the
+    // double click shows every passage, another book under its name and chapter.
+    void doubleClickJoined() {
+        Reading_Session r;
+        r.s->window->resize(1240, 900);
+        r.Show_Day(QDate(1998, 9, 11));
+        QLineEdit* box = reading()->TextFiled(9);
+        box->setText(Shown_Reference(QStringLiteral("مت 5: 1 و يو 2: 1-2")));
+        QCOMPARE(box->text().count(QChar(0x200F)), 2);
+        QTest::mouseDClick(box, Qt::LeftButton);
+        FrmDisplay_Bible* passage = FrmDisplay_Bible::Instance();
+        QVERIFY(passage);
+        QCOMPARE(Reference_Text_Of(passage->Text_Sign()), QStringLiteral("مت 5: 1 و يو 2: 1-2"));
+        QCOMPARE(passage->Text1()->toPlainText(),
+                 QStringLiteral("1 متى 5: 1 نص الآية\n\nيوحنا\nالأصحاح رقم   2\n1 يوحنا 2: 1 نص الآية\n"
+                                "2 يوحنا 2: 2 نص الآية\n"));
+        QVERIFY(r.s->dialogs.Messages().isEmpty());
     }
 
     // The keyboard alone: the focus starts on the first reading that shows, Tab walks

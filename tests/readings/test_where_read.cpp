@@ -4,6 +4,7 @@
 #include "calendar/selected_day.h"
 #include "lectionary/bible_books.h"
 #include "lectionary/reading_index.h"
+#include "lectionary/source_folder.h"
 #include "readings/where_read.h"
 #include "tests/lectionary/fixture.h"
 
@@ -33,6 +34,11 @@ private slots:
             << QStringLiteral("يو 3: 30-5: 2") << QStringLiteral("3:30-999 4:1-999 5:1-2");
         QTest::newRow("chapter") << QStringLiteral("يو 3") << QStringLiteral("3:1-999");
         QTest::newRow("unknown book") << QStringLiteral("xx 3: 1") << QString();
+        QTest::newRow("joined") << QStringLiteral("مت 21: 1-17 و مر 11: 1-11")
+                                << QStringLiteral("21:1-17 11:1-11");
+        QTest::newRow("joined, the book kept")
+            << QStringLiteral("1كو 10: 25-32 و 11: 1") << QStringLiteral("10:25-32 11:1-1");
+        QTest::newRow("malformed join") << QStringLiteral("يو 3: 16 و") << QString();
     }
 
     void covered() {
@@ -69,6 +75,29 @@ private slots:
             QStringLiteral("Pain 0 4\tالبصخة المقدسة: الساعة الثالثة من يوم الأربعاء\tيو 1: 3\t2000-04-26")));
         QVERIFY(Where_Read_Report(fixture_.path(), QStringLiteral("يو 9: 1"), 2000, lines, error));
         QVERIFY(lines.isEmpty());
+    }
+
+    // Every passage of a joined reading is indexed: the second Gospel finds it.
+    void everyPartOfAJoinIsIndexed() {
+        QTemporaryDir source;
+        QVERIFY(QFile::copy(QStringLiteral(LECTIONARY_FIXTURE "/Bible.txt"),
+                            QDir(source.path()).filePath(QStringLiteral("Bible.txt"))));
+        QFile fast(QDir(source.path()).filePath(QStringLiteral("Fast.txt")));
+        QVERIFY(fast.open(QIODevice::WriteOnly));
+        fast.write(QStringLiteral("Week\tDay\t1\t2\t3\t4\t5\t6\t7\t8\t9\t10\t11\t12\t13\t14\t15\t16\t17\t18\n"
+                                  "7\t7\t\t\t\t\t\t\t\t\tمت 5: 1-2 و يو 2: 1-2\t\t\t\t\t\t\t\t\t\n")
+                       .toUtf8());
+        fast.close();
+        const QString database = QDir(source.path()).filePath(QStringLiteral("joined.mdb"));
+        QString error;
+        QVERIFY2(Build_Database(source.path(), database, error), qPrintable(error));
+        std::vector<Index_Entry> entries;
+        QVERIFY2(Where_Read(database, Covered_Verses(QStringLiteral("يو 2: 2")), entries, error),
+                 qPrintable(error));
+        QCOMPARE(entries.size(), size_t(1));
+        QCOMPARE(entries[0].table, QStringLiteral("Fast"));
+        QCOMPARE(entries[0].field, QStringLiteral("9"));
+        QCOMPARE(entries[0].reference, QStringLiteral("مت 5: 1-2 و يو 2: 1-2"));
     }
 
     void noIndex() {
