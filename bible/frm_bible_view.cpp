@@ -1,20 +1,19 @@
 #include "bible/frm_bible_view.h"
 
 #include "bible/chapter.h"
-#include "documents/frm_text.h"
 #include "documents/text_file.h"
 #include "lectionary/bible_books.h"
 #include "shell/appearance.h"
 #include "shell/basic_text.h"
 #include "shell/settings.h"
 #include "shell/single_window.h"
+#include "shell/text_source.h"
 #include "shell/toolbar_images.h"
 
 #include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCompleter>
-#include <QFocusEvent>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
@@ -114,25 +113,22 @@ FrmBible_View::FrmBible_View() {
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text1_->setFont(QFont(QStringLiteral("Arabic Transparent")));
 
-    for (QWidget* control :
-         {static_cast<QWidget*>(option1_[0]), static_cast<QWidget*>(option1_[1]),
-          static_cast<QWidget*>(combo1_), static_cast<QWidget*>(combo2_), static_cast<QWidget*>(text1_)})
-        control->installEventFilter(this);
     Set_Reading_Box(text1_);
     applyListFont();
-    Set_Text_Source(Bible_View_Text_Source, text1_);
+    Track_Text_Source(this, text1_, Bible_View_Text_Source, [this] {
+        if (combo1_->font() != listFont())
+            applyListFont();
+    });
     // A stored size below the smallest one opens at the smallest.
     // and never narrower than the selection controls, so the testaments stay in view.
     resize(std::max(To_Pixels(std::max<int>(FrmBible_View_Width, minimumWidthTwips)), pictureBible_->width()),
            To_Pixels(std::max<int>(FrmBible_View_Height, minimumHeightTwips)));
 }
 
-FrmBible_View::~FrmBible_View() {
-    Set_Text_Source(Bible_View_Text_Source, nullptr);
-}
+FrmBible_View::~FrmBible_View() = default;
 
 void FrmBible_View::Form_Load() {
-    Take_Focus();
+    Take_Text_Source(this);
     option1_[0]->setChecked(true);
     currentBook_ = 1;
     currentChapter_ = 1;
@@ -224,26 +220,6 @@ void FrmBible_View::Combo2_Click() {
     Show_Chapter();
 }
 
-void FrmBible_View::Take_Focus() {
-    Active_Text_Source = Bible_View_Text_Source;
-    Set_Command_Enabled(Main_Command::Save, true);
-    Apply_Text_Appearance(text1_);
-    if (combo1_->font() != listFont())
-        applyListFont();
-}
-
-void FrmBible_View::Lost_Focus() {
-    Set_Command_Enabled(Main_Command::Save, false);
-}
-
-bool FrmBible_View::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn)
-        Take_Focus();
-    else if (event->type() == QEvent::FocusOut && !Focus_Lent_To_Menu(static_cast<QFocusEvent*>(event)))
-        Lost_Focus();
-    return QWidget::eventFilter(watched, event);
-}
-
 void FrmBible_View::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     Form_Resize();
@@ -266,7 +242,7 @@ void FrmBible_View::Form_Resize() {
 
 void FrmBible_View::closeEvent(QCloseEvent* event) {
     instance.Forget(this);
-    Lost_Focus();
+    Leave_Text_Source(this);
     event->accept();
 }
 

@@ -28,8 +28,6 @@ public:
     void Option1_Click(int index);
     void Combo1_Click();
     void Combo2_Click();
-    void Take_Focus();
-    void Lost_Focus();
 
     MdlLectarium::Integer Current_Book() const { return currentBook_; }
     MdlLectarium::Integer Current_Chapter() const { return currentChapter_; }
@@ -42,7 +40,6 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     FrmBible_View();

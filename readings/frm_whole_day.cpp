@@ -2,10 +2,9 @@
 
 #include "calendar/classify_day.h"
 #include "calendar/selected_day.h"
-#include "documents/frm_text.h"
-#include "documents/text_file.h"
 #include "shell/appearance.h"
 #include "shell/single_window.h"
+#include "shell/text_source.h"
 
 #include <QCloseEvent>
 #include <QPlainTextEdit>
@@ -53,32 +52,11 @@ FrmWhole_Day::FrmWhole_Day() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(text1_);
     Apply_Text_Appearance(text1_);
-    text1_->installEventFilter(this);
-    Set_Text_Source(Whole_Day_Text_Source, text1_);
+    Track_Text_Source(this, text1_, Whole_Day_Text_Source);
     resize(To_Pixels(9000), To_Pixels(7000));
 }
 
-FrmWhole_Day::~FrmWhole_Day() {
-    Set_Text_Source(Whole_Day_Text_Source, nullptr);
-}
-
-void FrmWhole_Day::Take_Focus() {
-    Active_Text_Source = Whole_Day_Text_Source;
-    Set_Command_Enabled(Main_Command::Save, true);
-    Apply_Text_Appearance(text1_);
-}
-
-void FrmWhole_Day::Lost_Focus() {
-    Set_Command_Enabled(Main_Command::Save, false);
-}
-
-bool FrmWhole_Day::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn)
-        Take_Focus();
-    else if (event->type() == QEvent::FocusOut)
-        Lost_Focus();
-    return QWidget::eventFilter(watched, event);
-}
+FrmWhole_Day::~FrmWhole_Day() = default;
 
 void FrmWhole_Day::closeEvent(QCloseEvent* event) {
     instance.Forget(this);

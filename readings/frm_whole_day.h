@@ -28,12 +28,8 @@ public:
     QPlainTextEdit* Text1() const { return text1_; }
     const MdlLectarium::Whole_Day_Document& Document() const { return document_; }
 
-    void Take_Focus();
-    void Lost_Focus();
-
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     FrmWhole_Day();

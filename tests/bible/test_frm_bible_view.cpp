@@ -5,6 +5,7 @@
 #include "shell/appearance.h"
 #include "shell/basic_text.h"
 #include "shell/child_window.h"
+#include "shell/text_source.h"
 #include "tests/bible/bible_fixture.h"
 #include "tests/support/started_main_window.h"
 
@@ -212,7 +213,7 @@ private slots:
 
     void saveWritesTheChapterAndAsksForAName() {
         Browser b;
-        b.form->Take_Focus();
+        Take_Text_Source(b.form);
         b.s.dialogs.Answer_Save(b.s.folder.file(QStringLiteral("chapter.txt")));
         b.s.window->Save_Click();
         QCOMPARE(b.s.dialogs.Save_Proposals(), QStringList{QStringLiteral("NoName.txt")});
@@ -252,7 +253,7 @@ private slots:
     void menuKeepsSaveEnabled() {
         Browser b;
         b.form->Text1()->setFocus();
-        b.form->Take_Focus();
+        Take_Text_Source(b.form);
         QFocusEvent toMenu(QEvent::FocusOut, Qt::PopupFocusReason);
         QCoreApplication::sendEvent(b.form->Text1(), &toMenu);
         QVERIFY(b.s.window->Menu_Item(QStringLiteral("Save"))->isEnabled());
@@ -265,9 +266,9 @@ private slots:
 
     void focusLeavingDisablesSave() {
         Browser b;
-        b.form->Take_Focus();
+        Take_Text_Source(b.form);
         QVERIFY(b.s.window->Toolbar_Button(8)->isEnabled());
-        b.form->Lost_Focus();
+        Leave_Text_Source(b.form);
         QVERIFY(!b.s.window->Menu_Item(QStringLiteral("Save"))->isEnabled());
         QVERIFY(!b.s.window->Toolbar_Button(8)->isEnabled());
     }

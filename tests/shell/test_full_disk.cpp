@@ -7,6 +7,7 @@
 #include "documents/frm_text.h"
 #include "documents/text_file.h"
 #include "shell/settings.h"
+#include "shell/text_source.h"
 #include "tests/lectionary/fixture.h"
 #include "tests/lectionary/jet_writer.h"
 #include "tests/support/started_main_window.h"
@@ -214,7 +215,7 @@ private slots:
             program->window->Menu_Item(QStringLiteral("Open"))->trigger();
             FrmText* form = FrmText::Instance();
             QVERIFY(form);
-            form->Get_Focus();
+            Take_Text_Source(form);
             form->Text1()->setPlainText(QString(600, QChar(0x0646))); // far over the limit
             QVERIFY(Text_Changed);
             program->dialogs.Answer_Message(Msg_Answer::Ok);
