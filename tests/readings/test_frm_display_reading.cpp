@@ -559,8 +559,10 @@ private slots:
                  QStringLiteral("الفقرة الأولى من طقس الصوم\nالفقرة الثانية من طقس "
                                 "الصوم\nالفقرة الثالثة من طقس الصوم\n"));
         // A rite without rows: the window with nothing in it.
-        Rite_No = 5;
-        reading()->CommandCeremony_Click();
+        Day_State day = Current_Day_State();
+        day.riteNo = 5;
+        Set_Day_State(day);
+        FrmDisplay_Reading::Reload()->CommandCeremony_Click();
         Flush_Deletions();
         passage = FrmDisplay_Bible::Instance();
         QCOMPARE(Reference_Text_Of(passage->Text_Sign()), QString());
@@ -579,7 +581,7 @@ private slots:
         FrmPain* pain = FrmPain::Instance();
         QVERIFY(pain);
         QCOMPARE(r.Child_Count(), 3); // chooser, readings, one Holy Week window
-        QCOMPARE(Pain_Day, Integer(0));
+        QCOMPARE(pain->Shown_Day().painDay, Integer(0));
         QCOMPARE(pain->windowTitle(), QStringLiteral("البصخة المقدسة"));
         QCOMPARE(pain->Data_Pain().recordSource(), QStringLiteral("SELECT * FROM Pain WHERE Day = 1 "));
         QCOMPARE(listLines(pain->List1()),

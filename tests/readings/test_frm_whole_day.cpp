@@ -4,6 +4,7 @@
 #include "bible/frm_bible_view.h"
 #include "bible/frm_view_search.h"
 #include "bible/search.h"
+#include "calendar/frm_select_day.h"
 #include "documents/frm_text.h"
 #include "documents/text_file.h"
 #include "readings/frm_display_reading.h"
@@ -74,6 +75,55 @@ private slots:
         r.s->window->findChild<QAction*>(QStringLiteral("Whole_Day"))->trigger();
         QCOMPARE(FrmWhole_Day::Instance(), form);
         QVERIFY(form->Text1()->toPlainText().contains(QStringLiteral("الأربعاء 3 مارس 1999")));
+        Placement_Widget(form)->close();
+    }
+
+    // The whole day is the day of the window that opened it, though the chooser has
+    // moved on (Home, without Show); the state the windows share stays as it was, so
+    // the readings window's rite is still its own.
+    void showsTheDayOfItsWindow_data() {
+        QTest::addColumn<bool>("fromMenu");
+        QTest::newRow("the readings window's button") << false;
+        QTest::newRow("File menu") << true;
+    }
+
+    void showsTheDayOfItsWindow() {
+        QFETCH(bool, fromMenu);
+        Reading_Session r;
+        r.Show_Day(QDate(2027, 2, 22)); // Monday of the Nineveh fast
+        QVERIFY(FrmDisplay_Reading::Instance());
+        FrmSelect_Day::Instance()->CommandToday_Click();
+        const Day_State chooser = Current_Day_State();
+        QVERIFY(chooser.riteNo == FrmDisplay_Reading::Instance()->Shown_Day().riteNo);
+        if (fromMenu)
+            r.s->window->findChild<QAction*>(QStringLiteral("Whole_Day"))->trigger();
+        else
+            FrmDisplay_Reading::Instance()
+                ->findChild<QPushButton*>(QStringLiteral("Command_Whole_Day"))
+                ->click();
+        FrmWhole_Day* form = FrmWhole_Day::Instance();
+        QVERIFY(form);
+        QVERIFY(form->Text1()->toPlainText().contains(QStringLiteral("22 فبراير 2027")));
+        QVERIFY(Current_Day_State() == chooser);
+        Placement_Widget(form)->close();
+    }
+
+    // A Show replaces the windows of the day before: the other kind of readings window
+    // closes and an open whole day follows.
+    void showReplacesTheDayBefore() {
+        Reading_Session r;
+        r.Show_Day(QDate(1999, 3, 3));
+        r.s->window->findChild<QAction*>(QStringLiteral("Whole_Day"))->trigger();
+        FrmWhole_Day* form = FrmWhole_Day::Instance();
+        r.Show_Day(QDate(2000, 4, 26)); // Wednesday of Holy Week
+        QVERIFY(FrmPain::Instance());
+        QVERIFY(!FrmDisplay_Reading::Instance());
+        QCOMPARE(FrmWhole_Day::Instance(), form);
+        QVERIFY(form->Text1()->toPlainText().contains(QStringLiteral("26 أبريل 2000")));
+        r.Show_Day(QDate(1999, 3, 3));
+        QVERIFY(!FrmPain::Instance());
+        QVERIFY(FrmDisplay_Reading::Instance());
+        QVERIFY(form->Text1()->toPlainText().contains(QStringLiteral("3 مارس 1999")));
         Placement_Widget(form)->close();
     }
 
