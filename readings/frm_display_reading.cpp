@@ -42,7 +42,8 @@ namespace {
 Single_Window<FrmDisplay_Reading> instance;
 
 // The window's design, in twips. The prophecy frame lies over the Vespers frame: the
-// Lent weekdays that have prophecies have no Vespers.
+// Lent weekdays that have prophecies have no Vespers. A day with both (the Nineveh
+// fast) has its prophecies under a shorter story.
 constexpr int formWidth = 9900;
 constexpr int formHeight = 7560;
 const QRect frame2Area(4650, 1170, 5130, 1980);
@@ -50,6 +51,8 @@ const QRect frame1Area(4650, 3210, 5130, 1380);
 const QRect frame3Area(4650, 4650, 5130, 2790);
 const QRect frameFastArea(4650, 1170, 5130, 1980);
 const QRect frame4Area(120, 1170, 4410, 4350);
+const QRect shortStoryArea(120, 1170, 4410, 2040);
+const QRect fastUnderStoryArea(120, 3270, 4410, 2250);
 const QRect imageArea(180, 5640, 900, 1100);
 const QRect ceremonyArea(1260, 5640, 3270, 450);
 const QRect painArea(1260, 6180, 3270, 450);
@@ -267,11 +270,15 @@ void FrmDisplay_Reading::Form_Load() {
         TextFiled(i)->setText(Shown_Reference(day.readings[static_cast<size_t>(i)]));
     list1_->clear();
     list1_->addItems(day.prophecies);
-    placeFrame(frameFast_, frameFastArea, list1_, 330, 90);
+    const bool vespers = !day.readings[1].trimmed().isEmpty() || !day.readings[2].trimmed().isEmpty();
+    const bool underStory = day.showProphecies && vespers;
+    placeFrame(Frame(QStringLiteral("Frame4")), underStory ? shortStoryArea : frame4Area, textData_, 360,
+               120);
+    placeFrame(frameFast_, underStory ? fastUnderStoryArea : frameFastArea, list1_, 330, 90);
     frameFast_->setVisible(day.showProphecies);
     frameFast_->raise();
     // Tab passes over the Vespers boxes while the prophecies cover them.
-    Frame(QStringLiteral("Frame2"))->setEnabled(!day.showProphecies);
+    Frame(QStringLiteral("Frame2"))->setEnabled(!day.showProphecies || underStory);
     Button(QStringLiteral("Command_Pain"))->setVisible(day.showFuneral);
     // The focus starts on the first reading, ready for Enter and Tab.
     for (int i = 1; i <= Reading_Count; ++i)
