@@ -5,6 +5,7 @@
 #include "lectionary/bible_books.h"
 #include "shell/appearance.h"
 #include "shell/basic_text.h"
+#include "shell/dialogs.h"
 #include "shell/settings.h"
 #include "shell/single_window.h"
 #include "shell/text_source.h"
@@ -16,6 +17,7 @@
 #include <QCompleter>
 #include <QFontMetrics>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QStyle>
@@ -103,6 +105,8 @@ FrmBible_View::FrmBible_View() {
     }
     connect(combo1_, &QComboBox::activated, this, &FrmBible_View::Combo1_Click);
     connect(combo2_, &QComboBox::activated, this, &FrmBible_View::Combo2_Click);
+    // A chapter number typed and Enter go to that chapter, as its name from the list does.
+    connect(combo2_->lineEdit(), &QLineEdit::returnPressed, this, &FrmBible_View::Combo2_Typed);
     panel->addWidget(option1_[0]);
     panel->addWidget(option1_[1]);
     panel->addWidget(combo1_, 3);
@@ -210,6 +214,31 @@ void FrmBible_View::Combo1_Click() {
     currentChapter_ = 1;
     combo2_->setEditText(QStringLiteral("أصحاح رقم 1"));
     Show_Chapter();
+}
+
+void FrmBible_View::Combo2_Typed() {
+    const QString typed = combo2_->currentText().trimmed();
+    if (combo2_->findText(typed) >= 0)
+        return; // a chapter's own name: the list has taken it
+    // The digits typed (Arabic-Indic ones too), whatever words stand around them.
+    QString digits;
+    for (const QChar ch : typed)
+        if (ch.digitValue() >= 0)
+            digits += QChar(u'0' + ch.digitValue());
+    bool number = false;
+    const int chapter = digits.toInt(&number);
+    const int count = Chapter_Counts[currentBook_];
+    if (!number || chapter < 1 || chapter > count) {
+        Dialogs().Message(this,
+                          QStringLiteral("لا يوجد أصحاح \"%1\" فى %2: اكتب رقما من 1 إلى %3")
+                              .arg(typed, Bible_Books[currentBook_].Book_Name)
+                              .arg(count),
+                          windowTitle(), Msg_Buttons::Ok, Msg_Icon::Exclamation);
+        combo2_->setEditText(chapterComboText(currentChapter_));
+        return;
+    }
+    combo2_->setCurrentIndex(chapter - 1);
+    Combo2_Click();
 }
 
 void FrmBible_View::Combo2_Click() {

@@ -28,6 +28,8 @@ public:
     void Option1_Click(int index);
     void Combo1_Click();
     void Combo2_Click();
+    // Enter on a chapter typed into Combo2: its number, alone or within words.
+    void Combo2_Typed();
 
     MdlLectarium::Integer Current_Book() const { return currentBook_; }
     MdlLectarium::Integer Current_Chapter() const { return currentChapter_; }
