@@ -454,8 +454,9 @@ bool FrmDisplay_Reading::eventFilter(QObject* watched, QEvent* event) {
 
 namespace {
 
-// A Show replaces whatever showed the day before: the other kind of readings window and
-// the saint window close, an open whole day follows the new day.
+// A Show replaces whatever showed the day before: the other kind of readings window, the
+// saint window and the passage window (a reading or the rite of that day) close, an open
+// whole day follows the new day.
 void closeWindow(QWidget* form) {
     if (form)
         Placement_Widget(form)->close();
@@ -467,11 +468,13 @@ void Install_Reading_Windows() {
     Set_Day_Show_Targets({[] {
                               closeWindow(FrmPain::Instance());
                               closeWindow(FrmSant::Instance());
+                              closeWindow(FrmDisplay_Bible::Instance());
                               FrmWhole_Day::Follow_Day(FrmDisplay_Reading::Reload()->Shown_Day());
                           },
                           [] {
                               closeWindow(FrmDisplay_Reading::Instance());
                               closeWindow(FrmSant::Instance());
+                              closeWindow(FrmDisplay_Bible::Instance());
                               FrmWhole_Day::Follow_Day(FrmPain::Reload()->Shown_Day());
                           }});
 }

@@ -2,6 +2,7 @@
 // the day, and written by Save as the other text windows are.
 
 #include "bible/frm_bible_view.h"
+#include "bible/frm_display_bible.h"
 #include "bible/frm_view_search.h"
 #include "bible/search.h"
 #include "calendar/frm_select_day.h"
@@ -109,15 +110,18 @@ private slots:
     }
 
     // A Show replaces the windows of the day before: the other kind of readings window
-    // closes and an open whole day follows.
+    // and the passage of that day close, and an open whole day follows.
     void showReplacesTheDayBefore() {
         Reading_Session r;
         r.Show_Day(QDate(1999, 3, 3));
+        FrmDisplay_Reading::Instance()->CommandCeremony_Click();
+        QVERIFY(FrmDisplay_Bible::Instance());
         r.s->window->findChild<QAction*>(QStringLiteral("Whole_Day"))->trigger();
         FrmWhole_Day* form = FrmWhole_Day::Instance();
         r.Show_Day(QDate(2000, 4, 26)); // Wednesday of Holy Week
         QVERIFY(FrmPain::Instance());
         QVERIFY(!FrmDisplay_Reading::Instance());
+        QVERIFY(!FrmDisplay_Bible::Instance());
         QCOMPARE(FrmWhole_Day::Instance(), form);
         QVERIFY(form->Text1()->toPlainText().contains(QStringLiteral("26 أبريل 2000")));
         r.Show_Day(QDate(1999, 3, 3));
