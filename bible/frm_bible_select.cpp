@@ -165,6 +165,10 @@ void FrmBible_Select::buildScopeControls() {
         check1_[i] = new QCheckBox(testaments[i], picture1_);
         check1_[i]->setObjectName(QStringLiteral("Check1_%1").arg(i));
         place(check1_[i], bookPanelWidth, i == 0 ? 60 : 3300, 60, 3200, 300);
+        // What the reader ticks is what the window opens with next time.
+        connect(check1_[i], &QCheckBox::clicked, this, [this] {
+            Store_Testament_Choice({check1_[0]->isChecked(), check1_[1]->isChecked()});
+        });
     }
 }
 
@@ -251,6 +255,10 @@ void FrmBible_Select::buildCancelPanel() {
 FrmBible_Select::~FrmBible_Select() = default;
 
 void FrmBible_Select::Form_Load() {
+    // Both testaments on first use, so that a first search has somewhere to look.
+    const Testament_Choice testaments = Stored_Testament_Choice();
+    check1_[0]->setChecked(testaments.oldTestament);
+    check1_[1]->setChecked(testaments.newTestament);
     Option0_Click();
     check2_->setChecked(true);
     Option1_Click(0);

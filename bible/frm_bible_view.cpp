@@ -1,22 +1,23 @@
 #include "bible/frm_bible_view.h"
 
 #include "bible/chapter.h"
-#include "documents/frm_text.h"
 #include "documents/text_file.h"
 #include "lectionary/bible_books.h"
 #include "shell/appearance.h"
 #include "shell/basic_text.h"
+#include "shell/dialogs.h"
 #include "shell/settings.h"
 #include "shell/single_window.h"
+#include "shell/text_source.h"
 #include "shell/toolbar_images.h"
 
 #include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCompleter>
-#include <QFocusEvent>
 #include <QFontMetrics>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QStyle>
@@ -104,6 +105,8 @@ FrmBible_View::FrmBible_View() {
     }
     connect(combo1_, &QComboBox::activated, this, &FrmBible_View::Combo1_Click);
     connect(combo2_, &QComboBox::activated, this, &FrmBible_View::Combo2_Click);
+    // A chapter number typed and Enter go to that chapter, as its name from the list does.
+    connect(combo2_->lineEdit(), &QLineEdit::returnPressed, this, &FrmBible_View::Combo2_Typed);
     panel->addWidget(option1_[0]);
     panel->addWidget(option1_[1]);
     panel->addWidget(combo1_, 3);
@@ -114,25 +117,22 @@ FrmBible_View::FrmBible_View() {
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text1_->setFont(QFont(QStringLiteral("Arabic Transparent")));
 
-    for (QWidget* control :
-         {static_cast<QWidget*>(option1_[0]), static_cast<QWidget*>(option1_[1]),
-          static_cast<QWidget*>(combo1_), static_cast<QWidget*>(combo2_), static_cast<QWidget*>(text1_)})
-        control->installEventFilter(this);
     Set_Reading_Box(text1_);
     applyListFont();
-    Set_Text_Source(Bible_View_Text_Source, text1_);
+    Track_Text_Source(this, text1_, Bible_View_Text_Source, [this] {
+        if (combo1_->font() != listFont())
+            applyListFont();
+    });
     // A stored size below the smallest one opens at the smallest.
     // and never narrower than the selection controls, so the testaments stay in view.
     resize(std::max(To_Pixels(std::max<int>(FrmBible_View_Width, minimumWidthTwips)), pictureBible_->width()),
            To_Pixels(std::max<int>(FrmBible_View_Height, minimumHeightTwips)));
 }
 
-FrmBible_View::~FrmBible_View() {
-    Set_Text_Source(Bible_View_Text_Source, nullptr);
-}
+FrmBible_View::~FrmBible_View() = default;
 
 void FrmBible_View::Form_Load() {
-    Take_Focus();
+    Take_Text_Source(this);
     option1_[0]->setChecked(true);
     currentBook_ = 1;
     currentChapter_ = 1;
@@ -216,32 +216,37 @@ void FrmBible_View::Combo1_Click() {
     Show_Chapter();
 }
 
+void FrmBible_View::Combo2_Typed() {
+    const QString typed = combo2_->currentText().trimmed();
+    if (combo2_->findText(typed) >= 0)
+        return; // a chapter's own name: the list has taken it
+    // The digits typed (Arabic-Indic ones too), whatever words stand around them.
+    QString digits;
+    for (const QChar ch : typed)
+        if (ch.digitValue() >= 0)
+            digits += QChar(u'0' + ch.digitValue());
+    bool number = false;
+    const int chapter = digits.toInt(&number);
+    const int count = Chapter_Counts[currentBook_];
+    if (!number || chapter < 1 || chapter > count) {
+        Dialogs().Message(this,
+                          QStringLiteral("لا يوجد أصحاح \"%1\" فى %2: اكتب رقما من 1 إلى %3")
+                              .arg(typed, Bible_Books[currentBook_].Book_Name)
+                              .arg(count),
+                          windowTitle(), Msg_Buttons::Ok, Msg_Icon::Exclamation);
+        combo2_->setEditText(chapterComboText(currentChapter_));
+        return;
+    }
+    combo2_->setCurrentIndex(chapter - 1);
+    Combo2_Click();
+}
+
 void FrmBible_View::Combo2_Click() {
     const int position = combo2_->currentIndex();
     if (position < 0)
         return;
     currentChapter_ = static_cast<Integer>(position + 1);
     Show_Chapter();
-}
-
-void FrmBible_View::Take_Focus() {
-    Active_Text_Source = Bible_View_Text_Source;
-    Set_Command_Enabled(Main_Command::Save, true);
-    Apply_Text_Appearance(text1_);
-    if (combo1_->font() != listFont())
-        applyListFont();
-}
-
-void FrmBible_View::Lost_Focus() {
-    Set_Command_Enabled(Main_Command::Save, false);
-}
-
-bool FrmBible_View::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn)
-        Take_Focus();
-    else if (event->type() == QEvent::FocusOut && !Focus_Lent_To_Menu(static_cast<QFocusEvent*>(event)))
-        Lost_Focus();
-    return QWidget::eventFilter(watched, event);
 }
 
 void FrmBible_View::resizeEvent(QResizeEvent* event) {
@@ -266,7 +271,7 @@ void FrmBible_View::Form_Resize() {
 
 void FrmBible_View::closeEvent(QCloseEvent* event) {
     instance.Forget(this);
-    Lost_Focus();
+    Leave_Text_Source(this);
     event->accept();
 }
 

@@ -28,8 +28,8 @@ public:
     void Option1_Click(int index);
     void Combo1_Click();
     void Combo2_Click();
-    void Take_Focus();
-    void Lost_Focus();
+    // Enter on a chapter typed into Combo2: its number, alone or within words.
+    void Combo2_Typed();
 
     MdlLectarium::Integer Current_Book() const { return currentBook_; }
     MdlLectarium::Integer Current_Chapter() const { return currentChapter_; }
@@ -42,7 +42,6 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     FrmBible_View();

@@ -1,16 +1,15 @@
 #include "bible/frm_view_search.h"
 
 #include "bible/search.h"
-#include "documents/frm_text.h"
 #include "documents/text_file.h"
 #include "shell/appearance.h"
 #include "shell/basic_text.h"
 #include "shell/settings.h"
 #include "shell/single_window.h"
+#include "shell/text_source.h"
 #include "shell/toolbar_images.h"
 
 #include <QCloseEvent>
-#include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -144,19 +143,14 @@ FrmView_Search::FrmView_Search() {
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
-    for (QWidget* control :
-         {static_cast<QWidget*>(text1_), static_cast<QWidget*>(command1_), static_cast<QWidget*>(command2_)})
-        control->installEventFilter(this);
-    Set_Text_Source(Search_Results_Text_Source, text1_);
+    Track_Text_Source(this, text1_, Search_Results_Text_Source);
     resize(To_Pixels(FrmView_Search_Width), To_Pixels(FrmView_Search_Height));
 }
 
-FrmView_Search::~FrmView_Search() {
-    Set_Text_Source(Search_Results_Text_Source, nullptr);
-}
+FrmView_Search::~FrmView_Search() = default;
 
 void FrmView_Search::Form_Load() {
-    Take_Focus();
+    Take_Text_Source(this);
     text1_->setPlainText(To_Box_Text(page(1)));
     markHits(text1_, 1);
     currentPage_ = 1;
@@ -186,24 +180,6 @@ void FrmView_Search::Command2_Click() {
     showPage(currentPage_);
 }
 
-void FrmView_Search::Take_Focus() {
-    Active_Text_Source = Search_Results_Text_Source;
-    Set_Command_Enabled(Main_Command::Save, true);
-    Apply_Text_Appearance(text1_);
-}
-
-void FrmView_Search::Lost_Focus() {
-    Set_Command_Enabled(Main_Command::Save, false);
-}
-
-bool FrmView_Search::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn)
-        Take_Focus();
-    else if (event->type() == QEvent::FocusOut && !Focus_Lent_To_Menu(static_cast<QFocusEvent*>(event)))
-        Lost_Focus();
-    return QWidget::eventFilter(watched, event);
-}
-
 void FrmView_Search::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     Form_Resize();
@@ -224,7 +200,7 @@ void FrmView_Search::Form_Resize() {
 
 void FrmView_Search::closeEvent(QCloseEvent* event) {
     instance.Forget(this);
-    Lost_Focus();
+    Leave_Text_Source(this);
     event->accept();
 }
 

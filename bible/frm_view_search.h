@@ -24,8 +24,6 @@ public:
 
     void Command1_Click(); // ">>": towards page 1
     void Command2_Click(); // "<<": towards the last page
-    void Take_Focus();
-    void Lost_Focus();
 
     int Current_Page() const { return currentPage_; }
     QPushButton* Command1() const { return command1_; }
@@ -37,7 +35,6 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     FrmView_Search();

@@ -5,6 +5,8 @@
 #include "lectionary/scrambled_text.h"
 #include "shell/basic_text.h"
 
+#include <QSettings>
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -395,6 +397,23 @@ void Keep_Results(const Search_Pages& pages) {
     Result_Pages = pages.Pages();
     Result_Marks = pages.Marks();
     Page_Count = pages.Count();
+}
+
+// Qt's own settings file of the user: ~/.config/Lectarium/Lectarium.conf on Linux.
+Testament_Choice Stored_Testament_Choice() {
+    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Lectarium"),
+                             QStringLiteral("Lectarium"));
+    Testament_Choice choice;
+    choice.oldTestament = settings.value(QStringLiteral("Search/OldTestament"), true).toBool();
+    choice.newTestament = settings.value(QStringLiteral("Search/NewTestament"), true).toBool();
+    return choice;
+}
+
+void Store_Testament_Choice(const Testament_Choice& choice) {
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Lectarium"),
+                       QStringLiteral("Lectarium"));
+    settings.setValue(QStringLiteral("Search/OldTestament"), choice.oldTestament);
+    settings.setValue(QStringLiteral("Search/NewTestament"), choice.newTestament);
 }
 
 } // namespace MdlLectarium

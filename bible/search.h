@@ -41,6 +41,16 @@ QString Text_Literal(const QString& text);
 QString Testament_Statement(bool oldTestament, bool newTestament, const QString& scrambledTerm);
 QString Books_Statement(const QList<Integer>& books, const QString& scrambledTerm);
 
+// The testaments the search window ticks as it opens: both on first use, afterwards
+// the reader's last choice. Kept in Qt's settings of the user (the configuration
+// folder), not in Lectarium.ini, whose lines are fixed.
+struct Testament_Choice {
+    bool oldTestament = true;
+    bool newTestament = true;
+};
+Testament_Choice Stored_Testament_Choice();
+void Store_Testament_Choice(const Testament_Choice& choice);
+
 // A stretch of text where the search term was found: 0-based start and length.
 struct Hit_Mark {
     qsizetype start = 0;

@@ -5,6 +5,26 @@
 
 namespace MdlLectarium {
 
+Day_State Current_Day_State() {
+    return {Selected_Date, Coptic_Day, Coptic_Month, Coptic_Year, Occasion_Title, Season_Key,
+            Season_Week,   Season_Day, Pain_Day,     Rite_No,     Nineveh_Eve,    Paramoun_Day};
+}
+
+void Set_Day_State(const Day_State& state) {
+    Selected_Date = state.selectedDate;
+    Coptic_Day = state.copticDay;
+    Coptic_Month = state.copticMonth;
+    Coptic_Year = state.copticYear;
+    Occasion_Title = state.occasionTitle;
+    Season_Key = state.seasonKey;
+    Season_Week = state.seasonWeek;
+    Season_Day = state.seasonDay;
+    Pain_Day = state.painDay;
+    Rite_No = state.riteNo;
+    Nineveh_Eve = state.ninevehEve;
+    Paramoun_Day = state.paramounDay;
+}
+
 void Reset_Day_State() {
     Season_Week = 0;
     Season_Day = 0;

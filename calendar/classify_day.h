@@ -25,6 +25,41 @@ struct Day_Classification {
     Integer titleDay = 0;    // Season_Day as Day_Title left it
 };
 
+// The whole selected-day state as Show left it: what a readings window shows is read
+// from it, so a window keeps its day while the day chooser moves on.
+struct Day_State {
+    QDate selectedDate;
+    Integer copticDay = 0;
+    Integer copticMonth = 0;
+    Integer copticYear = 0;
+    QString occasionTitle;
+    QString seasonKey;
+    Integer seasonWeek = 0;
+    Integer seasonDay = 0;
+    Integer painDay = 0;
+    Integer riteNo = 0;
+    bool ninevehEve = false;
+    bool paramounDay = false;
+    friend bool operator==(const Day_State&, const Day_State&) = default;
+};
+
+Day_State Current_Day_State();
+void Set_Day_State(const Day_State& state);
+
+// Puts a day's state in place for its lifetime and the state it found back after.
+class Day_State_In_Place final {
+public:
+    explicit Day_State_In_Place(const Day_State& state) : saved_(Current_Day_State()) {
+        Set_Day_State(state);
+    }
+    ~Day_State_In_Place() { Set_Day_State(saved_); }
+    Day_State_In_Place(const Day_State_In_Place&) = delete;
+    Day_State_In_Place& operator=(const Day_State_In_Place&) = delete;
+
+private:
+    Day_State saved_;
+};
+
 // The state carried from one day to the next, as at the start of a range:
 // Season_Week = 0, Season_Day = 0, Paramoun_Day = False.
 void Reset_Day_State();

@@ -65,4 +65,20 @@ QDate Step_Date(const QDate& date, Date_Step step) {
     return date;
 }
 
+QDate Typed_Date(const QString& text) {
+    QString plain;
+    for (const QChar ch : text.trimmed()) {
+        const int digit = ch.digitValue();
+        plain += digit >= 0 ? QChar(u'0' + digit) : ch;
+    }
+    // A day-first form with a two-digit year, or month-first, is left out: 03/04/2027
+    // would mean two different days to different readers.
+    for (const char* form : {"yyyyMMdd", "yyyy-M-d", "yyyy/M/d", "yyyy.M.d", "d/M/yyyy"}) {
+        const QDate date = QDate::fromString(plain, QLatin1String(form));
+        if (date.isValid())
+            return date;
+    }
+    return {};
+}
+
 } // namespace MdlLectarium

@@ -5,6 +5,7 @@
 #include "calendar/feast_dates.h"
 #include "calendar/selected_day.h"
 #include "shell/appearance.h"
+#include "shell/dialogs.h"
 #include "shell/placement.h"
 #include "shell/settings.h"
 #include "shell/single_window.h"
@@ -15,11 +16,14 @@
 #include <QDateEdit>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSignalBlocker>
 
+#include <algorithm>
 #include <utility>
 
 namespace Lectarium {
@@ -36,6 +40,63 @@ QFont labelFont(int points) {
     font.setBold(true);
     return font;
 }
+
+// The Gregorian date field. A person types a whole date, the way Typed_Date reads it:
+// the first key typed replaces the date shown wherever the cursor stood, and the date
+// is taken as soon as the text names one. The arrow keys still step the part under the
+// cursor, and the calendar still picks.
+class Typed_Date_Edit final : public QDateEdit {
+public:
+    using QDateEdit::QDateEdit;
+
+    // A date being typed that names no day (yet): Show must not open another day.
+    bool Typing_Unfinished() const { return typing_ && !typedDate(text()).isValid(); }
+
+protected:
+    QValidator::State validate(QString& input, int& pos) const override {
+        if (typedDate(input).isValid())
+            return QValidator::Acceptable;
+        if (typing_ && mayBecomeDate(input))
+            return QValidator::Intermediate;
+        return QDateEdit::validate(input, pos);
+    }
+
+    QDateTime dateTimeFromText(const QString& input) const override {
+        const QDate date = typedDate(input);
+        return date.isValid() ? QDateTime(date, QTime(0, 0)) : QDateEdit::dateTimeFromText(input);
+    }
+
+    void keyPressEvent(QKeyEvent* event) override {
+        const QString typed = event->text();
+        if (!typing_ && !typed.isEmpty() && typed.at(0).isPrint() &&
+            !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            typing_ = true;
+            lineEdit()->selectAll();
+        }
+        QDateEdit::keyPressEvent(event);
+    }
+
+    void focusOutEvent(QFocusEvent* event) override {
+        QDateEdit::focusOutEvent(event);
+        typing_ = false;
+    }
+
+private:
+    QDate typedDate(const QString& input) const {
+        const QDate date = Typed_Date(input);
+        return date >= minimumDate() && date <= maximumDate() ? date : QDate();
+    }
+
+    static bool mayBecomeDate(const QString& input) {
+        if (input.size() > 12)
+            return false;
+        return std::all_of(input.begin(), input.end(), [](QChar ch) {
+            return ch.digitValue() >= 0 || ch == u'/' || ch == u'-' || ch == u'.' || ch == u' ';
+        });
+    }
+
+    bool typing_ = false;
+};
 
 bool opensReadings(const QString& key) {
     return key == QLatin1String("Read") || key == QLatin1String("Suns") || key == QLatin1String("Johan") ||
@@ -85,7 +146,7 @@ FrmSelect_Day::FrmSelect_Day() {
     QPushButton* today = button("CommandToday", QStringLiteral("اليوم"), &FrmSelect_Day::CommandToday_Click);
 
     // Straight to a day: a Gregorian date typed or picked from a calendar, or a feast.
-    dateNormal_ = new QDateEdit(this);
+    dateNormal_ = new Typed_Date_Edit(this);
     dateNormal_->setObjectName(QStringLiteral("DateNormal"));
     dateNormal_->setCalendarPopup(true);
     dateNormal_->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
@@ -315,6 +376,16 @@ void FrmSelect_Day::ComboFeast_Click(int index) {
 }
 
 void FrmSelect_Day::CommandShow_Click() {
+    // A date half typed is not the day shown above it: say so rather than open that day.
+    if (static_cast<const Typed_Date_Edit*>(dateNormal_)->Typing_Unfinished()) {
+        Dialogs().Message(this,
+                          QStringLiteral("التاريخ المكتوب غير صحيح: %1\nاكتب السنة ثم الشهر ثم اليوم "
+                                         "(2027/03/17 أو 2027-03-17 أو 20270317) أو كما يظهر (17/03/2027).")
+                              .arg(dateNormal_->text()),
+                          windowTitle(), Msg_Buttons::Ok, Msg_Icon::Exclamation);
+        dateNormal_->setFocus();
+        return;
+    }
     // Rite_Number and Reading_Source change the Coptic month and the season of some
     // days; the shown date is computed afresh so that a second Show gives the same.
     Display_Date_and_Data(Day_Stage::Shown);

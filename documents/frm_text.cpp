@@ -7,18 +7,16 @@
 #include "shell/dialogs.h"
 #include "shell/main_commands.h"
 #include "shell/single_window.h"
+#include "shell/text_source.h"
 
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QStandardPaths>
 #include <QTextDocument>
 #include <QTextOption>
 #include <QVBoxLayout>
-
-#include <map>
 
 namespace Lectarium {
 
@@ -32,7 +30,6 @@ const QString captionStart = QStringLiteral("File Name ( ");
 const QString captionEnd = QStringLiteral(" )");
 
 Single_Window<FrmText> instance;
-std::map<int, QPointer<QPlainTextEdit>> sources;
 
 QWidget* dialogParent() {
     return Main_Widget();
@@ -80,20 +77,6 @@ QString boxText(const QPlainTextEdit* box) {
 
 } // namespace
 
-void Set_Command_Enabled(Main_Command command, bool enabled) {
-    if (Main_Commands* commands = Commands())
-        commands->Set_Command_Enabled(command, enabled);
-}
-
-void Set_Text_Source(int code, QPlainTextEdit* box) {
-    sources[code] = box;
-}
-
-QPlainTextEdit* Text_Source(int code) {
-    const auto it = sources.find(code);
-    return it == sources.end() ? nullptr : it->second.data();
-}
-
 QString FrmText::Caption_For(const QString& fileName) {
     return captionStart + fileName + captionEnd;
 }
@@ -126,46 +109,16 @@ FrmText::FrmText() {
     option.setTextDirection(Qt::RightToLeft);
     option.setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
     text1_->document()->setDefaultTextOption(option);
-    text1_->installEventFilter(this);
     // The box fills the window at any size, down to nothing.
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(text1_);
     Apply_Text_Appearance(text1_);
     connect(text1_, &QPlainTextEdit::textChanged, this, &FrmText::Text1_Change);
-    Set_Text_Source(Document_Text_Source, text1_);
+    Track_Text_Source(this, text1_, Document_Text_Source);
 }
 
-FrmText::~FrmText() {
-    Set_Text_Source(Document_Text_Source, nullptr);
-}
-
-bool FrmText::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == text1_ && event->type() == QEvent::FocusIn)
-        Get_Focus();
-    return QWidget::eventFilter(watched, event);
-}
-
-void FrmText::focusInEvent(QFocusEvent* event) {
-    QWidget::focusInEvent(event);
-    Get_Focus();
-}
-
-void FrmText::focusOutEvent(QFocusEvent* event) {
-    QWidget::focusOutEvent(event);
-    if (!Focus_Lent_To_Menu(event))
-        Form_LostFocus();
-}
-
-void FrmText::Get_Focus() {
-    Active_Text_Source = Document_Text_Source;
-    Set_Command_Enabled(Main_Command::Save, true);
-    Apply_Text_Appearance(text1_);
-}
-
-void FrmText::Form_LostFocus() {
-    Set_Command_Enabled(Main_Command::Save, false);
-}
+FrmText::~FrmText() = default;
 
 void FrmText::Text1_Change() {
     if (Text_Changed)

@@ -28,8 +28,6 @@ public:
 
     QPlainTextEdit* Text1() const { return text1_; }
 
-    void Get_Focus();
-    void Form_LostFocus();
     void Text1_Change();
     // The close question; true when the window may close.
     bool Form_Unload();
@@ -48,9 +46,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     FrmText();
@@ -74,12 +69,5 @@ bool Close_Document();
 // folder forgets the last one.
 QString Document_Folder();
 void Set_Document_Folder(const QString& folder);
-
-// Text boxes the Save command can write, by their Active_Text_Source number.
-void Set_Text_Source(int code, QPlainTextEdit* box);
-QPlainTextEdit* Text_Source(int code);
-
-// Enables or disables a main-window command; does nothing without a main window.
-void Set_Command_Enabled(Main_Command command, bool enabled);
 
 } // namespace Lectarium

@@ -11,7 +11,6 @@
 
 namespace MdlLectarium {
 
-Integer Active_Text_Source = No_Text_Source;
 bool Text_Changed = false;
 bool Text_Untitled = false;
 

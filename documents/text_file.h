@@ -9,13 +9,6 @@
 
 namespace MdlLectarium {
 
-// Which window's text the Save command writes, by one of the numbers below.
-extern Integer Active_Text_Source;
-constexpr Integer No_Text_Source = 0; // none yet
-constexpr Integer Bible_View_Text_Source = 3;
-constexpr Integer Search_Results_Text_Source = 12;
-constexpr Integer Document_Text_Source = 15;
-constexpr Integer Whole_Day_Text_Source = 19;
 // The document was edited since it was created, opened or saved.
 extern bool Text_Changed;
 // The document was created by New and has no file yet.

@@ -42,7 +42,8 @@ namespace {
 Single_Window<FrmDisplay_Reading> instance;
 
 // The window's design, in twips. The prophecy frame lies over the Vespers frame: the
-// Lent weekdays that have prophecies have no Vespers.
+// Lent weekdays that have prophecies have no Vespers. A day with both (the Nineveh
+// fast) has its prophecies under a shorter story.
 constexpr int formWidth = 9900;
 constexpr int formHeight = 7560;
 const QRect frame2Area(4650, 1170, 5130, 1980);
@@ -50,16 +51,22 @@ const QRect frame1Area(4650, 3210, 5130, 1380);
 const QRect frame3Area(4650, 4650, 5130, 2790);
 const QRect frameFastArea(4650, 1170, 5130, 1980);
 const QRect frame4Area(120, 1170, 4410, 4350);
+const QRect shortStoryArea(120, 1170, 4410, 2040);
+const QRect fastUnderStoryArea(120, 3270, 4410, 2250);
 const QRect imageArea(180, 5640, 900, 1100);
 const QRect ceremonyArea(1260, 5640, 3270, 450);
 const QRect painArea(1260, 6180, 3270, 450);
 const QRect closeArea(2580, 6900, 1950, 450);
 const QRect wholeDayArea(180, 6900, 2280, 450);
-constexpr int fastLeft = 4650;
-constexpr int fastTop = 1170;
 
 QRect twips(const QRect& r) {
     return QRect(To_Pixels(r.x()), To_Pixels(r.y()), To_Pixels(r.width()), To_Pixels(r.height()));
+}
+
+// A frame at area (twips) with its one box filling it below the caption.
+void placeFrame(QWidget* frame, const QRect& area, QWidget* box, int boxTop, int bottomMargin) {
+    frame->setGeometry(twips(area));
+    box->setGeometry(twips(QRect(120, boxTop, area.width() - 240, area.height() - boxTop - bottomMargin)));
 }
 
 const char* const dateLabelNames[] = {"LabelDayName",    "LabelNormalDay", "LabelNormalMonth",
@@ -165,7 +172,7 @@ FrmDisplay_Reading::FrmDisplay_Reading() {
     textData_->setObjectName(QStringLiteral("TextData"));
     Set_Reading_Box(textData_);
     textData_->setTabChangesFocus(true);
-    textData_->setGeometry(twips(QRect(120, 360, frame4Area.width() - 240, frame4Area.height() - 480)));
+    placeFrame(frame4, frame4Area, textData_, 360, 120);
 
     // The reading boxes, each with its caption on the right.
     const std::array<std::pair<QGroupBox*, int>, Reading_Count + 1> places{{{nullptr, 0},
@@ -198,7 +205,7 @@ FrmDisplay_Reading::FrmDisplay_Reading() {
 
     list1_ = new QListWidget(frameFast_);
     list1_->setObjectName(QStringLiteral("List1"));
-    list1_->setGeometry(twips(QRect(120, 330, frameFastArea.width() - 240, frameFastArea.height() - 420)));
+    placeFrame(frameFast_, frameFastArea, list1_, 330, 90);
     list1_->viewport()->installEventFilter(this);
     list1_->installEventFilter(this); // Enter
 
@@ -222,7 +229,7 @@ FrmDisplay_Reading::FrmDisplay_Reading() {
            &FrmDisplay_Reading::CommandCeremony_Click);
     button("Command_Pain", Funeral_Button_Caption, painArea, &FrmDisplay_Reading::Command_Pain_Click);
     button("CommandClose", QStringLiteral("Close"), closeArea, &FrmDisplay_Reading::CommandClose_Click);
-    Add_Whole_Day_Button(this, twips(wholeDayArea));
+    Add_Whole_Day_Button(this, twips(wholeDayArea), [this] { return day_; });
 
     setFixedSize(To_Pixels(formWidth), To_Pixels(formHeight));
 }
@@ -244,6 +251,7 @@ QPushButton* FrmDisplay_Reading::Button(const QString& name) const {
 void FrmDisplay_Reading::Form_Load() {
     // The placement is applied when the window is put into the frame. Every read below
     // that fails leaves its box empty and loading goes on.
+    day_ = Current_Day_State();
     sources_.setDatabaseName(Database_Path);
     frameFast_->hide();
     Button(QStringLiteral("Command_Pain"))->hide();
@@ -262,11 +270,15 @@ void FrmDisplay_Reading::Form_Load() {
         TextFiled(i)->setText(Shown_Reference(day.readings[static_cast<size_t>(i)]));
     list1_->clear();
     list1_->addItems(day.prophecies);
-    frameFast_->move(To_Pixels(fastLeft), To_Pixels(fastTop));
+    const bool vespers = !day.readings[1].trimmed().isEmpty() || !day.readings[2].trimmed().isEmpty();
+    const bool underStory = day.showProphecies && vespers;
+    placeFrame(Frame(QStringLiteral("Frame4")), underStory ? shortStoryArea : frame4Area, textData_, 360,
+               120);
+    placeFrame(frameFast_, underStory ? fastUnderStoryArea : frameFastArea, list1_, 330, 90);
     frameFast_->setVisible(day.showProphecies);
     frameFast_->raise();
     // Tab passes over the Vespers boxes while the prophecies cover them.
-    Frame(QStringLiteral("Frame2"))->setEnabled(!day.showProphecies);
+    Frame(QStringLiteral("Frame2"))->setEnabled(!day.showProphecies || underStory);
     Button(QStringLiteral("Command_Pain"))->setVisible(day.showFuneral);
     // The focus starts on the first reading, ready for Enter and Tab.
     for (int i = 1; i <= Reading_Count; ++i)
@@ -342,16 +354,22 @@ void FrmDisplay_Reading::List1_DblClick() {
 }
 
 void FrmDisplay_Reading::CommandCeremony_Click() {
-    const Rite_Text rite = Read_Rite(sources_.Data_Ceremony, Rite_No);
+    const Rite_Text rite = Read_Rite(sources_.Data_Ceremony, day_.riteNo);
     FrmDisplay_Bible::Show_Text(rite.title, rite.text, Rite_Caption, this);
 }
 
 void FrmDisplay_Reading::Command_Pain_Click() {
-    // The Pascha list of day 1; Pain_Day 0 tells the Holy Week window so.
-    FrmPain* pain = FrmPain::Load();
+    // The Pascha list of day 1; Pain_Day 0 tells the Holy Week window so. The window
+    // takes this window's day; the state the other windows share stays as it is.
+    Day_State funeral = day_;
+    funeral.painDay = 0;
+    FrmPain* pain = nullptr;
+    {
+        const Day_State_In_Place inPlace(funeral);
+        pain = FrmPain::Load();
+    }
     Data_Source& dataPain = pain->Data_Pain();
     dataPain.setDatabaseName(Database_Path);
-    Pain_Day = 0;
     dataPain.setRecordSource(Pain_First_Day_Statement());
     dataPain.refresh();
     pain->List1()->clear();
@@ -434,8 +452,31 @@ bool FrmDisplay_Reading::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+namespace {
+
+// A Show replaces whatever showed the day before: the other kind of readings window, the
+// saint window and the passage window (a reading or the rite of that day) close, an open
+// whole day follows the new day.
+void closeWindow(QWidget* form) {
+    if (form)
+        Placement_Widget(form)->close();
+}
+
+} // namespace
+
 void Install_Reading_Windows() {
-    Set_Day_Show_Targets({[] { FrmDisplay_Reading::Reload(); }, [] { FrmPain::Reload(); }});
+    Set_Day_Show_Targets({[] {
+                              closeWindow(FrmPain::Instance());
+                              closeWindow(FrmSant::Instance());
+                              closeWindow(FrmDisplay_Bible::Instance());
+                              FrmWhole_Day::Follow_Day(FrmDisplay_Reading::Reload()->Shown_Day());
+                          },
+                          [] {
+                              closeWindow(FrmDisplay_Reading::Instance());
+                              closeWindow(FrmSant::Instance());
+                              closeWindow(FrmDisplay_Bible::Instance());
+                              FrmWhole_Day::Follow_Day(FrmPain::Reload()->Shown_Day());
+                          }});
 }
 
 } // namespace Lectarium

@@ -4,6 +4,7 @@
 // story, the nine reading references, the prophecies of the fast days, the saint
 // picture hot spot, the rite and the funeral buttons. Filled once when it loads.
 
+#include "calendar/classify_day.h"
 #include "lectionary/data_source.h"
 #include "readings/day_readings.h"
 
@@ -57,6 +58,8 @@ public:
     bool Hot_Spot_Lit() const { return lit_; }
 
     MdlLectarium::Day_Reading_Sources& Sources() { return sources_; }
+    // The day this window shows, as the selected-day state stood when it loaded.
+    const MdlLectarium::Day_State& Shown_Day() const { return day_; }
 
     // The two looks of the hot spot, drawn with the window.
     static QPixmap Image_On();
@@ -83,6 +86,7 @@ private:
     MdlLectarium::Integer storyMonth_ = 0;
     MdlLectarium::Integer storyDay_ = 0;
     MdlLectarium::Day_Reading_Sources sources_;
+    MdlLectarium::Day_State day_;
 };
 
 // Makes the day chooser's Show open the readings window and the Holy Week window.

@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSignalBlocker>
 
 #include <algorithm>
@@ -29,11 +30,11 @@ Single_Window<FrmPain> instance;
 constexpr int minimumWidthTwips = 5970;
 constexpr int minimumHeightTwips = 4000;
 
-Integer dayKey() {
-    return static_cast<Integer>(Pain_Day + 1);
-}
-
 } // namespace
+
+Integer FrmPain::dayKey() const {
+    return static_cast<Integer>(day_.painDay + 1);
+}
 
 FrmPain* FrmPain::Instance() {
     return instance.Get();
@@ -81,14 +82,16 @@ FrmPain::FrmPain() {
     for (QWidget* control : {static_cast<QWidget*>(list1_), static_cast<QWidget*>(textHidder_),
                              static_cast<QWidget*>(textView_)})
         control->installEventFilter(this);
-    // Top left, beside the centred heading and above the text.
-    Add_Whole_Day_Button(this, QRect(0, 0, To_Pixels(1800), To_Pixels(435)));
+    // Under the text, where it covers neither the heading nor the text.
+    wholeDay_ =
+        Add_Whole_Day_Button(this, QRect(0, 0, To_Pixels(1800), To_Pixels(390)), [this] { return day_; });
     resize(To_Pixels(FrmPain_Width), To_Pixels(FrmPain_Height));
 }
 
 FrmPain::~FrmPain() = default;
 
 void FrmPain::Form_Load() {
+    day_ = Current_Day_State();
     Apply_Appearance();
     // From here on a failing read only leaves the list or the boxes empty.
     dataPain_.setDatabaseName(Database_Path);
@@ -105,6 +108,10 @@ void FrmPain::Form_Load() {
 void FrmPain::Show_Window() {
     QMdiSubWindow* sub = Show_Child(this, "FrmPain");
     if (sub) {
+        // The hours are long texts: a window its reader never sized uses the frame.
+        if (Integer_Setting_Is_Default(QStringLiteral("FrmPain_Width")) &&
+            Integer_Setting_Is_Default(QStringLiteral("FrmPain_Height")))
+            Use_Frame_Room(sub);
         // Activation shows the chosen hour again (the first one until the reader picks one).
         connect(sub, &QMdiSubWindow::windowStateChanged, this,
                 [this](Qt::WindowStates oldState, Qt::WindowStates newState) {
@@ -188,9 +195,15 @@ void FrmPain::Form_Resize() {
                         std::max(0, std::min(h - To_Pixels(390), height())));
     const int viewWidth = std::max(0, w - To_Pixels(3375));
     const int viewTop = To_Pixels(450);
-    textView_->setGeometry(0, viewTop, viewWidth,
-                           std::max(0, std::min(h - To_Pixels(855), height() - viewTop)));
-    textHidder_->setGeometry((viewWidth - To_Pixels(2595)) / 2, 0, To_Pixels(2595), To_Pixels(435));
+    // The heading takes the width of the text, so that a long reference shows whole; the
+    // whole-day button stands under the text, clear of both.
+    const int buttonHeight = std::max(To_Pixels(390), wholeDay_->sizeHint().height());
+    const int buttonTop = std::max(viewTop, height() - buttonHeight - 2);
+    textView_->setGeometry(0, viewTop, viewWidth, std::max(0, buttonTop - 2 - viewTop));
+    textHidder_->setGeometry(0, 0, viewWidth, To_Pixels(435));
+    wholeDay_->setGeometry(0, buttonTop,
+                           std::min(viewWidth, std::max(To_Pixels(1800), wholeDay_->sizeHint().width())),
+                           buttonHeight);
 }
 
 void FrmPain::closeEvent(QCloseEvent* event) {

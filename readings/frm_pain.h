@@ -3,6 +3,7 @@
 // The Holy Week window: the hours of one day of the Pascha in a list; the chosen
 // hour's reference above its text.
 
+#include "calendar/classify_day.h"
 #include "lectionary/data_source.h"
 
 #include <QWidget>
@@ -10,6 +11,7 @@
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
+class QPushButton;
 
 namespace Lectarium {
 
@@ -40,6 +42,8 @@ public:
     QListWidget* List1() const { return list1_; }
     QLineEdit* Text_Hidder() const { return textHidder_; }
     QPlainTextEdit* Text_View() const { return textView_; }
+    // The day this window shows, as the selected-day state stood when it loaded.
+    const MdlLectarium::Day_State& Shown_Day() const { return day_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override; // Form_Unload
@@ -52,11 +56,14 @@ private:
     FrmPain();
     void Form_Load();
     void Form_Resize();
+    MdlLectarium::Integer dayKey() const;
 
     MdlLectarium::Data_Source dataPain_{QStringLiteral("Data_Pain")};
     QListWidget* list1_ = nullptr;
     QLineEdit* textHidder_ = nullptr;
     QPlainTextEdit* textView_ = nullptr;
+    QPushButton* wholeDay_ = nullptr;
+    MdlLectarium::Day_State day_;
 };
 
 } // namespace Lectarium

@@ -2,10 +2,11 @@
 
 #include "calendar/classify_day.h"
 #include "calendar/selected_day.h"
-#include "documents/frm_text.h"
-#include "documents/text_file.h"
+#include "readings/frm_display_reading.h"
+#include "readings/frm_pain.h"
 #include "shell/appearance.h"
 #include "shell/single_window.h"
+#include "shell/text_source.h"
 
 #include <QCloseEvent>
 #include <QPlainTextEdit>
@@ -26,19 +27,30 @@ FrmWhole_Day* FrmWhole_Day::Instance() {
     return instance.Get();
 }
 
-FrmWhole_Day* FrmWhole_Day::Show_Window() {
+FrmWhole_Day* FrmWhole_Day::Show_Window(const Day_State& day) {
     FrmWhole_Day* form = instance.Get();
     if (!form) {
         form = instance.Keep(new FrmWhole_Day());
         Show_Child(form);
     }
-    form->document_ = Read_Whole_Day(Database_Path);
-    form->text1_->setPlainText(Whole_Day_Text(form->document_));
-    form->setWindowTitle(Whole_Day_Caption);
-    Placement_Widget(form)->show();
-    Placement_Widget(form)->raise();
+    form->showDay(day);
+    Bring_Forward(form);
     form->text1_->setFocus();
     return form;
+}
+
+void FrmWhole_Day::Follow_Day(const Day_State& day) {
+    if (FrmWhole_Day* form = instance.Get())
+        form->showDay(day);
+}
+
+void FrmWhole_Day::showDay(const Day_State& day) {
+    {
+        const Day_State_In_Place inPlace(day);
+        document_ = Read_Whole_Day(Database_Path);
+    }
+    text1_->setPlainText(Whole_Day_Text(document_));
+    setWindowTitle(Whole_Day_Caption);
 }
 
 FrmWhole_Day::FrmWhole_Day() {
@@ -53,32 +65,11 @@ FrmWhole_Day::FrmWhole_Day() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(text1_);
     Apply_Text_Appearance(text1_);
-    text1_->installEventFilter(this);
-    Set_Text_Source(Whole_Day_Text_Source, text1_);
+    Track_Text_Source(this, text1_, Whole_Day_Text_Source);
     resize(To_Pixels(9000), To_Pixels(7000));
 }
 
-FrmWhole_Day::~FrmWhole_Day() {
-    Set_Text_Source(Whole_Day_Text_Source, nullptr);
-}
-
-void FrmWhole_Day::Take_Focus() {
-    Active_Text_Source = Whole_Day_Text_Source;
-    Set_Command_Enabled(Main_Command::Save, true);
-    Apply_Text_Appearance(text1_);
-}
-
-void FrmWhole_Day::Lost_Focus() {
-    Set_Command_Enabled(Main_Command::Save, false);
-}
-
-bool FrmWhole_Day::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn)
-        Take_Focus();
-    else if (event->type() == QEvent::FocusOut)
-        Lost_Focus();
-    return QWidget::eventFilter(watched, event);
-}
+FrmWhole_Day::~FrmWhole_Day() = default;
 
 void FrmWhole_Day::closeEvent(QCloseEvent* event) {
     instance.Forget(this);
@@ -86,17 +77,31 @@ void FrmWhole_Day::closeEvent(QCloseEvent* event) {
 }
 
 void Show_Whole_Day() {
-    // The selected day processed as the chooser's Show does (a second Show gives the
-    // same), so that the document and the dates agree even after the chooser stepped.
-    Classify_Day(Selected_Date.isValid() ? Selected_Date : Today(), Day_Stage::Shown);
-    FrmWhole_Day::Show_Window();
+    if (const FrmDisplay_Reading* readings = FrmDisplay_Reading::Instance()) {
+        FrmWhole_Day::Show_Window(readings->Shown_Day());
+        return;
+    }
+    if (const FrmPain* pain = FrmPain::Instance()) {
+        FrmWhole_Day::Show_Window(pain->Shown_Day());
+        return;
+    }
+    // The chooser's day processed as its Show does (a second Show gives the same),
+    // without touching the state the chooser and the other windows share.
+    Day_State day;
+    {
+        const Day_State_In_Place inPlace(Current_Day_State());
+        Classify_Day(Selected_Date.isValid() ? Selected_Date : Today(), Day_Stage::Shown);
+        day = Current_Day_State();
+    }
+    FrmWhole_Day::Show_Window(day);
 }
 
-QPushButton* Add_Whole_Day_Button(QWidget* parent, const QRect& area) {
+QPushButton* Add_Whole_Day_Button(QWidget* parent, const QRect& area, std::function<Day_State()> day) {
     auto* button = new QPushButton(Whole_Day_Caption, parent);
     button->setObjectName(QStringLiteral("Command_Whole_Day"));
     button->setGeometry(area);
-    QObject::connect(button, &QPushButton::clicked, parent, [] { Show_Whole_Day(); });
+    QObject::connect(button, &QPushButton::clicked, parent,
+                     [day = std::move(day)] { FrmWhole_Day::Show_Window(day()); });
     return button;
 }
 

@@ -4,9 +4,12 @@
 // appearance of the other text windows. File > Save writes it; printing takes its
 // document.
 
+#include "calendar/classify_day.h"
 #include "readings/whole_day.h"
 
 #include <QWidget>
+
+#include <functional>
 
 class QPlainTextEdit;
 class QPushButton;
@@ -20,33 +23,35 @@ class FrmWhole_Day final : public QWidget {
 public:
     // The open window, or nullptr.
     static FrmWhole_Day* Instance();
-    // Reads the selected day and shows it, in the open window or a new one.
-    static FrmWhole_Day* Show_Window();
+    // Reads the day as its state says and shows it, in the open window or a new one
+    // brought forward. The selected-day state is left as it was.
+    static FrmWhole_Day* Show_Window(const MdlLectarium::Day_State& day);
+    // The open window, if any, shows the day instead; it is not brought forward.
+    static void Follow_Day(const MdlLectarium::Day_State& day);
 
     ~FrmWhole_Day() override;
 
     QPlainTextEdit* Text1() const { return text1_; }
     const MdlLectarium::Whole_Day_Document& Document() const { return document_; }
 
-    void Take_Focus();
-    void Lost_Focus();
-
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     FrmWhole_Day();
+    void showDay(const MdlLectarium::Day_State& day);
 
     QPlainTextEdit* text1_ = nullptr;
     MdlLectarium::Whole_Day_Document document_;
 };
 
-// File > "قراءات اليوم كاملة" and the buttons of the readings windows: the day the
-// readings windows show; before any day was shown, the day the chooser stands on.
+// File > "قراءات اليوم كاملة": the day the open readings window (or Holy Week window)
+// shows; without one, the day the chooser stands on.
 void Show_Whole_Day();
 
-// The button of a readings window that opens the whole day, at area (pixels).
-QPushButton* Add_Whole_Day_Button(QWidget* parent, const QRect& area);
+// The button of a readings window that opens the whole day of that window, at area
+// (pixels).
+QPushButton* Add_Whole_Day_Button(QWidget* parent, const QRect& area,
+                                  std::function<MdlLectarium::Day_State()> day);
 
 } // namespace Lectarium

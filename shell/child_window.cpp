@@ -8,6 +8,9 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QShortcut>
+#include <QStyle>
+
+#include <algorithm>
 
 namespace Lectarium {
 
@@ -89,12 +92,52 @@ QMdiSubWindow* Show_Child(QWidget* form, const char* placementName) {
         form->show();
         return nullptr;
     }
+    // The size the form asked for, which shows its content; the sub-window adds its frame.
+    const QSize asked = form->testAttribute(Qt::WA_Resized) ? form->size() : form->sizeHint();
     QMdiSubWindow* sub = mainWindow->Mdi_Area()->addSubWindow(form);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowIcon(form->windowIcon());
     Restore_Placement(sub, placement);
     sub->show();
+    if (!placement.width || !placement.height) {
+        // The frame around the form is known once the sub-window is shown.
+        const QSize room = mainWindow->Mdi_Area()->viewport()->size();
+        sub->resize((sub->size() - form->size() + asked).boundedTo(room).expandedTo(sub->minimumSizeHint()));
+    }
+    Keep_Inside_Frame(sub);
+    // Fitted to this frame only: the stored place stays for a larger frame.
+    Mark_Placed(sub);
     return sub;
+}
+
+void Keep_Inside_Frame(QMdiSubWindow* sub) {
+    if (!sub->mdiArea() || sub->isMaximized() || sub->isMinimized())
+        return;
+    // Along each side: a window that fits is moved in whole; one larger than the frame
+    // keeps its place unless its corner lies outside.
+    const QSize room = sub->mdiArea()->viewport()->size();
+    auto inside = [](int at, int length, int space) {
+        if (length <= space)
+            return std::clamp(at, 0, space - length);
+        return at < 0 || at >= space ? 0 : at;
+    };
+    const QRect placed = sub->geometry();
+    const QPoint moved(inside(placed.x(), placed.width(), room.width()),
+                       inside(placed.y(), placed.height(), room.height()));
+    if (moved != placed.topLeft())
+        sub->move(moved);
+}
+
+void Use_Frame_Room(QMdiSubWindow* sub) {
+    if (!sub->mdiArea() || sub->isMaximized() || sub->isMinimized())
+        return;
+    const QSize room = sub->mdiArea()->viewport()->size();
+    const QRect placed = sub->geometry();
+    const int margin = sub->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth) * 4;
+    sub->setGeometry(margin, margin, std::max(placed.width(), room.width() - 2 * margin),
+                     std::max(placed.height(), room.height() - 2 * margin));
+    Keep_Inside_Frame(sub);
+    Mark_Placed(sub);
 }
 
 QWidget* Placement_Widget(QWidget* form) {

@@ -23,7 +23,18 @@ void Set_Main_Window(MDILectarium* window);
 // closes the form like its close box.
 // A form with a placement name ("FrmPain": the settings keys FrmPain_Top and the rest)
 // is placed from its stored values, which take its placement back as it closes.
+// A form without a stored size opens at the size it asked for (its resize() before this
+// call, else its size hint), as far as the frame has room; every sub-window opens
+// inside the frame where it fits.
 QMdiSubWindow* Show_Child(QWidget* form, const char* placementName = nullptr);
+
+// Moves a sub-window that fits into its frame's area wholly inside it.
+void Keep_Inside_Frame(QMdiSubWindow* sub);
+
+// A sub-window takes the frame's whole area (with a small margin), never shrinking: for
+// windows of long texts that have not been given a size of their own. The stored size
+// stays as it was unless the reader resizes the window.
+void Use_Frame_Room(QMdiSubWindow* sub);
 
 // The widget whose placement a form keeps: its MDI sub-window, or the form itself.
 QWidget* Placement_Widget(QWidget* form);

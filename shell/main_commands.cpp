@@ -9,6 +9,11 @@ Main_Commands* Commands() {
     return Main_Window();
 }
 
+void Set_Command_Enabled(Main_Command command, bool enabled) {
+    if (Main_Commands* commands = Commands())
+        commands->Set_Command_Enabled(command, enabled);
+}
+
 Main_Commands_Lock::Main_Commands_Lock() {
     if (Main_Commands* commands = Commands())
         commands->Set_Commands_Locked(true);

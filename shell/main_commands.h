@@ -20,6 +20,9 @@ public:
 // The main window's commands while it exists, else nullptr (tests of a lone window).
 Main_Commands* Commands();
 
+// Enables or disables a main-window command; does nothing without a main window.
+void Set_Command_Enabled(Main_Command command, bool enabled);
+
 // Locks the main window's commands for its lifetime. They come back on every way out
 // of a scan, also when the window that locked them is gone by then.
 class Main_Commands_Lock final {

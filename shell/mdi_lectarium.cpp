@@ -498,12 +498,23 @@ void MDILectarium::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
-    // The children close first, each with its own close handling, which may refuse.
-    mdiArea_->closeAllSubWindows();
+    // The frame's own close never goes through: the Exit command ends the program. It
+    // asks first, so that No leaves every window as it was; then the children close,
+    // each with its own close handling (an unsaved document may still cancel).
     event->ignore();
+    if (!confirmExit() || !Close_Document())
+        return;
+    mdiArea_->closeAllSubWindows();
     if (!mdiArea_->subWindowList().isEmpty())
         return;
-    Exit_Click();
+    finishExit();
+}
+
+bool MDILectarium::confirmExit() {
+    if (!Menu_Checked(Menu_Option::Massage))
+        return true;
+    return Dialogs().Message(this, QStringLiteral("Are you sure ?"), productCaption, Msg_Buttons::Yes_No,
+                             Msg_Icon::Stop) == Msg_Answer::Yes;
 }
 
 void MDILectarium::Toolbar_Click() {
@@ -618,15 +629,12 @@ void MDILectarium::Topic_Click() {
 }
 
 void MDILectarium::Exit_Click() {
-    if (Menu_Checked(Menu_Option::Massage)) {
-        const Msg_Answer answer = Dialogs().Message(this, QStringLiteral("Are you sure ?"), productCaption,
-                                                    Msg_Buttons::Yes_No, Msg_Icon::Stop);
-        if (answer != Msg_Answer::Yes)
-            return;
-    }
     // An unsaved document gets its own question first; Cancel there cancels the Exit.
-    if (!Close_Document())
-        return;
+    if (confirmExit() && Close_Document())
+        finishExit();
+}
+
+void MDILectarium::finishExit() {
     if (Menu_Checked(Menu_Option::Save_On_Exit)) {
         MDILectarium_WindowState = Stored_State(this);
         if (MDILectarium_WindowState == 0)

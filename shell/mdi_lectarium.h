@@ -94,6 +94,10 @@ private:
     void fillDateBar(const QDate& today);
     void dockDateBar();
     void fitFirstRun();
+    // The Exit command's question (while Massage is ticked); true to go on.
+    bool confirmExit();
+    // The Exit command once the user agreed: the settings are written and the program ends.
+    void finishExit();
     void endProgram();
     QAction* optionAction(MdlLectarium::Menu_Option option) const;
 

@@ -76,6 +76,10 @@ void Restore_Placement(QWidget* window, const Placement& p) {
         window->setWindowState(Qt::WindowMaximized);
 }
 
+void Mark_Placed(QWidget* window) {
+    window->setProperty(placedProperty, window->geometry());
+}
+
 void Store_Placement(const QWidget* window, const Placement& p) {
     const qint16 state = Stored_State(window);
     if (p.state)

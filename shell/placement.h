@@ -30,6 +30,10 @@ Placement Stored_Placement(const char* name);
 // stored minimised state opens it normal. The values name the geometry that
 // QWidget::geometry() reports: the client area of a top-level window.
 void Restore_Placement(QWidget* window, const Placement& placement);
+// The window's geometry now stands for the stored values it was placed from: a window
+// the program had to fit into its frame, and the reader then left alone, writes those
+// values back unchanged.
+void Mark_Placed(QWidget* window);
 // Stores the state, and the geometry only while the window is in the normal state.
 void Store_Placement(const QWidget* window, const Placement& placement);
 

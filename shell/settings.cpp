@@ -282,6 +282,14 @@ Integer* Integer_Setting(const QString& key) {
     return nullptr;
 }
 
+bool Integer_Setting_Is_Default(const QString& key) {
+    for (const Setting& setting : settingsTable())
+        if (key == QLatin1String(setting.key))
+            if (const auto* value = std::get_if<Integer_Value>(&setting.value))
+                return *value->target == value->fallback;
+    return false;
+}
+
 void Set_Default_Settings() {
     for (const Setting& setting : settingsTable()) {
         std::visit(

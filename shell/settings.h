@@ -92,6 +92,10 @@ void Split_Setting(const QString& line, QString& key, QString& value);
 // The 16-bit value of a key of the file, nullptr for any other key.
 Integer* Integer_Setting(const QString& key);
 
+// True when the 16-bit value of a key holds its default (a window never sized by its
+// reader, say); false for any other key.
+bool Integer_Setting_Is_Default(const QString& key);
+
 // Every value takes its default and the six check marks are set.
 void Set_Default_Settings();
 

@@ -22,6 +22,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
@@ -191,11 +193,49 @@ void pressKey(QWidget* widget, Qt::Key key) {
 class Test_Frm_Bible_Select final : public QObject {
     Q_OBJECT
 
+    QTemporaryDir userSettings_;
+
 private slots:
     void initTestCase() {
         Install_Arabic_Font();
         Init_Bible_Tables(); // the fixture's line lengths use the abbreviations
         FrmBible_Select::Set_Yield_Interval(0);
+        // The reader's settings of these tests, never the user's own.
+        QVERIFY(userSettings_.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, userSettings_.path());
+    }
+
+    // Both testaments are ticked on first use; afterwards the window opens as the
+    // reader left it, also with none ticked, which a search then reports.
+    void testamentsKept_data() {
+        QTest::addColumn<QList<int>>("clicked"); // the testament boxes clicked, 0 old, 1 new
+        QTest::addColumn<bool>("oldTicked");
+        QTest::addColumn<bool>("newTicked");
+        QTest::newRow("first use") << QList<int>{} << true << true;
+        QTest::newRow("new left out") << QList<int>{1} << true << false;
+        QTest::newRow("none") << QList<int>{0, 1} << false << false;
+    }
+
+    void testamentsKept() {
+        QFETCH(QList<int>, clicked);
+        QFETCH(bool, oldTicked);
+        QFETCH(bool, newTicked);
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Lectarium"),
+                  QStringLiteral("Lectarium"))
+            .clear();
+        {
+            Search_Window w;
+            QVERIFY(w.form->Check1(0)->isChecked() && w.form->Check1(1)->isChecked());
+            for (int box : clicked)
+                QTest::mouseClick(w.form->Check1(box), Qt::LeftButton);
+        }
+        Search_Window w;
+        QCOMPARE(w.form->Check1(0)->isChecked(), oldTicked);
+        QCOMPARE(w.form->Check1(1)->isChecked(), newTicked);
+        w.s.dialogs.Answer_Message(Msg_Answer::Ok);
+        w.form->TextSearch()->setText(QStringLiteral("نور"));
+        w.form->CommandSearch()->click();
+        QCOMPARE(w.messageTexts().value(0) == noScope, !oldTicked && !newTicked);
     }
 
     void opening() {
@@ -204,7 +244,6 @@ private slots:
         QVERIFY(w.form);
         QCOMPARE(w.form->windowTitle(), QStringLiteral("Bible Select"));
         QVERIFY(w.form->Option0(0)->isChecked());
-        QVERIFY(!w.form->Check1(0)->isChecked() && !w.form->Check1(1)->isChecked());
         QVERIFY(w.form->Check1(0)->isEnabled());
         QVERIFY(!w.form->Picture2()->isEnabled());
         QVERIFY(!w.form->List3()->isEnabled());
@@ -274,10 +313,8 @@ private slots:
         w.form->TextSearch()->setText(term);
         if (scope == 1)
             w.form->Option0(1)->click();
-        if (scope == 2) {
-            w.form->Check1(0)->setChecked(true);
-            w.form->Check1(1)->setChecked(true);
-        }
+        w.form->Check1(0)->setChecked(scope == 2);
+        w.form->Check1(1)->setChecked(scope == 2);
         w.form->CommandSearch()->click();
         QCOMPARE(w.s.dialogs.Messages().size(), 1);
         QCOMPARE(w.s.dialogs.Messages()[0].text, text);

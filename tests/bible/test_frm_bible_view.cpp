@@ -5,6 +5,7 @@
 #include "shell/appearance.h"
 #include "shell/basic_text.h"
 #include "shell/child_window.h"
+#include "shell/text_source.h"
 #include "tests/bible/bible_fixture.h"
 #include "tests/support/started_main_window.h"
 
@@ -212,7 +213,7 @@ private slots:
 
     void saveWritesTheChapterAndAsksForAName() {
         Browser b;
-        b.form->Take_Focus();
+        Take_Text_Source(b.form);
         b.s.dialogs.Answer_Save(b.s.folder.file(QStringLiteral("chapter.txt")));
         b.s.window->Save_Click();
         QCOMPARE(b.s.dialogs.Save_Proposals(), QStringList{QStringLiteral("NoName.txt")});
@@ -248,11 +249,39 @@ private slots:
         QCOMPARE(b.form->windowTitle(), caption(8, 1));
     }
 
+    // A chapter number typed and Enter go to that chapter; a number the book lacks is
+    // told, and the chapter shown stays.
+    void typingAChapter_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("chapter"); // 0: refused
+        QTest::newRow("number") << "30" << 30;
+        QTest::newRow("Arabic-Indic digits") << "٣٠" << 30;
+        QTest::newRow("within words") << "أصحاح 30" << 30;
+        QTest::newRow("past the last chapter") << "51" << 0;
+        QTest::newRow("no number") << "أصحاح" << 0;
+    }
+
+    void typingAChapter() {
+        QFETCH(QString, typed);
+        QFETCH(int, chapter);
+        Browser b;
+        QComboBox* chapters = b.form->Combo2();
+        chapters->setFocus();
+        chapters->lineEdit()->setText(typed);
+        if (!chapter)
+            b.s.dialogs.Answer_Message(Msg_Answer::Ok);
+        QTest::keyClick(chapters, Qt::Key_Return);
+        QCOMPARE(b.form->Current_Chapter(), Integer(chapter ? chapter : 1));
+        QCOMPARE(b.form->Text1()->toPlainText(), chapterText(1, chapter ? chapter : 1));
+        QCOMPARE(b.s.dialogs.Messages().size(), chapter ? 0 : 1);
+        QVERIFY(b.s.dialogs.Unexpected().isEmpty());
+    }
+
     // Opening a menu takes the focus from the text for a moment; Save stays enabled.
     void menuKeepsSaveEnabled() {
         Browser b;
         b.form->Text1()->setFocus();
-        b.form->Take_Focus();
+        Take_Text_Source(b.form);
         QFocusEvent toMenu(QEvent::FocusOut, Qt::PopupFocusReason);
         QCoreApplication::sendEvent(b.form->Text1(), &toMenu);
         QVERIFY(b.s.window->Menu_Item(QStringLiteral("Save"))->isEnabled());
@@ -265,9 +294,9 @@ private slots:
 
     void focusLeavingDisablesSave() {
         Browser b;
-        b.form->Take_Focus();
+        Take_Text_Source(b.form);
         QVERIFY(b.s.window->Toolbar_Button(8)->isEnabled());
-        b.form->Lost_Focus();
+        Leave_Text_Source(b.form);
         QVERIFY(!b.s.window->Menu_Item(QStringLiteral("Save"))->isEnabled());
         QVERIFY(!b.s.window->Toolbar_Button(8)->isEnabled());
     }

@@ -4,6 +4,7 @@
 #include "shell/appearance.h"
 #include "shell/basic_text.h"
 #include "shell/child_window.h"
+#include "shell/text_source.h"
 #include "tests/bible/search_fixture.h"
 #include "tests/support/started_main_window.h"
 
@@ -135,7 +136,7 @@ private slots:
         setPages(3);
         FrmView_Search* form = FrmView_Search::Show_Window();
         form->Command2()->click();
-        form->Take_Focus();
+        Take_Text_Source(form);
         r.s.dialogs.Answer_Save(r.s.folder.file(QStringLiteral("page.txt")));
         r.s.window->Save_Click();
         QCOMPARE(r.s.dialogs.Save_Proposals(), QStringList{QStringLiteral("NoName.txt")});
@@ -148,10 +149,10 @@ private slots:
         Results r;
         setPages(1);
         FrmView_Search* form = FrmView_Search::Show_Window();
-        form->Lost_Focus();
+        Leave_Text_Source(form);
         QVERIFY(!r.s.window->Menu_Item(QStringLiteral("Save"))->isEnabled());
         QVERIFY(!r.s.window->Toolbar_Button(8)->isEnabled());
-        form->Take_Focus();
+        Take_Text_Source(form);
         QVERIFY(r.s.window->Toolbar_Button(8)->isEnabled());
     }
 

@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QDateEdit>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -328,6 +329,51 @@ private slots:
         QCOMPARE(form->ComboFeast()->currentIndex(), 6);
         form->DateNormal()->setDate(QDate(5001, 1, 1));
         QCOMPARE(Selected_Date, QDate(5000, 12, 31));
+    }
+
+    // A click into the date field and a date typed as people write it: the day is
+    // taken at once and the field shows it in its own form. Text that names no day
+    // keeps the day, and Enter says what went wrong instead of showing a day.
+    void typedDate_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QDate>("day");
+        QTest::newRow("year first, slashes") << "2027/03/17" << QDate(2027, 3, 17);
+        QTest::newRow("ISO") << "2027-03-17" << QDate(2027, 3, 17);
+        QTest::newRow("short parts") << "2027-3-7" << QDate(2027, 3, 7);
+        QTest::newRow("digits only") << "20270317" << QDate(2027, 3, 17);
+        QTest::newRow("as the field shows it") << "17/03/2027" << QDate(2027, 3, 17);
+        QTest::newRow("Arabic-Indic digits") << "٢٠٢٧/٠٣/١٧" << QDate(2027, 3, 17);
+        QTest::newRow("no such day") << "2027/02/30" << QDate();
+        QTest::newRow("two-digit year") << "17/03/27" << QDate();
+    }
+
+    void typedDate() {
+        QFETCH(QString, typed);
+        QFETCH(QDate, day);
+        Show_Log log;
+        Set_Day_Show_Targets({[&log] { log.opened << Selected_Date.toString(Qt::ISODate); }, {}});
+        FrmSelect_Day* form = FrmSelect_Day::Show_Window();
+        QVERIFY(activate(form));
+        QTest::mouseClick(form->DateNormal(), Qt::LeftButton, {}, form->DateNormal()->rect().center());
+        QCOMPARE(QApplication::focusWidget(), form->DateNormal());
+        for (const QChar ch : typed) {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
+            QApplication::sendEvent(form->DateNormal(), &press);
+        }
+        if (day.isValid()) {
+            QCOMPARE(Selected_Date, day);
+            QCOMPARE(labelText(QStringLiteral("LabelNormalYear")), QStringLiteral("2027"));
+            QTest::keyClick(form->DateNormal(), Qt::Key_Return);
+            QCOMPARE(log.opened, QStringList{day.toString(Qt::ISODate)});
+        } else {
+            dialogs_->Answer_Message(Msg_Answer::Ok);
+            QTest::keyClick(form->DateNormal(), Qt::Key_Return);
+            QVERIFY(log.opened.isEmpty());
+            QCOMPARE(dialogs_->Messages().size(), 1);
+            QVERIFY(dialogs_->Messages()[0].text.contains(typed));
+        }
+        QTest::keyClick(form->DateNormal(), Qt::Key_Tab);
+        QCOMPARE(form->DateNormal()->date(), Selected_Date);
     }
 
     // A Sunday on 29 Baounah reads 29 Baramhat (month 7); a second Show must not take

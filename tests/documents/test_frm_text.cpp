@@ -4,6 +4,7 @@
 #include "shell/appearance.h"
 #include "shell/basic_text.h"
 #include "shell/child_window.h"
+#include "shell/text_source.h"
 #include "tests/support/started_main_window.h"
 #include "tests/support/watched_pipe.h"
 
@@ -52,7 +53,7 @@ FrmText* newDocumentWithText(Started_Main_Window& s, const QString& text) {
     s.window->Menu_Item(QStringLiteral("New"))->trigger();
     FrmText* form = FrmText::Instance();
     form->Text1()->setFocus();
-    form->Get_Focus();
+    Take_Text_Source(form);
     type(form->Text1(), text);
     return form;
 }
@@ -223,7 +224,7 @@ private slots:
         QCOMPARE(form->windowTitle(), untitledCaption());
         QVERIFY(Text_Untitled);
 
-        form->Get_Focus();
+        Take_Text_Source(form);
         s.dialogs.Answer_Save(QString());
         s.window->Save_Click();
         QCOMPARE(s.dialogs.Save_Proposals().size(), 1);
@@ -271,7 +272,7 @@ private slots:
         s.dialogs.Answer_Open(path);
         s.window->Open_Click();
         FrmText* form = FrmText::Instance();
-        form->Get_Focus();
+        Take_Text_Source(form);
         type(form->Text1(), QStringLiteral("✝"));
         const QString caption = form->windowTitle();
         s.dialogs.Answer_Message(Msg_Answer::No);
@@ -320,9 +321,10 @@ private slots:
         s.dialogs.Answer_Save(s.folder.file(QStringLiteral("doc.txt")));
         s.window->Save_Click();
 
-        QPlainTextEdit browser;
-        browser.setPlainText(QStringLiteral("1 In the beginning\n2 And the earth"));
-        Set_Text_Source(Bible_View_Text_Source, &browser);
+        auto browserForm = std::make_unique<QWidget>();
+        auto* browser = new QPlainTextEdit(browserForm.get());
+        browser->setPlainText(QStringLiteral("1 In the beginning\n2 And the earth"));
+        Track_Text_Source(browserForm.get(), browser, Bible_View_Text_Source);
         Active_Text_Source = Bible_View_Text_Source;
         s.dialogs.Answer_Save(s.folder.file(QStringLiteral("chapter.txt")));
         s.window->Save_Click();
@@ -338,7 +340,6 @@ private slots:
         s.dialogs.Answer_Message(Msg_Answer::Yes);
         QVERIFY(Placement_Widget(form)->close());
         QCOMPARE(s.folder.read(QStringLiteral("doc.txt")), QByteArray("document!\r\n"));
-        Set_Text_Source(Bible_View_Text_Source, nullptr);
         QVERIFY(s.dialogs.Unexpected().isEmpty());
     }
 
@@ -388,7 +389,7 @@ private slots:
             s.window->Open_Click();
             form = FrmText::Instance();
             form->Text1()->moveCursor(QTextCursor::End);
-            form->Get_Focus();
+            Take_Text_Source(form);
             type(form->Text1(), typed);
         }
         if (!answer.isEmpty())
@@ -448,12 +449,11 @@ private slots:
         s.dialogs.Answer_Open(opened);
         s.window->Open_Click();
         s.window->Menu_Item(QStringLiteral("Save"))->setEnabled(true);
-        Set_Text_Source(Bible_View_Text_Source,
-                        FrmText::Instance()->Text1()); // a window whose Save always asks
+        QWidget browserForm; // a window whose Save always asks
+        Track_Text_Source(&browserForm, new QPlainTextEdit(&browserForm), Bible_View_Text_Source);
         Active_Text_Source = Bible_View_Text_Source;
         s.dialogs.Answer_Save(QString());
         s.window->Save_Click();
-        Set_Text_Source(Bible_View_Text_Source, nullptr);
         const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         const QString first = QFileInfo(documents).isDir() ? documents : QDir::homePath();
         QCOMPARE(s.dialogs.Dialog_Folders(), (QStringList{first, QFileInfo(opened).absolutePath()}));
@@ -498,11 +498,11 @@ private slots:
         Font_Size = 20;
         Font_Bold = -1;
         Fore_Color = 255; // red
-        form->Get_Focus();
+        Take_Text_Source(form);
         QCOMPARE(form->Text1()->font().pointSize(), 20);
         QVERIFY(form->Text1()->font().bold());
         QCOMPARE(form->Text1()->palette().color(QPalette::Text), QColor(255, 0, 0));
-        form->Form_LostFocus();
+        Leave_Text_Source(form);
         QVERIFY(!itemEnabled(s, "Save", 8));
         QCOMPARE(Active_Text_Source, Document_Text_Source);
     }

@@ -21,6 +21,7 @@
 #include "shell/mdi_lectarium.h"
 #include "shell/placement.h"
 #include "shell/settings.h"
+#include "shell/text_source.h"
 #include "tests/support/scripted_dialogs.h"
 #include "tests/support/temp_folder.h"
 
@@ -193,7 +194,7 @@ private slots:
         results->Command2_Click();
         const QString page = results->Text1()->toPlainText();
         QVERIFY(page.contains(QStringLiteral("Jesus")));
-        results->Take_Focus();
+        Take_Text_Source(results);
         dialogs.Answer_Save(folder.file(QStringLiteral("results.txt")));
         window.Save_Click();
         QCOMPARE(folder.read(QStringLiteral("results.txt")),
@@ -203,7 +204,7 @@ private slots:
         window.Menu_Item(QStringLiteral("New"))->trigger();
         FrmText* document = FrmText::Instance();
         QVERIFY(document);
-        document->Get_Focus();
+        Take_Text_Source(document);
         type(document->Text1(), QStringLiteral("Palm Sunday"));
         QTest::keyClick(document->Text1(), Qt::Key_Return);
         type(document->Text1(), QStringLiteral("أحد الشعانين"));

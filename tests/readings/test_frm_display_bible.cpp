@@ -8,6 +8,7 @@
 #include "shell/mdi_lectarium.h"
 #include "shell/placement.h"
 #include "shell/settings.h"
+#include "shell/text_source.h"
 #include "tests/readings/reading_windows.h"
 
 #include <QAction>

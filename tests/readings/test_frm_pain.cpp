@@ -17,6 +17,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QtTest>
 
 using namespace Lectarium;
@@ -146,28 +147,58 @@ private slots:
         QVERIFY(!FrmPain::Instance());
     }
 
+    // At any size the heading takes the text's width and the whole-day button covers
+    // neither; nothing reaches past the form.
+    void resize_data() {
+        QTest::addColumn<QSize>("asked");
+        QTest::addColumn<QSize>("outer");
+        QTest::newRow("below the smallest") << QSize(100, 80) << QSize(To_Pixels(5970), To_Pixels(4000));
+        QTest::newRow("600 x 450") << QSize(600, 450) << QSize(600, 450);
+        QTest::newRow("large") << QSize(1500, 900) << QSize(1500, 900);
+    }
+
     void resize() {
+        QFETCH(QSize, asked);
+        QFETCH(QSize, outer);
         Reading_Session r;
+        r.s->window->resize(1700, 1100);
         r.Show_Day(QDate(2000, 4, 26));
         FrmPain* pain = FrmPain::Instance();
         QWidget* window = Placement_Widget(pain);
-        window->resize(100, 80);
-        QCOMPARE(window->size(), QSize(To_Pixels(5970), To_Pixels(4000)));
-        window->resize(600, 450);
-        QCOMPARE(window->size(), QSize(600, 450));
-        const int w = 600;
-        QCOMPARE(pain->List1()->x(), w - To_Pixels(3375));
+        window->resize(asked);
+        QCOMPARE(window->size(), outer);
+        QCOMPARE(pain->List1()->x(), outer.width() - To_Pixels(3375));
         QCOMPARE(pain->List1()->y(), 0);
         QCOMPARE(pain->Text_View()->geometry().topLeft(), QPoint(0, To_Pixels(450)));
-        QCOMPARE(pain->Text_View()->width(), w - To_Pixels(3375));
-        QCOMPARE(pain->Text_Hidder()->width(), To_Pixels(2595));
-        QCOMPARE(pain->Text_Hidder()->x(), (pain->Text_View()->width() - To_Pixels(2595)) / 2);
-        // Nothing reaches past the form.
-        QVERIFY(pain->rect().contains(pain->List1()->geometry()));
-        QVERIFY(pain->rect().contains(pain->Text_View()->geometry()));
+        QCOMPARE(pain->Text_View()->width(), outer.width() - To_Pixels(3375));
+        QCOMPARE(pain->Text_Hidder()->geometry(), QRect(0, 0, pain->Text_View()->width(), To_Pixels(435)));
+        const QRect button = pain->findChild<QPushButton*>(QStringLiteral("Command_Whole_Day"))->geometry();
+        for (const QWidget* covered :
+             {static_cast<QWidget*>(pain->Text_Hidder()), static_cast<QWidget*>(pain->Text_View()),
+              static_cast<QWidget*>(pain->List1())})
+            QVERIFY2(!button.intersects(covered->geometry()), qPrintable(covered->objectName()));
+        for (const QRect& part : {button, pain->List1()->geometry(), pain->Text_View()->geometry()})
+            QVERIFY(pain->rect().contains(part));
         // Minimised: nothing is laid out again.
         window->showMinimized();
         QVERIFY(window->isMinimized());
+    }
+
+    // A window its reader never sized uses the frame; one sized keeps its size.
+    void usesTheFrame() {
+        Reading_Session r;
+        r.s->window->resize(1700, 1100);
+        r.Show_Day(QDate(2000, 4, 26));
+        QWidget* window = Placement_Widget(FrmPain::Instance());
+        const QRect room = r.s->window->Mdi_Area()->viewport()->rect();
+        QVERIFY(room.contains(window->geometry()));
+        QVERIFY(window->width() > room.width() * 9 / 10 && window->height() > room.height() * 9 / 10);
+        window->close();
+        Flush_Deletions();
+        FrmPain_Width = 7500;
+        FrmPain_Height = 6000;
+        r.Show_Day(QDate(2000, 4, 26));
+        QCOMPARE(Placement_Widget(FrmPain::Instance())->size(), QSize(500, 400));
     }
 
     void appearanceOnFocus() {

@@ -10,6 +10,7 @@
 #include "documents/text_file.h"
 #include "shell/safe_file.h"
 #include "shell/settings.h"
+#include "shell/text_source.h"
 #include "tests/lectionary/fixture.h"
 #include "tests/lectionary/jet_writer.h"
 #include "tests/support/started_main_window.h"
@@ -198,7 +199,7 @@ class Test_Full_Disk final : public QObject {
             c.program->window->Menu_Item(QStringLiteral("Open"))->trigger();
             FrmText* form = FrmText::Instance();
             QVERIFY(form);
-            form->Get_Focus();
+            Take_Text_Source(form);
             form->Text1()->setPlainText(QString(600, QChar(0x0646))); // far over the limit
             QVERIFY(Text_Changed);
             if (expectFailure)

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QDir>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMenu>
 #include <QScreen>
 #include <QToolBar>
@@ -140,9 +141,6 @@ private slots:
             }
         }
         QCOMPARE(keys.size(), 16);
-        QAction* view = s.window->Menu_Item(QStringLiteral("Bible_View"));
-        QCOMPARE(view->text(), QStringLiteral("&View"));
-        QCOMPARE(view->shortcut(), QKeySequence(QStringLiteral("Ctrl+I")));
         for (const char* name : {"l1", "l2", "l3", "l4", "l5"})
             QVERIFY(s.window->Menu_Item(QLatin1String(name))->isSeparator());
         QCOMPARE(s.window->Menu_Bar_Menu(QStringLiteral("File"))->title(), QStringLiteral("&File"));
@@ -152,6 +150,53 @@ private slots:
              {"Toolbar", "Datee", "Massage", "Date_Bar_On_Top", "Reset_Date", "Save_On_Exit"}) {
             QVERIFY(s.window->Menu_Item(QLatin1String(option))->isCheckable());
             QVERIFY(s.window->Menu_Item(QLatin1String(option))->isChecked());
+        }
+    }
+
+    // Every menu item's caption and key, and the toolbar button (number, key, tip) of
+    // the commands that have one, which is the item's own action.
+    void commandsAsDesigned_data() {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QKeySequence>("shortcut");
+        QTest::addColumn<int>("button"); // 0: no toolbar button
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("tooltip");
+        // clang-format off
+        QTest::newRow("Reading") << "&Reading" << QKeySequence("Ctrl+R") << 2 << "Reading" << "Reading";
+        QTest::newRow("Bible_View") << "&View" << QKeySequence("Ctrl+I") << 3 << "View Bible" << "View Bible";
+        QTest::newRow("Bible_Search") << "Searc&h" << QKeySequence("Ctrl+H") << 4 << "Bible Search" << "Bible Search";
+        QTest::newRow("New") << "&New" << QKeySequence("Ctrl+N") << 6 << "New" << "New";
+        QTest::newRow("Open") << "&Open" << QKeySequence("Ctrl+O") << 7 << "Open" << "Open";
+        QTest::newRow("Save") << "&Save" << QKeySequence("Ctrl+S") << 8 << "Save" << "Save";
+        QTest::newRow("Exit") << "E&xit" << QKeySequence("Ctrl+Q") << 12 << "Exit" << "Exit";
+        QTest::newRow("Toolbar") << "&Toolbar" << QKeySequence("Ctrl+T") << 0 << "" << "";
+        QTest::newRow("Datee") << "&Date Bar" << QKeySequence("Ctrl+D") << 0 << "" << "";
+        QTest::newRow("Massage") << "&Massage" << QKeySequence("Ctrl+M") << 0 << "" << "";
+        QTest::newRow("Text_View") << "&Text View" << QKeySequence("Ctrl+Shift+T") << 10 << "Text_View" << "Text_View";
+        QTest::newRow("Date_Bar_On_Top") << "Date &Bar On Top" << QKeySequence("Ctrl+B") << 0 << "" << "";
+        QTest::newRow("Reset_Date") << "&Reset Date" << QKeySequence("Ctrl+Shift+R") << 0 << "" << "";
+        QTest::newRow("Save_On_Exit") << "&Save On Exit" << QKeySequence("Ctrl+Shift+E") << 0 << "" << "";
+        QTest::newRow("Topic") << "To&pic" << QKeySequence("F1") << 14 << "Help_Topic" << "Help Topic";
+        QTest::newRow("About") << "&About" << QKeySequence("Ctrl+F1") << 0 << "" << "";
+        // clang-format on
+    }
+
+    void commandsAsDesigned() {
+        QFETCH(QString, caption);
+        QFETCH(QKeySequence, shortcut);
+        QFETCH(int, button);
+        QFETCH(QString, key);
+        QFETCH(QString, tooltip);
+        Started s;
+        QAction* action = s.window->Menu_Item(QLatin1String(QTest::currentDataTag()));
+        QVERIFY(action);
+        QCOMPARE(action->text(), caption);
+        QCOMPARE(action->shortcut(), shortcut);
+        for (int n = 1; n <= 14; ++n)
+            QCOMPARE(s.window->Toolbar_Button(n) == action, n == button);
+        if (button) {
+            QCOMPARE(action->property("key").toString(), key);
+            QCOMPARE(action->toolTip(), tooltip);
         }
     }
 
@@ -168,8 +213,6 @@ private slots:
                 QCOMPARE(s.window->Menu_Item(button->objectName()), button);
             }
         }
-        QCOMPARE(s.window->Toolbar_Button(3)->property("key").toString(), QStringLiteral("View Bible"));
-        QCOMPARE(s.window->Toolbar_Button(14)->toolTip(), QStringLiteral("Help Topic"));
     }
 
     // The key of a clicked button runs its command; other keys do nothing.
@@ -440,13 +483,16 @@ private slots:
         QVERIFY(placedAtSplash);
     }
 
-    // Closing the frame runs the Exit command; the close itself never goes through.
+    // Closing the frame runs the Exit command; the close itself never goes through. It
+    // asks first: No leaves the children open.
     void closingTheFrameRunsExit() {
         Started s;
+        s.window->Reading_Click();
         s.dialogs.Answer_Message(Msg_Answer::No);
         QVERIFY(!s.window->close());
         QCOMPARE(s.terminated, 0);
         QVERIFY(s.window->isVisible());
+        QCOMPARE(s.window->Mdi_Area()->subWindowList().size(), 1);
         s.dialogs.Answer_Message(Msg_Answer::Yes);
         s.window->close();
         QCOMPARE(s.terminated, 1);

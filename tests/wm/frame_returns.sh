@@ -6,7 +6,7 @@ set -euo pipefail
 program=$1
 database=$2
 
-for tool in xvfb-run Xvfb openbox xdotool xprop; do
+for tool in xvfb-run Xvfb openbox xdotool xprop xwininfo; do
     if ! command -v "$tool" >/dev/null; then
         echo "skipped: $tool is not installed"
         exit 77
@@ -16,13 +16,39 @@ if [[ -z "${LECTARIUM_UNDER_WM:-}" ]]; then
     exec env LECTARIUM_UNDER_WM=1 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
 fi
 
+# The program must show on this X display whatever platform the caller's environment
+# names (tests often run with QT_QPA_PLATFORM=offscreen).
+export QT_QPA_PLATFORM=xcb
+
 folder=$(mktemp -d)
 wm_pid=""
+program_pid=""
+# Whatever way the script ends, what it started ends with it.
 cleanup() {
+    if [[ -n "$program_pid" ]] && kill -0 "$program_pid" 2>/dev/null; then
+        kill "$program_pid" 2>/dev/null
+        for _ in $(seq 50); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
+        kill -9 "$program_pid" 2>/dev/null || true
+    fi
     [[ -n "$wm_pid" ]] && kill "$wm_pid" 2>/dev/null || true
     rm -rf "$folder"
 }
 trap cleanup EXIT
+
+# On a failure: what the program said and how it ended, and what the display shows.
+report() {
+    echo "--- the program's output:" >&2
+    cat "$folder/program.log" >&2 2>/dev/null || true
+    if [[ -n "$program_pid" ]] && ! kill -0 "$program_pid" 2>/dev/null; then
+        local status=0
+        wait "$program_pid" 2>/dev/null || status=$?
+        echo "--- the program has ended, exit status $status" >&2
+    else
+        echo "--- the program is still running" >&2
+    fi
+    echo "--- the named windows on the display:" >&2
+    xwininfo -root -tree 2>&1 | grep '"' >&2 || true
+}
 
 openbox --sm-disable >"$folder/openbox.log" 2>&1 &
 wm_pid=$!
@@ -72,14 +98,19 @@ cp "$database" "$folder/Lectarium.mdb"
 } >"$folder/Lectarium.ini"
 cp "$folder/Lectarium.ini" "$folder/prepared.ini"
 
-# Waits for a visible window whose title is exactly NAME; prints its id.
+# Waits for a visible window whose title is exactly NAME; prints its id. Stops waiting
+# when the program has ended.
 wait_window() {
     local id=""
     for _ in $(seq 900); do
         id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | tail -1) && [[ -n "$id" ]] && break
+        kill -0 "$program_pid" 2>/dev/null || break
         sleep 0.1
     done
-    [[ -n "$id" ]] || { echo "no window \"$1\" appeared" >&2; return 1; }
+    [[ -n "$id" ]] || {
+        echo "no window \"$1\" appeared" >&2
+        return 1
+    }
     echo "$id"
 }
 
@@ -89,7 +120,6 @@ wm_still_running() {
     kill -0 "$wm_pid" 2>/dev/null && return 0
     echo "skipped: Openbox ended during the test; it said:"
     cat "$folder/openbox.log"
-    [[ -n "${program_pid:-}" ]] && kill "$program_pid" 2>/dev/null
     exit 77
 }
 
@@ -112,34 +142,41 @@ activate_and_press() {
 
 one_run() {
     local run=$1
-    (cd "$folder" && exec "$program") &
+    (cd "$folder" && exec "$program") >"$folder/program.log" 2>&1 &
     local pid=$!
     program_pid=$pid
     # The credits close on Escape, the splash on any key.
-    intro=$(wait_window Introduction)
-    activate_and_press "$intro" Escape
+    intro=$(wait_window Introduction) || { report; return 1; }
+    activate_and_press "$intro" Escape || { report; return 1; }
     sleep 2
     xdotool key space
     sleep 2
     local frame
-    frame=$(wait_window Lectarium)
+    frame=$(wait_window Lectarium) || { report; return 1; }
     # The window manager's close: the frame's close box runs Exit.
-    activate_and_press "$frame" alt+F4
+    activate_and_press "$frame" alt+F4 || { report; return 1; }
     for _ in $(seq 600); do
         kill -0 "$pid" 2>/dev/null || break
         sleep 0.1
     done
     if kill -0 "$pid" 2>/dev/null; then
         echo "run $run: the program did not end on the frame's close" >&2
-        kill "$pid"
+        report
         return 1
     fi
-    wait "$pid"
+    local status=0
+    wait "$pid" || status=$?
+    program_pid=""
+    if [[ $status -ne 0 ]]; then
+        echo "run $run: the program ended with exit status $status; it said:" >&2
+        cat "$folder/program.log" >&2
+        return 1
+    fi
     cp "$folder/Lectarium.ini" "$folder/run$run.ini"
 }
 
-one_run 1
-one_run 2
+one_run 1 || exit 1
+one_run 2 || exit 1
 
 status=0
 for run in 1 2; do
