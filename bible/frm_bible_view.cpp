@@ -6,6 +6,7 @@
 #include "lectionary/bible_books.h"
 #include "shell/appearance.h"
 #include "shell/basic_text.h"
+#include "shell/paragraph_layout.h"
 #include "shell/settings.h"
 #include "shell/single_window.h"
 #include "shell/toolbar_images.h"
@@ -101,6 +102,8 @@ FrmBible_View::FrmBible_View() {
         combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         combo->completer()->setFilterMode(Qt::MatchContains);
         combo->completer()->setCompletionMode(QCompleter::PopupCompletion);
+        Align_Items(combo->view());
+        Align_Items(combo->completer()->popup());
     }
     connect(combo1_, &QComboBox::activated, this, &FrmBible_View::Combo1_Click);
     connect(combo2_, &QComboBox::activated, this, &FrmBible_View::Combo2_Click);

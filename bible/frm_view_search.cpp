@@ -5,6 +5,7 @@
 #include "documents/text_file.h"
 #include "shell/appearance.h"
 #include "shell/basic_text.h"
+#include "shell/paragraph_layout.h"
 #include "shell/settings.h"
 #include "shell/single_window.h"
 #include "shell/toolbar_images.h"
@@ -143,6 +144,7 @@ FrmView_Search::FrmView_Search() {
     text1_ = new QPlainTextEdit(this);
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Align_Paragraphs(text1_);
 
     for (QWidget* control :
          {static_cast<QWidget*>(text1_), static_cast<QWidget*>(command1_), static_cast<QWidget*>(command2_)})

@@ -14,6 +14,7 @@
 #include "readings/saint.h"
 #include "shell/appearance.h"
 #include "shell/dialogs.h"
+#include "shell/paragraph_layout.h"
 #include "shell/settings.h"
 #include "shell/single_window.h"
 #include "shell/toolbar_images.h"
@@ -201,6 +202,7 @@ FrmDisplay_Reading::FrmDisplay_Reading() {
     list1_->setGeometry(twips(QRect(120, 330, frameFastArea.width() - 240, frameFastArea.height() - 420)));
     list1_->viewport()->installEventFilter(this);
     list1_->installEventFilter(this); // Enter
+    Align_Items(list1_);
 
     imageSant_ = new QLabel(this);
     imageSant_->setObjectName(QStringLiteral("Image_Sant"));

@@ -5,6 +5,7 @@
 #include "documents/frm_text.h"
 #include "documents/text_file.h"
 #include "shell/appearance.h"
+#include "shell/paragraph_layout.h"
 #include "shell/single_window.h"
 
 #include <QCloseEvent>
@@ -48,6 +49,7 @@ FrmWhole_Day::FrmWhole_Day() {
     text1_ = new QPlainTextEdit(this);
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setReadOnly(true);
+    Align_Paragraphs(text1_);
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -1,5 +1,6 @@
 #include "shell/appearance.h"
 
+#include "shell/paragraph_layout.h"
 #include "shell/settings.h"
 
 #include <QAction>
@@ -202,6 +203,7 @@ QString Reference_Text_Of(const QLineEdit* box) {
 
 void Set_Reading_Box(QPlainTextEdit* box) {
     box->setReadOnly(true);
+    Align_Paragraphs(box);
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 }
 
