@@ -11,6 +11,7 @@
 #include "readings/frm_display_reading.h"
 #include "readings/frm_whole_day.h"
 #include "shell/paragraph_layout.h"
+#include "shell/printing.h"
 #include "shell/text_direction.h"
 #include "tests/lectionary/fixture.h"
 #include "tests/readings/reading_windows.h"
@@ -22,6 +23,7 @@
 #include <QDir>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QRadioButton>
 #include <QTextBlock>
 #include <QtTest>
@@ -127,6 +129,51 @@ Qt::Alignment inkSide(QAbstractItemView* view, const QModelIndex& index) {
     return rect.right() - right < left - rect.left() ? Qt::AlignRight : Qt::AlignLeft;
 }
 
+struct Pdf_Word {
+    QString text;
+    double left, right;
+};
+using Pdf_Line = QList<Pdf_Word>; // left to right
+
+// The pages of a PDF, each its lines from top to bottom as pdftotext -bbox places their
+// words (Arabic comes as single letters), without the marks that only steer the
+// direction; empty when pdftotext cannot read it.
+QList<QList<Pdf_Line>> pdfPages(const QString& path, double& pageWidth) {
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return {};
+    const QString out = QString::fromUtf8(process.readAllStandardOutput());
+    static const QRegularExpression page(QStringLiteral("<page width=\"([0-9.]+)\""));
+    pageWidth = page.match(out).captured(1).toDouble();
+    static const QRegularExpression word(QStringLiteral(
+        "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"[0-9.]+\">([^<]*)</word>"));
+    static const QRegularExpression marks(QStringLiteral("[\\x{200e}\\x{200f}]"));
+    QList<QList<Pdf_Line>> pages;
+    for (const QString& text : out.split(QStringLiteral("<page ")).mid(1)) {
+        QMap<int, Pdf_Line> byTop;
+        for (auto it = word.globalMatch(text); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            const QString w = m.captured(4).normalized(QString::NormalizationForm_KC).remove(marks);
+            if (!w.isEmpty())
+                byTop[qRound(m.captured(2).toDouble())].push_back(
+                    {w, m.captured(1).toDouble(), m.captured(3).toDouble()});
+        }
+        QList<Pdf_Line> lines;
+        for (Pdf_Line& line : byTop) {
+            std::sort(line.begin(), line.end(),
+                      [](const Pdf_Word& a, const Pdf_Word& b) { return a.left < b.left; });
+            lines.push_back(line);
+        }
+        pages.push_back(lines);
+    }
+    return pages;
+}
+
+bool holds(const Pdf_Line& line, const QString& text) {
+    return std::any_of(line.begin(), line.end(), [&](const Pdf_Word& w) { return w.text.contains(text); });
+}
+
 } // namespace
 
 class Test_Paragraph_Direction final : public QObject {
@@ -180,6 +227,51 @@ private slots:
         }
         QCOMPARE(rtl > 0, arabic);
         QCOMPARE(ltr > 0, english);
+    }
+
+    // The printed whole day: the title at the right of each page's header, the English
+    // verse flush left with its number at the left and its end at the right, the Arabic
+    // verses flush right with their numbers at the right.
+    void printedPage() {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        Reading_Session r(0.0, mixedDatabase());
+        r.Show_Day(QDate(1999, 3, 3));
+        r.s->window->findChild<QAction*>(QStringLiteral("Whole_Day"))->trigger();
+        Printable printable;
+        QVERIFY(Printable_Of(FrmWhole_Day::Instance(), printable));
+        const QString path = r.s->folder.file(QStringLiteral("day.pdf"));
+        QString error;
+        QVERIFY2(Write_Pdf(printable, path, error), qPrintable(error));
+        double width = 0;
+        const QList<QList<Pdf_Line>> pages = pdfPages(path, width);
+        QVERIFY(pages.size() >= 2 && width > 0);
+        int english = 0, arabic = 0;
+        for (const QList<Pdf_Line>& page : pages)
+            for (const Pdf_Line& line : page) {
+                QString text;
+                for (const Pdf_Word& w : line)
+                    text += w.text + QLatin1Char(' ');
+                const QByteArray what = text.toUtf8();
+                if (&line == &page.first()) { // the header: "قراءات اليوم كاملة", then the date
+                    const auto k = std::find_if(line.begin(), line.end(), [](const Pdf_Word& w) {
+                        return w.text == QStringLiteral("ك");
+                    });
+                    QVERIFY2(k != line.end() && k->left > width / 2, what);
+                } else if (holds(line, QStringLiteral("Yahweh"))) {
+                    QVERIFY2(line.first().text == QStringLiteral("2") && line.first().left < width / 4, what);
+                    QVERIFY2(line.last().text == QStringLiteral("2:2)"), what); // its end at the right
+                    ++english;
+                } else if (holds(line, QStringLiteral("ص")) &&
+                           holds(line, QStringLiteral(":"))) { // "N كتاب C: V نص"
+                    static const QRegularExpression number(QStringLiteral("^[0-9]+$"));
+                    QVERIFY2(number.match(line.last().text).hasMatch() && line.last().right > width * 3 / 4,
+                             what);
+                    ++arabic;
+                }
+            }
+        QCOMPARE(english, 1);
+        QVERIFY(arabic > 3);
     }
 
     void lists_data() {
