@@ -72,7 +72,7 @@ QString escaped(const QString& text) {
 
 // An element whose direction is that of its own text.
 QString htmlElement(const char* tag, const QString& text, bool bold = false) {
-    QString inner = escaped(Number_Held_At_Start(text));
+    QString inner = escaped(Numbers_In_Order(Number_Held_At_Start(text)));
     if (bold)
         inner = QStringLiteral("<b>") + inner + QStringLiteral("</b>");
     return QStringLiteral("<%1 dir=\"%2\">%3</%1>\n").arg(QLatin1String(tag), Html_Direction(text), inner);

@@ -2,6 +2,7 @@
 
 #include "shell/paragraph_layout.h"
 #include "shell/settings.h"
+#include "shell/text_direction.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,7 +15,6 @@
 #include <QMenu>
 #include <QPalette>
 #include <QPlainTextEdit>
-#include <QRegularExpression>
 #include <QWidget>
 
 #include <cmath>
@@ -184,13 +184,7 @@ void Set_Reference_Box(QLineEdit* box) {
 }
 
 QString Shown_Reference(const QString& reference) {
-    // European digits after an Arabic letter count as Arabic numbers, whose hyphen does
-    // not join them: the range would read backwards. A strong right-to-left mark between
-    // the letter and the digits keeps them European.
-    static const QRegularExpression bookThenNumber(QStringLiteral("(\\p{Arabic})(?=\\s+[0-9])"));
-    QString shown = Plain_Reference(reference);
-    shown.replace(bookThenNumber, QStringLiteral("\\1") + Right_To_Left_Mark);
-    return shown;
+    return MdlLectarium::Numbers_In_Order(Plain_Reference(reference));
 }
 
 QString Plain_Reference(const QString& shown) {

@@ -1,5 +1,7 @@
 #include "shell/text_direction.h"
 
+#include <QRegularExpression>
+
 namespace MdlLectarium {
 
 namespace {
@@ -34,6 +36,11 @@ QString Number_Held_At_Start(const QString& line) {
     // direction, where no rule can move it.
     const QChar mark = Paragraph_Direction(line) == Qt::RightToLeft ? Right_To_Left_Mark : Left_To_Right_Mark;
     return line.left(digits) + mark + line.mid(digits);
+}
+
+QString Numbers_In_Order(const QString& text) {
+    static const QRegularExpression letterThenNumber(QStringLiteral("(\\p{Arabic})(?=\\s+[0-9])"));
+    return QString(text).replace(letterThenNumber, QStringLiteral("\\1") + Right_To_Left_Mark);
 }
 
 } // namespace MdlLectarium

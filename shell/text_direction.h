@@ -21,4 +21,9 @@ QString Html_Direction(QStringView text);
 // its line. Other lines are returned as they are.
 QString Number_Held_At_Start(const QString& line);
 
+// European digits after an Arabic letter count as Arabic numbers, which a hyphen does not
+// join: "عب 10: 19-39" would show its range backwards. A right-to-left mark between
+// the letter and the digits keeps them European and the range in order.
+QString Numbers_In_Order(const QString& text);
+
 } // namespace MdlLectarium

@@ -231,7 +231,7 @@ private slots:
 
     // The printed whole day: the title at the right of each page's header, the English
     // verse flush left with its number at the left and its end at the right, the Arabic
-    // verses flush right with their numbers at the right.
+    // verses flush right with their numbers at the right, a range of verses in order.
     void printedPage() {
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             QSKIP("pdftotext (poppler-utils) is not installed");
@@ -272,6 +272,13 @@ private slots:
             }
         QCOMPARE(english, 1);
         QVERIFY(arabic > 3);
+        // A reference's range in order after its book: the prophecy "تك 1: 1-3", never "3-1".
+        QStringList words;
+        for (const QList<Pdf_Line>& page : pages)
+            for (const Pdf_Line& line : page)
+                for (const Pdf_Word& w : line)
+                    words << w.text;
+        QVERIFY(words.contains(QStringLiteral("1-3")) && !words.contains(QStringLiteral("3-1")));
     }
 
     void lists_data() {
