@@ -56,4 +56,8 @@ void Paragraph_Delegate::initStyleOption(QStyleOptionViewItem* option, const QMo
     option->displayAlignment = (option->displayAlignment & Qt::AlignVertical_Mask) | Qt::AlignLeading;
 }
 
+QSize Paragraph_Delegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    return QStyledItemDelegate::sizeHint(option, index) + QSize(0, 6);
+}
+
 } // namespace Lectarium

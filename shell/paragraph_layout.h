@@ -27,6 +27,8 @@ class Paragraph_Delegate final : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
+    // A little air above and below, as the menu-like pop-ups of combo boxes have.
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 };
 
 } // namespace Lectarium
