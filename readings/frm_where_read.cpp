@@ -69,6 +69,7 @@ FrmWhere_Read::FrmWhere_Read() {
     setObjectName(QStringLiteral("FrmWhere_Read"));
     setWindowTitle(Where_Read_Caption);
     setLayoutDirection(Qt::RightToLeft);
+    setFont(QFont(QStringLiteral("Arabic Transparent"), 12));
 
     reference_label_ = new QLabel(this);
     reference_label_->setObjectName(QStringLiteral("Label_Reference"));
@@ -147,7 +148,7 @@ bool FrmWhere_Read::fill(int year, QString& error) {
 }
 
 void FrmWhere_Read::fitContents() {
-    // Every column and a dozen rows in view, as far as the frame's area allows.
+    // Every column and up to a dozen rows in view, as far as the frame's area allows.
     int width = 4 * style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     list_->resizeColumnToContents(dayColumn);
     for (int column = 0; column < columnCount; ++column)
@@ -155,10 +156,15 @@ void FrmWhere_Read::fitContents() {
     const int rows = std::clamp(list_->topLevelItemCount(), 4, 12);
     const int height = list_->header()->sizeHint().height() + rows * std::max(list_->sizeHintForRow(0), 16) +
                        reference_label_->sizeHint().height() + 40;
-    QSize size(width, height);
+    fitted_ = QSize(width, height);
     if (const MDILectarium* main = Main_Window())
-        size = size.boundedTo(main->Mdi_Area()->viewport()->size() - QSize(20, 20));
-    resize(size);
+        fitted_ = fitted_.boundedTo(main->Mdi_Area()->viewport()->size() - QSize(20, 20));
+    resize(fitted_);
+}
+
+QSize FrmWhere_Read::sizeHint() const {
+    // The frame gives a new sub-window the size its form hints.
+    return fitted_.isValid() ? fitted_ : QWidget::sizeHint();
 }
 
 void FrmWhere_Read::Spin_Year_Change(int year) {

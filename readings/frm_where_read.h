@@ -35,6 +35,9 @@ public:
     QSpinBox* Spin_Year() const { return year_; }
     QString Reference() const { return reference_; }
 
+    // Every column and up to a dozen rows of the first list.
+    QSize sizeHint() const override;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -47,6 +50,7 @@ private:
     QSpinBox* year_ = nullptr;
     QTreeWidget* list_ = nullptr;
     QString reference_;
+    QSize fitted_;
 };
 
 // The caption of the window and of the File menu's item.

@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QDateEdit>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -61,6 +62,11 @@ private slots:
         QCOMPARE(form->windowTitle(), QStringLiteral("أين تقرأ هذه القراءة"));
         QCOMPARE(form->Spin_Year()->value(), 2000);
         QCOMPARE(form->List_Where()->topLevelItemCount(), 8);
+        // Open at a size that shows every column, as far as the frame allows, inside it.
+        const QRect area = r.s->window->Mdi_Area()->viewport()->rect();
+        const QRect placed = Placement_Widget(form)->geometry();
+        QVERIFY(area.contains(placed));
+        QVERIFY(placed.width() >= std::min(form->List_Where()->header()->length(), area.width() - 40));
         const QTreeWidgetItem* sunday = rowWith(form, 0, QStringLiteral("الأحد الأول من توت"));
         QVERIFY(sunday);
         QCOMPARE(sunday->text(1), QStringLiteral("القداس"));
