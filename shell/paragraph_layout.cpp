@@ -14,11 +14,12 @@ using MdlLectarium::Paragraph_Direction;
 
 void Align_Paragraphs(QPlainTextEdit* box) {
     // A plain text box lays every paragraph out with the document's one text option and
-    // no block formats; with no direction of its own, each paragraph takes that of its
-    // first strong character (as Paragraph_Direction does, except that a paragraph
-    // without one reads left to right). Justified text ends each paragraph at its start:
-    // right for a right-to-left paragraph, left for a left-to-right one; a paragraph of
-    // one line is flush to its start and nothing more.
+    // ignores block formats, so no paragraph can be given an alignment of its own. With
+    // no direction set, each paragraph takes that of its first strong character (as
+    // Paragraph_Direction does, except that a paragraph without one reads left to right).
+    // Justified, a paragraph's last line (a verse's only line) is flush to where the
+    // paragraph starts: right for a right-to-left one, left for a left-to-right one;
+    // lines it wraps fill the width.
     QTextDocument* document = box->document();
     QTextOption option = document->defaultTextOption();
     option.setTextDirection(Qt::LayoutDirectionAuto);
