@@ -71,11 +71,11 @@ FrmWhere_Read::FrmWhere_Read() {
     setLayoutDirection(Qt::RightToLeft);
     setFont(QFont(QStringLiteral("Arabic Transparent"), 12));
 
-    reference_label_ = new QLabel(this);
-    reference_label_->setObjectName(QStringLiteral("Label_Reference"));
+    referenceLabel_ = new QLabel(this);
+    referenceLabel_->setObjectName(QStringLiteral("Label_Reference"));
     QFont headingFont(QStringLiteral("Arabic Transparent"), 12);
     headingFont.setBold(true);
-    reference_label_->setFont(headingFont);
+    referenceLabel_->setFont(headingFont);
 
     year_ = new QSpinBox(this);
     year_->setObjectName(QStringLiteral("Spin_Year"));
@@ -98,7 +98,7 @@ FrmWhere_Read::FrmWhere_Read() {
     connect(list_, &QTreeWidget::itemActivated, this, &FrmWhere_Read::List_Where_Activated);
 
     auto* band = new QHBoxLayout();
-    band->addWidget(reference_label_, 1);
+    band->addWidget(referenceLabel_, 1);
     band->addWidget(year_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -112,7 +112,7 @@ bool FrmWhere_Read::fill(int year, QString& error) {
     std::vector<Where_Read_Row> rows;
     if (!Where_Read_Rows(Database_Path, reference_, year, rows, error))
         return false;
-    reference_label_->setText(Shown_Reference(reference_));
+    referenceLabel_->setText(Shown_Reference(reference_));
     {
         const QSignalBlocker quiet(year_);
         year_->setValue(year);
@@ -155,7 +155,7 @@ void FrmWhere_Read::fitContents() {
         width += column == dayColumn ? std::min(list_->columnWidth(column), 700) : list_->columnWidth(column);
     const int rows = std::clamp(list_->topLevelItemCount(), 4, 12);
     const int height = list_->header()->sizeHint().height() + rows * std::max(list_->sizeHintForRow(0), 16) +
-                       reference_label_->sizeHint().height() + 40;
+                       referenceLabel_->sizeHint().height() + 40;
     fitted_ = QSize(width, height);
     if (const MDILectarium* main = Main_Window())
         fitted_ = fitted_.boundedTo(main->Mdi_Area()->viewport()->size() - QSize(20, 20));

@@ -33,7 +33,6 @@ public:
 
     QTreeWidget* List_Where() const { return list_; }
     QSpinBox* Spin_Year() const { return year_; }
-    QString Reference() const { return reference_; }
 
     // Every column and up to a dozen rows of the first list.
     QSize sizeHint() const override;
@@ -46,7 +45,7 @@ private:
     bool fill(int year, QString& error);
     void fitContents();
 
-    QLabel* reference_label_ = nullptr;
+    QLabel* referenceLabel_ = nullptr;
     QSpinBox* year_ = nullptr;
     QTreeWidget* list_ = nullptr;
     QString reference_;

@@ -71,10 +71,10 @@ Year_Scan scanYear(int year) {
                             Sunday_Number(steps.copticMonth, steps.copticDay));
         if (steps.titleKey == QLatin1String("Pain"))
             falls << rowKey(QStringLiteral("Pain"), 0, static_cast<Integer>(steps.titleDay + 1));
-        else if (steps.titleKey == QLatin1String("Fast") || steps.titleKey == QLatin1String("Fifty"))
-            falls << rowKey(tables.value(steps.titleKey),
-                            static_cast<Integer>(Season_Week + (steps.titleKey == QLatin1String("Fast"))),
-                            steps.titleDay);
+        else if (steps.titleKey == QLatin1String("Fast")) // keyed week + 1: 0 before Lent
+            falls << rowKey(QStringLiteral("Fast"), static_cast<Integer>(Season_Week + 1), steps.titleDay);
+        else if (steps.titleKey == QLatin1String("Fifty"))
+            falls << rowKey(QStringLiteral("Fifty"), Season_Week, steps.titleDay);
         else if (steps.titleKey == QLatin1String("Johan"))
             falls << rowKey(QStringLiteral("Jonah"), 0, steps.titleDay);
 
