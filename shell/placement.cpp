@@ -101,6 +101,10 @@ void Restore_Placement(QWidget* window, const Placement& p) {
 void Store_Placement(const QWidget* window, const Placement& p) {
     const qint16 state = Stored_State(window);
     if (!p.ownName.isEmpty()) {
+        // Kept as the settings file keeps a run's placements: only while the option to
+        // save window places on exit is ticked.
+        if (!MdlLectarium::Menu_Checked(MdlLectarium::Menu_Option::Save_On_Exit))
+            return;
         QSettings settings(settingsOwner, settingsOwner);
         settings.setValue(ownKey(p, "WindowState"), state);
         if (state == 0)

@@ -100,26 +100,32 @@ private slots:
         QCOMPARE(Selected_Date, QDate(2000, 4, 26));
     }
 
-    // The window's place is kept in Qt's settings under its name; the settings file
-    // keeps its 49 lines.
+    // The window's place is kept in Qt's settings under its name, as the settings file
+    // keeps the places of the others: only while "save window places on exit" is ticked.
+    // The settings file keeps its 49 lines.
     void placeInQtSettings() {
         Reading_Session r;
         Selected_Date = QDate(2000, 1, 10);
-        FrmWhere_Read* form = askWhere(r, QStringLiteral("يو 2: 2"));
-        QVERIFY(form);
-        QWidget* window = Placement_Widget(form);
-        window->setGeometry(30, 40, 700, 300);
-        const QRect placed = window->geometry();
-        window->close();
-        Flush_Deletions();
-        QVERIFY(!FrmWhere_Read::Instance());
-        QCOMPARE(QSettings(QStringLiteral("Lectarium"), QStringLiteral("Lectarium"))
-                     .value(QStringLiteral("Placement/FrmWhere_Read_Geometry"))
-                     .toRect(),
+        const QString key = QStringLiteral("Placement/FrmWhere_Read_Geometry");
+        auto closeAt = [&](const QRect& place) {
+            FrmWhere_Read* form = askWhere(r, QStringLiteral("يو 2: 2"));
+            QVERIFY(form);
+            QWidget* window = Placement_Widget(form);
+            window->setGeometry(place);
+            window->close();
+            Flush_Deletions();
+            QVERIFY(!FrmWhere_Read::Instance());
+        };
+        Set_Menu_Checked(Menu_Option::Save_On_Exit, false);
+        closeAt(QRect(10, 20, 600, 250));
+        QVERIFY(!QSettings(QStringLiteral("Lectarium"), QStringLiteral("Lectarium")).contains(key));
+        Set_Menu_Checked(Menu_Option::Save_On_Exit, true);
+        const QRect placed(30, 40, 700, 300);
+        closeAt(placed);
+        QCOMPARE(QSettings(QStringLiteral("Lectarium"), QStringLiteral("Lectarium")).value(key).toRect(),
                  placed);
         QCOMPARE(Settings_Lines().size(), 49);
-        form = askWhere(r, QStringLiteral("يو 2: 2"));
-        QCOMPARE(Placement_Widget(form)->geometry(), placed);
+        QCOMPARE(Placement_Widget(askWhere(r, QStringLiteral("يو 2: 2")))->geometry(), placed);
     }
 };
 
