@@ -6,6 +6,7 @@
 #include "shell/appearance.h"
 #include "shell/basic_text.h"
 #include "shell/dialogs.h"
+#include "shell/paragraph_layout.h"
 #include "shell/settings.h"
 #include "shell/single_window.h"
 #include "shell/text_source.h"
@@ -102,6 +103,8 @@ FrmBible_View::FrmBible_View() {
         combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         combo->completer()->setFilterMode(Qt::MatchContains);
         combo->completer()->setCompletionMode(QCompleter::PopupCompletion);
+        Align_Items(combo->view());
+        Align_Items(combo->completer()->popup());
     }
     connect(combo1_, &QComboBox::activated, this, &FrmBible_View::Combo1_Click);
     connect(combo2_, &QComboBox::activated, this, &FrmBible_View::Combo2_Click);

@@ -4,6 +4,7 @@
 #include "documents/text_file.h"
 #include "shell/appearance.h"
 #include "shell/basic_text.h"
+#include "shell/paragraph_layout.h"
 #include "shell/settings.h"
 #include "shell/single_window.h"
 #include "shell/text_source.h"
@@ -142,6 +143,7 @@ FrmView_Search::FrmView_Search() {
     text1_ = new QPlainTextEdit(this);
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Align_Paragraphs(text1_);
 
     Track_Text_Source(this, text1_, Search_Results_Text_Source);
     resize(To_Pixels(FrmView_Search_Width), To_Pixels(FrmView_Search_Height));

@@ -17,14 +17,32 @@ QString greatDay(const QString& name) {
     return QStringLiteral("+") + lineBreak + name;
 }
 
+// The seasons and the days with names of their own, shared by the titles and the
+// names of Season_Day_Name.
+const char16_t* const lentName = u"الصوم الكبير";
+const char16_t* const fiftyName = u"الخماسين المقدسة";
+const char16_t* const ninevehDays[] = {u"اليوم الأول من صوم نينوى", u"اليوم الثانى من صوم نينوى",
+                                       u"اليوم الثالث من صوم نينوى", u"فصـــــــح نينوى"};
+const char16_t* const lentEves[] = {u"سبت رفاع الصوم الكبير", u"أحد رفاع الصوم الكبير"};
+const char16_t* const lazarusSaturday = u"سبت لعازر";
+const char16_t* const palmSunday = u"أحـــــــد الشــــعانين";
+const char16_t* const holyWeekDays[] = {u"الأثنين من البصخة المقدسة",
+                                        u"الثلاثاء من البصخة المقدسة",
+                                        u"الأربعاء من البصخة المقدسة",
+                                        u"خميس العهد",
+                                        u"الجمعة العظيمة",
+                                        u"سبت النور"};
+const char16_t* const easterDay = u"عيد القيامة المجيد";
+const char16_t* const pentecost = u"عيد العنصرة أو عيد حلول الروح القدس ";
+
 QString lentTitle(Integer week, Integer day) {
     return text(u"اليوم ") + Day_Ordinals[day] + text(u" من الأسبوع ") + Lent_Week_Names[week + 1] +
-           text(u" من  ") + text(u"الصوم الكبير");
+           text(u" من  ") + text(lentName);
 }
 
 QString fiftyTitle(Integer week, Integer day) {
     return text(u"اليوم ") + Day_Ordinals[day] + text(u" من الأسبوع ") + Fifty_Week_Names[week] +
-           text(u" من  ") + text(u"الخماسين المقدسة");
+           text(u" من  ") + text(fiftyName);
 }
 
 bool isFriday(const QDate& date) {
@@ -50,11 +68,9 @@ void seasonTitle(const QDate& date, const QDate& easter, qint64 k, Integer& copt
 
     // Fast of Nineveh, Monday to Thursday.
     if (k >= -69 && k <= -66) {
-        static const char16_t* const nineveh[] = {u"اليوم الأول من صوم نينوى", u"اليوم الثانى من صوم نينوى",
-                                                  u"اليوم الثالث من صوم نينوى", u"فصـــــــح نينوى"};
         seasonKey = QStringLiteral("Johan");
         day = static_cast<Integer>(k + 70);
-        title = text(nineveh[day - 1]);
+        title = text(ninevehDays[day - 1]);
         return;
     }
 
@@ -63,12 +79,12 @@ void seasonTitle(const QDate& date, const QDate& easter, qint64 k, Integer& copt
         seasonKey = QStringLiteral("Fast");
         week = -1;
         day = 1;
-        title = text(u"سبت رفاع الصوم الكبير");
+        title = text(lentEves[0]);
     } else if (k == -56) {
         seasonKey = QStringLiteral("Fast");
         week = -1;
         day = 2;
-        title = text(u"أحد رفاع الصوم الكبير");
+        title = text(lentEves[1]);
     }
 
     // Great Lent: weeks 0..6, each from Monday (1) to Sunday (7).
@@ -88,24 +104,18 @@ void seasonTitle(const QDate& date, const QDate& easter, qint64 k, Integer& copt
             if (d == 5)
                 title += lineBreak + text(u"ختام الصوم");
             else if (d == 6)
-                title = greatDay(text(u"سبت لعازر"));
+                title = greatDay(text(lazarusSaturday));
             else if (d == 7)
-                title = greatDay(text(u"أحـــــــد الشــــعانين"));
+                title = greatDay(text(palmSunday));
         }
         return;
     }
 
     // Holy Week, Monday to Saturday. The week is left as Palm Sunday set it.
     if (k >= -6 && k <= -1) {
-        static const char16_t* const holyWeek[] = {u"الأثنين من البصخة المقدسة",
-                                                   u"الثلاثاء من البصخة المقدسة",
-                                                   u"الأربعاء من البصخة المقدسة",
-                                                   u"خميس العهد",
-                                                   u"الجمعة العظيمة",
-                                                   u"سبت النور"};
         seasonKey = QStringLiteral("Pain");
         day = static_cast<Integer>(k + 7);
-        title = greatDay(text(holyWeek[day - 1]));
+        title = greatDay(text(holyWeekDays[day - 1]));
         return;
     }
 
@@ -113,7 +123,7 @@ void seasonTitle(const QDate& date, const QDate& easter, qint64 k, Integer& copt
         seasonKey = QStringLiteral("Fifty");
         week = 0;
         day = 1;
-        title = greatDay(text(u"عيد القيامة المجيد"));
+        title = greatDay(text(easterDay));
         return;
     }
 
@@ -121,7 +131,7 @@ void seasonTitle(const QDate& date, const QDate& easter, qint64 k, Integer& copt
     if (k >= 1 && k <= 49) {
         seasonKey = QStringLiteral("Fifty");
         if (k == 49) {
-            title = text(u"عيد العنصرة أو عيد حلول الروح القدس ");
+            title = text(pentecost);
             week = 7;
             day = 7;
             return;
@@ -237,6 +247,39 @@ QString feastName(Integer copticMonth, Integer copticDay, qint64 k) {
 }
 
 } // namespace
+
+QString Season_Day_Name(const QString& seasonKey, Integer week, Integer day) {
+    auto within = [](Integer value, Integer first, Integer last) { return value >= first && value <= last; };
+    const char16_t* own = nullptr;
+    QString season;
+    if (seasonKey == QLatin1String("Johan") && within(day, 1, 4)) {
+        own = ninevehDays[day - 1];
+    } else if (seasonKey == QLatin1String("Pain") && within(day, 1, 6)) {
+        own = holyWeekDays[day - 1];
+    } else if (seasonKey == QLatin1String("Fast") && week == -1 && within(day, 1, 2)) {
+        own = lentEves[day - 1];
+    } else if (seasonKey == QLatin1String("Fast") && within(week, 0, 6) && within(day, 1, 7)) {
+        if (week == 6 && day == 6)
+            own = lazarusSaturday;
+        else if (week == 6 && day == 7)
+            own = palmSunday;
+        season = Lent_Week_Names[static_cast<size_t>(week + 1)] + text(u" من ") + text(lentName);
+    } else if (seasonKey == QLatin1String("Fifty") && within(week, 0, 7) && within(day, 1, 7)) {
+        if (week == 0 && day == 1)
+            own = easterDay;
+        else if (week == 7 && day == 7)
+            own = pentecost;
+        else if (week == 0)
+            return QString(); // the week of Easter is week 1
+        season = Fifty_Week_Names[static_cast<size_t>(week)] + text(u" من ") + text(fiftyName);
+    } else {
+        return QString();
+    }
+    // A name, not a title: without the elongation that spreads the titles out.
+    QString name = own ? text(own).trimmed()
+                       : Day_Names[static_cast<size_t>(day % 7 + 1)] + text(u" من الأسبوع ") + season;
+    return name.remove(QChar(0x0640));
+}
 
 void Day_Title(const QDate& date, Integer& copticDay, Integer copticMonth, Integer copticYear, QString& title,
                QString& seasonKey, Integer& week, Integer& day) {

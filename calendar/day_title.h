@@ -18,6 +18,14 @@ namespace MdlLectarium {
 void Day_Title(const QDate& date, Integer& copticDay, Integer copticMonth, Integer copticYear, QString& title,
                QString& seasonKey, Integer& week, Integer& day);
 
+// The name of a day of a season by the keys Day_Title records for it: seasonKey "Johan",
+// "Fast", "Pain" or "Fifty" with its week and day (Monday 1 .. Sunday 7; the Saturday and
+// Sunday before Lent are week -1, days 1 and 2). A day Day_Title names by itself keeps
+// that name (the days of Nineveh, Lazarus Saturday, Palm Sunday, Holy Week, Easter,
+// Pentecost); any other is its weekday, week and season: "الجمعة من الأسبوع السادس من
+// الصوم الكبير". Empty for other keys or days outside the season. Needs the name tables.
+QString Season_Day_Name(const QString& seasonKey, Integer week, Integer day);
+
 // The title of Christmas, which also decides its rite.
 QString Christmas_Title();
 

@@ -6,6 +6,7 @@
 #include "calendar/selected_day.h"
 #include "shell/appearance.h"
 #include "shell/dialogs.h"
+#include "shell/paragraph_layout.h"
 #include "shell/placement.h"
 #include "shell/settings.h"
 #include "shell/single_window.h"
@@ -159,6 +160,7 @@ FrmSelect_Day::FrmSelect_Day() {
     for (Feast feast : All_Feasts)
         comboFeast_->addItem(Feast_Name(feast));
     comboFeast_->setCurrentIndex(-1);
+    Align_Items(comboFeast_->view());
     comboFeast_->setMinimumHeight(To_Pixels(420));
     connect(comboFeast_, &QComboBox::activated, this, &FrmSelect_Day::ComboFeast_Click);
     // The tab order takes the three in the order they stand.

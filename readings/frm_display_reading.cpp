@@ -14,6 +14,7 @@
 #include "readings/saint.h"
 #include "shell/appearance.h"
 #include "shell/dialogs.h"
+#include "shell/paragraph_layout.h"
 #include "shell/settings.h"
 #include "shell/single_window.h"
 #include "shell/toolbar_images.h"
@@ -208,6 +209,7 @@ FrmDisplay_Reading::FrmDisplay_Reading() {
     placeFrame(frameFast_, frameFastArea, list1_, 330, 90);
     list1_->viewport()->installEventFilter(this);
     list1_->installEventFilter(this); // Enter
+    Align_Items(list1_);
 
     imageSant_ = new QLabel(this);
     imageSant_->setObjectName(QStringLiteral("Image_Sant"));

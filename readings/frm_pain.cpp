@@ -5,6 +5,7 @@
 #include "readings/frm_whole_day.h"
 #include "readings/holy_week.h"
 #include "shell/appearance.h"
+#include "shell/paragraph_layout.h"
 #include "shell/settings.h"
 #include "shell/single_window.h"
 
@@ -77,6 +78,7 @@ FrmPain::FrmPain() {
     list1_->setWordWrap(true);
     list1_->setTextElideMode(Qt::ElideNone);
     list1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Align_Items(list1_);
     connect(list1_, &QListWidget::currentRowChanged, this, &FrmPain::List1_Click);
 
     for (QWidget* control : {static_cast<QWidget*>(list1_), static_cast<QWidget*>(textHidder_),

@@ -5,6 +5,7 @@
 #include "readings/frm_display_reading.h"
 #include "readings/frm_pain.h"
 #include "shell/appearance.h"
+#include "shell/paragraph_layout.h"
 #include "shell/single_window.h"
 #include "shell/text_source.h"
 
@@ -60,6 +61,7 @@ FrmWhole_Day::FrmWhole_Day() {
     text1_ = new QPlainTextEdit(this);
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setReadOnly(true);
+    Align_Paragraphs(text1_);
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

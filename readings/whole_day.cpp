@@ -9,6 +9,7 @@
 #include "readings/holy_week.h"
 #include "readings/reading_texts.h"
 #include "readings/rites.h"
+#include "shell/text_direction.h"
 
 namespace MdlLectarium {
 
@@ -69,9 +70,22 @@ QString escaped(const QString& text) {
     return text.toHtmlEscaped();
 }
 
-// Lines of text as HTML, each line break kept.
-QString htmlLines(const QString& text) {
-    return escaped(text).replace(QLatin1Char('\n'), QLatin1String("<br>\n"));
+// An element whose direction is that of its own text.
+QString htmlElement(const char* tag, const QString& text, bool bold = false) {
+    QString inner = escaped(Numbers_In_Order(Number_Held_At_Start(text)));
+    if (bold)
+        inner = QStringLiteral("<b>") + inner + QStringLiteral("</b>");
+    return QStringLiteral("<%1 dir=\"%2\">%3</%1>\n").arg(QLatin1String(tag), Html_Direction(text), inner);
+}
+
+// Lines of text as HTML: each line a paragraph in its own direction, so that an English
+// verse reads left to right beside an Arabic one and keeps its number at its start.
+QString htmlLines(const QString& text, bool bold = false) {
+    QString html;
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        if (!line.trimmed().isEmpty())
+            html += htmlElement("div", line, bold);
+    return html;
 }
 
 QString htmlPage(const QString& title, const QString& body) {
@@ -150,26 +164,23 @@ QString Whole_Day_Text(const Whole_Day_Document& document) {
 }
 
 QString Whole_Day_Html(const Whole_Day_Document& document) {
-    QString body = QStringLiteral("<h1>") + escaped(Whole_Day_Caption) + QStringLiteral("</h1>\n<p>") +
-                   htmlLines(document.dateLines.join(QLatin1Char('\n'))) + QStringLiteral("</p>\n");
+    QString body =
+        htmlElement("h1", Whole_Day_Caption) + htmlLines(document.dateLines.join(QLatin1Char('\n')));
     if (!document.occasion.isEmpty())
-        body += QStringLiteral("<p><b>") + htmlLines(document.occasion) + QStringLiteral("</b></p>\n");
+        body += htmlLines(document.occasion, true);
     for (const Whole_Day_Part& part : document.parts) {
-        body += QStringLiteral("<h2>") + escaped(part.caption) + QStringLiteral("</h2>\n");
+        body += htmlElement("h2", part.caption);
         for (const Whole_Day_Entry& entry : part.entries) {
-            body += QStringLiteral("<h3>") + escaped(entryHeading(entry)) + QStringLiteral("</h3>\n");
-            if (!entry.text.isEmpty())
-                body += QStringLiteral("<p>") + htmlLines(entry.text) + QStringLiteral("</p>\n");
+            body += htmlElement("h3", entryHeading(entry));
+            body += htmlLines(entry.text);
         }
-        if (!part.text.isEmpty())
-            body += QStringLiteral("<p>") + htmlLines(part.text) + QStringLiteral("</p>\n");
+        body += htmlLines(part.text);
     }
     return htmlPage(Whole_Day_Header(document), body);
 }
 
 QString Text_Page_Html(const QString& title, const QString& text) {
-    return htmlPage(title, QStringLiteral("<h1>") + escaped(title) + QStringLiteral("</h1>\n<p>") +
-                               htmlLines(plainLines(text)) + QStringLiteral("</p>\n"));
+    return htmlPage(title, htmlElement("h1", title) + htmlLines(plainLines(text)));
 }
 
 } // namespace MdlLectarium

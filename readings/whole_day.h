@@ -44,7 +44,9 @@ QString Whole_Day_Header(const Whole_Day_Document& document);
 // Plain text, LF line ends.
 QString Whole_Day_Text(const Whole_Day_Document& document);
 
-// A complete HTML page, UTF-8 when encoded as such, right to left, Arabic.
+// A complete HTML page, UTF-8 when encoded as such, right to left, Arabic; each line a
+// paragraph with the direction of its own text (dir) and a verse's number held at its
+// start.
 QString Whole_Day_Html(const Whole_Day_Document& document);
 
 // Any title and plain text as the same kind of page (the passage window, a Bible

@@ -1,6 +1,8 @@
 #include "shell/appearance.h"
 
+#include "shell/paragraph_layout.h"
 #include "shell/settings.h"
+#include "shell/text_direction.h"
 
 #include <QAction>
 #include <QApplication>
@@ -13,7 +15,6 @@
 #include <QMenu>
 #include <QPalette>
 #include <QPlainTextEdit>
-#include <QRegularExpression>
 #include <QWidget>
 
 #include <cmath>
@@ -189,13 +190,7 @@ void Set_Reference_Box(QLineEdit* box) {
 }
 
 QString Shown_Reference(const QString& reference) {
-    // European digits after an Arabic letter count as Arabic numbers, whose hyphen does
-    // not join them: the range would read backwards. A strong right-to-left mark between
-    // the letter and the digits keeps them European.
-    static const QRegularExpression bookThenNumber(QStringLiteral("(\\p{Arabic})(?=\\s+[0-9])"));
-    QString shown = Plain_Reference(reference);
-    shown.replace(bookThenNumber, QStringLiteral("\\1") + Right_To_Left_Mark);
-    return shown;
+    return MdlLectarium::Numbers_In_Order(Plain_Reference(reference));
 }
 
 QString Plain_Reference(const QString& shown) {
@@ -208,6 +203,7 @@ QString Reference_Text_Of(const QLineEdit* box) {
 
 void Set_Reading_Box(QPlainTextEdit* box) {
     box->setReadOnly(true);
+    Align_Paragraphs(box);
     box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 }
 

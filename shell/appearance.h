@@ -47,7 +47,8 @@ QString Shown_Reference(const QString& reference);
 QString Plain_Reference(const QString& shown);
 // The reference a reference box holds, ready to be looked up, saved or copied.
 QString Reference_Text_Of(const QLineEdit* box);
-// A text box that shows text the reader may select and copy but not change.
+// A text box that shows text the reader may select and copy but not change, each
+// paragraph in the direction of its own text.
 void Set_Reading_Box(QPlainTextEdit* box);
 
 // True when a focus change only opened a menu: the text keeps its place as the one

@@ -8,7 +8,7 @@
 #include "bible/frm_display_bible.h"
 #include "calendar/selected_day.h"
 #include "lectionary/bible_books.h"
-#include "readings/where_read.h"
+#include "readings/frm_where_read.h"
 #include "shell/appearance.h"
 #include "shell/child_window.h"
 #include "shell/dialogs.h"
@@ -24,8 +24,6 @@
 namespace Lectarium {
 
 using namespace MdlLectarium;
-
-const QString Where_Read_Caption = QStringLiteral("أين تقرأ هذه القراءة");
 
 namespace {
 
@@ -60,17 +58,7 @@ void Where_Read_Click() {
                           Msg_Buttons::Ok, Msg_Icon::Exclamation);
         return;
     }
-    QStringList lines;
-    QString error;
-    const int year = (Selected_Date.isValid() ? Selected_Date : Today()).year();
-    if (!Where_Read_Report(Database_Path, reference, year, lines, error)) {
-        Dialogs().Message(parent, error, Where_Read_Caption, Msg_Buttons::Ok, Msg_Icon::Exclamation);
-        return;
-    }
-    const QString text = lines.isEmpty() ? reference + QStringLiteral(": لا توجد قراءة لهذه الآيات")
-                                         : reference + QStringLiteral(" (") + QString::number(year) +
-                                               QStringLiteral(")\n") + lines.join(QLatin1Char('\n'));
-    Dialogs().Message(parent, text, Where_Read_Caption, Msg_Buttons::Ok, Msg_Icon::Information);
+    FrmWhere_Read::Show_Window(reference, (Selected_Date.isValid() ? Selected_Date : Today()).year());
 }
 
 void Add_Book_Items(QMenu* file) {

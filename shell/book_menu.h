@@ -17,7 +17,7 @@ void Add_Book_Items(QMenu* file);
 // The reference a window asks "where is this read" about: the passage window's reading,
 // the Bible browser's chapter; empty for other windows.
 QString Where_Reference(const QWidget* form);
-// Shows, in a message, every reading that covers the active window's verses.
+// Lists, in the window FrmWhere_Read, every reading that covers the active window's verses.
 void Where_Read_Click();
 
 } // namespace Lectarium

@@ -22,7 +22,8 @@ void Set_Main_Window(MDILectarium* window);
 // window of its own. Returns the sub-window, or nullptr when there is none. Escape
 // closes the form like its close box.
 // A form with a placement name ("FrmPain": the settings keys FrmPain_Top and the rest)
-// is placed from its stored values, which take its placement back as it closes.
+// is placed from its stored values, which take its placement back as it closes; a name
+// the settings file has no keys for is kept in Qt's own settings (placement.h).
 // A form without a stored size opens at the size it asked for (its resize() before this
 // call, else its size hint), as far as the frame has room; every sub-window opens
 // inside the frame where it fits.

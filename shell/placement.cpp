@@ -2,6 +2,7 @@
 
 #include "shell/settings.h"
 
+#include <QSettings>
 #include <QVariant>
 #include <QWidget>
 
@@ -56,8 +57,21 @@ Placement Stored_Placement(const char* name) {
     p.left = value("Left");
     p.width = value("Width");
     p.height = value("Height");
+    if (!p.state && !p.top && !p.left && !p.width && !p.height)
+        p.ownName = QLatin1String(name);
     return p;
 }
+
+namespace {
+
+// Qt's settings of the program: on Linux ~/.config/Lectarium/Lectarium.conf.
+const QString settingsOwner = QStringLiteral("Lectarium");
+
+QString ownKey(const Placement& p, const char* what) {
+    return QStringLiteral("Placement/") + p.ownName + QLatin1Char('_') + QLatin1String(what);
+}
+
+} // namespace
 
 void Restore_Placement(QWidget* window, const Placement& p) {
     window->setWindowState(Qt::WindowNoState);
@@ -65,6 +79,14 @@ void Restore_Placement(QWidget* window, const Placement& p) {
     // platform hands back exactly once the window manager has framed the window, so an
     // unmoved window comes back where it was. A sub-window is its own frame.
     QRect placed = window->geometry();
+    bool maximised = p.state && *p.state == 2;
+    if (!p.ownName.isEmpty()) {
+        const QSettings settings(settingsOwner, settingsOwner);
+        const QRect kept = settings.value(ownKey(p, "Geometry")).toRect();
+        if (kept.isValid())
+            placed = kept;
+        maximised = settings.value(ownKey(p, "WindowState")).toInt() == 2;
+    }
     if (p.width && p.height)
         placed.setSize(QSize(std::max(1, To_Pixels(*p.width)), std::max(1, To_Pixels(*p.height))));
     if (p.top && p.left)
@@ -72,7 +94,7 @@ void Restore_Placement(QWidget* window, const Placement& p) {
     window->setGeometry(placed);
     // Remembered so that an unmoved window writes back exactly what it was placed from.
     window->setProperty(placedProperty, window->geometry());
-    if (p.state && *p.state == 2)
+    if (maximised)
         window->setWindowState(Qt::WindowMaximized);
 }
 
@@ -82,6 +104,17 @@ void Mark_Placed(QWidget* window) {
 
 void Store_Placement(const QWidget* window, const Placement& p) {
     const qint16 state = Stored_State(window);
+    if (!p.ownName.isEmpty()) {
+        // Kept as the settings file keeps a run's placements: only while the option to
+        // save window places on exit is ticked.
+        if (!MdlLectarium::Menu_Checked(MdlLectarium::Menu_Option::Save_On_Exit))
+            return;
+        QSettings settings(settingsOwner, settingsOwner);
+        settings.setValue(ownKey(p, "WindowState"), state);
+        if (state == 0)
+            settings.setValue(ownKey(p, "Geometry"), window->geometry());
+        return;
+    }
     if (p.state)
         *p.state = state;
     if (state != 0)

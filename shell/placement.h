@@ -2,7 +2,7 @@
 
 // Window placement kept in the settings in twips (15 twips to a pixel at 96 dpi).
 
-#include <QtGlobal>
+#include <QString>
 
 class QWidget;
 
@@ -20,10 +20,14 @@ struct Placement {
     qint16* left = nullptr;
     qint16* width = nullptr;
     qint16* height = nullptr;
+    // A window the settings file has no keys for keeps its placement in Qt's own
+    // settings (QSettings) under this name; the settings file keeps its 49 lines.
+    QString ownName;
 };
 
 // A window's values by the name its keys start with ("FrmPain" for FrmPain_Top and
-// the rest); a value the file does not keep stays null.
+// the rest); a value the file does not keep stays null. A name the file keeps no value
+// for at all names a placement kept in Qt's own settings.
 Placement Stored_Placement(const char* name);
 
 // Puts a window (a top-level window or an MDI sub-window) where its values say; a

@@ -11,7 +11,9 @@
 #include "shell/child_window.h"
 #include "shell/dialogs.h"
 #include "shell/mdi_lectarium.h"
+#include "shell/paragraph_layout.h"
 #include "shell/safe_file.h"
+#include "shell/text_direction.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -49,6 +51,14 @@ QString printingDate() {
 
 Printable textPage(const QString& title, const QString& text) {
     return {title, printingDate(), Text_Page_Html(title, text)};
+}
+
+// A header text at one side of the page, in the direction of its own text.
+QTextOption headerOption(const QString& text, Qt::Alignment side) {
+    QTextOption option(side | Qt::AlignAbsolute | Qt::AlignVCenter);
+    option.setTextDirection(Paragraph_Direction(text));
+    option.setWrapMode(QTextOption::NoWrap);
+    return option;
 }
 
 QWidget* dialogParent() {
@@ -101,11 +111,8 @@ void Paint_Printable(const Printable& printable, QPagedPaintDevice& device) {
     QTextDocument document;
     document.documentLayout()->setPaintDevice(&device);
     document.setDefaultFont(QFont(QStringLiteral("Arabic Transparent"), 13));
-    QTextOption option = document.defaultTextOption();
-    option.setTextDirection(Qt::RightToLeft);
-    option.setAlignment(Qt::AlignRight);
-    document.setDefaultTextOption(option);
     document.setHtml(printable.html);
+    Align_Paragraphs(&document);
     const QSizeF body(page.width(), page.height() - 2 * band);
     document.setPageSize(body);
     const int pages = std::max(1, document.pageCount());
@@ -115,9 +122,10 @@ void Paint_Printable(const Printable& printable, QPagedPaintDevice& device) {
         if (i > 0)
             device.newPage();
         painter.setFont(small);
+        // The page reads right to left: the title at the right, the date at the left.
         const QRectF header(0, 0, page.width(), band * 0.8);
-        painter.drawText(header, Qt::AlignRight | Qt::AlignVCenter, printable.title);
-        painter.drawText(header, Qt::AlignLeft | Qt::AlignVCenter, printable.date);
+        painter.drawText(header, printable.title, headerOption(printable.title, Qt::AlignRight));
+        painter.drawText(header, printable.date, headerOption(printable.date, Qt::AlignLeft));
         painter.drawLine(QPointF(0, band * 0.85), QPointF(page.width(), band * 0.85));
         painter.drawText(QRectF(0, page.height() - band * 0.8, page.width(), band * 0.8), Qt::AlignCenter,
                          QStringLiteral("%1 / %2").arg(i + 1).arg(pages));

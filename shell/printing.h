@@ -3,7 +3,7 @@
 // Printing, print preview and PDF export of the text windows: the whole day, the
 // passage window, the Bible chapter and a page of search results. Every page is right
 // to left in the Arabic font, with the title and the date in its header and its number
-// at the foot.
+// at the foot; each paragraph reads in the direction of its own text.
 
 #include <QString>
 

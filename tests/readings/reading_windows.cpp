@@ -34,9 +34,10 @@ void Flush_Deletions() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-Reading_Session::Reading_Session(double tipDraw) {
+Reading_Session::Reading_Session(double tipDraw, const QByteArray& database) {
     Install_Arabic_Font();
-    s = std::make_unique<Started_Main_Window>(QDate(1999, 3, 28), QByteArray(), Reading_Fixture_Database());
+    s = std::make_unique<Started_Main_Window>(QDate(1999, 3, 28), QByteArray(),
+                                              database.isEmpty() ? Reading_Fixture_Database() : database);
     Install_Reading_Windows();
     MdlLectarium::Set_Tip_Random_Source([tipDraw] { return tipDraw; });
 }

@@ -11,7 +11,8 @@
 // windows plugged into the day chooser and the tip draw fixed. Everything it opened
 // is closed when it goes.
 struct Reading_Session {
-    explicit Reading_Session(double tipDraw = 0.0);
+    // Over the readings fixture, or the database given.
+    explicit Reading_Session(double tipDraw = 0.0, const QByteArray& database = QByteArray());
     ~Reading_Session();
     Reading_Session(const Reading_Session&) = delete;
     Reading_Session& operator=(const Reading_Session&) = delete;

@@ -1,5 +1,4 @@
-// Export PDF of the whole-day window and the passage window, read back with pdftotext,
-// and where the passage window's reading is read.
+// Export PDF of the whole-day window and the passage window, read back with pdftotext.
 
 #include "bible/frm_display_bible.h"
 #include "readings/frm_display_reading.h"
@@ -85,21 +84,6 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("يو")));
         QVERIFY(text.contains(QStringLiteral("هكذا أحب")));
         QVERIFY(text.contains(QStringLiteral("العالم")));
-        Placement_Widget(form)->close();
-    }
-
-    // "Where is this read" on the passage window: every occasion in one message.
-    void whereRead() {
-        Reading_Session r;
-        FrmDisplay_Bible* form = FrmDisplay_Bible::Show_Text(
-            QStringLiteral("يو 2: 2"), QStringLiteral("2 نص\r\n"), QStringLiteral("القراءة"));
-        activate(form);
-        r.s->dialogs.Answer_Message(Msg_Answer::Ok);
-        r.s->window->findChild<QAction*>(QStringLiteral("Where_Read"))->trigger();
-        QCOMPARE(r.s->dialogs.Messages().size(), 1);
-        const QString text = r.s->dialogs.Messages().front().text;
-        QVERIFY2(text.contains(QStringLiteral("Year 1 5\tالقداس: الإنجيل\tيو 2: 2")), qPrintable(text));
-        QCOMPARE(text.count(QLatin1Char('\n')), 8); // the heading and eight occasions
         Placement_Widget(form)->close();
     }
 

@@ -2,6 +2,8 @@
 
 #include "calendar/selected_day.h"
 
+#include <QSettings>
+
 Started_Main_Window::Started_Main_Window(const QDate& today, const QByteArray& settings,
                                          const QByteArray& database) {
     if (database.isEmpty())
@@ -11,6 +13,9 @@ Started_Main_Window::Started_Main_Window(const QDate& today, const QByteArray& s
     if (!settings.isEmpty())
         folder.write(QStringLiteral("Lectarium.ini"), settings);
     MdlLectarium::Set_Today_Source([today] { return today; });
+    // Qt's own settings (window placements the settings file has no keys for) in the
+    // program folder of the test, never the user's.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
     window = std::make_unique<Lectarium::MDILectarium>();
     window->Set_Terminate([this] { ++terminated; });
     loaded = window->Form_Load();

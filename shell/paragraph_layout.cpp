@@ -1,0 +1,64 @@
+#include "shell/paragraph_layout.h"
+
+#include "shell/text_direction.h"
+
+#include <QAbstractItemView>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace Lectarium {
+
+using MdlLectarium::Paragraph_Direction;
+
+void Align_Paragraphs(QPlainTextEdit* box) {
+    // A plain text box lays every paragraph out with the document's one text option and
+    // ignores block formats, so no paragraph can be given an alignment of its own. With
+    // no direction set, each paragraph takes that of its first strong character (as
+    // Paragraph_Direction does, except that a paragraph without one reads left to right).
+    // Justified, a paragraph's last line (a verse's only line) is flush to where the
+    // paragraph starts: right for a right-to-left one, left for a left-to-right one;
+    // lines it wraps fill the width.
+    QTextDocument* document = box->document();
+    QTextOption option = document->defaultTextOption();
+    option.setTextDirection(Qt::LayoutDirectionAuto);
+    option.setAlignment(Qt::AlignJustify);
+    document->setDefaultTextOption(option);
+}
+
+void Align_Paragraphs(QTextDocument* document) {
+    QTextCursor cursor(document);
+    cursor.beginEditBlock();
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        QTextBlockFormat format = block.blockFormat();
+        const Qt::LayoutDirection direction = Paragraph_Direction(block.text());
+        format.setLayoutDirection(direction);
+        if (!format.hasProperty(QTextFormat::BlockAlignment))
+            format.setAlignment((direction == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft) |
+                                Qt::AlignAbsolute);
+        cursor.setPosition(block.position());
+        cursor.setBlockFormat(format);
+    }
+    cursor.endEditBlock();
+}
+
+void Align_Items(QAbstractItemView* view) {
+    view->setItemDelegate(new Paragraph_Delegate(view));
+}
+
+void Paragraph_Delegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const {
+    QStyledItemDelegate::initStyleOption(option, index);
+    if (!option->features.testFlag(QStyleOptionViewItem::HasDisplay))
+        return;
+    // The style lays the text out in the option's direction and aligns it visually by
+    // that direction: the item's own direction makes both follow its text.
+    option->direction = Paragraph_Direction(option->text);
+    option->displayAlignment = (option->displayAlignment & Qt::AlignVertical_Mask) | Qt::AlignLeading;
+}
+
+QSize Paragraph_Delegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    return QStyledItemDelegate::sizeHint(option, index) + QSize(0, 6);
+}
+
+} // namespace Lectarium
