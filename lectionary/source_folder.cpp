@@ -1,8 +1,8 @@
 #include "lectionary/source_folder.h"
 
 #include "lectionary/bible_books.h"
-#include "lectionary/database_file.h"
 #include "lectionary/compound_psalm.h"
+#include "lectionary/database_file.h"
 #include "lectionary/passage.h"
 #include "lectionary/reading_index.h"
 #include "lectionary/scrambled_text.h"

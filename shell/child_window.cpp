@@ -99,7 +99,7 @@ QMdiSubWindow* Show_Child(QWidget* form, const char* placementName) {
     sub->setWindowIcon(form->windowIcon());
     Restore_Placement(sub, placement);
     sub->show();
-    if (!placement.width || !placement.height) {
+    if (!Has_Stored_Size(placement)) {
         // The frame around the form is known once the sub-window is shown.
         const QSize room = mainWindow->Mdi_Area()->viewport()->size();
         sub->resize((sub->size() - form->size() + asked).boundedTo(room).expandedTo(sub->minimumSizeHint()));

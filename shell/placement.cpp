@@ -98,6 +98,13 @@ void Restore_Placement(QWidget* window, const Placement& p) {
         window->setWindowState(Qt::WindowMaximized);
 }
 
+bool Has_Stored_Size(const Placement& p) {
+    if (p.width && p.height)
+        return true;
+    return !p.ownName.isEmpty() &&
+           QSettings(settingsOwner, settingsOwner).value(ownKey(p, "Geometry")).toRect().isValid();
+}
+
 void Mark_Placed(QWidget* window) {
     window->setProperty(placedProperty, window->geometry());
 }

@@ -30,6 +30,9 @@ struct Placement {
 // for at all names a placement kept in Qt's own settings.
 Placement Stored_Placement(const char* name);
 
+// Whether the placement holds a size of the window's own (in either settings file).
+bool Has_Stored_Size(const Placement& p);
+
 // Puts a window (a top-level window or an MDI sub-window) where its values say; a
 // stored minimised state opens it normal. The values name the geometry that
 // QWidget::geometry() reports: the client area of a top-level window.

@@ -193,16 +193,11 @@ void pressKey(QWidget* widget, Qt::Key key) {
 class Test_Frm_Bible_Select final : public QObject {
     Q_OBJECT
 
-    QTemporaryDir userSettings_;
-
 private slots:
     void initTestCase() {
         Install_Arabic_Font();
         Init_Bible_Tables(); // the fixture's line lengths use the abbreviations
         FrmBible_Select::Set_Yield_Interval(0);
-        // The reader's settings of these tests, never the user's own.
-        QVERIFY(userSettings_.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, userSettings_.path());
     }
 
     // Both testaments are ticked on first use; afterwards the window opens as the

@@ -430,7 +430,7 @@ private slots:
         for (int cycle = 0; cycle < 2; ++cycle) {
             s.dialogs.Answer_Open(s.folder.file(QStringLiteral("doc.txt")));
             s.window->Open_Click();
-            FrmText::Instance()->Get_Focus();
+            Take_Text_Source(FrmText::Instance());
             s.window->Save_Click();
             QCOMPARE(s.folder.read(QStringLiteral("doc.txt")), bytes);
         }

@@ -41,8 +41,10 @@ expect(2027-04-25 --text "المزمور: مز 81: 3، 1-2 و 65: 1-2" "Praise w
        "9 Those who went in front and those who followed cried out" "        مرقس"
        "13 they took the branches of the palm trees" "        يوحنا")
 # The whole day (as printed) holds them too.
-expect(2027-04-25 --html "مت 21: 1-17 و مر 11: 1-11 و لو 19: 29-48 و يو 12: 12-19"
-       "13 they took the branches of the palm trees")
+# (a mark of the reference's direction follows each book there, and one of the verse's
+# direction its number)
+expect(2027-04-25 --html "مت‏ 21: 1-17 و مر‏ 11: 1-11 و لو‏ 19: 29-48 و يو‏ 12: 12-19"
+       "13‎ they took the branches of the palm trees")
 # Readings of two passages each, written whole: 29 Misra's Pauline, the Acts of the
 # fourth Sunday of Baba, the Pauline of Wednesday of the sixth week of the Fifty Days.
 expect(2027-09-04 --text "البولس: 1كو 10: 25-32 و 11: 1" "1 Be imitators of me")
