@@ -1,14 +1,14 @@
 #include "bible/frm_bible_select.h"
 
+#include "base/basic_text.h"
+#include "base/settings.h"
 #include "bible/frm_view_search.h"
 #include "bible/search.h"
 #include "lectionary/bible_books.h"
 #include "lectionary/data_source.h"
 #include "lectionary/scrambled_text.h"
-#include "shell/basic_text.h"
 #include "shell/dialogs.h"
 #include "shell/main_commands.h"
-#include "shell/settings.h"
 #include "shell/single_window.h"
 #include "shell/toolbar_images.h"
 

@@ -1,8 +1,8 @@
 #include "bible/frm_display_bible.h"
 
+#include "base/settings.h"
 #include "documents/text_file.h"
 #include "shell/appearance.h"
-#include "shell/settings.h"
 #include "shell/single_window.h"
 
 #include <QCloseEvent>

@@ -1,11 +1,11 @@
 #include "bible/frm_view_search.h"
 
+#include "base/basic_text.h"
+#include "base/settings.h"
 #include "bible/search.h"
 #include "documents/text_file.h"
 #include "shell/appearance.h"
-#include "shell/basic_text.h"
 #include "shell/paragraph_layout.h"
-#include "shell/settings.h"
 #include "shell/single_window.h"
 #include "shell/text_source.h"
 #include "shell/toolbar_images.h"

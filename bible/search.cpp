@@ -1,9 +1,9 @@
 #include "bible/search.h"
 
+#include "base/basic_text.h"
 #include "lectionary/bible_books.h"
 #include "lectionary/data_source.h"
 #include "lectionary/scrambled_text.h"
-#include "shell/basic_text.h"
 
 #include <QSettings>
 

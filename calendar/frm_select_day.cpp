@@ -1,5 +1,6 @@
 #include "calendar/frm_select_day.h"
 
+#include "base/settings.h"
 #include "calendar/classify_day.h"
 #include "calendar/date_labels.h"
 #include "calendar/feast_dates.h"
@@ -8,7 +9,6 @@
 #include "shell/dialogs.h"
 #include "shell/paragraph_layout.h"
 #include "shell/placement.h"
-#include "shell/settings.h"
 #include "shell/single_window.h"
 #include "shell/toolbar_images.h"
 

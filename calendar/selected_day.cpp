@@ -1,14 +1,11 @@
 #include "calendar/selected_day.h"
 
+#include "base/settings.h"
 #include "lectionary/bible_books.h"
-#include "shell/settings.h"
 
 #include <QDir>
 
 namespace MdlLectarium {
-
-QString Program_Folder;
-QString Database_Path;
 
 QDate Selected_Date;
 Integer Coptic_Day = 0;
@@ -46,10 +43,6 @@ QDate Today() {
 
 void Set_Today_Source(std::function<QDate()> source) {
     todaySource = std::move(source);
-}
-
-QString Program_File(const QString& name) {
-    return QDir(Program_Folder).filePath(name);
 }
 
 int Weekday_Number(const QDate& date) {
@@ -106,16 +99,6 @@ void Fill_Name_Tables() {
                        QStringLiteral("الآلام")};
     Fifty_Week_Names = {QStringLiteral("العيد"),  first, second, third, fourth, fifth, sixth,
                         QStringLiteral("العنصرة")};
-}
-
-bool Init_Tables(QString* settingsError) {
-    const bool settingsOk = Load_Settings(settingsError);
-    Nineveh_Eve = false;
-    Paramoun_Day = false;
-    Database_Path = Program_File(QStringLiteral("Lectarium.mdb"));
-    Fill_Name_Tables();
-    Init_Bible_Tables();
-    return settingsOk;
 }
 
 QDate Julian_Calendar_Date(int year, int month, int day) {

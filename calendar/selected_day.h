@@ -3,7 +3,7 @@
 // The selected-day state, the Arabic name tables and the Coptic date conversion.
 // Module-level data shared by the calendar, the readings windows and the shell.
 
-#include "shell/integer.h"
+#include "base/integer.h"
 
 #include <QDate>
 #include <QString>
@@ -12,9 +12,6 @@
 #include <functional>
 
 namespace MdlLectarium {
-
-extern QString Program_Folder;
-extern QString Database_Path;
 
 extern QDate Selected_Date;
 extern Integer Coptic_Day;
@@ -37,13 +34,7 @@ extern std::array<QString, 8> Day_Ordinals;        // 1..7
 extern std::array<QString, 9> Lent_Week_Names;     // 0..8
 extern std::array<QString, 8> Fifty_Week_Names;    // 0..7
 
-// Start-up: reads the settings, resets the eve flags, sets Database_Path and fills
-// the name tables and the Bible book tables. Returns false when the settings had to
-// fall back to the defaults and the default file could not be written; the reason
-// goes to settingsError. Everything else is filled in either case.
-bool Init_Tables(QString* settingsError = nullptr);
-
-// Fills only the calendar name tables (used by Init_Tables and by the tools).
+// Fills the calendar name tables (start-up, the tools and the tests).
 void Fill_Name_Tables();
 
 // Julian Day Number of 1 Tout of the Coptic year 1 (29 August 284, Julian calendar).
@@ -62,8 +53,5 @@ int Weekday_Number(const QDate& date);
 // Today's date; replaceable so that tests can fix "today".
 QDate Today();
 void Set_Today_Source(std::function<QDate()> source);
-
-// Path of a file in the program folder.
-QString Program_File(const QString& name);
 
 } // namespace MdlLectarium

@@ -1,9 +1,10 @@
 #include "documents/frm_text.h"
+#include "base/program_files.h"
 
+#include "base/basic_text.h"
 #include "calendar/selected_day.h"
 #include "documents/text_file.h"
 #include "shell/appearance.h"
-#include "shell/basic_text.h"
 #include "shell/dialogs.h"
 #include "shell/main_commands.h"
 #include "shell/single_window.h"

@@ -1,9 +1,9 @@
 #include "documents/frm_text_view.h"
 
+#include "base/basic_text.h"
+#include "base/settings.h"
 #include "shell/appearance.h"
-#include "shell/basic_text.h"
 #include "shell/dialogs.h"
-#include "shell/settings.h"
 
 #include <QCheckBox>
 #include <QFrame>

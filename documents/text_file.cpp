@@ -1,8 +1,8 @@
 #include "documents/text_file.h"
 
-#include "shell/basic_text.h"
-#include "shell/regular_file.h"
-#include "shell/safe_file.h"
+#include "base/basic_text.h"
+#include "base/regular_file.h"
+#include "base/safe_file.h"
 
 #include <QFile>
 #include <QStringDecoder>

@@ -3,7 +3,7 @@
 // Text documents on disk: code page 1256 or UTF-8 (with or without a byte-order mark)
 // with CR LF line ends. A document is written back in the encoding it was read in.
 
-#include "shell/integer.h"
+#include "base/integer.h"
 
 #include <QString>
 

@@ -2,10 +2,11 @@
 // through Split_Setting, the whole file through Load_Settings, and what is then saved
 // must read back the same.
 
+#include "base/basic_text.h"
+#include "base/program_files.h"
+#include "base/settings.h"
 #include "calendar/selected_day.h"
 #include "fuzz/fuzz_support.h"
-#include "shell/basic_text.h"
-#include "shell/settings.h"
 
 #include <QFile>
 

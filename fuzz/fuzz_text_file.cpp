@@ -1,9 +1,9 @@
 // Text documents in either code page (UTF-8 or Arabic Windows 1256), with any line
 // ends: Decode_Text_File and Read_Text_File, and a document saved from what was read.
 
+#include "base/basic_text.h"
 #include "documents/text_file.h"
 #include "fuzz/fuzz_support.h"
-#include "shell/basic_text.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,8 +2,8 @@
 
 #include <mdbtools.h>
 
-#include "shell/basic_text.h"
-#include "shell/regular_file.h"
+#include "base/basic_text.h"
+#include "base/regular_file.h"
 
 #include <QDate>
 #include <QFile>

@@ -4,7 +4,7 @@
 // Testament with its deuterocanonical books, 47..73 the New Testament. The tables
 // are filled once at start-up and only read afterwards.
 
-#include "shell/integer.h"
+#include "base/integer.h"
 
 #include <QString>
 

@@ -1,10 +1,10 @@
 #include "lectionary/bible_import.h"
 
+#include "base/basic_text.h"
+#include "base/regular_file.h"
+#include "base/safe_file.h"
 #include "lectionary/bible_books.h"
 #include "lectionary/source_folder.h"
-#include "shell/basic_text.h"
-#include "shell/regular_file.h"
-#include "shell/safe_file.h"
 
 #include <QDir>
 #include <QFile>

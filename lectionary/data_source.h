@@ -5,7 +5,8 @@
 // moveLast and read by field name. The engine behind a database name is chosen by the
 // opener, so another file format can stand behind the same data sources.
 
-#include "shell/integer.h"
+#include "base/integer.h"
+#include "base/program_files.h"
 
 #include <QString>
 #include <QStringList>

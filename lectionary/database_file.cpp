@@ -1,9 +1,9 @@
 #include "lectionary/database_file.h"
 
+#include "base/safe_file.h"
 #include "lectionary/access_database.h"
 #include "lectionary/source_folder.h"
 #include "lectionary/sqlite_database.h"
-#include "shell/safe_file.h"
 
 #include <QDateTime>
 #include <QDir>

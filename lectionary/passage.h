@@ -3,7 +3,7 @@
 // Reading references ("مت 5: 1-12", "1كو 13: 1،4") turned into the text of the
 // passage, one verse per line, from the tables Bible and Psalmos.
 
-#include "shell/integer.h"
+#include "base/integer.h"
 
 #include <QString>
 #include <QStringList>

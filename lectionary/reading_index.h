@@ -3,7 +3,7 @@
 // Where a passage is read: an index of the verses each reading of the lectionary
 // covers, written into the database when it is built and only read afterwards.
 
-#include "shell/integer.h"
+#include "base/integer.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #include "lectionary/scrambled_text.h"
 
-#include "shell/basic_text.h"
+#include "base/basic_text.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 // reader of the lectionary uses. Both forms work on the code-page-1256 code of each
 // character.
 
-#include "shell/integer.h"
+#include "base/integer.h"
 
 #include <QString>
 

@@ -1,5 +1,7 @@
 #include "lectionary/source_folder.h"
 
+#include "base/basic_text.h"
+#include "base/safe_file.h"
 #include "lectionary/bible_books.h"
 #include "lectionary/compound_psalm.h"
 #include "lectionary/database_file.h"
@@ -7,8 +9,6 @@
 #include "lectionary/reading_index.h"
 #include "lectionary/scrambled_text.h"
 #include "lectionary/sqlite_database.h"
-#include "shell/basic_text.h"
-#include "shell/safe_file.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "lectionary/statements.h"
 
+#include "base/basic_text.h"
 #include "lectionary/bible_books.h"
-#include "shell/basic_text.h"
 
 namespace MdlLectarium {
 

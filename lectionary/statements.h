@@ -4,7 +4,7 @@
 // readers expect: numbers in the number-to-text form (a blank before a number that is
 // not negative), literal parts exactly as the database has always been asked.
 
-#include "shell/integer.h"
+#include "base/integer.h"
 
 #include <QList>
 #include <QString>

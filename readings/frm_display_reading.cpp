@@ -1,5 +1,7 @@
 #include "readings/frm_display_reading.h"
+#include "base/program_files.h"
 
+#include "base/settings.h"
 #include "bible/frm_display_bible.h"
 #include "calendar/date_labels.h"
 #include "calendar/frm_select_day.h"
@@ -15,7 +17,6 @@
 #include "shell/appearance.h"
 #include "shell/dialogs.h"
 #include "shell/paragraph_layout.h"
-#include "shell/settings.h"
 #include "shell/single_window.h"
 #include "shell/toolbar_images.h"
 

@@ -1,12 +1,13 @@
 #include "readings/frm_pain.h"
+#include "base/program_files.h"
 
+#include "base/settings.h"
 #include "documents/text_file.h"
 #include "lectionary/statements.h"
 #include "readings/frm_whole_day.h"
 #include "readings/holy_week.h"
 #include "shell/appearance.h"
 #include "shell/paragraph_layout.h"
-#include "shell/settings.h"
 #include "shell/single_window.h"
 
 #include <QCloseEvent>

@@ -1,10 +1,10 @@
 #include "readings/frm_sant.h"
 
+#include "base/regular_file.h"
+#include "base/settings.h"
 #include "readings/reading_texts.h"
 #include "shell/appearance.h"
 #include "shell/placement.h"
-#include "shell/regular_file.h"
-#include "shell/settings.h"
 #include "shell/single_window.h"
 
 #include <QApplication>

@@ -1,4 +1,5 @@
 #include "readings/frm_where_read.h"
+#include "base/program_files.h"
 
 #include "calendar/frm_select_day.h"
 #include "calendar/selected_day.h"
@@ -6,7 +7,6 @@
 #include "shell/appearance.h"
 #include "shell/child_window.h"
 #include "shell/dialogs.h"
-#include "shell/mdi_lectarium.h"
 #include "shell/paragraph_layout.h"
 #include "shell/single_window.h"
 
@@ -157,8 +157,8 @@ void FrmWhere_Read::fitContents() {
     const int height = list_->header()->sizeHint().height() + rows * std::max(list_->sizeHintForRow(0), 16) +
                        referenceLabel_->sizeHint().height() + 40;
     fitted_ = QSize(width, height);
-    if (const MDILectarium* main = Main_Window())
-        fitted_ = fitted_.boundedTo(main->Mdi_Area()->viewport()->size() - QSize(20, 20));
+    if (const QMdiArea* area = Frame_Area())
+        fitted_ = fitted_.boundedTo(area->viewport()->size() - QSize(20, 20));
     resize(fitted_);
 }
 

@@ -1,4 +1,5 @@
 #include "readings/frm_whole_day.h"
+#include "base/program_files.h"
 
 #include "calendar/classify_day.h"
 #include "calendar/selected_day.h"

@@ -1,4 +1,5 @@
 #include "readings/saint.h"
+#include "base/program_files.h"
 
 #include "lectionary/data_source.h"
 #include "readings/day_readings.h"

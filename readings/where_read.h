@@ -4,7 +4,7 @@
 // verses, with its occasion, office and reading, and the days of a given year on which
 // it is read, or why it is read on none.
 
-#include "shell/integer.h"
+#include "base/integer.h"
 
 #include <QDate>
 #include <QList>

@@ -1,5 +1,6 @@
 #include "readings/whole_day.h"
 
+#include "base/text_direction.h"
 #include "calendar/date_labels.h"
 #include "calendar/selected_day.h"
 #include "lectionary/data_source.h"
@@ -9,7 +10,6 @@
 #include "readings/holy_week.h"
 #include "readings/reading_texts.h"
 #include "readings/rites.h"
-#include "shell/text_direction.h"
 
 namespace MdlLectarium {
 

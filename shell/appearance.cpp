@@ -1,8 +1,8 @@
 #include "shell/appearance.h"
 
+#include "base/settings.h"
+#include "base/text_direction.h"
 #include "shell/paragraph_layout.h"
-#include "shell/settings.h"
-#include "shell/text_direction.h"
 
 #include <QAction>
 #include <QApplication>

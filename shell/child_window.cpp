@@ -1,7 +1,5 @@
 #include "shell/child_window.h"
 
-#include "shell/mdi_lectarium.h"
-
 #include "shell/single_window.h"
 
 #include <QEvent>
@@ -15,19 +13,21 @@
 namespace Lectarium {
 
 namespace {
-MDILectarium* mainWindow = nullptr;
-}
+QWidget* mainWindow = nullptr;
+QMdiArea* frameArea = nullptr;
+} // namespace
 
-MDILectarium* Main_Window() {
-    return mainWindow;
+void Set_Frame(QWidget* window, QMdiArea* area) {
+    mainWindow = window;
+    frameArea = area;
 }
 
 QWidget* Main_Widget() {
     return mainWindow;
 }
 
-void Set_Main_Window(MDILectarium* window) {
-    mainWindow = window;
+QMdiArea* Frame_Area() {
+    return frameArea;
 }
 
 namespace {
@@ -87,21 +87,21 @@ QMdiSubWindow* Show_Child(QWidget* form, const char* placementName) {
         if (!form->findChild<QObject*>(QStringLiteral("Placement_Keeper"), Qt::FindDirectChildrenOnly))
             new Placement_Keeper(form, placement);
     }
-    if (!mainWindow) {
+    if (!frameArea) {
         Restore_Placement(form, placement);
         form->show();
         return nullptr;
     }
     // The size the form asked for, which shows its content; the sub-window adds its frame.
     const QSize asked = form->testAttribute(Qt::WA_Resized) ? form->size() : form->sizeHint();
-    QMdiSubWindow* sub = mainWindow->Mdi_Area()->addSubWindow(form);
+    QMdiSubWindow* sub = frameArea->addSubWindow(form);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowIcon(form->windowIcon());
     Restore_Placement(sub, placement);
     sub->show();
     if (!Has_Stored_Size(placement)) {
         // The frame around the form is known once the sub-window is shown.
-        const QSize room = mainWindow->Mdi_Area()->viewport()->size();
+        const QSize room = frameArea->viewport()->size();
         sub->resize((sub->size() - form->size() + asked).boundedTo(room).expandedTo(sub->minimumSizeHint()));
     }
     Keep_Inside_Frame(sub);

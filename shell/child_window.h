@@ -4,18 +4,19 @@
 
 #include "shell/placement.h"
 
+class QMdiArea;
 class QMdiSubWindow;
 class QWidget;
 
 namespace Lectarium {
 
-class MDILectarium;
-
-// The main window while it exists, else nullptr (tests of a lone window). Child
-// windows take it as a widget only: what they may ask of it is in main_commands.h.
-MDILectarium* Main_Window();
+// The frame child windows open in: the main window and its multiple-document area,
+// set by the top of the program while the main window exists; nullptr in tests of a
+// lone window. Child windows take the main window as a widget only: what they may ask
+// of it is in main_commands.h.
+void Set_Frame(QWidget* mainWindow, QMdiArea* area);
 QWidget* Main_Widget();
-void Set_Main_Window(MDILectarium* window);
+QMdiArea* Frame_Area();
 
 // Puts a form into the main window's MDI area as a sub-window that is deleted with the
 // form when it closes, and shows it. Without a main window the form is shown as a

@@ -1,6 +1,6 @@
 #include "shell/help_viewer.h"
 
-#include "shell/regular_file.h"
+#include "base/regular_file.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>

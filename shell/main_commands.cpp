@@ -1,12 +1,17 @@
 #include "shell/main_commands.h"
 
-#include "shell/child_window.h"
-#include "shell/mdi_lectarium.h"
-
 namespace Lectarium {
 
+namespace {
+Main_Commands* mainCommands = nullptr;
+}
+
 Main_Commands* Commands() {
-    return Main_Window();
+    return mainCommands;
+}
+
+void Set_Commands(Main_Commands* commands) {
+    mainCommands = commands;
 }
 
 void Set_Command_Enabled(Main_Command command, bool enabled) {

@@ -17,8 +17,10 @@ public:
     virtual void Set_Command_Enabled(Main_Command command, bool enabled) = 0;
 };
 
-// The main window's commands while it exists, else nullptr (tests of a lone window).
+// The main window's commands while it exists, else nullptr (tests of a lone window);
+// set by the top of the program.
 Main_Commands* Commands();
+void Set_Commands(Main_Commands* commands);
 
 // Enables or disables a main-window command; does nothing without a main window.
 void Set_Command_Enabled(Main_Command command, bool enabled);

@@ -1,6 +1,6 @@
 #include "shell/paragraph_layout.h"
 
-#include "shell/text_direction.h"
+#include "base/text_direction.h"
 
 #include <QAbstractItemView>
 #include <QPlainTextEdit>

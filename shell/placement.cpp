@@ -1,6 +1,6 @@
 #include "shell/placement.h"
 
-#include "shell/settings.h"
+#include "base/settings.h"
 
 #include <QSettings>
 #include <QVariant>

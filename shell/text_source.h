@@ -4,7 +4,7 @@
 // window, the text box Save writes, which window's text that is (Active_Text_Source),
 // the enabled state of Save and the text appearance.
 
-#include "shell/integer.h"
+#include "base/integer.h"
 
 #include <functional>
 

@@ -3,6 +3,8 @@
 // default: bench_show_reading [DATABASE] [REPEATS]. Runs on the offscreen platform
 // unless QT_QPA_PLATFORM says otherwise.
 
+#include "base/program_files.h"
+#include "base/settings.h"
 #include "calendar/frm_select_day.h"
 #include "calendar/selected_day.h"
 #include "lectionary/bible_books.h"
@@ -12,7 +14,6 @@
 #include "readings/frm_pain.h"
 #include "shell/appearance.h"
 #include "shell/child_window.h"
-#include "shell/settings.h"
 
 #include <QApplication>
 #include <QDir>

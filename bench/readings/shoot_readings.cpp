@@ -4,6 +4,7 @@
 // that day's readings, a passage, the rite, the saint window and a Holy Week day, and
 // writes PNG files into OUT_FOLDER.
 
+#include "app/mdi_lectarium.h"
 #include "bible/frm_display_bible.h"
 #include "calendar/frm_select_day.h"
 #include "calendar/selected_day.h"
@@ -12,7 +13,6 @@
 #include "readings/frm_sant.h"
 #include "shell/appearance.h"
 #include "shell/child_window.h"
-#include "shell/mdi_lectarium.h"
 
 #include <QApplication>
 #include <QDateEdit>

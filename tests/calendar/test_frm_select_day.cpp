@@ -1,8 +1,8 @@
+#include "app/mdi_lectarium.h"
+#include "base/settings.h"
 #include "calendar/frm_select_day.h"
 #include "calendar/selected_day.h"
-#include "shell/mdi_lectarium.h"
 #include "shell/placement.h"
-#include "shell/settings.h"
 #include "tests/support/scripted_dialogs.h"
 
 #include <QComboBox>

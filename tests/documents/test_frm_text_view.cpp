@@ -1,7 +1,8 @@
+#include "app/mdi_lectarium.h"
+#include "base/program_files.h"
+#include "base/settings.h"
 #include "documents/frm_text_view.h"
 #include "shell/appearance.h"
-#include "shell/mdi_lectarium.h"
-#include "shell/settings.h"
 #include "tests/support/scripted_dialogs.h"
 #include "tests/support/temp_folder.h"
 

@@ -1,5 +1,5 @@
+#include "base/settings.h"
 #include "shell/appearance.h"
-#include "shell/settings.h"
 
 #include <QApplication>
 #include <QLabel>

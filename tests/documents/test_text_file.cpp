@@ -1,3 +1,4 @@
+#include "base/program_files.h"
 #include "documents/text_file.h"
 #include "tests/support/temp_folder.h"
 

@@ -3,6 +3,12 @@
 // they open, the Bible browser, a search, a document, and Exit. Any message box that
 // the journey does not expect fails it.
 
+#include "app/frm_init.h"
+#include "app/frm_introduction.h"
+#include "app/mdi_lectarium.h"
+#include "base/basic_text.h"
+#include "base/program_files.h"
+#include "base/settings.h"
 #include "bible/frm_bible_select.h"
 #include "bible/frm_bible_view.h"
 #include "bible/frm_display_bible.h"
@@ -15,12 +21,7 @@
 #include "readings/frm_pain.h"
 #include "readings/frm_sant.h"
 #include "shell/appearance.h"
-#include "shell/basic_text.h"
-#include "shell/frm_init.h"
-#include "shell/frm_introduction.h"
-#include "shell/mdi_lectarium.h"
 #include "shell/placement.h"
-#include "shell/settings.h"
 #include "shell/text_source.h"
 #include "tests/support/scripted_dialogs.h"
 #include "tests/support/temp_folder.h"

@@ -1,6 +1,6 @@
 #include "tests/lectionary/jet_writer.h"
 
-#include "shell/basic_text.h"
+#include "base/basic_text.h"
 
 #include <QStringEncoder>
 

@@ -3,6 +3,7 @@
 // and truncated files, the start-up check and the convert command. The Access files
 // are written by the tests' own Jet writer and held against mdbtools' own reading.
 
+#include "base/program_files.h"
 #include "lectionary/access_database.h"
 #include "lectionary/database_file.h"
 #include "lectionary/scrambled_text.h"

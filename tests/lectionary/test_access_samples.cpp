@@ -3,10 +3,11 @@
 // them, and again after mdbtools has added rows with Arabic text, Nulls, yes/no values,
 // decimals and dates to a copy. Skipped, saying why, when the files cannot be fetched.
 
+#include "base/basic_text.h"
+#include "base/program_files.h"
 #include "lectionary/access_database.h"
 #include "lectionary/database_file.h"
 #include "lectionary/scrambled_text.h"
-#include "shell/basic_text.h"
 #include "tests/lectionary/mdbtools_oracle.h"
 #include "tests/support/temp_folder.h"
 

@@ -104,16 +104,6 @@ private slots:
         QCOMPARE(Group_Names[1], QStringLiteral("الشريعة"));
         QCOMPARE(Group_Names[11], QStringLiteral("نبوات"));
     }
-
-    void initTablesFillsTheBookTables() {
-        Temp_Program_Folder folder;
-        Bible_Books.fill(Book_Record{});
-        Chapter_Counts.fill(0);
-        Init_Tables();
-        QCOMPARE(Bible_Books[47].Abbreviation, QStringLiteral("مت"));
-        QCOMPARE(Chapter_Counts[47], Integer(28));
-        QCOMPARE(Group_Books[8][1], Integer(51));
-    }
 };
 
 QTEST_GUILESS_MAIN(Test_Bible_Books)

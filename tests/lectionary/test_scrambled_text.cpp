@@ -1,5 +1,5 @@
+#include "base/basic_text.h"
 #include "lectionary/scrambled_text.h"
-#include "shell/basic_text.h"
 
 #include <QTest>
 

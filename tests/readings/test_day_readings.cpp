@@ -1,6 +1,7 @@
 // The assembly of a day's readings, the Holy Week hours, the rites and the saint
 // fields, read from the readings fixture database.
 
+#include "base/program_files.h"
 #include "calendar/classify_day.h"
 #include "calendar/selected_day.h"
 #include "lectionary/bible_books.h"

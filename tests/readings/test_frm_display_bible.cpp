@@ -1,13 +1,13 @@
 // The passage window: one at a time, rebuilt at its place, closed by any key, sized
 // no smaller than its minimum, the text appearance on its body only.
 
+#include "app/mdi_lectarium.h"
+#include "base/settings.h"
 #include "bible/frm_display_bible.h"
 #include "documents/text_file.h"
 #include "shell/appearance.h"
 #include "shell/child_window.h"
-#include "shell/mdi_lectarium.h"
 #include "shell/placement.h"
-#include "shell/settings.h"
 #include "shell/text_source.h"
 #include "tests/readings/reading_windows.h"
 

@@ -2,6 +2,7 @@
 // fixture database: the filling by season, the double-clicks, the rite and funeral
 // buttons, the saint hot spot and the saint window.
 
+#include "base/settings.h"
 #include "bible/frm_display_bible.h"
 #include "calendar/classify_day.h"
 #include "calendar/frm_select_day.h"
@@ -12,7 +13,6 @@
 #include "shell/appearance.h"
 #include "shell/child_window.h"
 #include "shell/placement.h"
-#include "shell/settings.h"
 #include "tests/readings/reading_windows.h"
 #include "tests/support/watched_pipe.h"
 

@@ -2,14 +2,15 @@
 // its list, its first hour on activation, the stored text or the passage, resizing,
 // the text appearance on focus and the placement.
 
+#include "app/mdi_lectarium.h"
+#include "base/program_files.h"
+#include "base/settings.h"
 #include "calendar/frm_select_day.h"
 #include "calendar/selected_day.h"
 #include "readings/frm_pain.h"
 #include "shell/appearance.h"
 #include "shell/child_window.h"
-#include "shell/mdi_lectarium.h"
 #include "shell/placement.h"
-#include "shell/settings.h"
 #include "tests/readings/reading_windows.h"
 
 #include <QLineEdit>

@@ -2,6 +2,8 @@
 // of the passage window's reading with its occasion and its days, opens a row's day as
 // the day chooser's Show does, and keeps its place in Qt's own settings.
 
+#include "app/mdi_lectarium.h"
+#include "base/settings.h"
 #include "bible/frm_display_bible.h"
 #include "calendar/frm_select_day.h"
 #include "calendar/selected_day.h"
@@ -9,8 +11,6 @@
 #include "readings/frm_pain.h"
 #include "readings/frm_where_read.h"
 #include "shell/child_window.h"
-#include "shell/mdi_lectarium.h"
-#include "shell/settings.h"
 #include "tests/readings/reading_windows.h"
 
 #include <QAction>

@@ -1,6 +1,7 @@
 // The whole-day window: opened from the readings windows and the File menu, showing
 // the day, and written by Save as the other text windows are.
 
+#include "app/mdi_lectarium.h"
 #include "bible/frm_bible_view.h"
 #include "bible/frm_display_bible.h"
 #include "bible/frm_view_search.h"
@@ -12,7 +13,6 @@
 #include "readings/frm_pain.h"
 #include "readings/frm_whole_day.h"
 #include "shell/child_window.h"
-#include "shell/mdi_lectarium.h"
 #include "shell/placement.h"
 #include "shell/text_source.h"
 #include "tests/readings/reading_windows.h"

@@ -2,6 +2,8 @@
 // and flush right, English left to right and flush left: the text windows and lists,
 // over the readings fixture with John's Gospel in English.
 
+#include "app/printing.h"
+#include "base/text_direction.h"
 #include "bible/frm_bible_view.h"
 #include "bible/frm_display_bible.h"
 #include "bible/frm_view_search.h"
@@ -11,8 +13,6 @@
 #include "readings/frm_display_reading.h"
 #include "readings/frm_whole_day.h"
 #include "shell/paragraph_layout.h"
-#include "shell/printing.h"
-#include "shell/text_direction.h"
 #include "tests/lectionary/fixture.h"
 #include "tests/readings/reading_windows.h"
 

@@ -1,11 +1,11 @@
 // Export PDF of the whole-day window and the passage window, read back with pdftotext.
 
+#include "app/mdi_lectarium.h"
+#include "app/printing.h"
 #include "bible/frm_display_bible.h"
 #include "readings/frm_display_reading.h"
 #include "readings/frm_whole_day.h"
 #include "shell/child_window.h"
-#include "shell/mdi_lectarium.h"
-#include "shell/printing.h"
 #include "tests/readings/reading_windows.h"
 
 #include <QAction>

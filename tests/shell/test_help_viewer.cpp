@@ -1,7 +1,8 @@
+#include "app/mdi_lectarium.h"
+#include "base/program_files.h"
 #include "shell/appearance.h"
 #include "shell/dialogs.h"
 #include "shell/help_viewer.h"
-#include "shell/mdi_lectarium.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/watched_pipe.h"
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "shell/mdi_lectarium.h"
+#include "app/mdi_lectarium.h"
+#include "base/program_files.h"
 #include "tests/support/scripted_dialogs.h"
 #include "tests/support/temp_folder.h"
 

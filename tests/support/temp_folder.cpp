@@ -1,4 +1,5 @@
 #include "tests/support/temp_folder.h"
+#include "base/program_files.h"
 
 #include "calendar/selected_day.h"
 #include "lectionary/source_folder.h"

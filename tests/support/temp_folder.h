@@ -1,4 +1,5 @@
 #pragma once
+#include "base/program_files.h"
 
 #include <QString>
 #include <QTemporaryDir>

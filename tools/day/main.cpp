@@ -5,6 +5,8 @@
 // lectarium-day --readings DATE --html: the whole day as one HTML page.
 // lectarium-day --ics FROM TO: the titled days as an iCalendar feed.
 
+#include "base/program_files.h"
+#include "base/safe_file.h"
 #include "calendar/day_feed.h"
 #include "calendar/day_report.h"
 #include "calendar/selected_day.h"
@@ -13,7 +15,6 @@
 #include "lectionary/database_file.h"
 #include "readings/readings_report.h"
 #include "readings/whole_day.h"
-#include "shell/safe_file.h"
 #include "tools/output/tool_output.h"
 
 #include <QByteArray>

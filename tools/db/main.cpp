@@ -2,6 +2,7 @@
 // folder back, checks the reading references, prints passages, imports a Bible and
 // converts an Access file to SQLite.
 
+#include "base/safe_file.h"
 #include "bible/search.h"
 #include "lectionary/bible_books.h"
 #include "lectionary/bible_import.h"
@@ -13,7 +14,6 @@
 #include "lectionary/sqlite_database.h"
 #include "lectionary/sword_import.h"
 #include "readings/where_read.h"
-#include "shell/safe_file.h"
 #include "tools/output/tool_output.h"
 
 #include <QCoreApplication>

@@ -1,0 +1,139 @@
+#include "app/frm_about.h"
+
+#include "app/pictures.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace Lectarium {
+
+namespace {
+
+struct Label_Text {
+    int number;
+    const char16_t* text;
+};
+
+// By role: the product's name (3), a free service (4), the release (2), the
+// dedication (5 to 9 and 16), a request (10), the preparers (11, 12), the programmers
+// (13, 1, 14) and the version (15).
+const std::array<Label_Text, 16> texts{{
+    {3, u"ليكتاريوم"},
+    {4, u"هذا البرنامج خدمة مجانية لأبناء الكنيسة"},
+    {2, u"هذا هو الإصدار الأول من البرنامج، ونعمل بنعمة الله على إصدار ثان يضم ملخصًا "
+        u"للسنكسار ويأخذ باقتراحات المستخدمين، ثم يليه برنامج للكتاب المقدس المصوّر."},
+    {5, u"نقدم هذا العمل"},
+    {6, u"بصلوات وبركة"},
+    {7, u"صاحب القداسة البابا المعظم"},
+    {8, u"بابا الإسكندرية وبطريرك الكرازة المرقسية"},
+    {9, u"وصلوات نيافة الحبر الجليل الأنبا"},
+    {16, u"أسقف الإيبارشية"},
+    {10, u"اذكروا هذا العمل في صلواتكم، وأهدوا نسخة مجانية منه لكل من تعرفون"},
+    {11, u"إعداد :"},
+    {12, u"فريق إعداد ليكتاريوم"},
+    {13, u"Programmed by :"},
+    {1, u"تصميم وبرمجة"},
+    {14, u"فريق برمجة ليكتاريوم"},
+    {15, u"الإصدار الأول - 1998"},
+}};
+
+QFrame* line(QWidget* parent, int number) {
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(QStringLiteral("Line%1").arg(number));
+    frame->setFrameShape(QFrame::HLine);
+    frame->setFrameShadow(QFrame::Sunken);
+    return frame;
+}
+
+} // namespace
+
+FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("FrmAbout"));
+    setWindowTitle(QStringLiteral("About"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setLayoutDirection(Qt::RightToLeft);
+    setModal(true);
+
+    const QFont base(QStringLiteral("Arabic Transparent"), 12);
+    for (const Label_Text& t : texts) {
+        auto* label = new QLabel(QString::fromUtf16(t.text), this);
+        label->setObjectName(QStringLiteral("Label%1").arg(t.number));
+        label->setFont(base);
+        label->setAlignment(Qt::AlignCenter);
+        labels_[t.number] = label;
+    }
+    QFont title = base;
+    title.setPointSize(26);
+    title.setBold(true);
+    labels_[3]->setFont(title);
+    QPalette red = labels_[3]->palette();
+    red.setColor(QPalette::WindowText, QColor(128, 0, 0));
+    labels_[3]->setPalette(red);
+    labels_[2]->setWordWrap(true);
+    labels_[10]->setWordWrap(true);
+    QFont bold = base;
+    bold.setBold(true);
+    for (int n : {7, 8, 9, 16, 12, 14})
+        labels_[n]->setFont(bold);
+    labels_[13]->setFont(QFont(QStringLiteral("DejaVu Sans"), 10));
+    labels_[13]->setLayoutDirection(Qt::LeftToRight);
+
+    image1_ = new QLabel(this);
+    image1_->setObjectName(QStringLiteral("Image1"));
+    image1_->setFixedSize(96, 96);
+    image1_->setPixmap(About_Picture(image1_->size()));
+
+    command1_ = new QPushButton(QStringLiteral("OK"), this);
+    command1_->setObjectName(QStringLiteral("Command1"));
+    command1_->setDefault(true);
+    connect(command1_, &QPushButton::clicked, this, &FrmAbout::Command1_Click);
+
+    auto* layout = new QVBoxLayout(this);
+    auto* head = new QHBoxLayout;
+    head->addWidget(image1_);
+    auto* names = new QVBoxLayout;
+    names->addWidget(labels_[3]);
+    names->addWidget(labels_[4]);
+    head->addLayout(names, 1);
+    layout->addLayout(head);
+    layout->addWidget(line(this, 1));
+    layout->addWidget(labels_[2]);
+    layout->addWidget(line(this, 2));
+    for (int n : {5, 6, 7, 8, 9, 16})
+        layout->addWidget(labels_[n]);
+    layout->addSpacing(6);
+    layout->addWidget(labels_[10]);
+    layout->addWidget(line(this, 3));
+    auto* credits = new QHBoxLayout;
+    auto* preparers = new QVBoxLayout;
+    preparers->addWidget(labels_[11]);
+    preparers->addWidget(labels_[12]);
+    preparers->addStretch(1);
+    auto* programmers = new QVBoxLayout;
+    programmers->addWidget(labels_[13]);
+    programmers->addWidget(labels_[1]);
+    programmers->addWidget(labels_[14]);
+    credits->addLayout(preparers, 1);
+    credits->addLayout(programmers, 1);
+    layout->addLayout(credits);
+    layout->addWidget(labels_[15]);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(command1_);
+    buttons->addStretch(1);
+    layout->addLayout(buttons);
+    setFixedWidth(480);
+}
+
+QLabel* FrmAbout::Label(int number) const {
+    return number >= 1 && number <= 16 ? labels_[number] : nullptr;
+}
+
+void FrmAbout::Command1_Click() {
+    hide();
+}
+
+} // namespace Lectarium

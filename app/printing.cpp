@@ -1,0 +1,204 @@
+#include "app/printing.h"
+
+#include "app/mdi_lectarium.h"
+#include "base/safe_file.h"
+#include "base/text_direction.h"
+#include "bible/frm_bible_view.h"
+#include "bible/frm_display_bible.h"
+#include "bible/frm_view_search.h"
+#include "calendar/date_labels.h"
+#include "calendar/selected_day.h"
+#include "readings/frm_whole_day.h"
+#include "readings/whole_day.h"
+#include "shell/appearance.h"
+#include "shell/child_window.h"
+#include "shell/dialogs.h"
+#include "shell/paragraph_layout.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QBuffer>
+#include <QDir>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QTextDocument>
+
+#include <cmath>
+
+namespace Lectarium {
+
+using namespace MdlLectarium;
+
+namespace {
+
+const QString printCaption = QStringLiteral("Print");
+const QString nothingToPrint = QStringLiteral("لا توجد نافذة نص للطباعة");
+const QString pdfFilter = QStringLiteral("PDF File (*.pdf)|*.pdf");
+
+// The day the window's text was printed, as the date bar writes it.
+QString printingDate() {
+    const Day_Labels labels = Date_Labels(Today());
+    return labels.dayName + QLatin1Char(' ') + labels.normalDay + QLatin1Char(' ') + labels.normalMonth +
+           QLatin1Char(' ') + labels.normalYear;
+}
+
+Printable textPage(const QString& title, const QString& text) {
+    return {title, printingDate(), Text_Page_Html(title, text)};
+}
+
+// A header text at one side of the page, in the direction of its own text.
+QTextOption headerOption(const QString& text, Qt::Alignment side) {
+    QTextOption option(side | Qt::AlignAbsolute | Qt::AlignVCenter);
+    option.setTextDirection(Paragraph_Direction(text));
+    option.setWrapMode(QTextOption::NoWrap);
+    return option;
+}
+
+QWidget* dialogParent() {
+    return Main_Window() ? static_cast<QWidget*>(Main_Window()) : QApplication::activeWindow();
+}
+
+} // namespace
+
+bool Printable_Of(const QWidget* form, Printable& out) {
+    if (const auto* day = qobject_cast<const FrmWhole_Day*>(form)) {
+        out = {Whole_Day_Caption, day->Document().dateLines.join(QStringLiteral(" - ")),
+               Whole_Day_Html(day->Document())};
+        return true;
+    }
+    if (const auto* passage = qobject_cast<const FrmDisplay_Bible*>(form)) {
+        out =
+            textPage(passage->windowTitle() + QStringLiteral(" - ") + Reference_Text_Of(passage->Text_Sign()),
+                     passage->Text1()->toPlainText());
+        return true;
+    }
+    if (const auto* chapter = qobject_cast<const FrmBible_View*>(form)) {
+        out = textPage(chapter->windowTitle(), chapter->Text1()->toPlainText());
+        return true;
+    }
+    if (const auto* results = qobject_cast<const FrmView_Search*>(form)) {
+        out = textPage(results->windowTitle() + QStringLiteral(" - ") +
+                           QString::number(results->Current_Page()),
+                       results->Text1()->toPlainText());
+        return true;
+    }
+    return false;
+}
+
+bool Active_Printable(Printable& out) {
+    const MDILectarium* main = Main_Window();
+    if (main && main->Mdi_Area()) {
+        const QMdiSubWindow* active = main->Mdi_Area()->activeSubWindow();
+        return active && Printable_Of(active->widget(), out);
+    }
+    return Printable_Of(QApplication::activeWindow(), out);
+}
+
+void Paint_Printable(const Printable& printable, QPagedPaintDevice& device) {
+    QPainter painter(&device);
+    painter.setLayoutDirection(Qt::RightToLeft);
+    const QRectF page(QPointF(0, 0), QSizeF(device.width(), device.height()));
+    const double dpi = device.logicalDpiY();
+    const double band = dpi * 0.45; // header and foot, about a centimetre each
+
+    QTextDocument document;
+    document.documentLayout()->setPaintDevice(&device);
+    document.setDefaultFont(QFont(QStringLiteral("Arabic Transparent"), 13));
+    document.setHtml(printable.html);
+    Align_Paragraphs(&document);
+    const QSizeF body(page.width(), page.height() - 2 * band);
+    document.setPageSize(body);
+    const int pages = std::max(1, document.pageCount());
+
+    QFont small(QStringLiteral("Arabic Transparent"), 9);
+    for (int i = 0; i < pages; ++i) {
+        if (i > 0)
+            device.newPage();
+        painter.setFont(small);
+        // The page reads right to left: the title at the right, the date at the left.
+        const QRectF header(0, 0, page.width(), band * 0.8);
+        painter.drawText(header, printable.title, headerOption(printable.title, Qt::AlignRight));
+        painter.drawText(header, printable.date, headerOption(printable.date, Qt::AlignLeft));
+        painter.drawLine(QPointF(0, band * 0.85), QPointF(page.width(), band * 0.85));
+        painter.drawText(QRectF(0, page.height() - band * 0.8, page.width(), band * 0.8), Qt::AlignCenter,
+                         QStringLiteral("%1 / %2").arg(i + 1).arg(pages));
+
+        painter.save();
+        painter.translate(0, band - i * body.height());
+        document.drawContents(&painter, QRectF(QPointF(0, i * body.height()), body));
+        painter.restore();
+    }
+}
+
+bool Write_Pdf(const Printable& printable, const QString& path, QString& error) {
+    // Drawn in memory, then written by the one writer that a full disk cannot fool.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setTitle(printable.title);
+        writer.setCreator(QStringLiteral("Lectarium"));
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        writer.setResolution(300);
+        Paint_Printable(printable, writer);
+    }
+    return Write_File_Safely(path, buffer.data(), &error);
+}
+
+// The active window's text, or a message that there is none.
+static bool activeOrSay(Printable& printable) {
+    if (Active_Printable(printable))
+        return true;
+    Dialogs().Message(dialogParent(), nothingToPrint, printCaption, Msg_Buttons::Ok, Msg_Icon::Exclamation);
+    return false;
+}
+
+void Print_Click() {
+    Printable printable;
+    if (!activeOrSay(printable))
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(printable.title);
+    QPrintDialog dialog(&printer, dialogParent());
+    if (dialog.exec() == QDialog::Accepted)
+        Paint_Printable(printable, printer);
+}
+
+void Print_Preview_Click() {
+    Printable printable;
+    if (!activeOrSay(printable))
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(printable.title);
+    QPrintPreviewDialog preview(&printer, dialogParent());
+    preview.setLayoutDirection(Qt::RightToLeft);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&printable](QPrinter* target) { Paint_Printable(printable, *target); });
+    preview.exec();
+}
+
+void Export_Pdf_Click() {
+    Printable printable;
+    if (!activeOrSay(printable))
+        return;
+    const QString path = Dialogs().Save_File(dialogParent(), QStringLiteral("Export PDF"),
+                                             QStringLiteral("NoName.pdf"), pdfFilter);
+    if (path.isEmpty() || path == QLatin1String("NoName.pdf"))
+        return;
+    QString error;
+    if (!Write_Pdf(printable, path, error))
+        Dialogs().Message(
+            dialogParent(),
+            QStringLiteral("لا يمكن التسجيل\n%1\n%2").arg(QDir::toNativeSeparators(path), error),
+            QStringLiteral("Export PDF"), Msg_Buttons::Ok, Msg_Icon::Exclamation);
+}
+
+} // namespace Lectarium
