@@ -91,7 +91,6 @@ private:
     void buildMenus();
     void buildToolbar();
     void buildDateBar();
-    void fillDateBar(const QDate& today);
     void dockDateBar();
     void fitFirstRun();
     // The Exit command's question (while Massage is ticked); true to go on.

@@ -3,7 +3,6 @@
 
 #include "base/settings.h"
 #include "bible/frm_display_bible.h"
-#include "calendar/date_labels.h"
 #include "calendar/frm_select_day.h"
 #include "lectionary/passage.h"
 #include "lectionary/statements.h"
@@ -67,10 +66,6 @@ void placeFrame(QWidget* frame, const QRect& area, QWidget* box, int boxTop, int
     box->setGeometry(
         To_Pixels(QRect(120, boxTop, area.width() - 240, area.height() - boxTop - bottomMargin)));
 }
-
-const char* const dateLabelNames[] = {"LabelDayName",    "LabelNormalDay", "LabelNormalMonth",
-                                      "LabelNormalYear", "LabelCopticDay", "LabelCopticMonth",
-                                      "LabelCopticYear"};
 
 // The saint picture hot spot: a framed icon, its halo gold when lit.
 QPixmap drawHotSpot(bool lit) {
@@ -255,7 +250,8 @@ void FrmDisplay_Reading::Form_Load() {
     sources_.setDatabaseName(Database_Path);
     frameFast_->hide();
     Button(QStringLiteral("Command_Pain"))->hide();
-    copyDateLabels();
+    // As the day chooser shows the day, which is the day Show opened.
+    Show_Date_Labels(this, Selected_Date);
 
     storyMonth_ = Coptic_Month;
     storyDay_ = Coptic_Day;
@@ -286,34 +282,6 @@ void FrmDisplay_Reading::Form_Load() {
             TextFiled(i)->setFocus();
             break;
         }
-}
-
-void FrmDisplay_Reading::copyDateLabels() {
-    // The day chooser shows the true date of the day even when the calendar has moved
-    // the Coptic day of an eve; without it the labels are drawn the same way here.
-    const FrmSelect_Day* chooser = FrmSelect_Day::Instance();
-    if (chooser) {
-        for (const char* name : dateLabelNames) {
-            const QString key = QLatin1String(name);
-            if (const QLabel* source = chooser->Label(key))
-                Label(key)->setText(source->text());
-        }
-        if (const QLabel* source = chooser->Label(QStringLiteral("LabelDayName"))) {
-            QPalette palette = Label(QStringLiteral("LabelDayName"))->palette();
-            palette.setColor(QPalette::WindowText, source->palette().color(QPalette::WindowText));
-            Label(QStringLiteral("LabelDayName"))->setPalette(palette);
-        }
-        return;
-    }
-    const Day_Labels labels = Date_Labels(Selected_Date);
-    const QString texts[] = {labels.dayName,   labels.normalDay,   labels.normalMonth, labels.normalYear,
-                             labels.copticDay, labels.copticMonth, labels.copticYear};
-    for (size_t i = 0; i < std::size(dateLabelNames); ++i)
-        Label(QLatin1String(dateLabelNames[i]))->setText(texts[i]);
-    QLabel* dayName = Label(QStringLiteral("LabelDayName"));
-    QPalette palette = dayName->palette();
-    palette.setColor(QPalette::WindowText, Color_Value(labels.weekday == 1 ? 255 : 32768, palette));
-    dayName->setPalette(palette);
 }
 
 void FrmDisplay_Reading::CommandClose_Click() {

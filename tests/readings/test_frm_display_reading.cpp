@@ -314,7 +314,7 @@ private slots:
         QCOMPARE(form->Label(QStringLiteral("LabelOccasion"))->text(), occasion);
     }
 
-    // The labels come from the day chooser, which shows the true Coptic date of an eve.
+    // The labels show the day as the day chooser does, with the true Coptic date of an eve.
     void datesFromTheChooser() {
         Reading_Session r;
         r.Show_Day(QDate(2000, 1, 6)); // 27 Kiahk, read as the Paramoun, 28 Kiahk
