@@ -95,10 +95,10 @@ struct Command_Row {
     int image;
 };
 
-const std::array<Command_Row, 10>& commandTable() {
+const std::array<Command_Row, Main_Command_Count>& commandTable() {
     using C = Main_Command;
     using M = MDILectarium;
-    static const std::array<Command_Row, 10> table{{
+    static const std::array<Command_Row, Main_Command_Count> table{{
         {C::Reading, "Reading", u"&Reading", Qt::CTRL | Qt::Key_R, &M::Reading_Click, "Reading", "Reading",
          1},
         {C::Bible_View, "Bible_View", u"&View", Qt::CTRL | Qt::Key_I, &M::Bible_View_Click, "View Bible",
