@@ -5,6 +5,7 @@
 #include "bible/chapter.h"
 #include "documents/text_file.h"
 #include "lectionary/bible_books.h"
+#include "readings/whole_day.h"
 #include "shell/appearance.h"
 #include "shell/dialogs.h"
 #include "shell/paragraph_layout.h"
@@ -270,6 +271,21 @@ void FrmBible_View::Form_Resize() {
     toolbar2_->setGeometry(0, 0, width(), band);
     text1_->setGeometry(0, band, width(), std::max(0, height() - band));
     pictureBible_->move(std::max(0, (width() - pictureBible_->width()) / 2), 0);
+}
+
+QString FrmBible_View::Print_Title() const {
+    return windowTitle();
+}
+
+QString FrmBible_View::Print_Html() const {
+    return Text_Page_Html(Print_Title(), text1_->toPlainText());
+}
+
+QString FrmBible_View::Where_Reference() const {
+    if (currentBook_ < 1 || currentBook_ > Book_Count)
+        return QString();
+    return Bible_Books[static_cast<size_t>(currentBook_)].Abbreviation + QLatin1Char(' ') +
+           QString::number(currentChapter_);
 }
 
 void FrmBible_View::closeEvent(QCloseEvent* event) {

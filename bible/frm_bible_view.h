@@ -3,6 +3,7 @@
 // The Bible browser: testament, book and chapter, and the chapter's text.
 
 #include "calendar/selected_day.h"
+#include "shell/printable.h"
 
 #include <QWidget>
 
@@ -14,7 +15,7 @@ class QRadioButton;
 
 namespace Lectarium {
 
-class FrmBible_View final : public QWidget {
+class FrmBible_View final : public QWidget, public Printable, public Where_Read_Source {
     Q_OBJECT
 
 public:
@@ -38,6 +39,10 @@ public:
     QComboBox* Combo2() const { return combo2_; }
     QPlainTextEdit* Text1() const { return text1_; }
     QWidget* Picture_Bible() const { return pictureBible_; }
+
+    QString Print_Title() const override;
+    QString Print_Html() const override;
+    QString Where_Reference() const override; // the book and chapter
 
 protected:
     void closeEvent(QCloseEvent* event) override;

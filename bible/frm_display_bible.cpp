@@ -2,6 +2,7 @@
 
 #include "base/settings.h"
 #include "documents/text_file.h"
+#include "readings/whole_day.h"
 #include "shell/appearance.h"
 #include "shell/single_window.h"
 
@@ -159,6 +160,18 @@ void FrmDisplay_Bible::Form_Resize() {
     const int bodyWidth = std::min(outer.width() - To_Pixels(105), width());
     const int bodyHeight = std::min(outer.height() - To_Pixels(825), height() - band);
     text1_->setGeometry(0, band, std::max(0, bodyWidth), std::max(0, bodyHeight));
+}
+
+QString FrmDisplay_Bible::Print_Title() const {
+    return windowTitle() + QStringLiteral(" - ") + Reference_Text_Of(textSign_);
+}
+
+QString FrmDisplay_Bible::Print_Html() const {
+    return Text_Page_Html(Print_Title(), text1_->toPlainText());
+}
+
+QString FrmDisplay_Bible::Where_Reference() const {
+    return Reference_Text_Of(textSign_).trimmed();
 }
 
 void FrmDisplay_Bible::closeEvent(QCloseEvent* event) {

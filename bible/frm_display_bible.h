@@ -4,6 +4,8 @@
 // is at most one; every opening closes the open one and builds it anew at the place
 // it had. Any key closes it.
 
+#include "shell/printable.h"
+
 #include <QWidget>
 
 class QLineEdit;
@@ -12,7 +14,7 @@ class QPlainTextEdit;
 
 namespace Lectarium {
 
-class FrmDisplay_Bible final : public QWidget {
+class FrmDisplay_Bible final : public QWidget, public Printable, public Where_Read_Source {
     Q_OBJECT
 
 public:
@@ -33,6 +35,10 @@ public:
 
     // Applies the text appearance to Text1 (the focus handlers).
     void Apply_Appearance();
+
+    QString Print_Title() const override; // the caption and the reference
+    QString Print_Html() const override;
+    QString Where_Reference() const override;
 
 protected:
     void closeEvent(QCloseEvent* event) override; // Form_Unload

@@ -4,6 +4,7 @@
 #include "base/settings.h"
 #include "bible/search.h"
 #include "documents/text_file.h"
+#include "readings/whole_day.h"
 #include "shell/appearance.h"
 #include "shell/paragraph_layout.h"
 #include "shell/single_window.h"
@@ -198,6 +199,14 @@ void FrmView_Search::Form_Resize() {
     toolbar2_->setGeometry(0, 0, width(), band);
     text1_->setGeometry(0, band, width(), std::max(0, height() - band));
     pictureBible_->move(std::max(0, (width() - pictureBible_->width()) / 2), 0);
+}
+
+QString FrmView_Search::Print_Title() const {
+    return windowTitle() + QStringLiteral(" - ") + QString::number(currentPage_);
+}
+
+QString FrmView_Search::Print_Html() const {
+    return Text_Page_Html(Print_Title(), text1_->toPlainText());
 }
 
 void FrmView_Search::closeEvent(QCloseEvent* event) {

@@ -2,6 +2,8 @@
 
 // The search results window: the pages of the last finished search, one at a time.
 
+#include "shell/printable.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -10,7 +12,7 @@ class QPushButton;
 
 namespace Lectarium {
 
-class FrmView_Search final : public QWidget {
+class FrmView_Search final : public QWidget, public Printable {
     Q_OBJECT
 
 public:
@@ -31,6 +33,9 @@ public:
     QLabel* Label1() const { return label1_; }
     QPlainTextEdit* Text1() const { return text1_; }
     QWidget* Picture_Bible() const { return pictureBible_; }
+
+    QString Print_Title() const override; // the caption and the page number
+    QString Print_Html() const override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

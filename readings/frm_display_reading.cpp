@@ -3,7 +3,6 @@
 
 #include "base/settings.h"
 #include "bible/frm_display_bible.h"
-#include "calendar/date_labels.h"
 #include "calendar/frm_select_day.h"
 #include "lectionary/passage.h"
 #include "lectionary/statements.h"
@@ -61,19 +60,12 @@ const QRect painArea(1260, 6180, 3270, 450);
 const QRect closeArea(2580, 6900, 1950, 450);
 const QRect wholeDayArea(180, 6900, 2280, 450);
 
-QRect twips(const QRect& r) {
-    return QRect(To_Pixels(r.x()), To_Pixels(r.y()), To_Pixels(r.width()), To_Pixels(r.height()));
-}
-
 // A frame at area (twips) with its one box filling it below the caption.
 void placeFrame(QWidget* frame, const QRect& area, QWidget* box, int boxTop, int bottomMargin) {
-    frame->setGeometry(twips(area));
-    box->setGeometry(twips(QRect(120, boxTop, area.width() - 240, area.height() - boxTop - bottomMargin)));
+    frame->setGeometry(To_Pixels(area));
+    box->setGeometry(
+        To_Pixels(QRect(120, boxTop, area.width() - 240, area.height() - boxTop - bottomMargin)));
 }
-
-const char* const dateLabelNames[] = {"LabelDayName",    "LabelNormalDay", "LabelNormalMonth",
-                                      "LabelNormalYear", "LabelCopticDay", "LabelCopticMonth",
-                                      "LabelCopticYear"};
 
 // The saint picture hot spot: a framed icon, its halo gold when lit.
 QPixmap drawHotSpot(bool lit) {
@@ -141,7 +133,7 @@ FrmDisplay_Reading::FrmDisplay_Reading() {
         font.setBold(bold);
         l->setFont(font);
         l->setAlignment(Qt::AlignCenter);
-        l->setGeometry(twips(area));
+        l->setGeometry(To_Pixels(area));
         return l;
     };
     // The dates on the right, the title of the day on the left.
@@ -159,7 +151,7 @@ FrmDisplay_Reading::FrmDisplay_Reading() {
     auto frame = [this](const char* name, const QString& caption, const QRect& area) {
         auto* f = new QGroupBox(caption, this);
         f->setObjectName(QLatin1String(name));
-        f->setGeometry(twips(area));
+        f->setGeometry(To_Pixels(area));
         return f;
     };
     QGroupBox* frame4 = frame("Frame4", Story_Frame_Caption, frame4Area);
@@ -192,13 +184,13 @@ FrmDisplay_Reading::FrmDisplay_Reading() {
         const int top = 360 + 480 * places[static_cast<size_t>(i)].second;
         auto* caption = new QLabel(Reading_Field_Caption(i), owner);
         caption->setObjectName(QStringLiteral("Label1_%1").arg(i));
-        caption->setGeometry(twips(QRect(3480, top, 1530, 390)));
+        caption->setGeometry(To_Pixels(QRect(3480, top, 1530, 390)));
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         caption->installEventFilter(this);
         label1_[static_cast<size_t>(i)] = caption;
         auto* box = new QLineEdit(owner);
         box->setObjectName(QStringLiteral("TextFiled_%1").arg(i));
-        box->setGeometry(twips(QRect(120, top, 3300, 390)));
+        box->setGeometry(To_Pixels(QRect(120, top, 3300, 390)));
         box->setAlignment(Qt::AlignCenter);
         Set_Reference_Box(box);
         box->installEventFilter(this);
@@ -214,7 +206,7 @@ FrmDisplay_Reading::FrmDisplay_Reading() {
 
     imageSant_ = new QLabel(this);
     imageSant_->setObjectName(QStringLiteral("Image_Sant"));
-    imageSant_->setGeometry(twips(imageArea));
+    imageSant_->setGeometry(To_Pixels(imageArea));
     imageSant_->setMouseTracking(true);
     imageSant_->setCursor(Qt::PointingHandCursor);
     imageSant_->installEventFilter(this);
@@ -224,7 +216,7 @@ FrmDisplay_Reading::FrmDisplay_Reading() {
                          void (FrmDisplay_Reading::*handler)()) {
         auto* b = new QPushButton(caption, this);
         b->setObjectName(QLatin1String(name));
-        b->setGeometry(twips(area));
+        b->setGeometry(To_Pixels(area));
         connect(b, &QPushButton::clicked, this, handler);
         return b;
     };
@@ -232,7 +224,7 @@ FrmDisplay_Reading::FrmDisplay_Reading() {
            &FrmDisplay_Reading::CommandCeremony_Click);
     button("Command_Pain", Funeral_Button_Caption, painArea, &FrmDisplay_Reading::Command_Pain_Click);
     button("CommandClose", QStringLiteral("Close"), closeArea, &FrmDisplay_Reading::CommandClose_Click);
-    Add_Whole_Day_Button(this, twips(wholeDayArea), [this] { return day_; });
+    Add_Whole_Day_Button(this, To_Pixels(wholeDayArea), [this] { return day_; });
 
     setFixedSize(To_Pixels(formWidth), To_Pixels(formHeight));
 }
@@ -258,7 +250,8 @@ void FrmDisplay_Reading::Form_Load() {
     sources_.setDatabaseName(Database_Path);
     frameFast_->hide();
     Button(QStringLiteral("Command_Pain"))->hide();
-    copyDateLabels();
+    // As the day chooser shows the day, which is the day Show opened.
+    Show_Date_Labels(this, Selected_Date);
 
     storyMonth_ = Coptic_Month;
     storyDay_ = Coptic_Day;
@@ -289,34 +282,6 @@ void FrmDisplay_Reading::Form_Load() {
             TextFiled(i)->setFocus();
             break;
         }
-}
-
-void FrmDisplay_Reading::copyDateLabels() {
-    // The day chooser shows the true date of the day even when the calendar has moved
-    // the Coptic day of an eve; without it the labels are drawn the same way here.
-    const FrmSelect_Day* chooser = FrmSelect_Day::Instance();
-    if (chooser) {
-        for (const char* name : dateLabelNames) {
-            const QString key = QLatin1String(name);
-            if (const QLabel* source = chooser->Label(key))
-                Label(key)->setText(source->text());
-        }
-        if (const QLabel* source = chooser->Label(QStringLiteral("LabelDayName"))) {
-            QPalette palette = Label(QStringLiteral("LabelDayName"))->palette();
-            palette.setColor(QPalette::WindowText, source->palette().color(QPalette::WindowText));
-            Label(QStringLiteral("LabelDayName"))->setPalette(palette);
-        }
-        return;
-    }
-    const Day_Labels labels = Date_Labels(Selected_Date);
-    const QString texts[] = {labels.dayName,   labels.normalDay,   labels.normalMonth, labels.normalYear,
-                             labels.copticDay, labels.copticMonth, labels.copticYear};
-    for (size_t i = 0; i < std::size(dateLabelNames); ++i)
-        Label(QLatin1String(dateLabelNames[i]))->setText(texts[i]);
-    QLabel* dayName = Label(QStringLiteral("LabelDayName"));
-    QPalette palette = dayName->palette();
-    palette.setColor(QPalette::WindowText, Color_Value(labels.weekday == 1 ? 255 : 32768, palette));
-    dayName->setPalette(palette);
 }
 
 void FrmDisplay_Reading::CommandClose_Click() {

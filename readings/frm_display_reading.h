@@ -72,7 +72,6 @@ protected:
 private:
     FrmDisplay_Reading();
     void Form_Load();
-    void copyDateLabels();
     void setLit(bool lit);
 
     std::array<QLineEdit*, MdlLectarium::Reading_Count + 1> textFiled_{};

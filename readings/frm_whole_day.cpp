@@ -74,6 +74,18 @@ FrmWhole_Day::FrmWhole_Day() {
 
 FrmWhole_Day::~FrmWhole_Day() = default;
 
+QString FrmWhole_Day::Print_Title() const {
+    return Whole_Day_Caption;
+}
+
+QString FrmWhole_Day::Print_Date() const {
+    return document_.dateLines.join(QStringLiteral(" - "));
+}
+
+QString FrmWhole_Day::Print_Html() const {
+    return Whole_Day_Html(document_);
+}
+
 void FrmWhole_Day::closeEvent(QCloseEvent* event) {
     instance.Forget(this);
     event->accept();

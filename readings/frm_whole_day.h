@@ -6,6 +6,7 @@
 
 #include "calendar/classify_day.h"
 #include "readings/whole_day.h"
+#include "shell/printable.h"
 
 #include <QWidget>
 
@@ -17,7 +18,7 @@ class QRect;
 
 namespace Lectarium {
 
-class FrmWhole_Day final : public QWidget {
+class FrmWhole_Day final : public QWidget, public Printable {
     Q_OBJECT
 
 public:
@@ -33,6 +34,10 @@ public:
 
     QPlainTextEdit* Text1() const { return text1_; }
     const MdlLectarium::Whole_Day_Document& Document() const { return document_; }
+
+    QString Print_Title() const override;
+    QString Print_Date() const override; // the day shown, not the day printed
+    QString Print_Html() const override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

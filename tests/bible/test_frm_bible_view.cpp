@@ -73,29 +73,6 @@ class Test_Frm_Bible_View final : public QObject {
 private slots:
     void initTestCase() { Install_Arabic_Font(); }
 
-    void statement_data() {
-        QTest::addColumn<int>("book");
-        QTest::addColumn<int>("chapter");
-        QTest::addColumn<QString>("statement");
-        QTest::newRow("first book") << 1 << 1
-                                    << QStringLiteral(
-                                           "SELECT * FROM Bible WHERE Old = -1 and Bible =  1 and Part =  1");
-        QTest::newRow("last old book")
-            << 46 << 3 << QStringLiteral("SELECT * FROM Bible WHERE Old = -1 and Bible =  46 and Part =  3");
-        QTest::newRow("first new book")
-            << 47 << 5 << QStringLiteral("SELECT * FROM Bible WHERE Old =  0 and Bible =  1 and Part =  5");
-        QTest::newRow("last book")
-            << 73 << 22
-            << QStringLiteral("SELECT * FROM Bible WHERE Old =  0 and Bible =  27 and Part =  22");
-    }
-
-    void statement() {
-        QFETCH(int, book);
-        QFETCH(int, chapter);
-        QFETCH(QString, statement);
-        QCOMPARE(Chapter_Statement(Integer(book), Integer(chapter)), statement);
-    }
-
     void opensOnTheFirstChapter() {
         Browser b;
         QVERIFY(b.s.loaded);

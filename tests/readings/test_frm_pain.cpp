@@ -48,10 +48,6 @@ private slots:
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<QString>("sign");
         QTest::addColumn<QString>("text");
-        QTest::newRow("Monday") << QDate(2000, 4, 24) << 1
-                                << QStringLiteral("SELECT * FROM Pain WHERE Day =  2")
-                                << QStringList{QStringLiteral("باكر يوم الاثنين"), QString()}
-                                << QStringLiteral("يو 2: 1") << QStringLiteral("1 يوحنا 2: 1 نص الآية\n");
         QTest::newRow("Wednesday") << QDate(2000, 4, 26) << 3
                                    << QStringLiteral("SELECT * FROM Pain WHERE Day =  4")
                                    << QStringList{QStringLiteral("باكر يوم الأربعاء"),

@@ -238,11 +238,11 @@ private slots:
         Reading_Session r(0.0, mixedDatabase());
         r.Show_Day(QDate(1999, 3, 3));
         r.s->window->findChild<QAction*>(QStringLiteral("Whole_Day"))->trigger();
-        Printable printable;
-        QVERIFY(Printable_Of(FrmWhole_Day::Instance(), printable));
+        Printout printout;
+        QVERIFY(Printout_Of(FrmWhole_Day::Instance(), printout));
         const QString path = r.s->folder.file(QStringLiteral("day.pdf"));
         QString error;
-        QVERIFY2(Write_Pdf(printable, path, error), qPrintable(error));
+        QVERIFY2(Write_Pdf(printout, path, error), qPrintable(error));
         double width = 0;
         const QList<QList<Pdf_Line>> pages = pdfPages(path, width);
         QVERIFY(pages.size() >= 2 && width > 0);
