@@ -139,6 +139,13 @@ QString Fast_Line(const Day_Fast& fast) {
     return Fast_Name(fast.kind) + QStringLiteral(": ") + Fast_Food_Name(fast.food);
 }
 
+QString Fast_Report_Line(const QDate& date) {
+    const Day_Fast fast = Fast_Of_Day(date);
+    const QString name = fast.kind == Fast_Kind::None ? QStringLiteral("-") : Fast_Name(fast.kind);
+    return date.toString(Qt::ISODate) + QLatin1Char('\t') + Fast_Key(fast.kind) + QLatin1Char('\t') + name +
+           QLatin1Char('\t') + Fast_Food_Key(fast.food);
+}
+
 QList<Fast_Period> Fast_Periods(const QDate& from, const QDate& to) {
     QList<Fast_Period> periods;
     if (!from.isValid() || !to.isValid() || to < from)

@@ -40,6 +40,9 @@ QString Fast_Food_Name(Fast_Food food);
 // empty on a day without a fast.
 QString Fast_Line(const Day_Fast& fast);
 
+// A line of lectarium-day --fasts: DATE<TAB>KEY<TAB>NAME<TAB>FOOD, "-" for no name.
+QString Fast_Report_Line(const QDate& date);
+
 // A run of days of one seasonal fast (not the Wednesdays and Fridays).
 struct Fast_Period {
     Fast_Kind kind = Fast_Kind::None;

@@ -81,6 +81,12 @@ private slots:
         const Day_Fast fast = Fast_Of_Day(date);
         QCOMPARE(Fast_Key(fast.kind), key);
         QCOMPARE(Fast_Food_Key(fast.food), food);
+        const QStringList line = Fast_Report_Line(date).split(QLatin1Char('\t'));
+        QCOMPARE(line.size(), 4);
+        QCOMPARE(line[0], date.toString(Qt::ISODate));
+        QCOMPARE(line[1], key);
+        QCOMPARE(line[2], key == QLatin1String("-") ? QStringLiteral("-") : Fast_Name(fast.kind));
+        QCOMPARE(line[3], food);
     }
 
     // The same edges in far centuries, dated from the feast list.
