@@ -5,6 +5,8 @@
 
 #include <QtTest>
 
+#include <sqlite3.h>
+
 using namespace MdlLectarium;
 
 class Test_Saint_Search final : public QObject {
@@ -76,8 +78,16 @@ private slots:
         QString error;
         const QString path = dir.filePath(QStringLiteral("out.mdb"));
         QVERIFY2(Build_Database(dir.path(), path, error), qPrintable(error));
+        if (!english) {
+            // As a database of the earlier program: no Story_En table at all.
+            sqlite3* db = nullptr;
+            QCOMPARE(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
+            QCOMPARE(sqlite3_exec(db, "DROP TABLE Story_En", nullptr, nullptr, nullptr), SQLITE_OK);
+            sqlite3_close(db);
+        }
         const auto database = Open_Lectionary_File(path, error);
         QVERIFY2(database, qPrintable(error));
+        QCOMPARE(Missing_Lectionary_Fields(*database), QStringList()); // the program starts with it
         QList<Commemoration> all;
         QVERIFY2(Read_Commemorations(*database, all, error), qPrintable(error));
         QList<Commemoration> expected{{1, 1, QStringLiteral("النيروز")},
