@@ -9,7 +9,7 @@ Sources (data/sources/, see data/README.md): the reading references of the open
 Katameros data (katameros-api, MIT), the names of the commemorations of each day
 (katameros-web-app, MIT), the verse counts of the shipped Bible and the corrections
 this project keeps (corrections.tsv). Output: Year, Suns, Jonah, Fast, Fifty, Pain and
-Story in the format of FORMAT.md, and CONVERSION_LOG.tsv with every reference that
+Story, Story_En in the format of FORMAT.md, and CONVERSION_LOG.tsv with every reference that
 is not written exactly as the source gives it. The same sources give the same files.
 
 --out DIR writes the tables and CONVERSION_LOG.tsv into DIR instead (the test
@@ -475,6 +475,20 @@ def story():
     write("Story", ["Month", "Day", "Data", "Pic_Name", "Pic_Data"], rows)
 
 
+def story_en():
+    """The English names of the same commemorations, for the saint search."""
+    names = {}
+    for entry in json.load(open(SOURCES / "katameros-web-app" / "synax-days-en.json", encoding="utf-8")):
+        names.setdefault((entry["Month"], entry["Day"]), []).append(entry["Title"].strip())
+    rows = []
+    for month in range(1, 14):
+        for day in range(1, 31 if month < 13 else 7):
+            lines = names.get((month, day))
+            if lines:
+                rows.append([month, day, "\r\n".join(lines)])
+    write("Story_En", ["Month", "Day", "Data"], rows)
+
+
 def main():
     global COUNTS, CODE, OUT, LOG
     if len(sys.argv) == 3 and sys.argv[1] == "--counts":
@@ -496,6 +510,7 @@ def main():
     fifty()
     pain()
     story()
+    story_en()
     with open(LOG, "w", encoding="utf-8", newline="\n") as f:
         f.write("where\twhat\tsource reference\twritten as\n")
         for entry in log:

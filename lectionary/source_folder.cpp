@@ -78,6 +78,13 @@ QList<Table_Schema> makeTables() {
                            {month, day},
                            month,
                            day};
+    // The English names of the same commemorations, for the saint search; a database
+    // of the earlier program has none.
+    tables << Table_Schema{QStringLiteral("Story_En"),
+                           {number(month), number(day), text(QStringLiteral("Data"), S)},
+                           {month, day},
+                           month,
+                           day};
     tables << Table_Schema{QStringLiteral("Year"),
                            QList<Column_Schema>{number(month), number(day)} + readingFields(9),
                            {month, day},
