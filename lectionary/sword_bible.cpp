@@ -2,7 +2,9 @@
 
 #include "base/regular_file.h"
 #include "base/safe_file.h"
+#include "lectionary/bible_books.h"
 #include "lectionary/bible_import.h"
+#include "lectionary/passage.h"
 #include "lectionary/sword_import.h"
 
 #include <swlog.h>
@@ -149,6 +151,66 @@ QList<Aligned_Row> Align_Verses(const QList<QMap<int, QString>>& columns) {
         rows << row;
     }
     return rows;
+}
+
+QList<Verse_Span> Reference_Spans(const QString& reference) {
+    if (Bible_Books[1].Abbreviation.isEmpty())
+        Init_Bible_Tables();
+    QList<Verse_Span> spans;
+    for (const QString& part : Split_Reference(reference)) {
+        const Reference_Parts p = Parse_Reference(part);
+        const int book = Find_Book(p.book);
+        if (book == 0)
+            continue;
+        const int k = p.chapter, v = p.verse, w = p.second, x = p.third;
+        switch (p.kind) {
+        case 0:
+            spans << Verse_Span{book, k, v, v};
+            break;
+        case 1:
+            spans << Verse_Span{book, k, v, v} << Verse_Span{book, k, w, w};
+            break;
+        case 2:
+            spans << Verse_Span{book, k, v, v} << Verse_Span{book, w, x, x};
+            break;
+        case 3:
+            spans << Verse_Span{book, k, v, w};
+            break;
+        case 4:
+            spans << Verse_Span{book, k, v, 0};
+            for (int chapter = k + 1; chapter < w; ++chapter)
+                spans << Verse_Span{book, chapter, 1, 0};
+            spans << Verse_Span{book, w, 1, x};
+            break;
+        default:
+            spans << Verse_Span{book, k, v, v} << Verse_Span{book, k, w, w} << Verse_Span{book, k, x, x};
+            break;
+        }
+    }
+    return spans;
+}
+
+QList<Passage_Block> Side_By_Side(const QList<const Translation*>& translations, const QString& reference) {
+    QList<Passage_Block> blocks;
+    QList<QMap<int, QString>> columns;
+    const auto close = [&] {
+        if (!blocks.isEmpty())
+            blocks.last().rows = Align_Verses(columns);
+        columns.clear();
+    };
+    for (const Verse_Span& span : Reference_Spans(reference)) {
+        if (blocks.isEmpty() || blocks.last().book != span.book || blocks.last().chapter != span.chapter) {
+            close();
+            blocks << Passage_Block{span.book, span.chapter, {}};
+            for (qsizetype i = 0; i < translations.size(); ++i)
+                columns << QMap<int, QString>();
+        }
+        for (qsizetype i = 0; i < translations.size(); ++i)
+            columns[i].insert(
+                Translation_Verses(*translations[i], span.book, span.chapter, span.first, span.last));
+    }
+    close();
+    return blocks;
 }
 
 Bible_Choice Stored_Bible_Choice() {

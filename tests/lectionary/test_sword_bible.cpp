@@ -177,6 +177,42 @@ private slots:
         QVERIFY(rows[1].cells[1].isEmpty());
     }
 
+    // Reading references in the Arabic and English modules side by side: per chapter
+    // block "book chapter:" and per row the verse and + or - for each cell.
+    void sideBySide_data() {
+        QTest::addColumn<QString>("reference");
+        QTest::addColumn<QString>("blocks");
+        QTest::newRow("range, English lacks verse 2") << "تك 1: 1-3"
+                                                      << "1 1: 1++ 2+- 3++";
+        QTest::newRow("one verse") << "تك 1: 2"
+                                   << "1 1: 2+-";
+        QTest::newRow("joined, two books") << "تك 1: 3 و مت 1: 1"
+                                           << "1 1: 3++ / 47 1: 1++";
+        QTest::newRow("Hebrew and Greek psalm on one row") << "مز 23: 1"
+                                                           << "21 23: 1++";
+        QTest::newRow("unknown book") << "xyz 1: 1"
+                                      << "";
+    }
+    void sideBySide() {
+        QFETCH(QString, reference);
+        QFETCH(QString, blocks);
+        Translation arabic, english;
+        QString error;
+        QVERIFY(Open_Translation(QStringLiteral("ArabKJV"), arabic, error));
+        QVERIFY(Open_Translation(QStringLiteral("EngLXX"), english, error));
+        QStringList got;
+        for (const Passage_Block& block : Side_By_Side({&arabic, &english}, reference)) {
+            QString line = QStringLiteral("%1 %2:").arg(block.book).arg(block.chapter);
+            for (const Aligned_Row& row : block.rows) {
+                line += QLatin1Char(' ') + QString::number(row.verse);
+                for (const QString& cell : row.cells)
+                    line += cell.isEmpty() ? QLatin1Char('-') : QLatin1Char('+');
+            }
+            got << line;
+        }
+        QCOMPARE(got.join(QStringLiteral(" / ")), blocks);
+    }
+
     // The first use reads the module and writes the cache; later uses read the cache
     // until the module changes.
     void cacheRebuiltWhenModuleChanges() {
