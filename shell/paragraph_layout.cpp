@@ -10,6 +10,7 @@
 
 namespace Lectarium {
 
+using MdlLectarium::Numbers_In_Order;
 using MdlLectarium::Paragraph_Direction;
 
 void Align_Paragraphs(QPlainTextEdit* box) {
@@ -55,6 +56,8 @@ void Paragraph_Delegate::initStyleOption(QStyleOptionViewItem* option, const QMo
     // that direction: the item's own direction makes both follow its text.
     option->direction = Paragraph_Direction(option->text);
     option->displayAlignment = (option->displayAlignment & Qt::AlignVertical_Mask) | Qt::AlignLeading;
+    // Only the drawing gets the marks: copying an item (Ctrl+C) takes the model's text.
+    option->text = Numbers_In_Order(option->text);
 }
 
 QSize Paragraph_Delegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {

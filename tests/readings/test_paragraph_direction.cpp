@@ -21,6 +21,7 @@
 #include <QComboBox>
 #include <QCompleter>
 #include <QDir>
+#include <QGlyphRun>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -174,6 +175,27 @@ bool holds(const Pdf_Line& line, const QString& text) {
     return std::any_of(line.begin(), line.end(), [&](const Pdf_Word& w) { return w.text.contains(text); });
 }
 
+// Where the glyph of one character of a laid-out paragraph is drawn, across the line.
+qreal inkX(const QTextLayout& layout, int position) {
+    const QList<QGlyphRun> runs = layout.glyphRuns(position, 1);
+    return runs.isEmpty() ? -1 : runs.first().boundingRect().center().x();
+}
+
+// How many ranges after a book's name ("تك 1: 1-3") a laid-out paragraph holds, and false
+// when one of them reads backwards: its first number must be drawn left of its last.
+bool rangesInOrder(const QTextLayout& layout, const QString& text, int& count) {
+    static const QRegularExpression range(
+        QStringLiteral("\\p{Arabic}\\x{200F}?\\h+[0-9]+:\\h*([0-9]+)-([0-9]+)"));
+    for (auto it = range.globalMatch(text); it.hasNext(); ++count) {
+        const QRegularExpressionMatch m = it.next();
+        const qreal first = inkX(layout, int(m.capturedStart(1)));
+        const qreal last = inkX(layout, int(m.capturedStart(2)));
+        if (first < 0 || last < 0 || first >= last)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 class Test_Paragraph_Direction final : public QObject {
@@ -227,6 +249,33 @@ private slots:
         }
         QCOMPARE(rtl > 0, arabic);
         QCOMPARE(ltr > 0, english);
+    }
+
+    // The ranges of references read in order in the readings window's list of
+    // prophecies: "تك 1: 1-3" as drawn, never "3-1".
+    void prophecyRangesInOrder() {
+        Reading_Session r(0.0, mixedDatabase());
+        r.Show_Day(QDate(1999, 3, 3));
+        // Each item laid out as the style draws it: its text and direction from the
+        // item's delegate.
+        QListWidget* prophecies = FrmDisplay_Reading::Instance()->List1();
+        const auto* delegate = qobject_cast<const Paragraph_Delegate*>(prophecies->itemDelegate());
+        QVERIFY(delegate);
+        int ranges = 0;
+        for (int row = 0; row < prophecies->count(); ++row) {
+            QStyleOptionViewItem option;
+            option.initFrom(prophecies);
+            delegate->initStyleOption(&option, prophecies->model()->index(row, 0));
+            QTextLayout layout(option.text, prophecies->font());
+            QTextOption textOption;
+            textOption.setTextDirection(option.direction);
+            layout.setTextOption(textOption);
+            layout.beginLayout();
+            layout.createLine();
+            layout.endLayout();
+            QVERIFY2(rangesInOrder(layout, option.text, ranges), option.text.toUtf8());
+        }
+        QVERIFY(ranges > 0);
     }
 
     // The printed whole day: the title at the right of each page's header, the English
