@@ -14,6 +14,7 @@
 #include "shell/child_window.h"
 #include "shell/dialogs.h"
 #include "shell/paragraph_layout.h"
+#include "shell/reading_box.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -24,7 +25,6 @@
 #include <QMdiSubWindow>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -76,17 +76,17 @@ bool Printable_Of(const QWidget* form, Printable& out) {
     if (const auto* passage = qobject_cast<const FrmDisplay_Bible*>(form)) {
         out =
             textPage(passage->windowTitle() + QStringLiteral(" - ") + Reference_Text_Of(passage->Text_Sign()),
-                     passage->Text1()->toPlainText());
+                     passage->Text1()->Text());
         return true;
     }
     if (const auto* chapter = qobject_cast<const FrmBible_View*>(form)) {
-        out = textPage(chapter->windowTitle(), chapter->Text1()->toPlainText());
+        out = textPage(chapter->windowTitle(), chapter->Text1()->Text());
         return true;
     }
     if (const auto* results = qobject_cast<const FrmView_Search*>(form)) {
         out = textPage(results->windowTitle() + QStringLiteral(" - ") +
                            QString::number(results->Current_Page()),
-                       results->Text1()->toPlainText());
+                       results->Text1()->Text());
         return true;
     }
     return false;

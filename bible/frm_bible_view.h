@@ -9,10 +9,11 @@
 #include <array>
 
 class QComboBox;
-class QPlainTextEdit;
 class QRadioButton;
 
 namespace Lectarium {
+
+class Reading_Box;
 
 class FrmBible_View final : public QWidget {
     Q_OBJECT
@@ -36,7 +37,7 @@ public:
     QRadioButton* Option1(int index) const { return option1_[index]; }
     QComboBox* Combo1() const { return combo1_; }
     QComboBox* Combo2() const { return combo2_; }
-    QPlainTextEdit* Text1() const { return text1_; }
+    Reading_Box* Text1() const { return text1_; }
     QWidget* Picture_Bible() const { return pictureBible_; }
 
 protected:
@@ -58,7 +59,7 @@ private:
     std::array<QRadioButton*, 2> option1_{};
     QComboBox* combo1_ = nullptr;
     QComboBox* combo2_ = nullptr;
-    QPlainTextEdit* text1_ = nullptr;
+    Reading_Box* text1_ = nullptr;
     MdlLectarium::Integer currentBook_ = 1;
     MdlLectarium::Integer currentChapter_ = 1;
 };

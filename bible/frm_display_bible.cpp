@@ -1,8 +1,8 @@
 #include "bible/frm_display_bible.h"
 
 #include "base/settings.h"
-#include "documents/text_file.h"
 #include "shell/appearance.h"
+#include "shell/reading_box.h"
 #include "shell/single_window.h"
 
 #include <QCloseEvent>
@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QPlainTextEdit>
 
 #include <algorithm>
 
@@ -41,7 +40,7 @@ FrmDisplay_Bible* FrmDisplay_Bible::Show_Text(const QString& heading, const QStr
     auto* form = instance.Keep(new FrmDisplay_Bible());
     form->Form_Load();
     form->textSign_->setText(Shown_Reference(heading));
-    form->text1_->setPlainText(To_Box_Text(body));
+    form->text1_->Set_Text(body);
     form->setWindowTitle(caption);
     if (QMdiSubWindow* sub = Show_Child(form, "FrmDisplay_Bible"))
         keepBeside(sub, beside);
@@ -97,10 +96,9 @@ FrmDisplay_Bible::FrmDisplay_Bible() {
     Set_Reference_Box(textSign_);
     textSign_->setFixedWidth(To_Pixels(headingWidthTwips));
 
-    text1_ = new QPlainTextEdit(this);
+    text1_ = new Reading_Box(this);
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Set_Reading_Box(text1_);
     QFont bodyFont(QStringLiteral("Arabic Transparent"));
     bodyFont.setPointSizeF(14.25);
     text1_->setFont(bodyFont);

@@ -11,11 +11,12 @@
 
 #include <functional>
 
-class QPlainTextEdit;
 class QPushButton;
 class QRect;
 
 namespace Lectarium {
+
+class Reading_Box;
 
 class FrmWhole_Day final : public QWidget {
     Q_OBJECT
@@ -31,7 +32,7 @@ public:
 
     ~FrmWhole_Day() override;
 
-    QPlainTextEdit* Text1() const { return text1_; }
+    Reading_Box* Text1() const { return text1_; }
     const MdlLectarium::Whole_Day_Document& Document() const { return document_; }
 
 protected:
@@ -41,7 +42,7 @@ private:
     FrmWhole_Day();
     void showDay(const MdlLectarium::Day_State& day);
 
-    QPlainTextEdit* text1_ = nullptr;
+    Reading_Box* text1_ = nullptr;
     MdlLectarium::Whole_Day_Document document_;
 };
 

@@ -3,7 +3,6 @@
 #include "base/text_direction.h"
 
 #include <QAbstractItemView>
-#include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -12,21 +11,6 @@ namespace Lectarium {
 
 using MdlLectarium::Numbers_In_Order;
 using MdlLectarium::Paragraph_Direction;
-
-void Align_Paragraphs(QPlainTextEdit* box) {
-    // A plain text box lays every paragraph out with the document's one text option and
-    // ignores block formats, so no paragraph can be given an alignment of its own. With
-    // no direction set, each paragraph takes that of its first strong character (as
-    // Paragraph_Direction does, except that a paragraph without one reads left to right).
-    // Justified, a paragraph's last line (a verse's only line) is flush to where the
-    // paragraph starts: right for a right-to-left one, left for a left-to-right one;
-    // lines it wraps fill the width.
-    QTextDocument* document = box->document();
-    QTextOption option = document->defaultTextOption();
-    option.setTextDirection(Qt::LayoutDirectionAuto);
-    option.setAlignment(Qt::AlignJustify);
-    document->setDefaultTextOption(option);
-}
 
 void Align_Paragraphs(QTextDocument* document) {
     QTextCursor cursor(document);

@@ -2,18 +2,16 @@
 
 // Each paragraph and each list item laid out in the direction of its own text
 // (base/text_direction.h): Arabic right to left and flush right, English left to right
-// and flush left, whatever the direction of the window around it.
+// and flush left, whatever the direction of the window around it. The reading text boxes
+// do the same for their paragraphs (shell/reading_box.h).
 
 #include <QStyledItemDelegate>
 
 class QAbstractItemView;
-class QPlainTextEdit;
 class QTextDocument;
 
 namespace Lectarium {
 
-// A text box: every paragraph it will hold, as it is set or typed.
-void Align_Paragraphs(QPlainTextEdit* box);
 // A document as it stands (a printout): every block in the direction of its text,
 // flush to where it starts; a block that names its own alignment keeps it.
 void Align_Paragraphs(QTextDocument* document);
