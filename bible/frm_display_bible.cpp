@@ -4,6 +4,7 @@
 #include "documents/text_file.h"
 #include "readings/whole_day.h"
 #include "shell/appearance.h"
+#include "shell/reading_box.h"
 #include "shell/single_window.h"
 
 #include <QCloseEvent>
@@ -11,7 +12,6 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QPlainTextEdit>
 
 #include <algorithm>
 
@@ -42,7 +42,7 @@ FrmDisplay_Bible* FrmDisplay_Bible::Show_Text(const QString& heading, const QStr
     auto* form = instance.Keep(new FrmDisplay_Bible());
     form->Form_Load();
     form->textSign_->setText(Shown_Reference(heading));
-    form->text1_->setPlainText(To_Box_Text(body));
+    form->text1_->Set_Text(body);
     form->setWindowTitle(caption);
     if (QMdiSubWindow* sub = Show_Child(form, "FrmDisplay_Bible"))
         keepBeside(sub, beside);
@@ -98,10 +98,9 @@ FrmDisplay_Bible::FrmDisplay_Bible() {
     Set_Reference_Box(textSign_);
     textSign_->setFixedWidth(To_Pixels(headingWidthTwips));
 
-    text1_ = new QPlainTextEdit(this);
+    text1_ = new Reading_Box(this);
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Set_Reading_Box(text1_);
     QFont bodyFont(QStringLiteral("Arabic Transparent"));
     bodyFont.setPointSizeF(14.25);
     text1_->setFont(bodyFont);
@@ -167,7 +166,7 @@ QString FrmDisplay_Bible::Print_Title() const {
 }
 
 QString FrmDisplay_Bible::Print_Html() const {
-    return Text_Page_Html(Print_Title(), text1_->toPlainText());
+    return Text_Page_Html(Print_Title(), text1_->Text());
 }
 
 QString FrmDisplay_Bible::Where_Reference() const {

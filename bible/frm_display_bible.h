@@ -10,9 +10,10 @@
 
 class QLineEdit;
 class QMdiSubWindow;
-class QPlainTextEdit;
 
 namespace Lectarium {
+
+class Reading_Box;
 
 class FrmDisplay_Bible final : public QWidget, public Printable, public Where_Read_Source {
     Q_OBJECT
@@ -30,7 +31,7 @@ public:
     ~FrmDisplay_Bible() override;
 
     QLineEdit* Text_Sign() const { return textSign_; }
-    QPlainTextEdit* Text1() const { return text1_; }
+    Reading_Box* Text1() const { return text1_; }
     QWidget* Toolbar1() const { return toolbar1_; }
 
     // Applies the text appearance to Text1 (the focus handlers).
@@ -54,7 +55,7 @@ private:
 
     QWidget* toolbar1_ = nullptr;
     QLineEdit* textSign_ = nullptr;
-    QPlainTextEdit* text1_ = nullptr;
+    Reading_Box* text1_ = nullptr;
 };
 
 } // namespace Lectarium

@@ -7,10 +7,11 @@
 #include <QWidget>
 
 class QLabel;
-class QPlainTextEdit;
 class QPushButton;
 
 namespace Lectarium {
+
+class Reading_Box;
 
 class FrmView_Search final : public QWidget, public Printable {
     Q_OBJECT
@@ -31,7 +32,7 @@ public:
     QPushButton* Command1() const { return command1_; }
     QPushButton* Command2() const { return command2_; }
     QLabel* Label1() const { return label1_; }
-    QPlainTextEdit* Text1() const { return text1_; }
+    Reading_Box* Text1() const { return text1_; }
     QWidget* Picture_Bible() const { return pictureBible_; }
 
     QString Print_Title() const override; // the caption and the page number
@@ -52,7 +53,7 @@ private:
     QPushButton* command1_ = nullptr;
     QPushButton* command2_ = nullptr;
     QLabel* label1_ = nullptr;
-    QPlainTextEdit* text1_ = nullptr;
+    Reading_Box* text1_ = nullptr;
     int currentPage_ = 1;
 };
 

@@ -16,6 +16,7 @@
 #include "shell/appearance.h"
 #include "shell/dialogs.h"
 #include "shell/paragraph_layout.h"
+#include "shell/reading_box.h"
 #include "shell/single_window.h"
 #include "shell/toolbar_images.h"
 
@@ -28,7 +29,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include <iterator>
@@ -162,9 +162,8 @@ FrmDisplay_Reading::FrmDisplay_Reading() {
     // Drawn over the Vespers frame when shown.
     frameFast_->setAutoFillBackground(true);
 
-    textData_ = new QPlainTextEdit(frame4);
+    textData_ = new Reading_Box(frame4);
     textData_->setObjectName(QStringLiteral("TextData"));
-    Set_Reading_Box(textData_);
     textData_->setTabChangesFocus(true);
     placeFrame(frame4, frame4Area, textData_, 360, 120);
 
@@ -260,7 +259,7 @@ void FrmDisplay_Reading::Form_Load() {
     QString occasion = day.occasion;
     occasion.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     Label(QStringLiteral("LabelOccasion"))->setText(occasion);
-    textData_->setPlainText(QString(day.story).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    textData_->Set_Text(day.story);
     Frame(QStringLiteral("Frame2"))->setTitle(day.vespersCaption);
     for (int i = 1; i <= Reading_Count; ++i)
         TextFiled(i)->setText(Shown_Reference(day.readings[static_cast<size_t>(i)]));
@@ -368,7 +367,7 @@ void FrmDisplay_Reading::Image_Sant_MouseUp(int, int, int, int) {
         sant->Load_Picture(Picture_Path(name));
     QString text;
     if (Read_Picture_Text(sources_.Data_Story, storyMonth_, storyDay_, text))
-        sant->Text1()->setPlainText(text.replace(QLatin1String("\r\n"), QLatin1String("\n")));
+        sant->Text1()->Set_Text(text);
     setLit(false);
 }
 

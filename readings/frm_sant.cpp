@@ -5,13 +5,13 @@
 #include "readings/reading_texts.h"
 #include "shell/appearance.h"
 #include "shell/placement.h"
+#include "shell/reading_box.h"
 #include "shell/single_window.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QImageReader>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 
 namespace Lectarium {
@@ -61,9 +61,8 @@ FrmSant::FrmSant() {
     imageSant_->setAlignment(Qt::AlignCenter);
     imageSant_->setGeometry(To_Pixels(pictureArea));
 
-    text1_ = new QPlainTextEdit(this);
+    text1_ = new Reading_Box(this);
     text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->setReadOnly(true);
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     text1_->setGeometry(To_Pixels(textArea));
 

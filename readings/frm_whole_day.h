@@ -12,11 +12,12 @@
 
 #include <functional>
 
-class QPlainTextEdit;
 class QPushButton;
 class QRect;
 
 namespace Lectarium {
+
+class Reading_Box;
 
 class FrmWhole_Day final : public QWidget, public Printable {
     Q_OBJECT
@@ -32,7 +33,7 @@ public:
 
     ~FrmWhole_Day() override;
 
-    QPlainTextEdit* Text1() const { return text1_; }
+    Reading_Box* Text1() const { return text1_; }
     const MdlLectarium::Whole_Day_Document& Document() const { return document_; }
 
     QString Print_Title() const override;
@@ -46,7 +47,7 @@ private:
     FrmWhole_Day();
     void showDay(const MdlLectarium::Day_State& day);
 
-    QPlainTextEdit* text1_ = nullptr;
+    Reading_Box* text1_ = nullptr;
     MdlLectarium::Whole_Day_Document document_;
 };
 

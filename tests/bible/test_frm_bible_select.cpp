@@ -7,6 +7,7 @@
 #include "lectionary/scrambled_text.h"
 #include "shell/appearance.h"
 #include "shell/child_window.h"
+#include "shell/reading_box.h"
 #include "tests/bible/search_fixture.h"
 #include "tests/support/started_main_window.h"
 
@@ -18,7 +19,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -399,7 +399,7 @@ private slots:
         FrmView_Search* results = FrmView_Search::Instance();
         QVERIFY(results);
         QCOMPARE(results->windowTitle(), QStringLiteral("مجال البحث : نور"));
-        QCOMPARE(results->Text1()->toPlainText(), To_Box_Text(Result_Pages[1]));
+        QCOMPARE(results->Text1()->Text(), To_Box_Text(Result_Pages[1]));
         QVERIFY(results->Label1()->text().isEmpty());
         QVERIFY(results->Command1()->isHidden() && results->Command2()->isHidden());
         QVERIFY(w.s.dialogs.Unexpected().isEmpty());
@@ -420,9 +420,9 @@ private slots:
             results->Command2()->click();
         QCOMPARE(results->Current_Page(), 60);
         QCOMPARE(results->Label1()->text(), QStringLiteral("الجـــزئ رقـــــم   60"));
-        QCOMPARE(results->Text1()->toPlainText(), To_Box_Text(Result_Pages[60]));
-        QVERIFY(results->Text1()->toPlainText().contains(QStringLiteral("(لا  1 :  119)")));
-        QVERIFY(results->Text1()->toPlainText().contains(QStringLiteral("(لا  1 :  120)")));
+        QCOMPARE(results->Text1()->Text(), To_Box_Text(Result_Pages[60]));
+        QVERIFY(results->Text1()->Text().contains(QStringLiteral("(لا  1 :  119)")));
+        QVERIFY(results->Text1()->Text().contains(QStringLiteral("(لا  1 :  120)")));
         results->Command2()->click();
         QCOMPARE(results->Current_Page(), 61);
         results->Command2()->click();
@@ -555,7 +555,7 @@ private slots:
         QVERIFY(results);
         results->Command2()->click();
         QCOMPARE(results->Current_Page(), 2);
-        QVERIFY(results->Text1()->toPlainText().isEmpty());
+        QVERIFY(results->Text1()->Text().isEmpty());
         QCOMPARE(Page_Count, 2);
         QVERIFY(w.s.dialogs.Unexpected().isEmpty());
     }

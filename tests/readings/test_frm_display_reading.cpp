@@ -13,6 +13,7 @@
 #include "shell/appearance.h"
 #include "shell/child_window.h"
 #include "shell/placement.h"
+#include "shell/reading_box.h"
 #include "tests/readings/reading_windows.h"
 #include "tests/support/watched_pipe.h"
 
@@ -24,7 +25,6 @@
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
 
@@ -292,7 +292,7 @@ private slots:
         {
             Reading_Session r;
             r.Show_Day(QDate(1998, 9, 11));
-            QCOMPARE(reading()->TextData()->toPlainText(), QStringLiteral("قصة عيد النيروز\nسطر ثان"));
+            QCOMPARE(reading()->TextData()->Text(), QStringLiteral("قصة عيد النيروز\nسطر ثان"));
         }
         // The draw past the last row leaves the label empty.
         Reading_Session past(0.99);
@@ -373,7 +373,7 @@ private slots:
         const QString shown = reading()->TextFiled(index)->text();
         QCOMPARE(shown.contains(QChar(0x200F)), !shown.at(0).isDigit());
         QCOMPARE(Reference_Text_Of(passage->Text_Sign()), heading);
-        QCOMPARE(passage->Text1()->toPlainText(), body);
+        QCOMPARE(passage->Text1()->Text(), body);
         QVERIFY(r.s->dialogs.Messages().isEmpty());
         // Beside the reading boxes, never over them, and read-only.
         QVERIFY(!Placement_Widget(passage)->geometry().intersects(Placement_Widget(reading())->geometry()));
@@ -394,7 +394,7 @@ private slots:
         FrmDisplay_Bible* passage = FrmDisplay_Bible::Instance();
         QVERIFY(passage);
         QCOMPARE(Reference_Text_Of(passage->Text_Sign()), QStringLiteral("مت 5: 1 و يو 2: 1-2"));
-        QCOMPARE(passage->Text1()->toPlainText(),
+        QCOMPARE(passage->Text1()->Text(),
                  QStringLiteral("1 متى 5: 1 نص الآية\n\nيوحنا\nالأصحاح رقم   2\n1 يوحنا 2: 1 نص الآية\n"
                                 "2 يوحنا 2: 2 نص الآية\n"));
         QVERIFY(r.s->dialogs.Messages().isEmpty());
@@ -503,8 +503,8 @@ private slots:
         QVERIFY(passage);
         QCOMPARE(Reference_Text_Of(passage->Text_Sign()), QStringLiteral("تك 1: 1-3"));
         QCOMPARE(passage->windowTitle(), QStringLiteral("القراءة"));
-        QCOMPARE(passage->Text1()->toPlainText(), QStringLiteral("1 التكوين 1: 1 نص الآية\n2 التكوين 1: 2 نص "
-                                                                 "الآية\n3 التكوين 1: 3 نص الآية\n"));
+        QCOMPARE(passage->Text1()->Text(), QStringLiteral("1 التكوين 1: 1 نص الآية\n2 التكوين 1: 2 نص "
+                                                          "الآية\n3 التكوين 1: 3 نص الآية\n"));
         // An empty entry shows nothing, messages or not.
         Placement_Widget(passage)->close();
         Flush_Deletions();
@@ -523,9 +523,8 @@ private slots:
         QVERIFY(passage);
         QCOMPARE(passage->windowTitle(), QStringLiteral("الطقـس"));
         QCOMPARE(Reference_Text_Of(passage->Text_Sign()), QStringLiteral("طقس أيام الصوم"));
-        QCOMPARE(passage->Text1()->toPlainText(),
-                 QStringLiteral("الفقرة الأولى من طقس الصوم\nالفقرة الثانية من طقس "
-                                "الصوم\nالفقرة الثالثة من طقس الصوم\n"));
+        QCOMPARE(passage->Text1()->Text(), QStringLiteral("الفقرة الأولى من طقس الصوم\nالفقرة الثانية من طقس "
+                                                          "الصوم\nالفقرة الثالثة من طقس الصوم\n"));
         // A rite without rows: the window with nothing in it.
         Day_State day = Current_Day_State();
         day.riteNo = 5;
@@ -534,7 +533,7 @@ private slots:
         Flush_Deletions();
         passage = FrmDisplay_Bible::Instance();
         QCOMPARE(Reference_Text_Of(passage->Text_Sign()), QString());
-        QCOMPARE(passage->Text1()->toPlainText(), QString());
+        QCOMPARE(passage->Text1()->Text(), QString());
         QCOMPARE(r.Child_Count(), 3);
     }
 
@@ -556,11 +555,10 @@ private slots:
                  (QStringList{QStringLiteral("باكر يوم الأحد"), QStringLiteral("الساعة الثالثة"),
                               QStringLiteral("الساعة السادسة")}));
         QCOMPARE(Reference_Text_Of(pain->Text_Hidder()), QStringLiteral("يو 1: 1-2"));
-        QCOMPARE(pain->Text_View()->toPlainText(),
-                 QStringLiteral("1 يوحنا 1: 1 نص الآية\n2 يوحنا 1: 2 نص الآية\n"));
+        QCOMPARE(pain->Text_View()->Text(), QStringLiteral("1 يوحنا 1: 1 نص الآية\n2 يوحنا 1: 2 نص الآية\n"));
         pain->List1()->setCurrentRow(2);
         QCOMPARE(Reference_Text_Of(pain->Text_Hidder()), QStringLiteral("1كو 13: 1"));
-        QCOMPARE(pain->Text_View()->toPlainText(), QStringLiteral("نص مخزن للساعة السادسة"));
+        QCOMPARE(pain->Text_View()->Text(), QStringLiteral("نص مخزن للساعة السادسة"));
     }
 
     // The picture follows the hot spot, lit and unlit; where its bounds lie is the
@@ -608,7 +606,7 @@ private slots:
         QVERIFY(sant->Has_Picture());
         QVERIFY(!sant->Image_Sant()->pixmap().isNull());
         QVERIFY(!sant->Label1()->isVisibleTo(sant));
-        QCOMPARE(sant->Text1()->toPlainText(), QStringLiteral("نص عن قديس اليوم"));
+        QCOMPARE(sant->Text1()->Text(), QStringLiteral("نص عن قديس اليوم"));
         // A second click refills the same window.
         reading()->Image_Sant_MouseUp(1, 0, 0, 0);
         QCOMPARE(FrmSant::Instance(), sant);
@@ -623,7 +621,7 @@ private slots:
         FrmSelect_Day::Instance()->ButtonMonth_Left_Click();
         QVERIFY(Coptic_Month != 1);
         reading()->Image_Sant_MouseUp(1, 0, 450, 550);
-        QCOMPARE(FrmSant::Instance()->Text1()->toPlainText(), QStringLiteral("نص عن قديس اليوم"));
+        QCOMPARE(FrmSant::Instance()->Text1()->Text(), QStringLiteral("نص عن قديس اليوم"));
     }
 
     // No picture file, or a named pipe of its name, which is never opened for reading
@@ -649,7 +647,7 @@ private slots:
         QVERIFY(!sant->Has_Picture());
         QVERIFY(sant->Label1()->isVisibleTo(sant));
         QCOMPARE(sant->Label1()->text(), QStringLiteral("لا توجد  صورة"));
-        QCOMPARE(sant->Text1()->toPlainText(), QStringLiteral("نص عن شهداء النيروز"));
+        QCOMPARE(sant->Text1()->Text(), QStringLiteral("نص عن شهداء النيروز"));
         if (watched)
             QCOMPARE(watched->Readers(), 0);
     }
@@ -674,7 +672,7 @@ private slots:
         FrmSant* sant = FrmSant::Instance();
         QVERIFY(sant);
         QVERIFY(sant->Label1()->isVisibleTo(sant));
-        QCOMPARE(sant->Text1()->toPlainText(), text);
+        QCOMPARE(sant->Text1()->Text(), text);
     }
 
     void saintAppearance() {
@@ -686,7 +684,7 @@ private slots:
         Fore_Color = 255;
         r.Show_Day(QDate(1998, 9, 15));
         reading()->Image_Sant_MouseUp(1, 0, 0, 0);
-        QPlainTextEdit* text = FrmSant::Instance()->Text1();
+        const Reading_Box* text = FrmSant::Instance()->Text1();
         QCOMPARE(text->font().pointSize(), 17);
         QVERIFY(text->font().bold());
         QVERIFY(!text->font().italic());
