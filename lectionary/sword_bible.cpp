@@ -81,9 +81,11 @@ QString Sword_Module_Stamp(const QString& name) {
     return parts.join(QLatin1Char('|'));
 }
 
+// The program's cache folder whichever tool asks: the command-line tools share the
+// caches the program builds.
 QString Translation_Cache_File(const QString& module) {
-    return QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/bibles/") +
-           module + QStringLiteral(".tsv");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+           QStringLiteral("/Lectarium/bibles/") + module + QStringLiteral(".tsv");
 }
 
 bool Open_Translation(const QString& name, Translation& out, QString& error,

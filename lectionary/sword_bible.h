@@ -27,7 +27,7 @@ struct Translation {
 // configuration that change the text); empty when no such Bible module is installed.
 QString Sword_Module_Stamp(const QString& module);
 
-// The cache file of a module in the user's cache folder.
+// The cache file of a module in the program's folder of the user's cache folder.
 QString Translation_Cache_File(const QString& module);
 
 // The module's verses, from the cache when it was made from the module as it is now,

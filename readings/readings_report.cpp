@@ -27,15 +27,17 @@ QString indented(const QString& text, const QString& by) {
     return out;
 }
 
-QString passageText(Data_Source& bible, const QString& reference) {
-    const QString passage = Get_Passage(bible, reference);
+using Passage_Writer = std::function<QString(const QString&)>;
+
+QString passageText(Data_Source& bible, const QString& reference, const Passage_Writer& writer) {
+    const QString passage = writer ? writer(reference) : Get_Passage(bible, reference);
     return passage.isEmpty() ? indent + indent + QStringLiteral("-\n") : indented(passage, indent + indent);
 }
 
 } // namespace
 
 bool Readings_Report(const QDate& date, const QString& databasePath, bool withText, QByteArray& out,
-                     QString& error) {
+                     QString& error, const Passage_Writer& passage) {
     if (!Open_Database(databasePath, error))
         return false;
 
@@ -61,7 +63,9 @@ bool Readings_Report(const QDate& date, const QString& databasePath, bool withTe
         for (const Holy_Week_Hour& hour :
              Read_Holy_Week_Hours(databasePath, static_cast<Integer>(Season_Day + 1), bible)) {
             text += indent + hour.description + QStringLiteral(": ") + hour.entry.sign + QLatin1Char('\n');
-            if (withText)
+            if (withText && passage)
+                text += passageText(bible, hour.entry.sign, passage);
+            else if (withText)
                 text += hour.entry.text.isEmpty() ? indent + indent + QStringLiteral("-\n")
                                                   : indented(hour.entry.text, indent + indent);
         }
@@ -81,7 +85,7 @@ bool Readings_Report(const QDate& date, const QString& databasePath, bool withTe
             text += indent + Reading_Field_Caption(i) + QLatin1Char(':') +
                     (reference.isEmpty() ? QString() : QLatin1Char(' ') + reference) + QLatin1Char('\n');
             if (withText && !reference.isEmpty())
-                text += passageText(bible, reference);
+                text += passageText(bible, reference, passage);
         }
     };
     frame(day.vespersCaption, 1, 2);
@@ -96,7 +100,7 @@ bool Readings_Report(const QDate& date, const QString& databasePath, bool withTe
                 continue;
             text += indent + reference + QLatin1Char('\n');
             if (withText)
-                text += passageText(bible, reference);
+                text += passageText(bible, reference, passage);
         }
     }
     if (withText && !day.story.isEmpty())

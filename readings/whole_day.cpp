@@ -163,7 +163,8 @@ QString Whole_Day_Text(const Whole_Day_Document& document) {
     return out;
 }
 
-QString Whole_Day_Html(const Whole_Day_Document& document) {
+QString Whole_Day_Html(const Whole_Day_Document& document,
+                       const std::function<QString(const Whole_Day_Entry& entry)>& passage) {
     QString body =
         htmlElement("h1", Whole_Day_Caption) + htmlLines(document.dateLines.join(QLatin1Char('\n')));
     if (!document.occasion.isEmpty())
@@ -172,7 +173,7 @@ QString Whole_Day_Html(const Whole_Day_Document& document) {
         body += htmlElement("h2", part.caption);
         for (const Whole_Day_Entry& entry : part.entries) {
             body += htmlElement("h3", entryHeading(entry));
-            body += htmlLines(entry.text);
+            body += passage ? passage(entry) : htmlLines(entry.text);
         }
         body += htmlLines(part.text);
     }

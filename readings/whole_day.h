@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 namespace MdlLectarium {
@@ -46,8 +47,9 @@ QString Whole_Day_Text(const Whole_Day_Document& document);
 
 // A complete HTML page, UTF-8 when encoded as such, right to left, Arabic; each line a
 // paragraph with the direction of its own text (dir) and a verse's number held at its
-// start.
-QString Whole_Day_Html(const Whole_Day_Document& document);
+// start. passage, when given, writes the HTML of an entry's text in place of its lines.
+QString Whole_Day_Html(const Whole_Day_Document& document,
+                       const std::function<QString(const Whole_Day_Entry& entry)>& passage = {});
 
 // Any title and plain text as the same kind of page (the passage window, a Bible
 // chapter, a page of results are printed through it).

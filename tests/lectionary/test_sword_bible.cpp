@@ -4,10 +4,10 @@
 
 #include "lectionary/sword_bible.h"
 #include "lectionary/sword_import.h"
+#include "tests/support/sword_modules.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -15,11 +15,6 @@ using namespace MdlLectarium;
 using Columns = QList<QMap<int, QString>>;
 
 namespace {
-
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 const char Arabic_Verses[] = "$$$Gen 1:1\nفِي الْبَدْءِ خَلَقَ اللهُ السَّمَاوَاتِ وَالأَرْضَ.\n"
                              "$$$Gen 1:2\nوَكَانَتِ الأَرْضُ خَرِبَةً وَخَالِيَةً\n"
@@ -43,36 +38,14 @@ class Test_Sword_Bible final : public QObject {
     QTemporaryDir dir;
     QString sword;
 
-    QString dataFolder(const QString& module) const {
-        return sword + QStringLiteral("/modules/texts/rawtext/") + module.toLower() + QLatin1Char('/');
-    }
-
-    // The module's configuration; its data folder is another module's when sharing.
     void writeConf(const QString& name, const QString& v11n, const char* driver, const QString& data) {
-        QVERIFY(writeFile(
-            sword + QStringLiteral("/mods.d/") + name.toLower() + QStringLiteral(".conf"),
-            QStringLiteral("[%1]\nDataPath=./modules/texts/rawtext/%2/\nModDrv=%3\n"
-                           "SourceType=OSIS\nEncoding=UTF-8\nLang=%4\nVersification=%5\n"
-                           "Description=%1 test module\n")
-                .arg(name, data.toLower(), QString::fromLatin1(driver),
-                     name.startsWith(QLatin1String("Arab")) ? QStringLiteral("ar") : QStringLiteral("en"),
-                     v11n)
-                .toUtf8()));
+        QString error;
+        QVERIFY2(Sword_Modules(sword).Write_Conf(name, v11n, driver, data, error), qPrintable(error));
     }
 
-    // A Bible module: its configuration and its text through imp2vs.
     void makeModule(const QString& name, const QString& v11n, const QByteArray& imp) {
-        const QString data = dataFolder(name);
-        QVERIFY(QDir().mkpath(data));
-        const QString source = dir.filePath(name + QStringLiteral(".imp"));
-        QVERIFY(writeFile(source, imp));
-        writeConf(name, v11n, "RawText", name);
-        QProcess made;
-        made.setStandardInputFile(QProcess::nullDevice());
-        made.start(QStringLiteral("imp2vs"),
-                   {source, QStringLiteral("-o"), data, QStringLiteral("-v"), v11n});
-        QVERIFY(made.waitForFinished(60000));
-        QVERIFY2(made.exitCode() == 0, made.readAllStandardError().constData());
+        QString error;
+        QVERIFY2(Sword_Modules(sword).Make_Bible(name, v11n, imp, error), qPrintable(error));
     }
 
 private slots:
@@ -88,11 +61,8 @@ private slots:
         makeModule(QStringLiteral("EngLXX"), QStringLiteral("LXX"), English_Verses);
         // A commentary on the Arabic text, and a Bible whose text files are noise.
         writeConf(QStringLiteral("Comment"), QStringLiteral("KJV"), "RawCom", QStringLiteral("ArabKJV"));
-        writeConf(QStringLiteral("Broken"), QStringLiteral("KJV"), "RawText", QStringLiteral("Broken"));
-        QVERIFY(QDir().mkpath(dataFolder(QStringLiteral("Broken"))));
-        for (const char* file : {"ot", "ot.vss", "nt", "nt.vss"})
-            QVERIFY(
-                writeFile(dataFolder(QStringLiteral("Broken")) + QLatin1String(file), QByteArray(7, '\xff')));
+        QString error;
+        QVERIFY2(Sword_Modules(sword).Make_Broken(QStringLiteral("Broken"), error), qPrintable(error));
     }
 
     void discovery() {

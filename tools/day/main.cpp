@@ -3,6 +3,7 @@
 // lectarium-day --readings DATE [--text]: the readings of the day from Lectarium.mdb in
 // the current folder, as the readings window shows them; --text adds the passages.
 // lectarium-day --readings DATE --html: the whole day as one HTML page.
+// --bible NAME[,NAME...] with --text or --html: the passages in those translations.
 // lectarium-day --ics FROM TO: the titled days as an iCalendar feed.
 
 #include "base/program_files.h"
@@ -13,6 +14,7 @@
 #include "lectionary/bible_books.h"
 #include "lectionary/data_source.h"
 #include "lectionary/database_file.h"
+#include "lectionary/parallel_passage.h"
 #include "readings/readings_report.h"
 #include "readings/whole_day.h"
 #include "tools/command_line/command_line.h"
@@ -98,7 +100,7 @@ const QList<Mode>& modes() {
         {QStringLiteral("readings"),
          QStringLiteral("DATE"),
          QStringLiteral("prints the readings of DATE from Lectarium.mdb in the current folder"),
-         QStringLiteral("--readings DATE [--text | --html]"),
+         QStringLiteral("--readings DATE [--text | --html] [--bible NAME,...]"),
          {},
          QStringLiteral(
              "lectarium-day --readings DATE [--text] prints the readings of DATE as the readings\n"
@@ -109,7 +111,10 @@ const QList<Mode>& modes() {
              "reference and the synaxarium story. UTF-8, LF line ends.\n"
              "--html writes the whole day as one HTML page (UTF-8, right to left): the dates and the\n"
              "title, every office with each reading's caption, reference and text, the prophecies,\n"
-             "the commemorations and the rite; on a Holy Week day every hour with its reading.\n\n"),
+             "the commemorations and the rite; on a Holy Week day every hour with its reading.\n"
+             "--bible NAME,... with --text or --html takes the passages from the translations named\n"
+             "(installed SWORD Bible modules, db for the database's Bible): with --text each verse\n"
+             "in each translation in turn, with --html a table, verse n of each on one row.\n\n"),
          readings},
         {QStringLiteral("ics"),
          QString(),
@@ -130,6 +135,7 @@ struct Modifier {
     QString option;
     QString help;
     QString mode;
+    QString valueName = QString(); // empty for a switch
 };
 
 const QList<Modifier>& modifiers() {
@@ -139,6 +145,10 @@ const QList<Modifier>& modifiers() {
          QStringLiteral("readings")},
         {QStringLiteral("html"), QStringLiteral("with --readings: the whole day as one HTML page"),
          QStringLiteral("readings")},
+        {QStringLiteral("bible"),
+         QStringLiteral("with --text or --html: the passages in these translations, installed SWORD Bible "
+                        "modules or db for the database's Bible, side by side"),
+         QStringLiteral("readings"), QStringLiteral("NAME,...")},
     };
     return table;
 }
@@ -169,7 +179,7 @@ void prepare(QCommandLineParser& parser, const Mode* only = nullptr) {
             parser.addOption(QCommandLineOption(mode.option, mode.help, mode.valueName));
         for (const Modifier& modifier : modifiers())
             if (modifier.mode == mode.option)
-                parser.addOption(QCommandLineOption(modifier.option, modifier.help));
+                parser.addOption(QCommandLineOption(modifier.option, modifier.help, modifier.valueName));
     }
     for (const Argument& argument : (only ? only : &modes().first())->arguments)
         parser.addPositionalArgument(argument.name, argument.help,
@@ -235,13 +245,15 @@ int range(const Call& call) {
 }
 
 // The whole day of date as HTML, the day processed as the day chooser's Show does.
-bool wholeDayHtml(const QDate& date, QByteArray& out, QString& error) {
+bool wholeDayHtml(const QDate& date, QByteArray& out, QString& error,
+                  const std::function<QString(const MdlLectarium::Whole_Day_Entry&)>& passage) {
     const auto database = MdlLectarium::Open_Database(MdlLectarium::Database_Path, error);
     if (!database)
         return false;
     MdlLectarium::Reset_Day_State();
     MdlLectarium::Classify_Day(date, MdlLectarium::Day_Stage::Shown);
-    out = MdlLectarium::Whole_Day_Html(MdlLectarium::Read_Whole_Day(MdlLectarium::Database_Path)).toUtf8();
+    out = MdlLectarium::Whole_Day_Html(MdlLectarium::Read_Whole_Day(MdlLectarium::Database_Path), passage)
+              .toUtf8();
     return true;
 }
 
@@ -250,6 +262,17 @@ int readings(const Call& call) {
     const bool html = call.parser.isSet(QStringLiteral("html"));
     if (html && withText)
         return fail(usage(&call.mode));
+    QStringList bibleNames;
+    if (call.parser.isSet(QStringLiteral("bible"))) {
+        for (const QString& name : call.parser.value(QStringLiteral("bible")).split(QLatin1Char(',')))
+            if (!name.trimmed().isEmpty())
+                bibleNames << name.trimmed();
+        if (bibleNames.isEmpty() || (!html && !withText))
+            return fail(usage(&call.mode));
+    }
+    // The database's Bible alone is what the day shows without the option.
+    if (bibleNames == QStringList{QString::fromLatin1(MdlLectarium::Database_Bible_Name)})
+        bibleNames.clear();
     QList<QDate> dates;
     int failure = 0;
     if (!checkedDates({call.value}, dates, failure))
@@ -279,11 +302,37 @@ int readings(const Call& call) {
                      problem.toLocal8Bit().constData());
         return 1;
     }
+    MdlLectarium::Named_Bibles bibles;
+    if (!bibleNames.isEmpty()) {
+        QString error;
+        const MdlLectarium::Bibles_Outcome opened =
+            MdlLectarium::Open_Named_Bibles(bibleNames, bibles, error);
+        if (opened == MdlLectarium::Bibles_Outcome::Unknown_Name)
+            return fail(error);
+        // A module that cannot be read is left out; the others are shown.
+        for (const QString& problem : std::as_const(bibles.problems))
+            std::fprintf(stderr, "lectarium-day: %s\n", problem.toLocal8Bit().constData());
+        if (opened == MdlLectarium::Bibles_Outcome::None_Usable)
+            return 1;
+    }
+    MdlLectarium::Data_Source bible(QStringLiteral("Data_Bible"));
+    bible.setDatabaseName(MdlLectarium::Database_Path);
+    std::function<QString(const QString&)> passageText;
+    std::function<QString(const MdlLectarium::Whole_Day_Entry&)> passageHtml;
+    if (!bibleNames.isEmpty()) {
+        passageText = [&](const QString& reference) {
+            return MdlLectarium::Parallel_Text(MdlLectarium::Parallel_Passage(bibles, bible, reference));
+        };
+        passageHtml = [&](const MdlLectarium::Whole_Day_Entry& entry) {
+            return MdlLectarium::Parallel_Html(MdlLectarium::Parallel_Passage(bibles, bible, entry.reference),
+                                               bibles.languages);
+        };
+    }
     QByteArray out;
     QString error;
-    const bool read =
-        html ? wholeDayHtml(date, out, error)
-             : MdlLectarium::Readings_Report(date, MdlLectarium::Database_Path, withText, out, error);
+    const bool read = html ? wholeDayHtml(date, out, error, passageHtml)
+                           : MdlLectarium::Readings_Report(date, MdlLectarium::Database_Path, withText, out,
+                                                           error, passageText);
     if (!read) {
         std::fprintf(stderr, "lectarium-day: cannot read %s: %s\n",
                      QDir::toNativeSeparators(MdlLectarium::Database_Path).toLocal8Bit().constData(),

@@ -9,6 +9,7 @@
 #include "lectionary/data_source.h"
 #include "lectionary/database_check.h"
 #include "lectionary/database_file.h"
+#include "lectionary/parallel_passage.h"
 #include "lectionary/passage.h"
 #include "lectionary/source_folder.h"
 #include "lectionary/sqlite_database.h"
@@ -68,6 +69,30 @@ struct Call {
     const QCommandLineParser& parser;
 };
 
+// The translations --bible names: false, with the exit status, when none can be used
+// (an unknown name is refused with the installed ones). Modules that cannot be read are
+// reported and left out.
+bool openBibles(const Call& call, Named_Bibles& bibles, int& status) {
+    QStringList names;
+    for (const QString& name : call.parser.value(QStringLiteral("bible")).split(QLatin1Char(',')))
+        if (!name.trimmed().isEmpty())
+            names << name.trimmed();
+    if (names.isEmpty()) {
+        status = fail(QStringLiteral("--bible names no translation"));
+        return false;
+    }
+    QString error;
+    const Bibles_Outcome opened = Open_Named_Bibles(names, bibles, error);
+    if (opened == Bibles_Outcome::Unknown_Name) {
+        status = fail(error);
+        return false;
+    }
+    for (const QString& problem : std::as_const(bibles.problems))
+        print(stderr, QStringLiteral("lectarium-db: ") + problem + QLatin1Char('\n'));
+    status = 1;
+    return opened == Bibles_Outcome::Opened;
+}
+
 int build(const Call& call) {
     QString error;
     if (!Build_Database(call.arguments[0], call.arguments[1], error))
@@ -109,9 +134,15 @@ int passage(const Call& call) {
     auto database = Open_Lectionary_File(path, error);
     if (!database)
         return fail(error);
+    Named_Bibles bibles;
+    const bool translated = call.parser.isSet(QStringLiteral("bible"));
+    int status = 0;
+    if (translated && !openBibles(call, bibles, status))
+        return status;
     Data_Source& source = Data_Bible();
     source.setDatabase(database);
-    const QString passage = Get_Passage(source, call.arguments[1]);
+    const QString passage = translated ? Parallel_Text(Parallel_Passage(bibles, source, call.arguments[1]))
+                                       : Get_Passage(source, call.arguments[1]);
     const QString problem = source.lastError();
     source.setDatabase(nullptr);
     if (!problem.isEmpty())
@@ -153,6 +184,16 @@ int convert(const Call& call) {
     return 0;
 }
 
+// The pages of a search with LF line ends, the count on stderr; 1 when nothing was found.
+int printFound(const Scan_Outcome& outcome) {
+    for (int page = 1; page <= outcome.pages.Count(); ++page) {
+        QString text = outcome.pages.Pages()[page];
+        print(stdout, text.replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    }
+    print(stderr, QStringLiteral("%1 verses\n").arg(outcome.hits));
+    return outcome.hits > 0 ? 0 : 1;
+}
+
 int search(const Call& call) {
     const QString& path = call.arguments[0];
     const QString& term = call.arguments[1];
@@ -174,6 +215,18 @@ int search(const Call& call) {
             return fail(QStringLiteral("search: --books names no book"));
     }
     const bool exact = call.parser.isSet(QStringLiteral("exact"));
+    const bool ignoreMarks = !exact && Has_Arabic_Letters(term);
+    if (call.parser.isSet(QStringLiteral("bible"))) {
+        Named_Bibles bibles;
+        int status = 0;
+        if (!openBibles(call, bibles, status))
+            return status;
+        if (bibles.translations.size() != 1)
+            return fail(QStringLiteral("search: --bible names one translation"));
+        // The database's own Bible is searched as without the option.
+        if (bibles.databaseColumn < 0)
+            return printFound(Search_Translation(bibles.translations.first(), term, ignoreMarks, scope));
+    }
     QString error;
     auto database = Open_Lectionary_File(path, error);
     if (!database)
@@ -181,17 +234,11 @@ int search(const Call& call) {
     Data_Source& source = Data_Bible_Search();
     source.setDatabase(database);
     Found_Verses found;
-    const bool read = Find_Verses(source, term, !exact && Has_Arabic_Letters(term), scope, found, error);
+    const bool read = Find_Verses(source, term, ignoreMarks, scope, found, error);
     source.setDatabase(nullptr);
     if (!read)
         return fail(error);
-    const Scan_Outcome outcome = Scan_Found(found, nullptr);
-    for (int page = 1; page <= outcome.pages.Count(); ++page) {
-        QString text = outcome.pages.Pages()[page];
-        print(stdout, text.replace(QLatin1String("\r\n"), QLatin1String("\n")));
-    }
-    print(stderr, QStringLiteral("%1 verses\n").arg(outcome.hits));
-    return outcome.hits > 0 ? 0 : 1;
+    return printFound(Scan_Found(found, nullptr));
 }
 
 int importBible(const Call& call) {
@@ -236,6 +283,11 @@ const QList<Command>& commands() {
     const QString db =
         QStringLiteral("a lectionary database: SQLite, or the Access file of the earlier program");
     const QString reference = QStringLiteral("a reading reference, such as \"مت 5: 1-12\"");
+    const QCommandLineOption bibleOption(
+        QStringLiteral("bible"),
+        QStringLiteral("the passage in each of these translations, verse by verse: installed SWORD Bible "
+                       "modules, or db for the database's Bible"),
+        QStringLiteral("NAME,..."));
     static const QList<Command> table{
         {QStringLiteral("build"),
          {{QStringLiteral("SRC_DIR"), QStringLiteral("the source folder: one text file per table")},
@@ -257,7 +309,7 @@ const QList<Command>& commands() {
         {QStringLiteral("passage"),
          {{QStringLiteral("DB"), db}, {QStringLiteral("REFERENCE"), reference}},
          QStringLiteral("print the passage of a reading reference"),
-         {},
+         {bibleOption},
          passage},
         {QStringLiteral("where"),
          {{QStringLiteral("DB"), db},
@@ -284,7 +336,11 @@ const QList<Command>& commands() {
                                             "abbreviation; may be given more than once"),
                              QStringLiteral("BOOK,...")),
           QCommandLineOption(QStringLiteral("exact"),
-                             QStringLiteral("searches for the term exactly as written"))},
+                             QStringLiteral("searches for the term exactly as written")),
+          QCommandLineOption(QStringLiteral("bible"),
+                             QStringLiteral("searches this translation: an installed SWORD Bible module, "
+                                            "or db for the database's Bible"),
+                             QStringLiteral("NAME"))},
          search},
         {QStringLiteral("import-bible"),
          {{QStringLiteral("FORMAT"),

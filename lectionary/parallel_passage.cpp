@@ -1,0 +1,177 @@
+#include "lectionary/parallel_passage.h"
+
+#include "base/text_direction.h"
+#include "lectionary/bible_books.h"
+#include "lectionary/data_source.h"
+#include "lectionary/scrambled_text.h"
+#include "lectionary/statements.h"
+#include "lectionary/sword_import.h"
+
+#include <swlog.h>
+#include <swmgr.h>
+
+namespace MdlLectarium {
+
+namespace {
+
+bool moduleInstalled(const QString& name) {
+    sword::SWLog::getSystemLog()->setLogLevel(sword::SWLog::LOG_ERROR);
+    sword::SWMgr manager;
+    return manager.getModule(name.toUtf8().constData()) != nullptr;
+}
+
+// The verses of a chapter of the database's Bible, unless already read.
+void readDatabaseChapter(Data_Source& bible, int book, int chapter, Translation& translation) {
+    const auto first = translation.verses.lower_bound({book, chapter, 0});
+    if (first != translation.verses.end() && std::get<0>(first->first) == book &&
+        std::get<1>(first->first) == chapter)
+        return;
+    bible.setRecordSource(Chapter_Statement(Book_Old(static_cast<Integer>(book)),
+                                            Book_Bible(static_cast<Integer>(book)),
+                                            static_cast<Integer>(chapter)));
+    bible.refresh();
+    for (; !bible.eof(); bible.moveNext())
+        translation.verses[{book, chapter, bible.text(QStringLiteral("Sign_No")).toInt()}] =
+            Flip_Text(bible.text(QStringLiteral("Sign")));
+}
+
+// The language a cell is marked with. The database's Bible, and a module that does not
+// say, name none: its text tells Arabic from the rest, and the rest is English, as the
+// Bible the database ships with.
+QString cellLanguage(const QString& language, const QString& text) {
+    if (!language.isEmpty())
+        return language;
+    return Has_Arabic_Letters(text) ? QStringLiteral("ar") : QStringLiteral("en");
+}
+
+// The heading before a block after the first: the book's name when the book changes.
+QString blockHeading(const Passage_Block& block, const Passage_Block* before) {
+    if (!before)
+        return {};
+    if (before->book != block.book)
+        return Line_Break + Bible_Books[static_cast<size_t>(block.book)].Book_Name +
+               Chapter_Heading(static_cast<Integer>(block.chapter));
+    return before->chapter != block.chapter ? Chapter_Heading(static_cast<Integer>(block.chapter))
+                                            : QString();
+}
+
+} // namespace
+
+Bibles_Outcome Open_Named_Bibles(const QStringList& names, Named_Bibles& out, QString& error) {
+    QStringList installed;
+    QHash<QString, QString> languages;
+    for (const Sword_Module& module : Sword_Bible_Modules()) {
+        installed << module.name;
+        languages.insert(module.name, module.language);
+    }
+    for (const QString& name : names)
+        if (name != QLatin1String(Database_Bible_Name) && !installed.contains(name) &&
+            !moduleInstalled(name)) {
+            error = QStringLiteral("no SWORD Bible module \"%1\" (installed: %2)")
+                        .arg(name, installed.isEmpty() ? QStringLiteral("none")
+                                                       : installed.join(QStringLiteral(", ")));
+            return Bibles_Outcome::Unknown_Name;
+        }
+    for (const QString& name : names) {
+        Translation translation;
+        QString problem;
+        if (name == QLatin1String(Database_Bible_Name)) {
+            translation.name = name;
+            out.databaseColumn = static_cast<int>(out.translations.size());
+        } else if (!installed.contains(name)) {
+            out.problems << QStringLiteral("%1: not a Bible").arg(name);
+            continue;
+        } else if (!Open_Translation(name, translation, problem)) {
+            out.problems << problem;
+            continue;
+        }
+        out.translations << std::move(translation);
+        out.languages << languages.value(name);
+    }
+    return out.translations.isEmpty() ? Bibles_Outcome::None_Usable : Bibles_Outcome::Opened;
+}
+
+QList<Passage_Block> Parallel_Passage(Named_Bibles& bibles, Data_Source& bible, const QString& reference) {
+    if (bibles.databaseColumn >= 0)
+        for (const Verse_Span& span : Reference_Spans(reference))
+            readDatabaseChapter(bible, span.book, span.chapter, bibles.translations[bibles.databaseColumn]);
+    QList<const Translation*> translations;
+    for (const Translation& translation : std::as_const(bibles.translations))
+        translations << &translation;
+    return Side_By_Side(translations, reference);
+}
+
+QString Parallel_Text(const QList<Passage_Block>& blocks) {
+    QString text;
+    bool anyVerse = false;
+    for (qsizetype b = 0; b < blocks.size(); ++b) {
+        text += blockHeading(blocks[b], b > 0 ? &blocks[b - 1] : nullptr);
+        for (const Aligned_Row& row : blocks[b].rows)
+            for (const QString& cell : row.cells)
+                if (!cell.isEmpty()) {
+                    text += Verse_Line(static_cast<Integer>(row.verse), cell) + Line_Break;
+                    anyVerse = true;
+                }
+    }
+    return anyVerse ? text : QString();
+}
+
+QString Parallel_Html(const QList<Passage_Block>& blocks, const QStringList& languages) {
+    QString html;
+    for (qsizetype b = 0; b < blocks.size(); ++b) {
+        const QString heading = blockHeading(blocks[b], b > 0 ? &blocks[b - 1] : nullptr).trimmed();
+        if (!heading.isEmpty())
+            html +=
+                QStringLiteral("<tr><th colspan=\"%1\" dir=\"%2\">%3</th></tr>\n")
+                    .arg(languages.size())
+                    .arg(Html_Direction(heading),
+                         Numbers_In_Order(heading).replace(Line_Break, QStringLiteral(" ")).toHtmlEscaped());
+        for (const Aligned_Row& row : blocks[b].rows) {
+            html += QStringLiteral("<tr>");
+            for (qsizetype c = 0; c < row.cells.size(); ++c) {
+                const QString& cell = row.cells[c];
+                if (cell.isEmpty()) {
+                    html += QStringLiteral("<td></td>");
+                    continue;
+                }
+                const QString line = Verse_Line(static_cast<Integer>(row.verse), cell);
+                html += QStringLiteral("<td dir=\"%1\" lang=\"%2\">%3</td>")
+                            .arg(Html_Direction(cell), cellLanguage(languages.value(c), cell),
+                                 Numbers_In_Order(Number_Held_At_Start(line)).toHtmlEscaped());
+            }
+            html += QStringLiteral("</tr>\n");
+        }
+    }
+    return html.isEmpty() ? QString() : QStringLiteral("<table>\n") + html + QStringLiteral("</table>\n");
+}
+
+Scan_Outcome Search_Translation(const Translation& translation, const QString& term, bool ignoreMarks,
+                                const Search_Scope& scope) {
+    // A term that folds to nothing (marks only) is searched as written.
+    const bool folded = ignoreMarks && !Fold_Arabic(term).isEmpty();
+    QList<std::pair<int, int>> ranges; // first and last book, in the order searched
+    if (!scope.books.isEmpty()) {
+        for (const Integer book : scope.books)
+            ranges.append({book, book});
+    } else if (scope.oldTestament || scope.newTestament) {
+        ranges.append({scope.oldTestament ? 1 : Old_Testament_Books + 1,
+                       scope.newTestament ? Book_Count : Old_Testament_Books});
+    }
+    Scan_Outcome outcome;
+    for (const auto& [first, last] : std::as_const(ranges))
+        for (auto it = translation.verses.lower_bound({first, 0, 0});
+             it != translation.verses.end() && std::get<0>(it->first) <= last; ++it) {
+            const QList<Hit_Mark> marks = Find_Term(it->second, term, folded);
+            if (marks.isEmpty())
+                continue;
+            const auto [book, chapter, verse] = it->first;
+            outcome.pages.Add(
+                Reference_Text(Book_Old(static_cast<Integer>(book)), Book_Bible(static_cast<Integer>(book)),
+                               static_cast<Integer>(chapter), static_cast<Integer>(verse), it->second),
+                marks);
+            ++outcome.hits;
+        }
+    return outcome;
+}
+
+} // namespace MdlLectarium
