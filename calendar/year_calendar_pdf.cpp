@@ -55,14 +55,27 @@ QFont fontOf(qreal size, bool bold = false) {
     return font;
 }
 
+// The direction of text's first strong letter; a number alone follows the page, right to left.
+bool rightToLeft(const QString& text) {
+    for (const QChar c : text) {
+        const QChar::Direction direction = c.direction();
+        if (direction == QChar::DirL)
+            return false;
+        if (direction == QChar::DirR || direction == QChar::DirAL)
+            return true;
+    }
+    return true;
+}
+
 // Each line in the direction of its own text, flush to where it starts unless centred.
 void drawText(QPainter& painter, const QRectF& box, const QString& text, qreal size, bool bold = false,
               bool centred = false) {
     painter.setFont(fontOf(size, bold));
     QTextOption option;
-    const bool rtl = text.isRightToLeft();
+    const bool rtl = rightToLeft(text);
     option.setTextDirection(rtl ? Qt::RightToLeft : Qt::LeftToRight);
-    option.setAlignment((centred ? Qt::AlignHCenter : (rtl ? Qt::AlignRight : Qt::AlignLeft)) | Qt::AlignTop);
+    option.setAlignment((centred ? Qt::AlignHCenter : (rtl ? Qt::AlignRight : Qt::AlignLeft)) | Qt::AlignTop |
+                        Qt::AlignAbsolute);
     option.setWrapMode(QTextOption::WordWrap);
     painter.drawText(box, text, option);
 }
@@ -172,8 +185,9 @@ void drawMonth(QPainter& painter, int year, int month, const QMap<QDate, QString
         painter.setPen(Qt::black);
         drawText(painter, QRectF(inner.left(), inner.top() + 22, inner.width(), 16),
                  labels.copticDay + QLatin1Char(' ') + labels.copticMonth, 11);
+        // What a fish day allows, at the foot of the day.
         if (fast.food == Fast_Food::Fish)
-            drawText(painter, QRectF(inner.left(), inner.top() + 2, inner.width(), 16),
+            drawText(painter, QRectF(inner.left(), inner.bottom() - 13, inner.width(), 13),
                      Fast_Food_Name(fast.food), 9);
         const QStringList names = feasts.value(date);
         if (!names.isEmpty()) {
@@ -206,7 +220,6 @@ void Draw_Year_Calendar(QPagedPaintDevice& device, int gregorianYear, const QLis
     if (!painter.isActive())
         return;
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setLayoutDirection(Qt::RightToLeft);
     // The page in logical units, kept in proportion on any paper.
     const QRect area = painter.viewport();
     const qreal scale = qMin(area.width() / Page_Width, area.height() / Page_Height);
