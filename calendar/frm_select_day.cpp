@@ -3,6 +3,7 @@
 #include "base/settings.h"
 #include "calendar/classify_day.h"
 #include "calendar/date_labels.h"
+#include "calendar/fasts.h"
 #include "calendar/feast_dates.h"
 #include "calendar/selected_day.h"
 #include "shell/dialogs.h"
@@ -22,6 +23,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <utility>
@@ -178,9 +180,7 @@ FrmSelect_Day::FrmSelect_Day() {
     comboFeast_ = new QComboBox(this);
     comboFeast_->setObjectName(QStringLiteral("ComboFeast"));
     comboFeast_->setPlaceholderText(QStringLiteral("الأعياد"));
-    for (Feast feast : All_Feasts)
-        comboFeast_->addItem(Feast_Name(feast));
-    comboFeast_->setCurrentIndex(-1);
+    // Filled with the feasts of the shown year.
     Align_Items(comboFeast_->view());
     comboFeast_->setMinimumHeight(To_Pixels(420));
     connect(comboFeast_, &QComboBox::activated, this, &FrmSelect_Day::ComboFeast_Click);
@@ -197,6 +197,7 @@ FrmSelect_Day::FrmSelect_Day() {
     };
     QLabel* dayName = label("LabelDayName", QStringLiteral("السبت"), 14);
     QLabel* occasion = label("LabelOccasion", QString(), 14);
+    QLabel* fast = label("LabelFast", QString(), 12);
     QLabel* copticYear = label("LabelCopticYear", QString(), 13);
     QLabel* copticMonth = label("LabelCopticMonth", QStringLiteral("توت"), 13);
     QLabel* copticDay = label("LabelCopticDay", QString(), 13);
@@ -228,7 +229,12 @@ FrmSelect_Day::FrmSelect_Day() {
     grid->addWidget(copticMonth, 1, 2);
     grid->addWidget(copticYear, 1, 3);
     grid->addWidget(dayName, 2, 0, 1, 4);
-    grid->addWidget(occasion, 3, 0, 1, 4, Qt::AlignCenter);
+    // The fast of the day under its title.
+    auto* titled = new QVBoxLayout;
+    titled->setSpacing(0);
+    titled->addWidget(occasion, 0, Qt::AlignCenter);
+    titled->addWidget(fast);
+    grid->addLayout(titled, 3, 0, 1, 4);
     auto* jump = new QHBoxLayout;
     jump->setSpacing(To_Pixels(120));
     jump->addWidget(dateNormal_, 3);
@@ -320,6 +326,7 @@ void FrmSelect_Day::Display_Date_and_Data(Day_Stage stage) {
     QString shown = Occasion_Title;
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     Label(QStringLiteral("LabelOccasion"))->setText(shown);
+    Label(QStringLiteral("LabelFast"))->setText(Fast_Line(Fast_Of_Day(Selected_Date)));
 
     // The date field and the feast list follow the shown day; a date being typed is
     // left as the user has it.
@@ -327,11 +334,14 @@ void FrmSelect_Day::Display_Date_and_Data(Day_Stage stage) {
         const QSignalBlocker blocker(dateNormal_);
         dateNormal_->setDate(Selected_Date);
     }
-    int feastIndex = -1;
-    for (size_t i = 0; i < All_Feasts.size(); ++i)
-        if (Feast_Date(All_Feasts[i], Selected_Date.year()) == Selected_Date)
-            feastIndex = static_cast<int>(i);
-    comboFeast_->setCurrentIndex(feastIndex);
+    // The list holds the feasts of the shown year, each row with its date.
+    if (comboFeast_->count() == 0 || comboFeast_->itemData(0).toDate().year() != Selected_Date.year()) {
+        const QSignalBlocker blocker(comboFeast_);
+        comboFeast_->clear();
+        for (const Year_Feast& feast : Year_Feasts(Selected_Date.year()))
+            comboFeast_->addItem(Year_Feast_Label(feast), feast.date);
+    }
+    comboFeast_->setCurrentIndex(comboFeast_->findData(Selected_Date));
 }
 
 void FrmSelect_Day::step(Date_Step step) {
@@ -376,9 +386,7 @@ void FrmSelect_Day::DateNormal_Change(const QDate& date) {
 }
 
 void FrmSelect_Day::ComboFeast_Click(int index) {
-    if (index < 0 || index >= static_cast<int>(All_Feasts.size()))
-        return;
-    const QDate date = Feast_Date(All_Feasts[static_cast<size_t>(index)], Selected_Date.year());
+    const QDate date = comboFeast_->itemData(index).toDate();
     if (!date.isValid())
         return;
     Selected_Date = date;

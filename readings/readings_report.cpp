@@ -2,6 +2,7 @@
 
 #include "calendar/classify_day.h"
 #include "calendar/date_labels.h"
+#include "calendar/fasts.h"
 #include "calendar/selected_day.h"
 #include "lectionary/data_source.h"
 #include "lectionary/passage.h"
@@ -53,6 +54,10 @@ bool Readings_Report(const QDate& date, const QString& databasePath, bool withTe
     if (!Occasion_Title.isEmpty())
         text +=
             QString(Occasion_Title).replace(QLatin1String("\r\n"), QLatin1String("\n")) + QLatin1Char('\n');
+    // The fast after the title lines, where the day has one.
+    const QString fast = Fast_Line(Fast_Of_Day(date));
+    if (!fast.isEmpty())
+        text += fast + QLatin1Char('\n');
 
     Data_Source bible(QStringLiteral("Data_Bible"));
     bible.setDatabaseName(databasePath);

@@ -2,6 +2,7 @@
 
 #include "base/text_direction.h"
 #include "calendar/date_labels.h"
+#include "calendar/fasts.h"
 #include "calendar/selected_day.h"
 #include "lectionary/data_source.h"
 #include "lectionary/passage.h"
@@ -115,6 +116,7 @@ Whole_Day_Document Read_Whole_Day(const QString& databasePath) {
                        << labels.copticDay + QLatin1Char(' ') + labels.copticMonth + QLatin1Char(' ') +
                               labels.copticYear;
     document.occasion = plainLines(Occasion_Title);
+    document.fast = Fast_Line(Fast_Of_Day(Selected_Date));
 
     Data_Source bible(QStringLiteral("Data_Bible"));
     bible.setDatabaseName(databasePath);
@@ -150,6 +152,8 @@ QString Whole_Day_Text(const Whole_Day_Document& document) {
         out += line + QLatin1Char('\n');
     if (!document.occasion.isEmpty())
         out += document.occasion + QLatin1Char('\n');
+    if (!document.fast.isEmpty())
+        out += document.fast + QLatin1Char('\n');
     for (const Whole_Day_Part& part : document.parts) {
         out += QLatin1Char('\n') + part.caption + QLatin1Char('\n');
         for (const Whole_Day_Entry& entry : part.entries) {
@@ -169,6 +173,8 @@ QString Whole_Day_Html(const Whole_Day_Document& document,
         htmlElement("h1", Whole_Day_Caption) + htmlLines(document.dateLines.join(QLatin1Char('\n')));
     if (!document.occasion.isEmpty())
         body += htmlLines(document.occasion, true);
+    if (!document.fast.isEmpty())
+        body += htmlLines(document.fast);
     for (const Whole_Day_Part& part : document.parts) {
         body += htmlElement("h2", part.caption);
         for (const Whole_Day_Entry& entry : part.entries) {

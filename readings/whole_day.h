@@ -31,6 +31,7 @@ struct Whole_Day_Part {
 struct Whole_Day_Document {
     QStringList dateLines; // the Gregorian date with the weekday, the Coptic date
     QString occasion;      // the title of the day, LF lines; may be empty
+    QString fast;          // the fast of the day and what it allows; empty on a day without
     std::vector<Whole_Day_Part> parts;
 };
 

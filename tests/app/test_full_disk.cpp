@@ -280,6 +280,13 @@ class Test_Full_Disk final : public QObject {
             const QStringList arguments{QStringLiteral("build"), Lectionary_Fixture::Source_Folder(),
                                         c.target};
             c.action = [arguments] { return runTool(arguments); };
+        } else if (writer == QLatin1String("calendar pdf")) {
+            c.name = QStringLiteral("2027.pdf");
+            c.target = in(c.name);
+            writeFile(c.target, Old_Bytes);
+            const QStringList arguments{QStringLiteral("--calendar"), QStringLiteral("2027"),
+                                        QStringLiteral("--pdf"), c.target};
+            c.action = [arguments] { return runProgram(LECTARIUM_DAY_TOOL, arguments); };
         } else {
             c.name = QStringLiteral("new.mdb");
             c.target = in(c.name);
@@ -309,7 +316,8 @@ class Test_Full_Disk final : public QObject {
                                   QStringLiteral("dump"),
                                   QStringLiteral("import-bible"),
                                   QStringLiteral("build"),
-                                  QStringLiteral("convert")};
+                                  QStringLiteral("convert"),
+                                  QStringLiteral("calendar pdf")};
         const QMap<Situation, QString> names{
             {Situation::Size_Limit, QStringLiteral("file-size limit")},
             {Situation::Full_Tmpfs, QStringLiteral("full tmpfs")},

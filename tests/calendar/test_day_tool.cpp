@@ -1,7 +1,9 @@
 // Runs the built lectarium-day and checks what it writes.
 
 #include <QProcess>
+#include <QStandardPaths>
 #include <QStringDecoder>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -135,6 +137,12 @@ private slots:
         QTest::newRow("line feed after FROM") << QStringList{"2024-01-07\n"};
         QTest::newRow("line feed after TO") << QStringList{"2024-01-07", "2024-01-08\n"};
         QTest::newRow("line feed after an --ics date") << QStringList{"--ics", "2024-01-07", "2024-02-08\n"};
+        QTest::newRow("fasts, one date") << QStringList{"--fasts", "2024-01-07"};
+        QTest::newRow("fasts, TO before FROM") << QStringList{"--fasts", "2024-01-07", "2024-01-06"};
+        QTest::newRow("fasts after 5000") << QStringList{"--fasts", "5000-12-31", "5001-01-01"};
+        QTest::newRow("calendar without --pdf") << QStringList{"--calendar", "2027"};
+        QTest::newRow("calendar, year 499") << QStringList{"--calendar", "499", "--pdf", "x.pdf"};
+        QTest::newRow("pdf without --calendar") << QStringList{"--pdf", "x.pdf", "2027-01-01"};
     }
 
     void badArguments() {
@@ -145,6 +153,65 @@ private slots:
         QVERIFY(run.err.startsWith("lectarium-day: "));
         QCOMPARE(run.err.count('\n'), 1);
         QVERIFY(run.err.endsWith('\n'));
+    }
+
+    // The fasts over 1901-2099: one line of four fields a day, and the days that test the
+    // rules as whole lines.
+    void fasts() {
+        const Run run =
+            runTool({QStringLiteral("--fasts"), QStringLiteral("1901-01-01"), QStringLiteral("2099-12-31")});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.err.isEmpty());
+        const QList<QByteArray> lines = linesOf(run.out);
+        QCOMPARE(lines.size(), QDate(1901, 1, 1).daysTo(QDate(2099, 12, 31)) + 1);
+        QCOMPARE(lines.first().split('\t').size(), 4);
+        QCOMPARE(lines.last().split('\t').size(), 4);
+        const QStringList expected{
+            QStringLiteral("1901-01-01\tNativity\tصوم الميلاد\tfish"),
+            QStringLiteral("2027-03-10\tLent\tالصوم الكبير\tvegan"),
+            QStringLiteral("2027-05-05\t-\t-\t-"),                      // a Wednesday of the Fifty Days
+            QStringLiteral("2026-01-07\t-\t-\t-"),                      // Christmas on a Wednesday
+            QStringLiteral("2099-12-25\tNativity\tصوم الميلاد\tvegan"), // a Friday
+            QStringLiteral("2099-12-31\tNativity\tصوم الميلاد\tfish"),
+        };
+        for (const QString& line : expected)
+            QCOMPARE(lineOf(run.out, line.left(10)), line);
+    }
+
+    // The calendar read back: a first page and twelve months, each feast on its day.
+    void calendarPdf() {
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (pdftotext.isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        QTemporaryDir folder;
+        const QString pdf = folder.filePath(QStringLiteral("2027.pdf"));
+        const Run run =
+            runTool({QStringLiteral("--calendar"), QStringLiteral("2027"), QStringLiteral("--pdf"), pdf});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.err.isEmpty(), run.err.constData());
+        QProcess text;
+        text.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        QVERIFY(text.waitForFinished(60000));
+        // pdftotext gives the Arabic glyphs' presentation forms between direction marks;
+        // the elongation of the month names goes too.
+        QString all =
+            QString::fromUtf8(text.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
+        all.remove(QRegularExpression(QStringLiteral("[\u202a-\u202e\u0640]")));
+        const QStringList pages = all.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+        QCOMPARE(pages.size(), 13);
+        QVERIFY(pages[0].contains(QStringLiteral("الأعياد المتغيرة")));
+        QVERIFY(pages[1].contains(QStringLiteral("يناير 2027")));
+        QVERIFY(pages[12].contains(QStringLiteral("ديسمبر 2027")));
+        // Christmas in the column of 7 January, a Thursday (29 Kiahk; the Wednesday, 28
+        // Kiahk, to its right), on the line under the Coptic dates.
+        const QStringList lines = pages[1].split(QLatin1Char('\n'));
+        const QRegularExpression thursday(QStringLiteral("29 ?كيهك"));
+        const QRegularExpression wednesday(QStringLiteral("28 ?كيهك"));
+        const qsizetype at = lines.indexOf(QRegularExpression(QStringLiteral(".*29 ?كيهك.*")));
+        QVERIFY(at > 0 && at + 1 < lines.size());
+        const qsizetype feast = lines[at + 1].indexOf(QStringLiteral("عيد الميلاد"));
+        QVERIFY2(feast >= lines[at].indexOf(thursday) && feast < lines[at].indexOf(wednesday),
+                 qPrintable(lines[at] + QLatin1Char('\n') + lines[at + 1]));
     }
 
     void help() {

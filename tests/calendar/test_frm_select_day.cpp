@@ -280,35 +280,59 @@ private slots:
         QVERIFY(!FrmSelect_Day::Instance());
     }
 
-    // The date field, the feast list (-1: the today button) go straight to a day of
-    // the shown Gregorian year; the list names the feast the day is.
+    // The fast of the day under its title, and none on a day without.
+    void fastUnderTitle_data() {
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QString>("fast");
+        QTest::newRow("Lent") << QDate(2027, 3, 10) << QStringLiteral("الصوم الكبير: صوم نباتي بلا سمك");
+        QTest::newRow("a Wednesday of the Fifty Days") << QDate(2027, 5, 5) << QString();
+    }
+
+    void fastUnderTitle() {
+        QFETCH(QDate, date);
+        QFETCH(QString, fast);
+        Selected_Date = date;
+        FrmSelect_Day::Show_Window();
+        QCOMPARE(labelText(QStringLiteral("LabelFast")), fast);
+    }
+
+    // The date field, the feast list (the feast's name; none: the today button) go
+    // straight to a day of the shown Gregorian year; the list names the feast the day is.
     void jumps_data() {
-        QTest::addColumn<int>("feast");
+        QTest::addColumn<QString>("feast");
         QTest::addColumn<QDate>("from");
         QTest::addColumn<QDate>("to");
         QTest::addColumn<QString>("title");
         // clang-format off
-        QTest::newRow("Easter 2027") << 3 << QDate(2027, 1, 1) << QDate(2027, 5, 2) << "+\nعيد القيامة المجيد";
-        QTest::newRow("Christmas of the shown year") << 6 << QDate(2027, 6, 1) << QDate(2027, 1, 7) << "عيـــد الميـــــلاد المجيـــد";
-        QTest::newRow("today button") << -1 << QDate(2027, 6, 1) << today << "";
+        QTest::newRow("Easter 2027") << "عيد القيامة" << QDate(2027, 1, 1) << QDate(2027, 5, 2) << "+\nعيد القيامة المجيد";
+        QTest::newRow("Christmas of the shown year") << "عيد الميلاد" << QDate(2027, 6, 2) << QDate(2027, 1, 7) << "عيـــد الميـــــلاد المجيـــد";
+        QTest::newRow("the Assumption") << "عيد صعود جسد العذراء" << QDate(2027, 1, 1) << QDate(2027, 8, 22) << "";
+        QTest::newRow("today button") << "" << QDate(2027, 6, 2) << today << "";
         // clang-format on
     }
 
     void jumps() {
-        QFETCH(int, feast);
+        QFETCH(QString, feast);
         QFETCH(QDate, from);
         QFETCH(QDate, to);
         QFETCH(QString, title);
         Selected_Date = from;
         FrmSelect_Day* form = FrmSelect_Day::Show_Window();
         QCOMPARE(form->ComboFeast()->currentIndex(), -1);
-        if (feast < 0)
+        // The rows in the order of the days, each with both dates.
+        QComboBox* list = form->ComboFeast();
+        for (int i = 1; i < list->count(); ++i)
+            QVERIFY(list->itemData(i - 1).toDate() <= list->itemData(i).toDate());
+        const int row = list->findText(feast + QStringLiteral(" — "), Qt::MatchStartsWith);
+        if (feast.isEmpty()) {
             QTest::mouseClick(form->Button(QStringLiteral("CommandToday")), Qt::LeftButton);
-        else
-            emit form->ComboFeast()->activated(feast); // as a choice from the open list
+        } else {
+            QVERIFY2(row >= 0, qPrintable(feast));
+            emit list->activated(row); // as a choice from the open list
+        }
         QCOMPARE(Selected_Date, to);
         QCOMPARE(form->DateNormal()->date(), to);
-        QCOMPARE(form->ComboFeast()->currentIndex(), feast);
+        QCOMPARE(list->currentIndex(), feast.isEmpty() ? list->findData(to) : row);
         if (!title.isEmpty())
             QCOMPARE(labelText(QStringLiteral("LabelOccasion")), title);
 
@@ -316,7 +340,7 @@ private slots:
         form->DateNormal()->setDate(QDate(2000, 1, 7));
         QCOMPARE(Selected_Date, QDate(2000, 1, 7));
         QCOMPARE(labelText(QStringLiteral("LabelCopticDay")), QStringLiteral("28"));
-        QCOMPARE(form->ComboFeast()->currentIndex(), 6);
+        QVERIFY(list->currentText().startsWith(QStringLiteral("عيد الميلاد — 7 يناير 2000 — 28 ")));
         form->DateNormal()->setDate(QDate(5001, 1, 1));
         QCOMPARE(Selected_Date, QDate(5000, 12, 31));
     }

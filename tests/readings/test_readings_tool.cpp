@@ -55,6 +55,7 @@ private slots:
         const QString expected = QStringLiteral("الأربعاء 3 مارس 1999\n"
                                                 "24 أمشـير 1715\n"
                                                 "اليوم الثالث من الأسبوع الثالث من  الصوم الكبير\n"
+                                                "الصوم الكبير: صوم نباتي بلا سمك\n"
                                                 "\n"
                                                 "عشية\n"
                                                 "    المزمور:\n"
@@ -83,8 +84,8 @@ private slots:
                                                     QStringLiteral("1998-09-11")});
         QCOMPARE(run.exitCode, 0);
         const QString out = utf8(run.out);
-        QVERIFY(
-            out.startsWith(QStringLiteral("الجمعـة 11 سبتمبر 1998\n1 تـــوت 1715\nعيد النيروز\n\nعشية\n")));
+        QVERIFY(out.startsWith(QStringLiteral("الجمعـة 11 سبتمبر 1998\n1 تـــوت 1715\nعيد النيروز\n"
+                                              "صوم الأربعاء والجمعة: صوم نباتي بلا سمك\n\nعشية\n")));
         // The psalm from the psalm table, the gospel from the verses, the Null field empty.
         QVERIFY(out.contains(QStringLiteral("    المزمور: مز 1: 1-2\n        نص المزمور من جدول المزامير\n"
                                             "        سطر ثان\n")));
@@ -103,6 +104,7 @@ private slots:
                                                "18 برمودة 1716\n"
                                                "+\n"
                                                "الأربعاء من البصخة المقدسة\n"
+                                               "صوم البصخة المقدسة: صوم نباتي بلا سمك\n"
                                                "\n"
                                                "البصخة المقدسة\n"
                                                "    باكر يوم الأربعاء: مت 5: 1\n"
@@ -119,11 +121,71 @@ private slots:
         QCOMPARE(run.exitCode, 0);
         const QString out = utf8(run.out);
         QVERIFY(out.startsWith(QStringLiteral("<!DOCTYPE html>\n<html lang=\"ar\" dir=\"rtl\">")));
+        QVERIFY(
+            out.contains(QStringLiteral("<div dir=\"rtl\">صوم البصخة المقدسة: صوم نباتي بلا سمك</div>\n")));
         QVERIFY2(out.contains(QStringLiteral("<h3 dir=\"rtl\">باكر يوم الأربعاء: مت\u200f 5: 1</h3>\n"
                                              "<div dir=\"rtl\">نص مخزن لباكر الأربعاء</div>\n"
                                              "<div dir=\"rtl\">سطر ثان</div>\n")),
                  qPrintable(out));
         QVERIFY(out.endsWith(QStringLiteral("</html>\n")));
+    }
+
+    // Today and tomorrow are the days a date would name: the liturgical day, the next
+    // one from the evening hour on (from hour 0, always).
+    void todayAndTomorrow_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("daysAhead");
+        QTest::newRow("today") << QStringList{QStringLiteral("today")} << 0;
+        QTest::newRow("tomorrow") << QStringList{QStringLiteral("tomorrow")} << 1;
+        QTest::newRow("today from hour 0")
+            << QStringList{QStringLiteral("today"), QStringLiteral("--evening-from"), QStringLiteral("0")}
+            << 1;
+        QTest::newRow("tomorrow from hour 0")
+            << QStringList{QStringLiteral("tomorrow"), QStringLiteral("--evening-from"), QStringLiteral("0")}
+            << 2;
+    }
+
+    void todayAndTomorrow() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, daysAhead);
+        const QDate before = QDate::currentDate();
+        const Run run = runTool(fixture_.folder(), QStringList{QStringLiteral("--readings")} + arguments);
+        QCOMPARE(run.exitCode, 0);
+        const QDate after = QDate::currentDate();
+        // Past midnight during the run, either day is right.
+        QStringList expected;
+        for (const QDate& day : {before, after})
+            expected << utf8(runTool(fixture_.folder(), {QStringLiteral("--readings"),
+                                                         day.addDays(daysAhead).toString(Qt::ISODate)})
+                                 .out);
+        QVERIFY(!expected.first().isEmpty());
+        QVERIFY2(expected.contains(utf8(run.out)), qPrintable(utf8(run.out)));
+    }
+
+    // Names found by any part, Arabic letters folded; the dates in the year asked for.
+    void saint_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("Lazarus, 2027")
+            << QStringList{QStringLiteral("لعازر"), QStringLiteral("--year"), QStringLiteral("2027")}
+            << QStringLiteral("25 برمهات\t2027-04-03\tقصة سبت لعازر\n");
+        QTest::newRow("alef and teh marbuta folded")
+            << QStringList{QStringLiteral("عيد النيروز"), QStringLiteral("--year"), QStringLiteral("1999")}
+            << QStringLiteral("1 تـــوت\t1999-09-12\tقصة عيد النيروز\n");
+        QTest::newRow("two days") << QStringList{QStringLiteral("يوم"), QStringLiteral("--year"),
+                                                 QStringLiteral("2000")}
+                                  << QStringLiteral("5 تـــوت\t2000-09-15\tقصة اليوم الخامس من توت\n"
+                                                    "24 أمشـير\t2000-03-03\tقصة يوم من الصوم\n");
+        QTest::newRow("none") << QStringList{QStringLiteral("مرقس")} << QString();
+    }
+
+    void saint() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, expected);
+        const Run run = runTool(fixture_.folder(), QStringList{QStringLiteral("--saint")} + arguments);
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.err.isEmpty());
+        QCOMPARE(utf8(run.out), expected);
     }
 
     void noDatabase() {
@@ -150,7 +212,21 @@ private slots:
         QTest::newRow("text and html")
             << QStringList{QStringLiteral("--readings"), QStringLiteral("1999-01-01"),
                            QStringLiteral("--html"), QStringLiteral("--text")};
-        QTest::newRow("not a date") << QStringList{QStringLiteral("--readings"), QStringLiteral("today")};
+        QTest::newRow("not a date") << QStringList{QStringLiteral("--readings"), QStringLiteral("yesterday")};
+        QTest::newRow("evening hour 24")
+            << QStringList{QStringLiteral("--readings"), QStringLiteral("today"),
+                           QStringLiteral("--evening-from"), QStringLiteral("24")};
+        QTest::newRow("evening hour not a number")
+            << QStringList{QStringLiteral("--readings"), QStringLiteral("today"),
+                           QStringLiteral("--evening-from"), QStringLiteral("6pm")};
+        QTest::newRow("evening hour without readings") << QStringList{
+            QStringLiteral("--evening-from"), QStringLiteral("18"), QStringLiteral("1999-01-01")};
+        QTest::newRow("saint, year 499") << QStringList{QStringLiteral("--saint"), QStringLiteral("x"),
+                                                        QStringLiteral("--year"), QStringLiteral("499")};
+        QTest::newRow("saint, nothing to find")
+            << QStringList{QStringLiteral("--saint"), QStringLiteral(" ")};
+        QTest::newRow("saint and a date")
+            << QStringList{QStringLiteral("--saint"), QStringLiteral("x"), QStringLiteral("1999-01-01")};
         QTest::newRow("after 5000") << QStringList{QStringLiteral("--readings"),
                                                    QStringLiteral("5001-01-01")};
         QTest::newRow("line feed after the date")

@@ -62,6 +62,14 @@ private slots:
         QTest::newRow("day --ics") << day << QStringList{"--ics", "2027-01-01", "2027-01-02"}
                                    << "--ics FROM TO"
                                    << "--readings";
+        QTest::newRow("day --fasts") << day << QStringList{"--fasts", "2027-01-01", "2027-01-02"}
+                                     << "--fasts FROM TO"
+                                     << "--ics";
+        QTest::newRow("day --saint") << day << QStringList{"--saint", "x"} << "--saint TEXT [--year YEAR]"
+                                     << "--fasts";
+        QTest::newRow("day --calendar")
+            << day << QStringList{"--calendar", "2027", "--pdf", "x.pdf"} << "--calendar YEAR --pdf OUT.pdf"
+            << "--saint";
     }
 
     void standardOptions() {

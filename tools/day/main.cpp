@@ -5,17 +5,23 @@
 // lectarium-day --readings DATE --html: the whole day as one HTML page.
 // --bible NAME[,NAME...] with --text or --html: the passages in those translations.
 // lectarium-day --ics FROM TO: the titled days as an iCalendar feed.
+// lectarium-day --fasts FROM TO: the fast of each day and what it allows.
+// lectarium-day --saint TEXT [--year YEAR]: the days that commemorate a saint.
+// lectarium-day --calendar YEAR --pdf OUT.pdf: the year's calendar on paper.
 
 #include "base/program_files.h"
 #include "base/safe_file.h"
 #include "calendar/day_feed.h"
 #include "calendar/day_report.h"
+#include "calendar/fasts.h"
 #include "calendar/selected_day.h"
+#include "calendar/year_calendar_pdf.h"
 #include "lectionary/bible_books.h"
 #include "lectionary/data_source.h"
 #include "lectionary/database_file.h"
 #include "lectionary/parallel_passage.h"
 #include "readings/readings_report.h"
+#include "readings/saint_search.h"
 #include "readings/whole_day.h"
 #include "tools/command_line/command_line.h"
 #include "tools/output/tool_output.h"
@@ -24,10 +30,13 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDate>
+#include <QDateTime>
 #include <QDir>
+#include <QGuiApplication>
 #include <QString>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -66,6 +75,9 @@ struct Call {
 int range(const Call& call);
 int readings(const Call& call);
 int feed(const Call& call);
+int fasts(const Call& call);
+int saint(const Call& call);
+int calendar(const Call& call);
 
 // A date a mode takes after the options.
 struct Argument {
@@ -114,7 +126,9 @@ const QList<Mode>& modes() {
              "the commemorations and the rite; on a Holy Week day every hour with its reading.\n"
              "--bible NAME,... with --text or --html takes the passages from the translations named\n"
              "(installed SWORD Bible modules, db for the database's Bible): with --text each verse\n"
-             "in each translation in turn, with --html a table, verse n of each on one row.\n\n"),
+             "in each translation in turn, with --html a table, verse n of each on one row.\n"
+             "DATE may be today or tomorrow; with --evening-from HOUR, from that hour on today is\n"
+             "the next liturgical day, as Vespers begins it. The fast of the day follows the title.\n\n"),
          readings},
         {QStringLiteral("ics"),
          QString(),
@@ -126,6 +140,41 @@ const QList<Mode>& modes() {
                         "all-day event per day that has a title, days in a row with the same title as one\n"
                         "event; SUMMARY is the title, DESCRIPTION the Coptic date.\n\n"),
          feed},
+        {QStringLiteral("fasts"),
+         QString(),
+         QStringLiteral("prints the fast of each day from FROM to TO"),
+         QStringLiteral("--fasts FROM TO"),
+         {{QStringLiteral("FROM"), QStringLiteral("the first day")},
+          {QStringLiteral("TO"), QStringLiteral("the last day")}},
+         QStringLiteral(
+             "lectarium-day --fasts FROM TO prints one line per day, DATE<TAB>KEY<TAB>NAME<TAB>FOOD:\n"
+             "KEY is Nineveh, Lent, Pascha, Apostles, Virgin, Nativity, Paramoun, WedFri or - (no\n"
+             "fast), NAME the Arabic name of the fast (- for none), FOOD vegan, fish or -.\n\n"),
+         fasts},
+        {QStringLiteral("saint"),
+         QStringLiteral("TEXT"),
+         QStringLiteral("prints the days that commemorate a saint whose name holds TEXT"),
+         QStringLiteral("--saint TEXT [--year YEAR]"),
+         {},
+         QStringLiteral(
+             "lectarium-day --saint TEXT [--year YEAR] searches the commemorations of the synaxarium\n"
+             "in Lectarium.mdb in the current folder, Arabic names regardless of marks and letter\n"
+             "forms, English names regardless of case, and prints one line per match:\n"
+             "COPTIC_DAY COPTIC_MONTH<TAB>GREGORIAN DATE<TAB>NAME, the Gregorian date in YEAR (this\n"
+             "year if not given), - when that year has no such day.\n\n"),
+         saint},
+        {QStringLiteral("calendar"),
+         QStringLiteral("YEAR"),
+         QStringLiteral("writes the calendar of the Gregorian YEAR as a PDF"),
+         QStringLiteral("--calendar YEAR --pdf OUT.pdf"),
+         {},
+         QStringLiteral(
+             "lectarium-day --calendar YEAR --pdf OUT.pdf writes the calendar of YEAR: a first page\n"
+             "with the moveable feasts and the first and last days of the fasts, then one page\n"
+             "per month, the Coptic date under each day, Sundays marked, feasts named and fast\n"
+             "days shaded by kind. An existing OUT.pdf is replaced only once the new one is\n"
+             "written whole.\n\n"),
+         calendar},
     };
     return table;
 }
@@ -149,6 +198,14 @@ const QList<Modifier>& modifiers() {
          QStringLiteral("with --text or --html: the passages in these translations, installed SWORD Bible "
                         "modules or db for the database's Bible, side by side"),
          QStringLiteral("readings"), QStringLiteral("NAME,...")},
+        {QStringLiteral("evening-from"),
+         QStringLiteral("with --readings today or tomorrow: from this hour (0-23) on, today is the next "
+                        "liturgical day"),
+         QStringLiteral("readings"), QStringLiteral("HOUR")},
+        {QStringLiteral("year"), QStringLiteral("with --saint: the Gregorian year of the dates"),
+         QStringLiteral("saint"), QStringLiteral("YEAR")},
+        {QStringLiteral("pdf"), QStringLiteral("with --calendar: the PDF file to write"),
+         QStringLiteral("calendar"), QStringLiteral("OUT.pdf")},
     };
     return table;
 }
@@ -257,6 +314,14 @@ bool wholeDayHtml(const QDate& date, QByteArray& out, QString& error,
     return true;
 }
 
+// An hour written as one or two digits, 0 to 23.
+bool eveningHour(const QString& text, int& hour) {
+    bool ok = false;
+    hour = text.toInt(&ok);
+    return ok && text.size() <= 2 && text.front().isDigit() && text.back().isDigit() && hour >= 0 &&
+           hour <= 23;
+}
+
 int readings(const Call& call) {
     const bool withText = call.parser.isSet(QStringLiteral("text"));
     const bool html = call.parser.isSet(QStringLiteral("html"));
@@ -273,11 +338,22 @@ int readings(const Call& call) {
     // The database's Bible alone is what the day shows without the option.
     if (bibleNames == QStringList{QString::fromLatin1(MdlLectarium::Database_Bible_Name)})
         bibleNames.clear();
-    QList<QDate> dates;
-    int failure = 0;
-    if (!checkedDates({call.value}, dates, failure))
-        return failure;
-    const QDate date = dates.first();
+    QDate date;
+    if (call.value == QLatin1String("today") || call.value == QLatin1String("tomorrow")) {
+        int evening = -1;
+        if (call.parser.isSet(QStringLiteral("evening-from")) &&
+            !eveningHour(call.parser.value(QStringLiteral("evening-from")), evening))
+            return fail(QStringLiteral("not an hour from 0 to 23: ") +
+                        call.parser.value(QStringLiteral("evening-from")));
+        date = MdlLectarium::Liturgical_Today(QDateTime::currentDateTime(), evening)
+                   .addDays(call.value == QLatin1String("tomorrow") ? 1 : 0);
+    } else {
+        QList<QDate> dates;
+        int failure = 0;
+        if (!checkedDates({call.value}, dates, failure))
+            return failure;
+        date = dates.first();
+    }
 
     // As the program does: the database in the folder it starts in. The settings file
     // is neither read nor written.
@@ -355,6 +431,81 @@ int feed(const Call& call) {
     return 0;
 }
 
+int fasts(const Call& call) {
+    QList<QDate> dates;
+    int failure = 0;
+    if (!checkedDates(call.dates, dates, failure))
+        return failure;
+    if (dates[1] < dates[0])
+        return fail(QStringLiteral("TO (%1) is before FROM (%2)").arg(call.dates[1], call.dates[0]));
+    MdlLectarium::Fill_Name_Tables();
+    MdlLectarium::Reset_Day_State();
+    QByteArray out;
+    out.reserve(1 << 16);
+    for (QDate date = dates[0]; date <= dates[1]; date = date.addDays(1)) {
+        out += MdlLectarium::Fast_Report_Line(date).toUtf8() + '\n';
+        if (out.size() >= (1 << 16) - 512) {
+            if (!Write_Output(out))
+                return 1;
+            out.clear();
+        }
+    }
+    Write_Output(out);
+    return 0;
+}
+
+// The year of --year, or this year.
+bool chosenYear(const QCommandLineParser& parser, const QString& option, int& year) {
+    year = parser.isSet(option) ? Lectarium_Tools::Parse_Year(parser.value(option))
+                                : QDate::currentDate().year();
+    return year != 0;
+}
+
+int saint(const Call& call) {
+    int year = 0;
+    if (!chosenYear(call.parser, QStringLiteral("year"), year))
+        return fail(QStringLiteral("not a year from 500 to 5000: ") +
+                    call.parser.value(QStringLiteral("year")));
+    if (call.value.simplified().isEmpty())
+        return fail(QStringLiteral("nothing to search for: ") + usage(&call.mode));
+    MdlLectarium::Program_Folder = QDir::currentPath();
+    MdlLectarium::Database_Path = MdlLectarium::Program_File(QStringLiteral("Lectarium.mdb"));
+    MdlLectarium::Set_Database_Opener(MdlLectarium::Open_Lectionary_File);
+    MdlLectarium::Fill_Name_Tables();
+    QString error;
+    QList<MdlLectarium::Commemoration> all;
+    const auto database = MdlLectarium::Open_Database(MdlLectarium::Database_Path, error);
+    if (!database || !MdlLectarium::Read_Commemorations(*database, all, error)) {
+        std::fprintf(stderr, "lectarium-day: cannot read %s: %s\n",
+                     QDir::toNativeSeparators(MdlLectarium::Database_Path).toLocal8Bit().constData(),
+                     error.toLocal8Bit().constData());
+        return 1;
+    }
+    QByteArray out;
+    for (const MdlLectarium::Commemoration& day : MdlLectarium::Find_Commemorations(all, call.value))
+        out += MdlLectarium::Commemoration_Line(day, year).toUtf8() + '\n';
+    Write_Output(out);
+    return 0;
+}
+
+int calendar(const Call& call) {
+    const int year = Lectarium_Tools::Parse_Year(call.value);
+    if (year == 0)
+        return fail(QStringLiteral("not a year from 500 to 5000: ") + call.value);
+    const QString target = call.parser.value(QStringLiteral("pdf"));
+    if (target.isEmpty())
+        return fail(usage(&call.mode));
+    MdlLectarium::Fill_Name_Tables();
+    QString error;
+    if (!MdlLectarium::Write_File_Safely(target, MdlLectarium::Year_Calendar_Pdf(year), &error)) {
+        std::fprintf(stderr, "lectarium-day: cannot write %s: %s\n",
+                     QDir::toNativeSeparators(target).toLocal8Bit().constData(),
+                     error.toLocal8Bit().constData());
+        return 1;
+    }
+    return 0;
+}
+
 int run(QStringList arguments) {
     const Lectarium_Tools::Standard_Options standard = Lectarium_Tools::Take_Standard_Options(arguments);
     QCommandLineParser parser;
@@ -395,11 +546,30 @@ int run(QStringList arguments) {
         {*chosen, parser, chosen->valueName.isEmpty() ? QString() : parser.value(chosen->option), dates});
 }
 
+// Qt's note that no runtime folder is set (a root shell, a build machine) is dropped:
+// drawing the calendar in memory uses none, and the tool's own stderr stays its own.
+QtMessageHandler qtHandler = nullptr;
+void withoutRuntimeNote(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (!message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        qtHandler(type, context, message);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     MdlLectarium::Ignore_File_Size_Signal();
-    QCoreApplication app(argc, argv);
+    // The calendar's PDF draws text, which needs the fonts of a GUI application; the
+    // other modes run where there is no display at all.
+    bool drawing = false;
+    for (int i = 1; i < argc; ++i)
+        drawing =
+            drawing || QByteArray(argv[i]) == "--calendar" || QByteArray(argv[i]).startsWith("--calendar=");
+    if (drawing)
+        qtHandler = qInstallMessageHandler(withoutRuntimeNote);
+    if (drawing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> app = drawing ? std::make_unique<QGuiApplication>(argc, argv)
+                                                    : std::make_unique<QCoreApplication>(argc, argv);
     // 1 when the output could not be written whole.
-    return Lectarium_Tools::Finish_Output("lectarium-day", run(app.arguments()), 1);
+    return Lectarium_Tools::Finish_Output("lectarium-day", run(app->arguments()), 1);
 }
