@@ -3,6 +3,7 @@
 // lectarium-day --readings DATE [--text]: the readings of the day from Lectarium.mdb in
 // the current folder, as the readings window shows them; --text adds the passages.
 // lectarium-day --readings DATE --html: the whole day as one HTML page.
+// lectarium-day --readings DATE --slides OUT.pdf: the day's readings as 16:9 slides.
 // lectarium-day --ics FROM TO: the titled days as an iCalendar feed.
 
 #include "base/program_files.h"
@@ -13,6 +14,8 @@
 #include "lectionary/bible_books.h"
 #include "lectionary/data_source.h"
 #include "lectionary/database_file.h"
+#include "readings/lectern_pages.h"
+#include "readings/lectern_paint.h"
 #include "readings/readings_report.h"
 #include "readings/whole_day.h"
 #include "tools/output/tool_output.h"
@@ -20,6 +23,8 @@
 #include <QByteArray>
 #include <QDate>
 #include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QRegularExpression>
 #include <QString>
 
@@ -30,9 +35,10 @@ namespace {
 
 constexpr int exitUsage = 2;
 
-const char usage[] = "usage: lectarium-day FROM [TO] | --readings DATE [--text | --html] | --ics FROM TO   "
-                     "(dates as YYYY-MM-DD in the "
-                     "years 500 to 5000; --help explains)";
+const char usage[] =
+    "usage: lectarium-day FROM [TO] | --readings DATE [--text | --html | --slides OUT.pdf] | --ics FROM TO   "
+    "(dates as YYYY-MM-DD in the "
+    "years 500 to 5000; --help explains)";
 
 const char readingsHelp[] =
     "lectarium-day --readings DATE [--text] prints the readings of DATE as the readings\n"
@@ -43,7 +49,12 @@ const char readingsHelp[] =
     "reference and the synaxarium story. UTF-8, LF line ends.\n"
     "--html writes the whole day as one HTML page (UTF-8, right to left): the dates and the\n"
     "title, every office with each reading's caption, reference and text, the prophecies,\n"
-    "the commemorations and the rite; on a Holy Week day every hour with its reading.\n\n"
+    "the commemorations and the rite; on a Holy Week day every hour with its reading.\n"
+    "--slides OUT.pdf writes the day's readings as slides into OUT.pdf (16:9, one page per\n"
+    "screen of text, right to left): the day's title page first, then every reading in\n"
+    "order under its heading (office, reading, reference) in large type, a long reading\n"
+    "going on over pages, split only between verses; the pages of the lectern's full-screen\n"
+    "view. The file is replaced whole or not at all.\n\n"
     "lectarium-day --ics FROM TO writes an iCalendar feed (RFC 5545, UTF-8, CR LF): one\n"
     "all-day event per day that has a title, days in a row with the same title as one\n"
     "event; SUMMARY is the title, DESCRIPTION the Coptic date.\n\n";
@@ -112,10 +123,47 @@ bool wholeDayHtml(const QDate& date, QByteArray& out, QString& error) {
     return true;
 }
 
+// The day's readings as slides at path, through the safe writer.
+int slidesOf(const QDate& date, const QString& path) {
+    const QString shown = QDir::toNativeSeparators(path);
+    if (QFileInfo(path).absoluteFilePath() == QFileInfo(MdlLectarium::Database_Path).absoluteFilePath()) {
+        std::fprintf(stderr, "lectarium-day: the slides would replace %s, the database they are read from\n",
+                     shown.toLocal8Bit().constData());
+        return exitUsage;
+    }
+    // Laying out and painting text needs Qt's fonts, not a display: the tool never shows
+    // a window.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char name[] = "lectarium-day";
+    char* argv[] = {name, nullptr};
+    const QGuiApplication application(argc, argv);
+    QString error;
+    const auto database = MdlLectarium::Open_Database(MdlLectarium::Database_Path, error);
+    if (!database) {
+        std::fprintf(stderr, "lectarium-day: cannot read %s: %s\n",
+                     QDir::toNativeSeparators(MdlLectarium::Database_Path).toLocal8Bit().constData(),
+                     error.toLocal8Bit().constData());
+        return 1;
+    }
+    MdlLectarium::Reset_Day_State();
+    MdlLectarium::Classify_Day(date, MdlLectarium::Day_Stage::Shown);
+    const MdlLectarium::Lectern_Day day =
+        MdlLectarium::Lectern_Day_Of(MdlLectarium::Read_Whole_Day(MdlLectarium::Database_Path));
+    if (!MdlLectarium::Write_Lectern_Slides(day, path, &error)) {
+        std::fprintf(stderr, "lectarium-day: cannot write %s: %s\n", shown.toLocal8Bit().constData(),
+                     error.toLocal8Bit().constData());
+        return 1;
+    }
+    return 0;
+}
+
 int readings(int argc, char* argv[]) {
     const char* dateText = nullptr;
     bool withText = false;
     bool html = false;
+    const char* slides = nullptr;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--readings") == 0) {
             if (dateText || i + 1 >= argc)
@@ -125,11 +173,13 @@ int readings(int argc, char* argv[]) {
             withText = true;
         } else if (std::strcmp(argv[i], "--html") == 0 && !html) {
             html = true;
+        } else if (std::strcmp(argv[i], "--slides") == 0 && !slides && i + 1 < argc) {
+            slides = argv[++i];
         } else {
             return fail(usage);
         }
     }
-    if (!dateText || (html && withText))
+    if (!dateText || int(html) + int(withText) + int(slides != nullptr) > 1 || (slides && !*slides))
         return fail(usage);
     int failure = 0;
     const QDate date = checkedDate(dateText, failure);
@@ -159,6 +209,8 @@ int readings(int argc, char* argv[]) {
                      problem.toLocal8Bit().constData());
         return 1;
     }
+    if (slides)
+        return slidesOf(date, QString::fromLocal8Bit(slides));
     QByteArray out;
     QString error;
     const bool read =
@@ -210,7 +262,7 @@ int main(int argc, char* argv[]) {
     }
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--readings") == 0 || std::strcmp(argv[i], "--text") == 0 ||
-            std::strcmp(argv[i], "--html") == 0)
+            std::strcmp(argv[i], "--html") == 0 || std::strcmp(argv[i], "--slides") == 0)
             return readings(argc, argv);
     }
     if (argc < 2 || argc > 3)
