@@ -7,17 +7,14 @@
 #include <QString>
 
 class QMenu;
-class QWidget;
 
 namespace Lectarium {
 
 // Adds the items at the end of the File menu (before Exit).
 void Add_Book_Items(QMenu* file);
 
-// The reference a window asks "where is this read" about: the passage window's reading,
-// the Bible browser's chapter; empty for other windows.
-QString Where_Reference(const QWidget* form);
-// Lists, in the window FrmWhere_Read, every reading that covers the active window's verses.
+// Lists, in the window FrmWhere_Read, every reading that covers the verses the active
+// window shows (a Where_Read_Source: the passage window, the Bible browser).
 void Where_Read_Click();
 
 } // namespace Lectarium

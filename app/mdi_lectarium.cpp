@@ -6,7 +6,6 @@
 #include "app/frm_about.h"
 #include "bible/frm_bible_select.h"
 #include "bible/frm_bible_view.h"
-#include "calendar/date_labels.h"
 #include "calendar/frm_select_day.h"
 #include "calendar/selected_day.h"
 #include "documents/frm_text.h"
@@ -96,10 +95,10 @@ struct Command_Row {
     int image;
 };
 
-const std::array<Command_Row, 10>& commandTable() {
+const std::array<Command_Row, Main_Command_Count>& commandTable() {
     using C = Main_Command;
     using M = MDILectarium;
-    static const std::array<Command_Row, 10> table{{
+    static const std::array<Command_Row, Main_Command_Count> table{{
         {C::Reading, "Reading", u"&Reading", Qt::CTRL | Qt::Key_R, &M::Reading_Click, "Reading", "Reading",
          1},
         {C::Bible_View, "Bible_View", u"&View", Qt::CTRL | Qt::Key_I, &M::Bible_View_Click, "View Bible",
@@ -395,7 +394,7 @@ bool MDILectarium::Form_Load() {
 
     Selected_Date = Today();
     Coptic_Date(Selected_Date, Coptic_Day, Coptic_Month, Coptic_Year);
-    fillDateBar(Selected_Date);
+    Show_Date_Labels(pictureDate_, Selected_Date);
 
     if (introduction_)
         introduction_();
@@ -453,24 +452,6 @@ void MDILectarium::fitFirstRun() {
     MDILectarium_Height = static_cast<Integer>(To_Twips(size.height()));
     MDILectarium_Left = static_cast<Integer>(To_Twips(at.x()));
     MDILectarium_Top = static_cast<Integer>(To_Twips(at.y()));
-}
-
-void MDILectarium::fillDateBar(const QDate& today) {
-    const Day_Labels labels = Date_Labels(today);
-    Date_Label(QStringLiteral("LabelNormalDay"))->setText(labels.normalDay);
-    Date_Label(QStringLiteral("LabelNormalMonth"))->setText(labels.normalMonth);
-    Date_Label(QStringLiteral("LabelNormalYear"))->setText(labels.normalYear);
-    QLabel* dayName = Date_Label(QStringLiteral("LabelDayName"));
-    dayName->setText(labels.dayName);
-    const QColor colour = labels.weekday == 1 ? QColor(255, 0, 0) : QColor(0, 128, 0);
-    QPalette palette = dayName->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    dayName->setPalette(palette);
-    // Some platform styles draw labels in a toolbar with their own text colour.
-    dayName->setStyleSheet(QStringLiteral("color: %1").arg(colour.name()));
-    Date_Label(QStringLiteral("LabelCopticDay"))->setText(labels.copticDay);
-    Date_Label(QStringLiteral("LabelCopticMonth"))->setText(labels.copticMonth);
-    Date_Label(QStringLiteral("LabelCopticYear"))->setText(labels.copticYear);
 }
 
 void MDILectarium::dockDateBar() {

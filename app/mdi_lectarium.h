@@ -91,7 +91,6 @@ private:
     void buildMenus();
     void buildToolbar();
     void buildDateBar();
-    void fillDateBar(const QDate& today);
     void dockDateBar();
     void fitFirstRun();
     // The Exit command's question (while Massage is ticked); true to go on.
@@ -105,8 +104,8 @@ private:
     QToolBar* toolbar1_ = nullptr;
     QToolBar* toolbarDate_ = nullptr;
     QWidget* pictureDate_ = nullptr;
-    std::array<QAction*, 10> commands_{}; // by Main_Command
-    std::array<QAction*, 15> buttons_{};  // 1..14
+    std::array<QAction*, Main_Command_Count> commands_{}; // by Main_Command
+    std::array<QAction*, 15> buttons_{};                  // 1..14
     bool startupDone_ = false;
     bool ended_ = false;
     int exitCode_ = 0;

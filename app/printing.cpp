@@ -3,28 +3,19 @@
 #include "app/mdi_lectarium.h"
 #include "base/safe_file.h"
 #include "base/text_direction.h"
-#include "bible/frm_bible_view.h"
-#include "bible/frm_display_bible.h"
-#include "bible/frm_view_search.h"
 #include "calendar/date_labels.h"
 #include "calendar/selected_day.h"
-#include "readings/frm_whole_day.h"
-#include "readings/whole_day.h"
-#include "shell/appearance.h"
 #include "shell/child_window.h"
 #include "shell/dialogs.h"
 #include "shell/paragraph_layout.h"
+#include "shell/printable.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QBuffer>
 #include <QDir>
-#include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -49,10 +40,6 @@ QString printingDate() {
            QLatin1Char(' ') + labels.normalYear;
 }
 
-Printable textPage(const QString& title, const QString& text) {
-    return {title, printingDate(), Text_Page_Html(title, text)};
-}
-
 // A header text at one side of the page, in the direction of its own text.
 QTextOption headerOption(const QString& text, Qt::Alignment side) {
     QTextOption option(side | Qt::AlignAbsolute | Qt::AlignVCenter);
@@ -67,41 +54,21 @@ QWidget* dialogParent() {
 
 } // namespace
 
-bool Printable_Of(const QWidget* form, Printable& out) {
-    if (const auto* day = qobject_cast<const FrmWhole_Day*>(form)) {
-        out = {Whole_Day_Caption, day->Document().dateLines.join(QStringLiteral(" - ")),
-               Whole_Day_Html(day->Document())};
-        return true;
-    }
-    if (const auto* passage = qobject_cast<const FrmDisplay_Bible*>(form)) {
-        out =
-            textPage(passage->windowTitle() + QStringLiteral(" - ") + Reference_Text_Of(passage->Text_Sign()),
-                     passage->Text1()->toPlainText());
-        return true;
-    }
-    if (const auto* chapter = qobject_cast<const FrmBible_View*>(form)) {
-        out = textPage(chapter->windowTitle(), chapter->Text1()->toPlainText());
-        return true;
-    }
-    if (const auto* results = qobject_cast<const FrmView_Search*>(form)) {
-        out = textPage(results->windowTitle() + QStringLiteral(" - ") +
-                           QString::number(results->Current_Page()),
-                       results->Text1()->toPlainText());
-        return true;
-    }
-    return false;
+bool Printout_Of(const QWidget* form, Printout& out) {
+    const auto* printable = dynamic_cast<const Printable*>(form);
+    if (!printable)
+        return false;
+    out = {printable->Print_Title(), printable->Print_Date(), printable->Print_Html()};
+    if (out.date.isEmpty())
+        out.date = printingDate();
+    return true;
 }
 
-bool Active_Printable(Printable& out) {
-    const MDILectarium* main = Main_Window();
-    if (main && main->Mdi_Area()) {
-        const QMdiSubWindow* active = main->Mdi_Area()->activeSubWindow();
-        return active && Printable_Of(active->widget(), out);
-    }
-    return Printable_Of(QApplication::activeWindow(), out);
+bool Active_Printout(Printout& out) {
+    return Printout_Of(Active_Form(), out);
 }
 
-void Paint_Printable(const Printable& printable, QPagedPaintDevice& device) {
+void Paint_Printout(const Printout& printout, QPagedPaintDevice& device) {
     QPainter painter(&device);
     painter.setLayoutDirection(Qt::RightToLeft);
     const QRectF page(QPointF(0, 0), QSizeF(device.width(), device.height()));
@@ -111,7 +78,7 @@ void Paint_Printable(const Printable& printable, QPagedPaintDevice& device) {
     QTextDocument document;
     document.documentLayout()->setPaintDevice(&device);
     document.setDefaultFont(QFont(QStringLiteral("Arabic Transparent"), 13));
-    document.setHtml(printable.html);
+    document.setHtml(printout.html);
     Align_Paragraphs(&document);
     const QSizeF body(page.width(), page.height() - 2 * band);
     document.setPageSize(body);
@@ -124,8 +91,8 @@ void Paint_Printable(const Printable& printable, QPagedPaintDevice& device) {
         painter.setFont(small);
         // The page reads right to left: the title at the right, the date at the left.
         const QRectF header(0, 0, page.width(), band * 0.8);
-        painter.drawText(header, printable.title, headerOption(printable.title, Qt::AlignRight));
-        painter.drawText(header, printable.date, headerOption(printable.date, Qt::AlignLeft));
+        painter.drawText(header, printout.title, headerOption(printout.title, Qt::AlignRight));
+        painter.drawText(header, printout.date, headerOption(printout.date, Qt::AlignLeft));
         painter.drawLine(QPointF(0, band * 0.85), QPointF(page.width(), band * 0.85));
         painter.drawText(QRectF(0, page.height() - band * 0.8, page.width(), band * 0.8), Qt::AlignCenter,
                          QStringLiteral("%1 / %2").arg(i + 1).arg(pages));
@@ -137,64 +104,64 @@ void Paint_Printable(const Printable& printable, QPagedPaintDevice& device) {
     }
 }
 
-bool Write_Pdf(const Printable& printable, const QString& path, QString& error) {
+bool Write_Pdf(const Printout& printout, const QString& path, QString& error) {
     // Drawn in memory, then written by the one writer that a full disk cannot fool.
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setTitle(printable.title);
+        writer.setTitle(printout.title);
         writer.setCreator(QStringLiteral("Lectarium"));
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
         writer.setResolution(300);
-        Paint_Printable(printable, writer);
+        Paint_Printout(printout, writer);
     }
     return Write_File_Safely(path, buffer.data(), &error);
 }
 
 // The active window's text, or a message that there is none.
-static bool activeOrSay(Printable& printable) {
-    if (Active_Printable(printable))
+static bool activeOrSay(Printout& printout) {
+    if (Active_Printout(printout))
         return true;
     Dialogs().Message(dialogParent(), nothingToPrint, printCaption, Msg_Buttons::Ok, Msg_Icon::Exclamation);
     return false;
 }
 
 void Print_Click() {
-    Printable printable;
-    if (!activeOrSay(printable))
+    Printout printout;
+    if (!activeOrSay(printout))
         return;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(printable.title);
+    printer.setDocName(printout.title);
     QPrintDialog dialog(&printer, dialogParent());
     if (dialog.exec() == QDialog::Accepted)
-        Paint_Printable(printable, printer);
+        Paint_Printout(printout, printer);
 }
 
 void Print_Preview_Click() {
-    Printable printable;
-    if (!activeOrSay(printable))
+    Printout printout;
+    if (!activeOrSay(printout))
         return;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(printable.title);
+    printer.setDocName(printout.title);
     QPrintPreviewDialog preview(&printer, dialogParent());
     preview.setLayoutDirection(Qt::RightToLeft);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                     [&printable](QPrinter* target) { Paint_Printable(printable, *target); });
+                     [&printout](QPrinter* target) { Paint_Printout(printout, *target); });
     preview.exec();
 }
 
 void Export_Pdf_Click() {
-    Printable printable;
-    if (!activeOrSay(printable))
+    Printout printout;
+    if (!activeOrSay(printout))
         return;
     const QString path = Dialogs().Save_File(dialogParent(), QStringLiteral("Export PDF"),
                                              QStringLiteral("NoName.pdf"), pdfFilter);
     if (path.isEmpty() || path == QLatin1String("NoName.pdf"))
         return;
     QString error;
-    if (!Write_Pdf(printable, path, error))
+    if (!Write_Pdf(printout, path, error))
         Dialogs().Message(
             dialogParent(),
             QStringLiteral("لا يمكن التسجيل\n%1\n%2").arg(QDir::toNativeSeparators(path), error),

@@ -1,9 +1,9 @@
 #pragma once
 
-// Printing, print preview and PDF export of the text windows: the whole day, the
-// passage window, the Bible chapter and a page of search results. Every page is right
-// to left in the Arabic font, with the title and the date in its header and its number
-// at the foot; each paragraph reads in the direction of its own text.
+// Printing, print preview and PDF export of the active window, when it is Printable
+// (shell/printable.h). Every page is right to left in the Arabic font, with the title
+// and the date in its header and its number at the foot; each paragraph reads in the
+// direction of its own text.
 
 #include <QString>
 
@@ -12,23 +12,25 @@ class QWidget;
 
 namespace Lectarium {
 
-struct Printable {
+// What is printed, taken from the window once; a preview paints it again at every
+// change of its page setup.
+struct Printout {
     QString title;
     QString date;
     QString html; // the body, a whole HTML page
 };
 
-// What a window prints; false for a window that prints nothing.
-bool Printable_Of(const QWidget* form, Printable& out);
-// The active child window of the main window (or the given window without one).
-bool Active_Printable(Printable& out);
+// What a window prints; false for a window that is not Printable.
+bool Printout_Of(const QWidget* form, Printout& out);
+// The same for the active window (Active_Form).
+bool Active_Printout(Printout& out);
 
 // Lays the document out on the device's pages and paints them.
-void Paint_Printable(const Printable& printable, QPagedPaintDevice& device);
+void Paint_Printout(const Printout& printout, QPagedPaintDevice& device);
 
 // Writes the PDF; nothing is written over an existing file unless the whole new file
 // was written. error tells why not.
-bool Write_Pdf(const Printable& printable, const QString& path, QString& error);
+bool Write_Pdf(const Printout& printout, const QString& path, QString& error);
 
 // The File menu's commands.
 void Print_Click();

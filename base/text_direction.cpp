@@ -39,8 +39,23 @@ QString Number_Held_At_Start(const QString& line) {
 }
 
 QString Numbers_In_Order(const QString& text) {
-    static const QRegularExpression letterThenNumber(QStringLiteral("(\\p{Arabic})(?=\\s+[0-9])"));
-    return QString(text).replace(letterThenNumber, QStringLiteral("\\1") + Right_To_Left_Mark);
+    const QList<qsizetype> marks = Number_Order_Marks(text);
+    QString out;
+    out.reserve(text.size() + marks.size());
+    qsizetype from = 0;
+    for (const qsizetype mark : marks) {
+        out.append(QStringView(text).sliced(from, mark - from)).append(Right_To_Left_Mark);
+        from = mark;
+    }
+    return out.append(QStringView(text).sliced(from));
+}
+
+QList<qsizetype> Number_Order_Marks(const QString& text) {
+    static const QRegularExpression letterThenNumber(QStringLiteral("\\p{Arabic}(?=\\h+[0-9])"));
+    QList<qsizetype> marks;
+    for (auto it = letterThenNumber.globalMatch(text); it.hasNext();)
+        marks.append(it.next().capturedEnd());
+    return marks;
 }
 
 } // namespace MdlLectarium

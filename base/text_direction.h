@@ -4,6 +4,7 @@
 // windows, the lists, the printouts and the HTML pages set each paragraph right to left
 // and flush right (Arabic) or left to right and flush left (English).
 
+#include <QList>
 #include <QString>
 
 namespace MdlLectarium {
@@ -25,5 +26,8 @@ QString Number_Held_At_Start(const QString& line);
 // join: "عب 10: 19-39" would show its range backwards. A right-to-left mark between
 // the letter and the digits keeps them European and the range in order.
 QString Numbers_In_Order(const QString& text);
+// Where Numbers_In_Order puts its marks: the positions of text before which one goes, in
+// order. A mark never reaches across a line break.
+QList<qsizetype> Number_Order_Marks(const QString& text);
 
 } // namespace MdlLectarium

@@ -49,8 +49,7 @@ const QString scopeCaption = QStringLiteral("مجال البحث");
 const QString searchCaption = QStringLiteral("البحث");
 
 void place(QWidget* widget, int parentWidth, int right, int top, int width, int height) {
-    widget->setGeometry(To_Pixels(parentWidth - right - width), To_Pixels(top), To_Pixels(width),
-                        To_Pixels(height));
+    widget->setGeometry(To_Pixels(QRect(parentWidth - right - width, top, width, height)));
 }
 
 // The row of the selected item, -1 when none is selected (a current item that is not

@@ -3,11 +3,12 @@
 #include "base/basic_text.h"
 #include "base/settings.h"
 #include "bible/chapter.h"
-#include "documents/text_file.h"
 #include "lectionary/bible_books.h"
+#include "readings/whole_day.h"
 #include "shell/appearance.h"
 #include "shell/dialogs.h"
 #include "shell/paragraph_layout.h"
+#include "shell/reading_box.h"
 #include "shell/single_window.h"
 #include "shell/text_source.h"
 #include "shell/toolbar_images.h"
@@ -19,7 +20,6 @@
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QStyle>
 
@@ -115,12 +115,11 @@ FrmBible_View::FrmBible_View() {
     panel->addWidget(combo1_, 3);
     panel->addWidget(combo2_, 2);
 
-    text1_ = new QPlainTextEdit(this);
+    text1_ = new Reading_Box(this);
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text1_->setFont(QFont(QStringLiteral("Arabic Transparent")));
 
-    Set_Reading_Box(text1_);
     applyListFont();
     Track_Text_Source(this, text1_, Bible_View_Text_Source, [this] {
         if (combo1_->font() != listFont())
@@ -189,7 +188,7 @@ void FrmBible_View::applyListFont() {
 void FrmBible_View::Show_Chapter() {
     setWindowTitle(Bible_Books[currentBook_].Book_Name + QStringLiteral("  -  ") +
                    QStringLiteral("الأصحاح رقم  ") + Num_Text(qint64(currentChapter_)));
-    text1_->setPlainText(To_Box_Text(Get_Chapter(currentBook_, currentChapter_)));
+    text1_->Set_Text(Get_Chapter(currentBook_, currentChapter_));
 }
 
 void FrmBible_View::Option1_Click(int index) {
@@ -270,6 +269,21 @@ void FrmBible_View::Form_Resize() {
     toolbar2_->setGeometry(0, 0, width(), band);
     text1_->setGeometry(0, band, width(), std::max(0, height() - band));
     pictureBible_->move(std::max(0, (width() - pictureBible_->width()) / 2), 0);
+}
+
+QString FrmBible_View::Print_Title() const {
+    return windowTitle();
+}
+
+QString FrmBible_View::Print_Html() const {
+    return Text_Page_Html(Print_Title(), text1_->Text());
+}
+
+QString FrmBible_View::Where_Reference() const {
+    if (currentBook_ < 1 || currentBook_ > Book_Count)
+        return QString();
+    return Bible_Books[static_cast<size_t>(currentBook_)].Abbreviation + QLatin1Char(' ') +
+           QString::number(currentChapter_);
 }
 
 void FrmBible_View::closeEvent(QCloseEvent* event) {

@@ -3,18 +3,20 @@
 // The Bible browser: testament, book and chapter, and the chapter's text.
 
 #include "calendar/selected_day.h"
+#include "shell/printable.h"
 
 #include <QWidget>
 
 #include <array>
 
 class QComboBox;
-class QPlainTextEdit;
 class QRadioButton;
 
 namespace Lectarium {
 
-class FrmBible_View final : public QWidget {
+class Reading_Box;
+
+class FrmBible_View final : public QWidget, public Printable, public Where_Read_Source {
     Q_OBJECT
 
 public:
@@ -36,8 +38,12 @@ public:
     QRadioButton* Option1(int index) const { return option1_[index]; }
     QComboBox* Combo1() const { return combo1_; }
     QComboBox* Combo2() const { return combo2_; }
-    QPlainTextEdit* Text1() const { return text1_; }
+    Reading_Box* Text1() const { return text1_; }
     QWidget* Picture_Bible() const { return pictureBible_; }
+
+    QString Print_Title() const override;
+    QString Print_Html() const override;
+    QString Where_Reference() const override; // the book and chapter
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -58,7 +64,7 @@ private:
     std::array<QRadioButton*, 2> option1_{};
     QComboBox* combo1_ = nullptr;
     QComboBox* combo2_ = nullptr;
-    QPlainTextEdit* text1_ = nullptr;
+    Reading_Box* text1_ = nullptr;
     MdlLectarium::Integer currentBook_ = 1;
     MdlLectarium::Integer currentChapter_ = 1;
 };

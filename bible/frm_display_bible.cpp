@@ -2,7 +2,9 @@
 
 #include "base/settings.h"
 #include "documents/text_file.h"
+#include "readings/whole_day.h"
 #include "shell/appearance.h"
+#include "shell/reading_box.h"
 #include "shell/single_window.h"
 
 #include <QCloseEvent>
@@ -10,7 +12,6 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QPlainTextEdit>
 
 #include <algorithm>
 
@@ -41,7 +42,7 @@ FrmDisplay_Bible* FrmDisplay_Bible::Show_Text(const QString& heading, const QStr
     auto* form = instance.Keep(new FrmDisplay_Bible());
     form->Form_Load();
     form->textSign_->setText(Shown_Reference(heading));
-    form->text1_->setPlainText(To_Box_Text(body));
+    form->text1_->Set_Text(body);
     form->setWindowTitle(caption);
     if (QMdiSubWindow* sub = Show_Child(form, "FrmDisplay_Bible"))
         keepBeside(sub, beside);
@@ -97,10 +98,9 @@ FrmDisplay_Bible::FrmDisplay_Bible() {
     Set_Reference_Box(textSign_);
     textSign_->setFixedWidth(To_Pixels(headingWidthTwips));
 
-    text1_ = new QPlainTextEdit(this);
+    text1_ = new Reading_Box(this);
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Set_Reading_Box(text1_);
     QFont bodyFont(QStringLiteral("Arabic Transparent"));
     bodyFont.setPointSizeF(14.25);
     text1_->setFont(bodyFont);
@@ -159,6 +159,18 @@ void FrmDisplay_Bible::Form_Resize() {
     const int bodyWidth = std::min(outer.width() - To_Pixels(105), width());
     const int bodyHeight = std::min(outer.height() - To_Pixels(825), height() - band);
     text1_->setGeometry(0, band, std::max(0, bodyWidth), std::max(0, bodyHeight));
+}
+
+QString FrmDisplay_Bible::Print_Title() const {
+    return windowTitle() + QStringLiteral(" - ") + Reference_Text_Of(textSign_);
+}
+
+QString FrmDisplay_Bible::Print_Html() const {
+    return Text_Page_Html(Print_Title(), text1_->Text());
+}
+
+QString FrmDisplay_Bible::Where_Reference() const {
+    return Reference_Text_Of(textSign_).trimmed();
 }
 
 void FrmDisplay_Bible::closeEvent(QCloseEvent* event) {

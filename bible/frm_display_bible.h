@@ -4,15 +4,18 @@
 // is at most one; every opening closes the open one and builds it anew at the place
 // it had. Any key closes it.
 
+#include "shell/printable.h"
+
 #include <QWidget>
 
 class QLineEdit;
 class QMdiSubWindow;
-class QPlainTextEdit;
 
 namespace Lectarium {
 
-class FrmDisplay_Bible final : public QWidget {
+class Reading_Box;
+
+class FrmDisplay_Bible final : public QWidget, public Printable, public Where_Read_Source {
     Q_OBJECT
 
 public:
@@ -28,11 +31,15 @@ public:
     ~FrmDisplay_Bible() override;
 
     QLineEdit* Text_Sign() const { return textSign_; }
-    QPlainTextEdit* Text1() const { return text1_; }
+    Reading_Box* Text1() const { return text1_; }
     QWidget* Toolbar1() const { return toolbar1_; }
 
     // Applies the text appearance to Text1 (the focus handlers).
     void Apply_Appearance();
+
+    QString Print_Title() const override; // the caption and the reference
+    QString Print_Html() const override;
+    QString Where_Reference() const override;
 
 protected:
     void closeEvent(QCloseEvent* event) override; // Form_Unload
@@ -48,7 +55,7 @@ private:
 
     QWidget* toolbar1_ = nullptr;
     QLineEdit* textSign_ = nullptr;
-    QPlainTextEdit* text1_ = nullptr;
+    Reading_Box* text1_ = nullptr;
 };
 
 } // namespace Lectarium

@@ -4,20 +4,19 @@
 #include "base/settings.h"
 #include "bible/search.h"
 #include "documents/text_file.h"
+#include "readings/whole_day.h"
 #include "shell/appearance.h"
-#include "shell/paragraph_layout.h"
+#include "shell/reading_box.h"
 #include "shell/single_window.h"
 #include "shell/text_source.h"
 #include "shell/toolbar_images.h"
 
 #include <QCloseEvent>
+#include <QColor>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTextBlock>
-#include <QTextDocument>
-#include <QTextLayout>
+#include <QTextCharFormat>
 
 #include <algorithm>
 
@@ -43,52 +42,15 @@ QString page(int number) {
     return number >= 1 && number < Result_Pages.size() ? Result_Pages[number] : QString();
 }
 
-// The term marked where the search found it. The box holds LF where the page has CR LF,
-// one block a line. The marks go into the layouts of the lines as extra formats: marking
-// them as selections would lay out the whole page at once, where the box lays out only
-// the lines it shows.
-void markHits(QPlainTextEdit* box, int number) {
-    if (number < 1 || number >= Result_Pages.size() || number >= Result_Marks.size())
-        return;
-    const QString& text = Result_Pages[number];
-    const QList<Hit_Mark>& marks = Result_Marks[number];
-    if (marks.isEmpty())
-        return;
-    QTextDocument* document = box->document();
+// A page of results in the box, the term marked where the search found it.
+void showResults(Reading_Box* box, int number) {
+    QList<Text_Span> hits;
+    if (number >= 1 && number < Result_Marks.size())
+        for (const Hit_Mark& mark : Result_Marks[number])
+            hits.append({mark.start, mark.length});
     QTextCharFormat hit;
     hit.setBackground(QColor(255, 225, 110));
-    QTextBlock block = document->begin();
-    QList<QTextLayout::FormatRange> ranges;
-    qsizetype scanned = 0;
-    qsizetype lineBreaks = 0;
-    int first = -1;
-    auto flush = [&] {
-        if (ranges.isEmpty())
-            return;
-        block.layout()->setFormats(ranges);
-        ranges.clear();
-    };
-    for (const Hit_Mark& mark : marks) {
-        for (; scanned < mark.start && scanned + 1 < text.size(); ++scanned)
-            if (text[scanned] == QLatin1Char('\r') && text[scanned + 1] == QLatin1Char('\n'))
-                ++lineBreaks;
-        const int start = static_cast<int>(mark.start - lineBreaks);
-        while (block.isValid() && start >= block.position() + block.length()) {
-            flush();
-            block = block.next();
-        }
-        if (!block.isValid())
-            break;
-        if (first < 0)
-            first = block.position();
-        // A mark stays within its line: the search does not cross a line break.
-        const int length =
-            std::min(static_cast<int>(mark.length), block.position() + block.length() - 1 - start);
-        ranges.append({start - block.position(), length, hit});
-    }
-    flush();
-    if (first >= 0)
-        document->markContentsDirty(first, document->characterCount() - first);
+    box->Set_Text(page(number), hits, hit);
 }
 
 } // namespace
@@ -140,10 +102,9 @@ FrmView_Search::FrmView_Search() {
     connect(command1_, &QPushButton::clicked, this, &FrmView_Search::Command1_Click);
     connect(command2_, &QPushButton::clicked, this, &FrmView_Search::Command2_Click);
 
-    text1_ = new QPlainTextEdit(this);
+    text1_ = new Reading_Box(this);
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Align_Paragraphs(text1_);
 
     Track_Text_Source(this, text1_, Search_Results_Text_Source);
     resize(To_Pixels(FrmView_Search_Width), To_Pixels(FrmView_Search_Height));
@@ -153,8 +114,7 @@ FrmView_Search::~FrmView_Search() = default;
 
 void FrmView_Search::Form_Load() {
     Take_Text_Source(this);
-    text1_->setPlainText(To_Box_Text(page(1)));
-    markHits(text1_, 1);
+    showResults(text1_, 1);
     currentPage_ = 1;
     const bool paged = Page_Count > 1;
     label1_->setText(paged ? pageLabel(1) : QString());
@@ -163,8 +123,7 @@ void FrmView_Search::Form_Load() {
 }
 
 void FrmView_Search::showPage(int number) {
-    text1_->setPlainText(To_Box_Text(page(number)));
-    markHits(text1_, number);
+    showResults(text1_, number);
     label1_->setText(pageLabel(number));
 }
 
@@ -198,6 +157,14 @@ void FrmView_Search::Form_Resize() {
     toolbar2_->setGeometry(0, 0, width(), band);
     text1_->setGeometry(0, band, width(), std::max(0, height() - band));
     pictureBible_->move(std::max(0, (width() - pictureBible_->width()) / 2), 0);
+}
+
+QString FrmView_Search::Print_Title() const {
+    return windowTitle() + QStringLiteral(" - ") + QString::number(currentPage_);
+}
+
+QString FrmView_Search::Print_Html() const {
+    return Text_Page_Html(Print_Title(), text1_->Text());
 }
 
 void FrmView_Search::closeEvent(QCloseEvent* event) {

@@ -2,15 +2,18 @@
 
 // The search results window: the pages of the last finished search, one at a time.
 
+#include "shell/printable.h"
+
 #include <QWidget>
 
 class QLabel;
-class QPlainTextEdit;
 class QPushButton;
 
 namespace Lectarium {
 
-class FrmView_Search final : public QWidget {
+class Reading_Box;
+
+class FrmView_Search final : public QWidget, public Printable {
     Q_OBJECT
 
 public:
@@ -29,8 +32,11 @@ public:
     QPushButton* Command1() const { return command1_; }
     QPushButton* Command2() const { return command2_; }
     QLabel* Label1() const { return label1_; }
-    QPlainTextEdit* Text1() const { return text1_; }
+    Reading_Box* Text1() const { return text1_; }
     QWidget* Picture_Bible() const { return pictureBible_; }
+
+    QString Print_Title() const override; // the caption and the page number
+    QString Print_Html() const override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -47,7 +53,7 @@ private:
     QPushButton* command1_ = nullptr;
     QPushButton* command2_ = nullptr;
     QLabel* label1_ = nullptr;
-    QPlainTextEdit* text1_ = nullptr;
+    Reading_Box* text1_ = nullptr;
     int currentPage_ = 1;
 };
 

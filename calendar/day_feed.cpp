@@ -1,6 +1,7 @@
 #include "calendar/day_feed.h"
 
 #include "calendar/classify_day.h"
+#include "calendar/fasts.h"
 #include "calendar/selected_day.h"
 
 #include <QCryptographicHash>
@@ -15,6 +16,10 @@ struct Event {
     QString title;
     QString firstCoptic;
     QString lastCoptic;
+    // A fast period: its own UID space (the Apostles' fast is also a day title) and
+    // the category that tells it from the titled days.
+    bool fast = false;
+    QString note;
 };
 
 QString copticDate(const QDate& date) {
@@ -34,13 +39,16 @@ QByteArray dateValue(const QDate& date) {
 void writeEvent(QByteArray& out, const Event& event, const QByteArray& stamp) {
     // The same day and title give the same UID in every feed, so a calendar program
     // updates the event instead of doubling it.
-    const QByteArray uid = QCryptographicHash::hash(dateValue(event.first) + '|' + event.title.toUtf8(),
+    const QByteArray uid = QCryptographicHash::hash((event.fast ? "fast|" : "") + dateValue(event.first) +
+                                                        '|' + event.title.toUtf8(),
                                                     QCryptographicHash::Sha1)
                                .toHex() +
                            "@lectarium";
-    const QString description = event.first == event.last
-                                    ? event.firstCoptic
-                                    : event.firstCoptic + QStringLiteral(" - ") + event.lastCoptic;
+    QString description = event.first == event.last
+                              ? event.firstCoptic
+                              : event.firstCoptic + QStringLiteral(" - ") + event.lastCoptic;
+    if (!event.note.isEmpty())
+        description += QLatin1Char('\n') + event.note;
     out += "BEGIN:VEVENT\r\n";
     out += Ics_Fold("UID:" + uid);
     out += Ics_Fold("DTSTAMP:" + stamp);
@@ -48,6 +56,8 @@ void writeEvent(QByteArray& out, const Event& event, const QByteArray& stamp) {
     out += Ics_Fold("DTEND;VALUE=DATE:" + dateValue(event.last.addDays(1)));
     out += Ics_Fold("SUMMARY:" + Ics_Text(event.title).toUtf8());
     out += Ics_Fold("DESCRIPTION:" + Ics_Text(description).toUtf8());
+    if (event.fast)
+        out += "CATEGORIES:Fast\r\n";
     out += "TRANSP:TRANSPARENT\r\n";
     out += "END:VEVENT\r\n";
 }
@@ -108,10 +118,24 @@ QByteArray Calendar_Feed(const QDate& from, const QDate& to, const QDateTime& st
             writeEvent(out, event, stampValue);
         open = !title.isEmpty();
         if (open)
-            event = {date, date, title, copticDate(date), copticDate(date)};
+            event = {date, date, title, copticDate(date), copticDate(date), false, QString()};
     }
     if (open)
         writeEvent(out, event, stampValue);
+    // Each fast period touching the range, whole, beside the titled days.
+    for (const Fast_Period& period : Fast_Periods(from, to)) {
+        const bool fish = period.kind == Fast_Kind::Apostles || period.kind == Fast_Kind::Virgin ||
+                          period.kind == Fast_Kind::Nativity;
+        Event fast{period.first,
+                   period.last,
+                   Fast_Name(period.kind),
+                   copticDate(period.first),
+                   copticDate(period.last),
+                   true,
+                   fish ? QStringLiteral("يسمح بالسمك عدا الأربعاء والجمعة")
+                        : Fast_Food_Name(Fast_Food::Vegan)};
+        writeEvent(out, fast, stampValue);
+    }
     out += "END:VCALENDAR\r\n";
     return out;
 }

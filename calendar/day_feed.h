@@ -2,7 +2,8 @@
 
 // The titled days of a range as an iCalendar feed: one all-day event per day that has
 // a title, the days of a fast or a feast that repeat the same title joined into one
-// event of several days.
+// event of several days; beside them each seasonal fast period (category "Fast") from
+// its first to its last day.
 
 #include <QByteArray>
 #include <QDate>

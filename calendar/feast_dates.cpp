@@ -1,7 +1,10 @@
 #include "calendar/feast_dates.h"
 
+#include "calendar/date_labels.h"
 #include "calendar/seasons.h"
 #include "calendar/selected_day.h"
+
+#include <algorithm>
 
 namespace MdlLectarium {
 
@@ -42,6 +45,36 @@ QString Feast_Name(Feast feast) {
         return QStringLiteral("عيد الميلاد");
     case Feast::Theophany:
         return QStringLiteral("عيد الغطاس");
+    case Feast::Nayrouz:
+        return QStringLiteral("عيد النيروز");
+    case Feast::Cross:
+        return QStringLiteral("عيد الصليب المجيد");
+    case Feast::Nativity_Fast:
+        return QStringLiteral("بدء صوم الميلاد");
+    case Feast::Circumcision:
+        return QStringLiteral("عيد الختان");
+    case Feast::Cana:
+        return QStringLiteral("عرس قانا الجليل");
+    case Feast::Presentation:
+        return QStringLiteral("عيد دخول السيد المسيح الهيكل");
+    case Feast::Annunciation:
+        return QStringLiteral("عيد البشارة");
+    case Feast::Covenant_Thursday:
+        return QStringLiteral("خميس العهد");
+    case Feast::Thomas_Sunday:
+        return QStringLiteral("أحد توما");
+    case Feast::Entry_Into_Egypt:
+        return QStringLiteral("عيد دخول السيد المسيح أرض مصر");
+    case Feast::Apostles_Fast:
+        return QStringLiteral("بدء صوم الرسل");
+    case Feast::Apostles:
+        return QStringLiteral("عيد الرسل بطرس وبولس");
+    case Feast::Virgin_Fast:
+        return QStringLiteral("بدء صوم العذراء");
+    case Feast::Transfiguration:
+        return QStringLiteral("عيد التجلي");
+    case Feast::Assumption:
+        return QStringLiteral("عيد صعود جسد العذراء");
     }
     return QString();
 }
@@ -66,8 +99,73 @@ QDate Feast_Date(Feast feast, int gregorianYear) {
         return dayOfYear(gregorianYear, 4, 29, true);
     case Feast::Theophany:
         return dayOfYear(gregorianYear, 5, 11, false);
+    case Feast::Nayrouz:
+        return dayOfYear(gregorianYear, 1, 1, false);
+    case Feast::Cross:
+        return dayOfYear(gregorianYear, 1, 17, false);
+    case Feast::Nativity_Fast:
+        return dayOfYear(gregorianYear, 3, 16, false);
+    case Feast::Circumcision:
+        return dayOfYear(gregorianYear, 5, 6, false);
+    case Feast::Cana:
+        return dayOfYear(gregorianYear, 5, 13, false);
+    case Feast::Presentation:
+        return dayOfYear(gregorianYear, 6, 8, false);
+    case Feast::Annunciation: {
+        const QDate date = dayOfYear(gregorianYear, 7, 29, false);
+        // Not kept when it falls from the Friday that ends Lent to Easter.
+        if (date.isValid() && Annunciation_Set_Aside(7, 29, easter.daysTo(date)))
+            return QDate();
+        return date;
+    }
+    case Feast::Covenant_Thursday:
+        return easter.addDays(-3);
+    case Feast::Thomas_Sunday:
+        return easter.addDays(7);
+    case Feast::Entry_Into_Egypt:
+        return dayOfYear(gregorianYear, 9, 24, false);
+    case Feast::Apostles_Fast:
+        return easter.addDays(50);
+    case Feast::Apostles:
+        return dayOfYear(gregorianYear, 11, 5, false);
+    case Feast::Virgin_Fast:
+        return dayOfYear(gregorianYear, 12, 1, false);
+    case Feast::Transfiguration:
+        return dayOfYear(gregorianYear, 12, 13, false);
+    case Feast::Assumption:
+        return dayOfYear(gregorianYear, 12, 16, false);
     }
     return QDate();
+}
+
+QDate Coptic_Day_In_Year(int gregorianYear, int copticMonth, int copticDay) {
+    return dayOfYear(gregorianYear, static_cast<Integer>(copticMonth), static_cast<Integer>(copticDay),
+                     false);
+}
+
+QList<Year_Feast> Year_Feasts(int gregorianYear, const QList<Coptic_Feast>& own) {
+    QList<Year_Feast> feasts;
+    for (Feast feast : Year_Feast_Kinds) {
+        const QDate date = Feast_Date(feast, gregorianYear);
+        if (date.isValid())
+            feasts.append({Feast_Name(feast), date});
+    }
+    for (const Coptic_Feast& day : own) {
+        const QDate date = Coptic_Day_In_Year(gregorianYear, day.copticMonth, day.copticDay);
+        if (date.isValid())
+            feasts.append({day.name, date});
+    }
+    // Stable: on a shared day the feast of the Lord stays before the reader's own.
+    std::stable_sort(feasts.begin(), feasts.end(),
+                     [](const Year_Feast& a, const Year_Feast& b) { return a.date < b.date; });
+    return feasts;
+}
+
+QString Year_Feast_Label(const Year_Feast& feast) {
+    const Day_Labels labels = Date_Labels(feast.date);
+    return feast.name + QStringLiteral(" — ") + labels.normalDay + QLatin1Char(' ') + labels.normalMonth +
+           QLatin1Char(' ') + labels.normalYear + QStringLiteral(" — ") + labels.copticDay +
+           QLatin1Char(' ') + labels.copticMonth + QLatin1Char(' ') + labels.copticYear;
 }
 
 } // namespace MdlLectarium

@@ -5,7 +5,6 @@
 #include "calendar/date_labels.h"
 #include "calendar/feast_dates.h"
 #include "calendar/selected_day.h"
-#include "shell/appearance.h"
 #include "shell/dialogs.h"
 #include "shell/paragraph_layout.h"
 #include "shell/placement.h"
@@ -108,6 +107,28 @@ bool opensReadings(const QString& key) {
 
 void Set_Day_Show_Targets(Day_Show_Targets targets) {
     showTargets = std::move(targets);
+}
+
+void Show_Date_Labels(const QWidget* holder, const QDate& date) {
+    // The true Coptic date, not the day Day_Title moves an eve to.
+    const Day_Labels labels = Date_Labels(date);
+    const std::pair<const char*, QString> texts[] = {
+        {"LabelDayName", labels.dayName},         {"LabelNormalDay", labels.normalDay},
+        {"LabelNormalMonth", labels.normalMonth}, {"LabelNormalYear", labels.normalYear},
+        {"LabelCopticDay", labels.copticDay},     {"LabelCopticMonth", labels.copticMonth},
+        {"LabelCopticYear", labels.copticYear}};
+    for (const auto& [name, text] : texts)
+        if (QLabel* label = holder->findChild<QLabel*>(QLatin1String(name)))
+            label->setText(text);
+    QLabel* dayName = holder->findChild<QLabel*>(QStringLiteral("LabelDayName"));
+    if (!dayName)
+        return;
+    const QColor colour = labels.weekday == 1 ? QColor(255, 0, 0) : QColor(0, 128, 0);
+    QPalette palette = dayName->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    dayName->setPalette(palette);
+    // Some platform styles draw labels in a toolbar in a text colour of their own.
+    dayName->setStyleSheet(QStringLiteral("color: %1").arg(colour.name()));
 }
 
 FrmSelect_Day::FrmSelect_Day() {
@@ -293,20 +314,7 @@ QPushButton* FrmSelect_Day::Button(const QString& name) const {
 void FrmSelect_Day::Display_Date_and_Data(Day_Stage stage) {
     Classify_Day(Selected_Date, stage);
 
-    // The true Coptic date, not the day Day_Title moves an eve to.
-    const Day_Labels labels = Date_Labels(Selected_Date);
-    Label(QStringLiteral("LabelNormalDay"))->setText(labels.normalDay);
-    Label(QStringLiteral("LabelNormalMonth"))->setText(labels.normalMonth);
-    Label(QStringLiteral("LabelNormalYear"))->setText(labels.normalYear);
-    Label(QStringLiteral("LabelCopticDay"))->setText(labels.copticDay);
-    Label(QStringLiteral("LabelCopticMonth"))->setText(labels.copticMonth);
-    Label(QStringLiteral("LabelCopticYear"))->setText(labels.copticYear);
-
-    QLabel* dayName = Label(QStringLiteral("LabelDayName"));
-    dayName->setText(labels.dayName);
-    QPalette palette = dayName->palette();
-    palette.setColor(QPalette::WindowText, Color_Value(labels.weekday == 1 ? 255 : 32768, palette));
-    dayName->setPalette(palette);
+    Show_Date_Labels(this, Selected_Date);
 
     // The label breaks lines at LF; the title keeps its CR LF.
     QString shown = Occasion_Title;

@@ -12,6 +12,7 @@
 #include <functional>
 
 class QComboBox;
+class QDate;
 class QDateEdit;
 class QLabel;
 class QPushButton;
@@ -29,6 +30,12 @@ struct Day_Show_Targets {
 
 // Replaces the targets; the default is none.
 void Set_Day_Show_Targets(Day_Show_Targets targets);
+
+// The seven date labels found below holder (LabelDayName, LabelNormalDay,
+// LabelNormalMonth, LabelNormalYear, LabelCopticDay, LabelCopticMonth, LabelCopticYear)
+// show date as the day chooser, the readings window and the main window's date bar
+// all do: the true Coptic date, the weekday red on a Sunday and green on other days.
+void Show_Date_Labels(const QWidget* holder, const QDate& date);
 
 class FrmSelect_Day final : public QWidget {
     Q_OBJECT

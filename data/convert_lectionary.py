@@ -2,14 +2,18 @@
 """Writes the reading tables and the synaxarium of data/lectionary/ from the sources.
 
     python3 data/convert_lectionary.py            # data/sources -> data/lectionary
+    python3 data/convert_lectionary.py --out DIR  # the same files into DIR
     python3 data/convert_lectionary.py --counts BUILD/data/source/Bible.txt
 
 Sources (data/sources/, see data/README.md): the reading references of the open
 Katameros data (katameros-api, MIT), the names of the commemorations of each day
 (katameros-web-app, MIT), the verse counts of the shipped Bible and the corrections
 this project keeps (corrections.tsv). Output: Year, Suns, Jonah, Fast, Fifty, Pain and
-Story in the format of FORMAT.md, and CONVERSION_LOG.tsv with every reference that
+Story, Story_En in the format of FORMAT.md, and CONVERSION_LOG.tsv with every reference that
 is not written exactly as the source gives it. The same sources give the same files.
+
+--out DIR writes the tables and CONVERSION_LOG.tsv into DIR instead (the test
+check_conversion compares them with the shipped ones).
 
 --counts rewrites sources/verse-counts.tsv from the Bible.txt that
 `lectarium-db import-bible` writes, after a change of the shipped Bible.
@@ -24,6 +28,7 @@ HERE = Path(__file__).resolve().parent
 SOURCES = HERE / "sources"
 KAT = SOURCES / "katameros-api"
 OUT = HERE / "lectionary"
+LOG = HERE / "CONVERSION_LOG.tsv"
 
 ABBREVIATIONS = {
     1: "تك", 2: "خر", 3: "لا", 4: "عد", 5: "تث", 6: "يش", 7: "قض", 8: "را", 9: "1صم", 10: "2صم",
@@ -470,12 +475,30 @@ def story():
     write("Story", ["Month", "Day", "Data", "Pic_Name", "Pic_Data"], rows)
 
 
+def story_en():
+    """The English names of the same commemorations, for the saint search."""
+    names = {}
+    for entry in json.load(open(SOURCES / "katameros-web-app" / "synax-days-en.json", encoding="utf-8")):
+        names.setdefault((entry["Month"], entry["Day"]), []).append(entry["Title"].strip())
+    rows = []
+    for month in range(1, 14):
+        for day in range(1, 31 if month < 13 else 7):
+            lines = names.get((month, day))
+            if lines:
+                rows.append([month, day, "\r\n".join(lines)])
+    write("Story_En", ["Month", "Day", "Data"], rows)
+
+
 def main():
-    global COUNTS, CODE
+    global COUNTS, CODE, OUT, LOG
     if len(sys.argv) == 3 and sys.argv[1] == "--counts":
         write_counts(sys.argv[2])
         return
-    if len(sys.argv) != 1:
+    if len(sys.argv) == 3 and sys.argv[1] == "--out":
+        OUT = Path(sys.argv[2])
+        LOG = OUT / "CONVERSION_LOG.tsv"
+        OUT.mkdir(parents=True, exist_ok=True)
+    elif len(sys.argv) != 1:
         sys.exit(__doc__)
     COUNTS = load_counts()
     load_corrections()
@@ -487,11 +510,12 @@ def main():
     fifty()
     pain()
     story()
-    with open(HERE / "CONVERSION_LOG.tsv", "w", encoding="utf-8", newline="\n") as f:
+    story_en()
+    with open(LOG, "w", encoding="utf-8", newline="\n") as f:
         f.write("where\twhat\tsource reference\twritten as\n")
         for entry in log:
             f.write("\t".join(x or "" for x in entry) + "\n")
-    print("%d entries in data/CONVERSION_LOG.tsv" % len(log))
+    print("%d entries in %s" % (len(log), "data/CONVERSION_LOG.tsv" if LOG == HERE / "CONVERSION_LOG.tsv" else LOG))
 
 
 if __name__ == "__main__":

@@ -71,11 +71,6 @@ bool chooseEncoding(const QString& text, Text_Encoding& encoding) {
     return true;
 }
 
-// The box's text as it holds it: toPlainText turns no-break spaces into blanks.
-QString boxText(const QPlainTextEdit* box) {
-    return box->document()->toRawText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-}
-
 } // namespace
 
 QString FrmText::Caption_For(const QString& fileName) {
@@ -227,12 +222,12 @@ Save_Result Save_Text() {
         }
         rememberFolder(fileName);
     }
-    QPlainTextEdit* box = Text_Source(Active_Text_Source);
-    if (!box) {
+    const std::optional<QString> boxText = Text_Source_Text(Active_Text_Source);
+    if (!boxText) {
         backToProgramFolder();
         return Save_Result::Cancelled;
     }
-    const QString text = From_Box_Text(boxText(box));
+    const QString text = From_Box_Text(*boxText);
     const bool document = Active_Text_Source == Document_Text_Source && form;
     Text_Encoding encoding = document ? form->Encoding() : Text_Encoding::Cp1256;
     if (!chooseEncoding(text, encoding)) {

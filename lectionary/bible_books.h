@@ -21,6 +21,7 @@ struct Book_Record {
 constexpr int Book_Count = 73;
 constexpr int Old_Testament_Books = 46;
 constexpr int Group_Count = 11;
+constexpr int Psalms_Book = 21;
 
 extern std::array<Book_Record, Book_Count + 1> Bible_Books; // 1..73
 extern std::array<Integer, Book_Count + 1> Chapter_Counts;  // 1..73

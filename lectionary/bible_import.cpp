@@ -158,8 +158,6 @@ const QHash<QString, Target>& bookNames() {
     return names;
 }
 
-using Verse_Map = std::map<std::tuple<int, int, int>, QString>; // book, chapter, verse
-
 using Source_Verse = Export_Verse;
 
 bool readImp(const QString& path, std::vector<Source_Verse>& verses, QString& error) {
@@ -358,8 +356,8 @@ bool Import_Bible(const QString& format, const QString& file, const QString& sou
     return Write_Bible_Table(source, true, file, sourceFolder, report, error);
 }
 
-bool Write_Bible_Table(const std::vector<Export_Verse>& source, bool osisMarkup, const QString& origin,
-                       const QString& sourceFolder, QStringList& report, QString& error) {
+void Map_Export_Verses(const std::vector<Export_Verse>& source, bool osisMarkup, Mapped_Verses& out,
+                       const std::function<QString(const QString&)>& finish) {
     if (Bible_Books[1].Abbreviation.isEmpty())
         Init_Bible_Tables();
     const auto plain = [osisMarkup](const QString& text) {
@@ -383,14 +381,6 @@ bool Write_Bible_Table(const std::vector<Export_Verse>& source, bool osisMarkup,
             bookPriority[it->book] = std::max(bookPriority.value(it->book), it->priority);
     }
 
-    Verse_Map verses;
-    QMap<QString, int> skippedBooks;
-    QMap<QString, int> emptyVerses;
-    // Entries past the book's last chapter (or beyond what a verse number can hold)
-    // have no place in the program's Bible, by export book name.
-    QMap<QString, int> outOfRange;
-    QMap<QString, int> outOfRangeBook;
-    QMap<QChar, int> replaced;
     for (const Source_Verse& v : source) {
         if (v.verse <= 0 || v.chapter <= 0)
             continue; // book and chapter introductions
@@ -423,21 +413,34 @@ bool Write_Bible_Table(const std::vector<Export_Verse>& source, bool osisMarkup,
             book = 30;
             chapter = 6;
         } else {
-            skippedBooks[v.book] += 1;
+            out.skippedBooks[v.book] += 1;
             continue;
         }
         if (chapter > Chapter_Counts[book] || verse > 32767) {
-            outOfRange[v.book] += 1;
-            outOfRangeBook[v.book] = book;
+            out.outOfRange[v.book] += 1;
+            out.outOfRangeBook[v.book] = book;
             continue;
         }
-        const QString text = representable(plain(v.text), replaced);
+        const QString text = finish ? finish(plain(v.text)) : plain(v.text);
         if (text.isEmpty()) {
-            emptyVerses[v.book] += 1;
+            out.emptyVerses[v.book] += 1;
             continue;
         }
-        verses[{book, chapter, verse}] = text;
+        out.verses[{book, chapter, verse}] = text;
     }
+}
+
+bool Write_Bible_Table(const std::vector<Export_Verse>& source, bool osisMarkup, const QString& origin,
+                       const QString& sourceFolder, QStringList& report, QString& error) {
+    QMap<QChar, int> replaced;
+    Mapped_Verses mapped;
+    Map_Export_Verses(source, osisMarkup, mapped,
+                      [&replaced](const QString& text) { return representable(text, replaced); });
+    const auto& verses = mapped.verses;
+    const auto& skippedBooks = mapped.skippedBooks;
+    const auto& emptyVerses = mapped.emptyVerses;
+    const auto& outOfRange = mapped.outOfRange;
+    const auto& outOfRangeBook = mapped.outOfRangeBook;
 
     QString content = QStringLiteral("Old\tBible\tPart\tSign_No\tSign\n");
     QMap<int, QSet<int>> chaptersSeen;

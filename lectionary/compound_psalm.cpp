@@ -1,5 +1,7 @@
 #include "lectionary/compound_psalm.h"
 
+#include "lectionary/bible_books.h"
+#include "lectionary/data_source.h"
 #include "lectionary/passage.h"
 #include "lectionary/scrambled_text.h"
 
@@ -11,9 +13,6 @@
 namespace MdlLectarium {
 
 namespace {
-
-constexpr int Psalms_Book = 21;
-const QString psalmPrefix = QStringLiteral("مز ");
 
 using Verse_List = std::vector<std::pair<int, int>>;
 
@@ -61,7 +60,7 @@ Verse_List compoundVerses(const QString& text, const QHash<qint64, QString>& bib
 
 // The verses the passage engine reads for the whole text as one reference.
 Verse_List engineVerses(const QString& text, const QHash<qint64, QString>& bible) {
-    const Reference_Parts p = Parse_Reference(psalmPrefix + text);
+    const Reference_Parts p = Parse_Reference(Psalm_Prefix + text);
     const int k = p.chapter, v = p.verse, w = p.second, x = p.third;
     switch (p.kind) {
     case 0:
@@ -90,6 +89,8 @@ Verse_List engineVerses(const QString& text, const QHash<qint64, QString>& bible
 }
 
 } // namespace
+
+const QString Psalm_Prefix = QStringLiteral("مز ");
 
 qint64 Verse_Key(int book, int chapter, int verse) {
     return (static_cast<qint64>(book) << 32) | (static_cast<qint64>(chapter & 0xFFFF) << 16) |
@@ -120,6 +121,26 @@ QString Compound_Psalm_Text(const QString& psalm, const QHash<qint64, QString>& 
         data += Verse_Line(static_cast<Integer>(v), *found);
     }
     return data;
+}
+
+QHash<qint64, QString> Psalm_Verses(Database& database) {
+    Result_Set rows;
+    QString error;
+    QHash<qint64, QString> verses;
+    if (database.Run(QStringLiteral("SELECT Part, Sign_No, Sign FROM Bible WHERE Old <> 0 AND Bible = %1")
+                         .arg(Psalms_Book),
+                     rows, error))
+        for (const auto& row : rows.rows)
+            if (!row[2].isNull())
+                verses.insert(Verse_Key(Psalms_Book, static_cast<int>(row[0].toLongLong()),
+                                        static_cast<int>(row[1].toLongLong())),
+                              Flip_Text(row[2].toString()));
+    return verses;
+}
+
+bool Is_Made_Psalm(const QString& psalm, const QString& data, const QHash<qint64, QString>& bible) {
+    const QString made = Compound_Psalm_Text(psalm, bible);
+    return !made.isEmpty() && made == data;
 }
 
 } // namespace MdlLectarium

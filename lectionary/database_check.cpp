@@ -17,8 +17,6 @@ namespace MdlLectarium {
 
 namespace {
 
-constexpr Integer Psalms_Book = 21;
-
 class Checker {
 public:
     Checker(Database& database, QStringList& problems) : database_(database), problems_(problems) {}
@@ -58,13 +56,13 @@ public:
             return;
         }
         if (Find_Book(Parse_Reference(parts.front()).book) == Psalms_Book) {
-            const QString psalm = reference.trimmed().mid(3);
+            const QString psalm = reference.trimmed().mid(Psalm_Prefix.size());
             const auto row = psalmRows_.constFind(Flip_Text(psalm));
             // A psalm of several pieces is read from its Psalmos row, which the build makes
             // from the Bible; a row of other text is from another Bible or written by hand.
             const bool compound = Is_Compound_Psalm(psalm, psalmTexts_);
             if (row != psalmRows_.constEnd()) {
-                if (compound && *row != Compound_Psalm_Text(psalm, psalmTexts_))
+                if (compound && !Is_Made_Psalm(psalm, *row, psalmTexts_))
                     report(where, reference,
                            QStringLiteral("its text in Psalmos is not the text of this database's Bible"));
                 return;

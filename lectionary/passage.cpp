@@ -11,8 +11,6 @@ namespace MdlLectarium {
 
 namespace {
 
-constexpr int Psalms_Book = 21;
-
 // A digit is one of the ten characters 0..9 and nothing else.
 bool isDigit(QChar ch) {
     return ch >= QLatin1Char('0') && ch <= QLatin1Char('9');

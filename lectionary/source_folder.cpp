@@ -78,6 +78,13 @@ QList<Table_Schema> makeTables() {
                            {month, day},
                            month,
                            day};
+    // The English names of the same commemorations, for the saint search; a database
+    // of the earlier program has none.
+    tables << Table_Schema{QStringLiteral("Story_En"),
+                           {number(month), number(day), text(QStringLiteral("Data"), S)},
+                           {month, day},
+                           month,
+                           day};
     tables << Table_Schema{QStringLiteral("Year"),
                            QList<Column_Schema>{number(month), number(day)} + readingFields(9),
                            {month, day},
@@ -142,8 +149,6 @@ struct Table_Data {
     QHash<qint64, QString> verses;
 };
 
-const QString psalmPrefix = QStringLiteral("مز ");
-
 // Fields holding a psalm reference: the psalm fields of the reading tables, and any
 // prophecy or Holy Week reference that names the psalms.
 void notePsalm(const Table_Schema& schema, const QString& column, const QString& value, QStringList& psalms) {
@@ -154,8 +159,8 @@ void notePsalm(const Table_Schema& schema, const QString& column, const QString&
         (column == QLatin1String("1") || column == QLatin1String("3") || column == QLatin1String("8")))
         psalms << value;
     else if ((readingTable || (schema.name == QLatin1String("Pain") && column == QLatin1String("Sign"))) &&
-             value.startsWith(psalmPrefix))
-        psalms << value.mid(psalmPrefix.size());
+             value.startsWith(Psalm_Prefix))
+        psalms << value.mid(Psalm_Prefix.size());
 }
 
 bool storeComplement(const QString& value, QString& stored, QString& reason);
@@ -194,34 +199,16 @@ void addCompoundPsalms(std::vector<Table_Data>& tables) {
         }
 }
 
-// The psalm verses of a database's Bible by Verse_Key; empty when it has none.
-QHash<qint64, QString> psalmVerses(Database& database) {
-    Result_Set rows;
-    QString error;
-    QHash<qint64, QString> verses;
-    if (database.Run(QStringLiteral("SELECT Part, Sign_No, Sign FROM Bible WHERE Old <> 0 AND Bible = 21"),
-                     rows, error))
-        for (const auto& row : rows.rows)
-            if (!row[2].isNull())
-                verses.insert(Verse_Key(21, static_cast<int>(row[0].toLongLong()),
-                                        static_cast<int>(row[1].toLongLong())),
-                              Flip_Text(row[2].toString()));
-    return verses;
-}
-
 // Leaves out the Psalmos rows that hold exactly what the build makes from the database's
 // Bible, so that a build from the dumped folder makes them again from the Bible it then
-// has. A row written by hand differs and is kept. Telling them apart by their text needs
-// no mark in the table, so that databases of any age are read alike.
+// has. A row written by hand differs and is kept.
 void dropMadePsalms(Database& database, Result_Set& psalmos) {
-    const QHash<qint64, QString> bible = psalmVerses(database);
+    const QHash<qint64, QString> bible = Psalm_Verses(database);
     if (bible.isEmpty())
         return;
     std::erase_if(psalmos.rows, [&](const std::vector<QVariant>& row) {
-        if (row[0].isNull() || row[1].isNull())
-            return false;
-        const QString made = Compound_Psalm_Text(Flip_Text(row[0].toString()), bible);
-        return !made.isEmpty() && made == Flip_Text(row[1].toString());
+        return !row[0].isNull() && !row[1].isNull() &&
+               Is_Made_Psalm(Flip_Text(row[0].toString()), Flip_Text(row[1].toString()), bible);
     });
 }
 

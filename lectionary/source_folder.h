@@ -36,7 +36,7 @@ struct Table_Schema {
 // A table file larger than this is refused rather than read.
 constexpr qint64 Table_File_Limit = qint64(64) << 20;
 
-// The eleven tables, in the order they are built and dumped.
+// The twelve tables, in the order they are built and dumped.
 const QList<Table_Schema>& Lectionary_Tables();
 const Table_Schema* Find_Table(const QString& name);
 

@@ -8,6 +8,7 @@
 #include <versekey.h>
 
 #include <cstring>
+#include <utility>
 #include <vector>
 
 namespace MdlLectarium {
@@ -40,6 +41,33 @@ bool greekPsalms(const QString& v11n) {
            v11n == QLatin1String("Vulg");
 }
 
+// The Hebrew psalm and verse of a psalm in the Greek numbering. SWORD maps Synodal and
+// Vulg onto NRSVA itself but leaves LXX and Orthodox psalms as they are numbered, so the
+// church's well-known correspondence is written out here for those.
+std::pair<int, int> hebrewPsalm(int psalm, int verse) {
+    if (psalm <= 8 || psalm >= 148)
+        return {psalm, verse};
+    if (psalm == 9)
+        return verse <= 21 ? std::pair{9, verse} : std::pair{10, verse - 21};
+    if (psalm <= 112)
+        return {psalm + 1, verse};
+    if (psalm == 113)
+        return verse <= 8 ? std::pair{114, verse} : std::pair{115, verse - 8};
+    if (psalm == 114)
+        return {116, verse};
+    if (psalm == 115)
+        return {116, verse + 9};
+    if (psalm <= 145)
+        return {psalm + 1, verse};
+    if (psalm == 146)
+        return {147, verse};
+    return {147, verse + 11}; // 147
+}
+
+bool swordMapsPsalms(const QString& v11n) {
+    return v11n != QLatin1String("LXX") && v11n != QLatin1String("Orthodox");
+}
+
 } // namespace
 
 QList<Sword_Module> Sword_Bible_Modules() {
@@ -55,8 +83,8 @@ QList<Sword_Module> Sword_Bible_Modules() {
     return modules;
 }
 
-bool Import_Sword_Bible(const QString& name, const QString& sourceFolder, QStringList& report,
-                        QString& error) {
+bool Read_Sword_Bible(const QString& name, Sword_Entries& out, QString& error,
+                      const std::function<bool(int)>& progress) {
     quietSword();
     sword::SWMgr manager;
     sword::SWModule* module = manager.getModule(name.toUtf8().constData());
@@ -73,39 +101,60 @@ bool Import_Sword_Bible(const QString& name, const QString& sourceFolder, QStrin
         error = QStringLiteral("%1: not keyed by verses").arg(name);
         return false;
     }
-    const QString v11n = versificationOf(*module);
+    out.versification = versificationOf(*module);
     const bool utf8 = module->getEncoding() == sword::ENC_UTF8;
     // OSIS is stripped by the program's own reader, which keeps the words on both sides
     // of a note apart; SWORD's plain-text filters join them. Other markup goes through
     // SWORD's plain-text filter.
-    const bool osis =
-        configEntry(*module, "SourceType").compare(QLatin1String("OSIS"), Qt::CaseInsensitive) == 0;
-    const bool remap = greekPsalms(v11n);
+    out.osis = configEntry(*module, "SourceType").compare(QLatin1String("OSIS"), Qt::CaseInsensitive) == 0;
+    out.remapped = greekPsalms(out.versification);
     sword::VerseKey hebrew;
     hebrew.setVersificationSystem("NRSVA");
 
-    std::vector<Export_Verse> verses;
     module->setSkipConsecutiveLinks(true);
+    int step = 0;
     for (module->setPosition(sword::TOP); !module->popError(); module->increment()) {
-        const char* raw = osis ? module->getRawEntry() : module->stripText();
+        // A whole Bible is some 37,000 entries: the caller hears of the first and every
+        // thousandth.
+        if (progress && (++step == 1 || step % 1000 == 0) && !progress(step)) {
+            error = QStringLiteral("%1: cancelled").arg(name);
+            return false;
+        }
+        const char* raw = out.osis ? module->getRawEntry() : module->stripText();
         const QString text = utf8 ? QString::fromUtf8(raw) : QString::fromLatin1(raw);
         if (text.trimmed().isEmpty())
             continue;
         const sword::VerseKey* at = key;
         // Psalm 151 has no place in the Hebrew numbering; it is the program's chapter 151.
         const bool psalm151 = std::strcmp(key->getOSISBookName(), "Ps") == 0 && key->getChapter() == 151;
-        if (remap && !psalm151) {
+        if (out.remapped && !psalm151 && !swordMapsPsalms(out.versification)) {
+            const bool psalm = std::strcmp(key->getOSISBookName(), "Ps") == 0;
+            const auto [chapter, verse] = psalm ? hebrewPsalm(key->getChapter(), key->getVerse())
+                                                : std::pair{key->getChapter(), key->getVerse()};
+            out.verses.push_back({QString::fromUtf8(key->getBookName()), chapter, verse, text});
+            continue;
+        }
+        if (out.remapped && !psalm151) {
             hebrew.positionFrom(*key);
             at = &hebrew;
         }
-        verses.push_back({QString::fromUtf8(at->getBookName()), at->getChapter(), at->getVerse(), text});
+        out.verses.push_back({QString::fromUtf8(at->getBookName()), at->getChapter(), at->getVerse(), text});
     }
+    return true;
+}
+
+bool Import_Sword_Bible(const QString& name, const QString& sourceFolder, QStringList& report,
+                        QString& error) {
+    Sword_Entries entries;
+    if (!Read_Sword_Bible(name, entries, error))
+        return false;
     report << QStringLiteral("module %1: %2 entries with text, versification %3%4")
                   .arg(name)
-                  .arg(verses.size())
-                  .arg(v11n, remap ? QStringLiteral(" (mapped onto NRSVA)") : QString());
-    return Write_Bible_Table(verses, osis, QStringLiteral("SWORD module ") + name, sourceFolder, report,
-                             error);
+                  .arg(entries.verses.size())
+                  .arg(entries.versification,
+                       entries.remapped ? QStringLiteral(" (mapped onto NRSVA)") : QString());
+    return Write_Bible_Table(entries.verses, entries.osis, QStringLiteral("SWORD module ") + name,
+                             sourceFolder, report, error);
 }
 
 } // namespace MdlLectarium

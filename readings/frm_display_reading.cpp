@@ -3,7 +3,6 @@
 
 #include "base/settings.h"
 #include "bible/frm_display_bible.h"
-#include "calendar/date_labels.h"
 #include "calendar/frm_select_day.h"
 #include "lectionary/passage.h"
 #include "lectionary/statements.h"
@@ -17,6 +16,7 @@
 #include "shell/appearance.h"
 #include "shell/dialogs.h"
 #include "shell/paragraph_layout.h"
+#include "shell/reading_box.h"
 #include "shell/single_window.h"
 #include "shell/toolbar_images.h"
 
@@ -29,7 +29,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include <iterator>
@@ -61,19 +60,12 @@ const QRect painArea(1260, 6180, 3270, 450);
 const QRect closeArea(2580, 6900, 1950, 450);
 const QRect wholeDayArea(180, 6900, 2280, 450);
 
-QRect twips(const QRect& r) {
-    return QRect(To_Pixels(r.x()), To_Pixels(r.y()), To_Pixels(r.width()), To_Pixels(r.height()));
-}
-
 // A frame at area (twips) with its one box filling it below the caption.
 void placeFrame(QWidget* frame, const QRect& area, QWidget* box, int boxTop, int bottomMargin) {
-    frame->setGeometry(twips(area));
-    box->setGeometry(twips(QRect(120, boxTop, area.width() - 240, area.height() - boxTop - bottomMargin)));
+    frame->setGeometry(To_Pixels(area));
+    box->setGeometry(
+        To_Pixels(QRect(120, boxTop, area.width() - 240, area.height() - boxTop - bottomMargin)));
 }
-
-const char* const dateLabelNames[] = {"LabelDayName",    "LabelNormalDay", "LabelNormalMonth",
-                                      "LabelNormalYear", "LabelCopticDay", "LabelCopticMonth",
-                                      "LabelCopticYear"};
 
 // The saint picture hot spot: a framed icon, its halo gold when lit.
 QPixmap drawHotSpot(bool lit) {
@@ -141,7 +133,7 @@ FrmDisplay_Reading::FrmDisplay_Reading() {
         font.setBold(bold);
         l->setFont(font);
         l->setAlignment(Qt::AlignCenter);
-        l->setGeometry(twips(area));
+        l->setGeometry(To_Pixels(area));
         return l;
     };
     // The dates on the right, the title of the day on the left.
@@ -159,7 +151,7 @@ FrmDisplay_Reading::FrmDisplay_Reading() {
     auto frame = [this](const char* name, const QString& caption, const QRect& area) {
         auto* f = new QGroupBox(caption, this);
         f->setObjectName(QLatin1String(name));
-        f->setGeometry(twips(area));
+        f->setGeometry(To_Pixels(area));
         return f;
     };
     QGroupBox* frame4 = frame("Frame4", Story_Frame_Caption, frame4Area);
@@ -170,9 +162,8 @@ FrmDisplay_Reading::FrmDisplay_Reading() {
     // Drawn over the Vespers frame when shown.
     frameFast_->setAutoFillBackground(true);
 
-    textData_ = new QPlainTextEdit(frame4);
+    textData_ = new Reading_Box(frame4);
     textData_->setObjectName(QStringLiteral("TextData"));
-    Set_Reading_Box(textData_);
     textData_->setTabChangesFocus(true);
     placeFrame(frame4, frame4Area, textData_, 360, 120);
 
@@ -192,13 +183,13 @@ FrmDisplay_Reading::FrmDisplay_Reading() {
         const int top = 360 + 480 * places[static_cast<size_t>(i)].second;
         auto* caption = new QLabel(Reading_Field_Caption(i), owner);
         caption->setObjectName(QStringLiteral("Label1_%1").arg(i));
-        caption->setGeometry(twips(QRect(3480, top, 1530, 390)));
+        caption->setGeometry(To_Pixels(QRect(3480, top, 1530, 390)));
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         caption->installEventFilter(this);
         label1_[static_cast<size_t>(i)] = caption;
         auto* box = new QLineEdit(owner);
         box->setObjectName(QStringLiteral("TextFiled_%1").arg(i));
-        box->setGeometry(twips(QRect(120, top, 3300, 390)));
+        box->setGeometry(To_Pixels(QRect(120, top, 3300, 390)));
         box->setAlignment(Qt::AlignCenter);
         Set_Reference_Box(box);
         box->installEventFilter(this);
@@ -214,7 +205,7 @@ FrmDisplay_Reading::FrmDisplay_Reading() {
 
     imageSant_ = new QLabel(this);
     imageSant_->setObjectName(QStringLiteral("Image_Sant"));
-    imageSant_->setGeometry(twips(imageArea));
+    imageSant_->setGeometry(To_Pixels(imageArea));
     imageSant_->setMouseTracking(true);
     imageSant_->setCursor(Qt::PointingHandCursor);
     imageSant_->installEventFilter(this);
@@ -224,7 +215,7 @@ FrmDisplay_Reading::FrmDisplay_Reading() {
                          void (FrmDisplay_Reading::*handler)()) {
         auto* b = new QPushButton(caption, this);
         b->setObjectName(QLatin1String(name));
-        b->setGeometry(twips(area));
+        b->setGeometry(To_Pixels(area));
         connect(b, &QPushButton::clicked, this, handler);
         return b;
     };
@@ -232,7 +223,7 @@ FrmDisplay_Reading::FrmDisplay_Reading() {
            &FrmDisplay_Reading::CommandCeremony_Click);
     button("Command_Pain", Funeral_Button_Caption, painArea, &FrmDisplay_Reading::Command_Pain_Click);
     button("CommandClose", QStringLiteral("Close"), closeArea, &FrmDisplay_Reading::CommandClose_Click);
-    Add_Whole_Day_Button(this, twips(wholeDayArea), [this] { return day_; });
+    Add_Whole_Day_Button(this, To_Pixels(wholeDayArea), [this] { return day_; });
 
     setFixedSize(To_Pixels(formWidth), To_Pixels(formHeight));
 }
@@ -258,7 +249,8 @@ void FrmDisplay_Reading::Form_Load() {
     sources_.setDatabaseName(Database_Path);
     frameFast_->hide();
     Button(QStringLiteral("Command_Pain"))->hide();
-    copyDateLabels();
+    // As the day chooser shows the day, which is the day Show opened.
+    Show_Date_Labels(this, Selected_Date);
 
     storyMonth_ = Coptic_Month;
     storyDay_ = Coptic_Day;
@@ -267,7 +259,7 @@ void FrmDisplay_Reading::Form_Load() {
     QString occasion = day.occasion;
     occasion.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     Label(QStringLiteral("LabelOccasion"))->setText(occasion);
-    textData_->setPlainText(QString(day.story).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    textData_->Set_Text(day.story);
     Frame(QStringLiteral("Frame2"))->setTitle(day.vespersCaption);
     for (int i = 1; i <= Reading_Count; ++i)
         TextFiled(i)->setText(Shown_Reference(day.readings[static_cast<size_t>(i)]));
@@ -289,34 +281,6 @@ void FrmDisplay_Reading::Form_Load() {
             TextFiled(i)->setFocus();
             break;
         }
-}
-
-void FrmDisplay_Reading::copyDateLabels() {
-    // The day chooser shows the true date of the day even when the calendar has moved
-    // the Coptic day of an eve; without it the labels are drawn the same way here.
-    const FrmSelect_Day* chooser = FrmSelect_Day::Instance();
-    if (chooser) {
-        for (const char* name : dateLabelNames) {
-            const QString key = QLatin1String(name);
-            if (const QLabel* source = chooser->Label(key))
-                Label(key)->setText(source->text());
-        }
-        if (const QLabel* source = chooser->Label(QStringLiteral("LabelDayName"))) {
-            QPalette palette = Label(QStringLiteral("LabelDayName"))->palette();
-            palette.setColor(QPalette::WindowText, source->palette().color(QPalette::WindowText));
-            Label(QStringLiteral("LabelDayName"))->setPalette(palette);
-        }
-        return;
-    }
-    const Day_Labels labels = Date_Labels(Selected_Date);
-    const QString texts[] = {labels.dayName,   labels.normalDay,   labels.normalMonth, labels.normalYear,
-                             labels.copticDay, labels.copticMonth, labels.copticYear};
-    for (size_t i = 0; i < std::size(dateLabelNames); ++i)
-        Label(QLatin1String(dateLabelNames[i]))->setText(texts[i]);
-    QLabel* dayName = Label(QStringLiteral("LabelDayName"));
-    QPalette palette = dayName->palette();
-    palette.setColor(QPalette::WindowText, Color_Value(labels.weekday == 1 ? 255 : 32768, palette));
-    dayName->setPalette(palette);
 }
 
 void FrmDisplay_Reading::CommandClose_Click() {
@@ -403,7 +367,7 @@ void FrmDisplay_Reading::Image_Sant_MouseUp(int, int, int, int) {
         sant->Load_Picture(Picture_Path(name));
     QString text;
     if (Read_Picture_Text(sources_.Data_Story, storyMonth_, storyDay_, text))
-        sant->Text1()->setPlainText(text.replace(QLatin1String("\r\n"), QLatin1String("\n")));
+        sant->Text1()->Set_Text(text);
     setLit(false);
 }
 

@@ -17,10 +17,11 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
-class QPlainTextEdit;
 class QPushButton;
 
 namespace Lectarium {
+
+class Reading_Box;
 
 class FrmDisplay_Reading final : public QWidget {
     Q_OBJECT
@@ -49,7 +50,7 @@ public:
     QLineEdit* TextFiled(int index) const { return textFiled_.at(static_cast<size_t>(index)); }
     QLabel* Label1(int index) const { return label1_.at(static_cast<size_t>(index)); }
     QListWidget* List1() const { return list1_; }
-    QPlainTextEdit* TextData() const { return textData_; }
+    Reading_Box* TextData() const { return textData_; }
     QLabel* Image_Sant() const { return imageSant_; }
     QGroupBox* Frame(const QString& name) const; // "Frame1".."Frame4", "Frame_Fast"
     QLabel* Label(const QString& name) const;    // "LabelOccasion", "LabelDayName", ...
@@ -72,13 +73,12 @@ protected:
 private:
     FrmDisplay_Reading();
     void Form_Load();
-    void copyDateLabels();
     void setLit(bool lit);
 
     std::array<QLineEdit*, MdlLectarium::Reading_Count + 1> textFiled_{};
     std::array<QLabel*, MdlLectarium::Reading_Count + 1> label1_{};
     QListWidget* list1_ = nullptr;
-    QPlainTextEdit* textData_ = nullptr;
+    Reading_Box* textData_ = nullptr;
     QLabel* imageSant_ = nullptr;
     QGroupBox* frameFast_ = nullptr;
     bool lit_ = false;

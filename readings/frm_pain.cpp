@@ -2,12 +2,12 @@
 #include "base/program_files.h"
 
 #include "base/settings.h"
-#include "documents/text_file.h"
 #include "lectionary/statements.h"
 #include "readings/frm_whole_day.h"
 #include "readings/holy_week.h"
 #include "shell/appearance.h"
 #include "shell/paragraph_layout.h"
+#include "shell/reading_box.h"
 #include "shell/single_window.h"
 
 #include <QCloseEvent>
@@ -15,7 +15,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiSubWindow>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 
@@ -66,10 +65,9 @@ FrmPain::FrmPain() {
     textHidder_->setAlignment(Qt::AlignCenter);
     Set_Reference_Box(textHidder_);
 
-    textView_ = new QPlainTextEdit(this);
+    textView_ = new Reading_Box(this);
     textView_->setObjectName(QStringLiteral("Text_View"));
     textView_->setFont(arabic);
-    Set_Reading_Box(textView_);
     textView_->setTabChangesFocus(true);
 
     list1_ = new QListWidget(this);
@@ -144,7 +142,7 @@ void FrmPain::List1_Click() {
         return;
     const Pain_Entry entry = Read_Pain_Entry(dataPain_, index, dayKey(), Data_Bible());
     textHidder_->setText(Shown_Reference(entry.sign));
-    textView_->setPlainText(To_Box_Text(entry.text));
+    textView_->Set_Text(entry.text);
 }
 
 void FrmPain::Apply_Appearance() {

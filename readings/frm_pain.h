@@ -10,10 +10,11 @@
 
 class QLineEdit;
 class QListWidget;
-class QPlainTextEdit;
 class QPushButton;
 
 namespace Lectarium {
+
+class Reading_Box;
 
 class FrmPain final : public QWidget {
     Q_OBJECT
@@ -41,7 +42,7 @@ public:
     MdlLectarium::Data_Source& Data_Pain() { return dataPain_; }
     QListWidget* List1() const { return list1_; }
     QLineEdit* Text_Hidder() const { return textHidder_; }
-    QPlainTextEdit* Text_View() const { return textView_; }
+    Reading_Box* Text_View() const { return textView_; }
     // The day this window shows, as the selected-day state stood when it loaded.
     const MdlLectarium::Day_State& Shown_Day() const { return day_; }
 
@@ -61,7 +62,7 @@ private:
     MdlLectarium::Data_Source dataPain_{QStringLiteral("Data_Pain")};
     QListWidget* list1_ = nullptr;
     QLineEdit* textHidder_ = nullptr;
-    QPlainTextEdit* textView_ = nullptr;
+    Reading_Box* textView_ = nullptr;
     QPushButton* wholeDay_ = nullptr;
     MdlLectarium::Day_State day_;
 };

@@ -5,13 +5,13 @@
 #include "readings/reading_texts.h"
 #include "shell/appearance.h"
 #include "shell/placement.h"
+#include "shell/reading_box.h"
 #include "shell/single_window.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QImageReader>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 
 namespace Lectarium {
@@ -28,10 +28,6 @@ constexpr int formHeight = 5160;
 const QRect pictureArea(4080, 120, 3000, 4200);
 const QRect textArea(120, 120, 3840, 4200);
 const QRect closeArea(2880, 4500, 1440, 450);
-
-QRect twips(const QRect& r) {
-    return QRect(To_Pixels(r.x()), To_Pixels(r.y()), To_Pixels(r.width()), To_Pixels(r.height()));
-}
 
 } // namespace
 
@@ -58,22 +54,21 @@ FrmSant::FrmSant() {
     label1_ = new QLabel(No_Picture_Caption, this);
     label1_->setObjectName(QStringLiteral("Label1"));
     label1_->setAlignment(Qt::AlignCenter);
-    label1_->setGeometry(twips(pictureArea));
+    label1_->setGeometry(To_Pixels(pictureArea));
 
     imageSant_ = new QLabel(this);
     imageSant_->setObjectName(QStringLiteral("Image_Sant"));
     imageSant_->setAlignment(Qt::AlignCenter);
-    imageSant_->setGeometry(twips(pictureArea));
+    imageSant_->setGeometry(To_Pixels(pictureArea));
 
-    text1_ = new QPlainTextEdit(this);
+    text1_ = new Reading_Box(this);
     text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->setReadOnly(true);
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    text1_->setGeometry(twips(textArea));
+    text1_->setGeometry(To_Pixels(textArea));
 
     commandClose_ = new QPushButton(QStringLiteral("Close"), this);
     commandClose_->setObjectName(QStringLiteral("Command_Close"));
-    commandClose_->setGeometry(twips(closeArea));
+    commandClose_->setGeometry(To_Pixels(closeArea));
     connect(commandClose_, &QPushButton::clicked, this, &FrmSant::Command_Close_Click);
 
     setFixedSize(To_Pixels(formWidth), To_Pixels(formHeight));

@@ -6,10 +6,11 @@
 #include <QWidget>
 
 class QLabel;
-class QPlainTextEdit;
 class QPushButton;
 
 namespace Lectarium {
+
+class Reading_Box;
 
 class FrmSant final : public QWidget {
     Q_OBJECT
@@ -32,7 +33,7 @@ public:
 
     QLabel* Image_Sant() const { return imageSant_; }
     QLabel* Label1() const { return label1_; }
-    QPlainTextEdit* Text1() const { return text1_; }
+    Reading_Box* Text1() const { return text1_; }
     QPushButton* Command_Close() const { return commandClose_; }
 
 protected:
@@ -45,7 +46,7 @@ private:
 
     QLabel* imageSant_ = nullptr;
     QLabel* label1_ = nullptr;
-    QPlainTextEdit* text1_ = nullptr;
+    Reading_Box* text1_ = nullptr;
     QPushButton* commandClose_ = nullptr;
     QPixmap picture_;
 };

@@ -6,12 +6,11 @@
 #include "readings/frm_display_reading.h"
 #include "readings/frm_pain.h"
 #include "shell/appearance.h"
-#include "shell/paragraph_layout.h"
+#include "shell/reading_box.h"
 #include "shell/single_window.h"
 #include "shell/text_source.h"
 
 #include <QCloseEvent>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -51,7 +50,7 @@ void FrmWhole_Day::showDay(const Day_State& day) {
         const Day_State_In_Place inPlace(day);
         document_ = Read_Whole_Day(Database_Path);
     }
-    text1_->setPlainText(Whole_Day_Text(document_));
+    text1_->Set_Text(Whole_Day_Text(document_));
     setWindowTitle(Whole_Day_Caption);
 }
 
@@ -59,10 +58,8 @@ FrmWhole_Day::FrmWhole_Day() {
     setObjectName(QStringLiteral("FrmWhole_Day"));
     setWindowTitle(Whole_Day_Caption);
     setLayoutDirection(Qt::RightToLeft);
-    text1_ = new QPlainTextEdit(this);
+    text1_ = new Reading_Box(this);
     text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->setReadOnly(true);
-    Align_Paragraphs(text1_);
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -73,6 +70,18 @@ FrmWhole_Day::FrmWhole_Day() {
 }
 
 FrmWhole_Day::~FrmWhole_Day() = default;
+
+QString FrmWhole_Day::Print_Title() const {
+    return Whole_Day_Caption;
+}
+
+QString FrmWhole_Day::Print_Date() const {
+    return document_.dateLines.join(QStringLiteral(" - "));
+}
+
+QString FrmWhole_Day::Print_Html() const {
+    return Whole_Day_Html(document_);
+}
 
 void FrmWhole_Day::closeEvent(QCloseEvent* event) {
     instance.Forget(this);

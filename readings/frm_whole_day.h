@@ -6,18 +6,20 @@
 
 #include "calendar/classify_day.h"
 #include "readings/whole_day.h"
+#include "shell/printable.h"
 
 #include <QWidget>
 
 #include <functional>
 
-class QPlainTextEdit;
 class QPushButton;
 class QRect;
 
 namespace Lectarium {
 
-class FrmWhole_Day final : public QWidget {
+class Reading_Box;
+
+class FrmWhole_Day final : public QWidget, public Printable {
     Q_OBJECT
 
 public:
@@ -31,8 +33,12 @@ public:
 
     ~FrmWhole_Day() override;
 
-    QPlainTextEdit* Text1() const { return text1_; }
+    Reading_Box* Text1() const { return text1_; }
     const MdlLectarium::Whole_Day_Document& Document() const { return document_; }
+
+    QString Print_Title() const override;
+    QString Print_Date() const override; // the day shown, not the day printed
+    QString Print_Html() const override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -41,7 +47,7 @@ private:
     FrmWhole_Day();
     void showDay(const MdlLectarium::Day_State& day);
 
-    QPlainTextEdit* text1_ = nullptr;
+    Reading_Box* text1_ = nullptr;
     MdlLectarium::Whole_Day_Document document_;
 };
 

@@ -2,7 +2,6 @@
 
 #include "base/settings.h"
 #include "base/text_direction.h"
-#include "shell/paragraph_layout.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,7 +13,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPalette>
-#include <QPlainTextEdit>
 #include <QWidget>
 
 #include <cmath>
@@ -199,12 +197,6 @@ QString Plain_Reference(const QString& shown) {
 
 QString Reference_Text_Of(const QLineEdit* box) {
     return Plain_Reference(box->text());
-}
-
-void Set_Reading_Box(QPlainTextEdit* box) {
-    box->setReadOnly(true);
-    Align_Paragraphs(box);
-    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 }
 
 bool Focus_Lent_To_Menu(const QFocusEvent* event) {

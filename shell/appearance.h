@@ -9,7 +9,6 @@
 class QFocusEvent;
 class QLineEdit;
 class QPalette;
-class QPlainTextEdit;
 class QWidget;
 
 namespace Lectarium {
@@ -47,9 +46,6 @@ QString Shown_Reference(const QString& reference);
 QString Plain_Reference(const QString& shown);
 // The reference a reference box holds, ready to be looked up, saved or copied.
 QString Reference_Text_Of(const QLineEdit* box);
-// A text box that shows text the reader may select and copy but not change, each
-// paragraph in the direction of its own text.
-void Set_Reading_Box(QPlainTextEdit* box);
 
 // True when a focus change only opened a menu: the text keeps its place as the one
 // File > Save writes.

@@ -2,6 +2,7 @@
 
 #include "shell/single_window.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -28,6 +29,13 @@ QWidget* Main_Widget() {
 
 QMdiArea* Frame_Area() {
     return frameArea;
+}
+
+QWidget* Active_Form() {
+    if (!frameArea)
+        return QApplication::activeWindow();
+    const QMdiSubWindow* active = frameArea->activeSubWindow();
+    return active ? active->widget() : nullptr;
 }
 
 namespace {

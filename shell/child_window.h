@@ -17,6 +17,9 @@ namespace Lectarium {
 void Set_Frame(QWidget* mainWindow, QMdiArea* area);
 QWidget* Main_Widget();
 QMdiArea* Frame_Area();
+// The form of the frame's active sub-window (nullptr when none is active); without a
+// frame, the active window.
+QWidget* Active_Form();
 
 // Puts a form into the main window's MDI area as a sub-window that is deleted with the
 // form when it closes, and shows it. Without a main window the form is shown as a

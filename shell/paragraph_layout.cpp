@@ -3,29 +3,14 @@
 #include "base/text_direction.h"
 
 #include <QAbstractItemView>
-#include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
 namespace Lectarium {
 
+using MdlLectarium::Numbers_In_Order;
 using MdlLectarium::Paragraph_Direction;
-
-void Align_Paragraphs(QPlainTextEdit* box) {
-    // A plain text box lays every paragraph out with the document's one text option and
-    // ignores block formats, so no paragraph can be given an alignment of its own. With
-    // no direction set, each paragraph takes that of its first strong character (as
-    // Paragraph_Direction does, except that a paragraph without one reads left to right).
-    // Justified, a paragraph's last line (a verse's only line) is flush to where the
-    // paragraph starts: right for a right-to-left one, left for a left-to-right one;
-    // lines it wraps fill the width.
-    QTextDocument* document = box->document();
-    QTextOption option = document->defaultTextOption();
-    option.setTextDirection(Qt::LayoutDirectionAuto);
-    option.setAlignment(Qt::AlignJustify);
-    document->setDefaultTextOption(option);
-}
 
 void Align_Paragraphs(QTextDocument* document) {
     QTextCursor cursor(document);
@@ -55,6 +40,8 @@ void Paragraph_Delegate::initStyleOption(QStyleOptionViewItem* option, const QMo
     // that direction: the item's own direction makes both follow its text.
     option->direction = Paragraph_Direction(option->text);
     option->displayAlignment = (option->displayAlignment & Qt::AlignVertical_Mask) | Qt::AlignLeading;
+    // Only the drawing gets the marks: copying an item (Ctrl+C) takes the model's text.
+    option->text = Numbers_In_Order(option->text);
 }
 
 QSize Paragraph_Delegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {

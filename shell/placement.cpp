@@ -19,6 +19,11 @@ int To_Twips(int pixels) {
     return pixels * Twips_Per_Pixel;
 }
 
+QRect To_Pixels(const QRect& twips) {
+    return QRect(To_Pixels(twips.x()), To_Pixels(twips.y()), To_Pixels(twips.width()),
+                 To_Pixels(twips.height()));
+}
+
 namespace {
 const char* const placedProperty = "lectariumPlacedAt";
 

@@ -2,6 +2,7 @@
 
 // Window placement kept in the settings in twips (15 twips to a pixel at 96 dpi).
 
+#include <QRect>
 #include <QString>
 
 class QWidget;
@@ -11,6 +12,8 @@ namespace Lectarium {
 constexpr int Twips_Per_Pixel = 15;
 int To_Pixels(int twips);
 int To_Twips(int pixels);
+// A rectangle of a window's design, in twips, on the screen.
+QRect To_Pixels(const QRect& twips);
 
 // The settings values of one window. Width and height are null for windows whose
 // size is fixed.

@@ -2,11 +2,13 @@
 
 #include "shell/appearance.h"
 #include "shell/main_commands.h"
+#include "shell/reading_box.h"
 
 #include <QEvent>
 #include <QFocusEvent>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QTextDocument>
 #include <QWidget>
 
 #include <map>
@@ -26,7 +28,8 @@ namespace {
 
 struct Tracked {
     QPointer<const QWidget> form;
-    QPointer<QPlainTextEdit> box;
+    QPointer<QWidget> box;
+    std::function<QString()> text; // the box's text; called while the box lives
     std::function<void()> onFocus;
 };
 
@@ -73,11 +76,25 @@ private:
     int code_;
 };
 
+void track(QWidget* form, QWidget* box, std::function<QString()> text, int code,
+           std::function<void()> onFocus) {
+    tracked[code] = Tracked{form, box, std::move(text), std::move(onFocus)};
+    new Focus_Watch(form, code);
+}
+
 } // namespace
 
 void Track_Text_Source(QWidget* form, QPlainTextEdit* box, int code, std::function<void()> onFocus) {
-    tracked[code] = Tracked{form, box, std::move(onFocus)};
-    new Focus_Watch(form, code);
+    // The text as the box holds it: toPlainText would turn no-break spaces into blanks.
+    track(
+        form, box,
+        [box] { return box->document()->toRawText().replace(QChar::ParagraphSeparator, QLatin1Char('\n')); },
+        code, std::move(onFocus));
+}
+
+void Track_Text_Source(QWidget* form, Reading_Box* box, int code, std::function<void()> onFocus) {
+    track(
+        form, box, [box] { return box->Text(); }, code, std::move(onFocus));
 }
 
 void Take_Text_Source(const QWidget* form) {
@@ -97,9 +114,11 @@ void Leave_Text_Source(const QWidget* form) {
         Set_Command_Enabled(Main_Command::Save, false);
 }
 
-QPlainTextEdit* Text_Source(int code) {
+std::optional<QString> Text_Source_Text(int code) {
     const auto it = tracked.find(code);
-    return it == tracked.end() ? nullptr : it->second.box.data();
+    if (it == tracked.end() || !it->second.box)
+        return std::nullopt;
+    return it->second.text();
 }
 
 } // namespace Lectarium

@@ -6,7 +6,10 @@
 
 #include "base/integer.h"
 
+#include <QString>
+
 #include <functional>
+#include <optional>
 
 class QPlainTextEdit;
 class QWidget;
@@ -25,6 +28,8 @@ constexpr Integer Whole_Day_Text_Source = 19;
 
 namespace Lectarium {
 
+class Reading_Box;
+
 // Makes box the text of form that Save writes under code. While the form or any of its
 // controls has the focus, its text is the one Save writes and Save is enabled, and the
 // text appearance of the settings is applied to box (then onFocus runs, for what else
@@ -32,13 +37,14 @@ namespace Lectarium {
 // disabled; a focus that only goes to a menu (File > Save itself) leaves both as they
 // are. When the form goes, its text goes with it.
 void Track_Text_Source(QWidget* form, QPlainTextEdit* box, int code, std::function<void()> onFocus = {});
+void Track_Text_Source(QWidget* form, Reading_Box* box, int code, std::function<void()> onFocus = {});
 
 // What the service does when a tracked form takes the focus, or loses it to another
 // window; for a form that opens with its text ready to save.
 void Take_Text_Source(const QWidget* form);
 void Leave_Text_Source(const QWidget* form);
 
-// The text box registered under code, or nullptr.
-QPlainTextEdit* Text_Source(int code);
+// The text of the box registered under code as Save writes it (LF line ends), or none.
+std::optional<QString> Text_Source_Text(int code);
 
 } // namespace Lectarium

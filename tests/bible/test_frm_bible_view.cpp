@@ -5,6 +5,7 @@
 #include "lectionary/bible_books.h"
 #include "shell/appearance.h"
 #include "shell/child_window.h"
+#include "shell/reading_box.h"
 #include "shell/text_source.h"
 #include "tests/bible/bible_fixture.h"
 #include "tests/support/started_main_window.h"
@@ -14,7 +15,6 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QtTest>
 
@@ -73,35 +73,12 @@ class Test_Frm_Bible_View final : public QObject {
 private slots:
     void initTestCase() { Install_Arabic_Font(); }
 
-    void statement_data() {
-        QTest::addColumn<int>("book");
-        QTest::addColumn<int>("chapter");
-        QTest::addColumn<QString>("statement");
-        QTest::newRow("first book") << 1 << 1
-                                    << QStringLiteral(
-                                           "SELECT * FROM Bible WHERE Old = -1 and Bible =  1 and Part =  1");
-        QTest::newRow("last old book")
-            << 46 << 3 << QStringLiteral("SELECT * FROM Bible WHERE Old = -1 and Bible =  46 and Part =  3");
-        QTest::newRow("first new book")
-            << 47 << 5 << QStringLiteral("SELECT * FROM Bible WHERE Old =  0 and Bible =  1 and Part =  5");
-        QTest::newRow("last book")
-            << 73 << 22
-            << QStringLiteral("SELECT * FROM Bible WHERE Old =  0 and Bible =  27 and Part =  22");
-    }
-
-    void statement() {
-        QFETCH(int, book);
-        QFETCH(int, chapter);
-        QFETCH(QString, statement);
-        QCOMPARE(Chapter_Statement(Integer(book), Integer(chapter)), statement);
-    }
-
     void opensOnTheFirstChapter() {
         Browser b;
         QVERIFY(b.s.loaded);
         QCOMPARE(b.form->windowTitle(), caption(1, 1));
-        QCOMPARE(b.form->Text1()->toPlainText(), chapterText(1, 1));
-        QCOMPARE(From_Box_Text(b.form->Text1()->toPlainText()),
+        QCOMPARE(b.form->Text1()->Text(), chapterText(1, 1));
+        QCOMPARE(From_Box_Text(b.form->Text1()->Text()),
                  Get_Chapter(1, 1)); // every line, the last too, ends with CR LF
         QVERIFY(b.form->Option1(0)->isChecked());
         QCOMPARE(b.form->Combo1()->count(), 46);
@@ -124,9 +101,9 @@ private slots:
         QCOMPARE(b.form->Combo1()->count(), 27);
         QCOMPARE(b.form->Combo1()->currentText(), Bible_Books[47].Book_Name);
         QCOMPARE(b.form->windowTitle(), caption(47, 1));
-        QCOMPARE(b.form->Text1()->toPlainText(), chapterText(47, 1));
+        QCOMPARE(b.form->Text1()->Text(), chapterText(47, 1));
         choose(b.form->Combo2(), 1);
-        QCOMPARE(b.form->Text1()->toPlainText(), chapterText(47, 2));
+        QCOMPARE(b.form->Text1()->Text(), chapterText(47, 2));
         b.form->Option1(0)->click();
         QCOMPARE(b.form->Current_Book(), Integer(1));
         QCOMPARE(b.form->Combo2()->currentText(), QStringLiteral("الأصحاح رقم   1"));
@@ -137,13 +114,13 @@ private slots:
         Browser b;
         choose(b.form->Combo2(), 29);
         QCOMPARE(b.form->windowTitle(), caption(1, 30));
-        QCOMPARE(b.form->Text1()->toPlainText(), chapterText(1, 30));
+        QCOMPARE(b.form->Text1()->Text(), chapterText(1, 30));
         choose(b.form->Combo1(), 7);
         QCOMPARE(b.form->Current_Book(), Integer(8));
         QCOMPARE(b.form->Current_Chapter(), Integer(1));
         QCOMPARE(b.form->Combo2()->count(), 4);
         QCOMPARE(b.form->Combo2()->currentText(), QStringLiteral("أصحاح رقم 1"));
-        QCOMPARE(b.form->Text1()->toPlainText(), chapterText(8, 1));
+        QCOMPARE(b.form->Text1()->Text(), chapterText(8, 1));
     }
 
     void chapterLists_data() {
@@ -173,7 +150,7 @@ private slots:
         Browser b;
         choose(b.form->Combo2(), 2);
         QCOMPARE(b.form->windowTitle(), caption(1, 3));
-        QVERIFY(b.form->Text1()->toPlainText().isEmpty());
+        QVERIFY(b.form->Text1()->Text().isEmpty());
     }
 
     void minimumSize() {
@@ -272,7 +249,7 @@ private slots:
             b.s.dialogs.Answer_Message(Msg_Answer::Ok);
         QTest::keyClick(chapters, Qt::Key_Return);
         QCOMPARE(b.form->Current_Chapter(), Integer(chapter ? chapter : 1));
-        QCOMPARE(b.form->Text1()->toPlainText(), chapterText(1, chapter ? chapter : 1));
+        QCOMPARE(b.form->Text1()->Text(), chapterText(1, chapter ? chapter : 1));
         QCOMPARE(b.s.dialogs.Messages().size(), chapter ? 0 : 1);
         QVERIFY(b.s.dialogs.Unexpected().isEmpty());
     }

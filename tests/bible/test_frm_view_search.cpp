@@ -4,6 +4,7 @@
 #include "documents/text_file.h"
 #include "shell/appearance.h"
 #include "shell/child_window.h"
+#include "shell/reading_box.h"
 #include "shell/text_source.h"
 #include "tests/bible/search_fixture.h"
 #include "tests/support/started_main_window.h"
@@ -11,7 +12,6 @@
 #include <QAction>
 #include <QLabel>
 #include <QMdiArea>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -63,7 +63,7 @@ private slots:
         Results r;
         setPages(1);
         FrmView_Search* form = FrmView_Search::Show_Window();
-        QCOMPARE(form->Text1()->toPlainText(), To_Box_Text(Result_Pages[1]));
+        QCOMPARE(form->Text1()->Text(), To_Box_Text(Result_Pages[1]));
         QVERIFY(form->Label1()->text().isEmpty());
         QVERIFY(form->Command1()->isHidden());
         QVERIFY(form->Command2()->isHidden());
@@ -98,18 +98,18 @@ private slots:
         QVERIFY(form->Command1()->isVisibleTo(form) && form->Command2()->isVisibleTo(form));
         form->Command1()->click(); // ">>" on page 1
         QCOMPARE(form->Current_Page(), 1);
-        QCOMPARE(form->Text1()->toPlainText(), To_Box_Text(Result_Pages[1]));
+        QCOMPARE(form->Text1()->Text(), To_Box_Text(Result_Pages[1]));
         form->Command2()->click();
         form->Command2()->click();
         QCOMPARE(form->Current_Page(), 3);
         QCOMPARE(form->Label1()->text(), pageLabel(3));
-        QCOMPARE(form->Text1()->toPlainText(), To_Box_Text(Result_Pages[3]));
+        QCOMPARE(form->Text1()->Text(), To_Box_Text(Result_Pages[3]));
         form->Command2()->click(); // past the last page
         QCOMPARE(form->Current_Page(), 3);
         QCOMPARE(form->Label1()->text(), pageLabel(3));
         form->Command1()->click();
         QCOMPARE(form->Current_Page(), 2);
-        QCOMPARE(form->Text1()->toPlainText(), To_Box_Text(Result_Pages[2]));
+        QCOMPARE(form->Text1()->Text(), To_Box_Text(Result_Pages[2]));
     }
 
     // A new search's results start the open window again at page 1.
@@ -124,7 +124,7 @@ private slots:
         QCOMPARE(form->Current_Page(), 1);
         QCOMPARE(form->Label1()->text(), pageLabel(1));
         form->Command2()->click();
-        QVERIFY(form->Text1()->toPlainText().isEmpty()); // the empty last page
+        QVERIFY(form->Text1()->Text().isEmpty()); // the empty last page
         setPages(1);
         FrmView_Search::Show_Window();
         QVERIFY(form->Label1()->text().isEmpty());

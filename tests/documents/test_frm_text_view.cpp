@@ -254,10 +254,6 @@ private slots:
         QTest::addColumn<bool>("italic");
         QTest::newRow("10.5 to 10") << 10.5 << 10 << true << false;
         QTest::newRow("11.5 to 12") << 11.5 << 12 << false << true;
-        QTest::newRow("12.5 to 12") << 12.5 << 12 << true << true;
-        QTest::newRow("13.5 to 14") << 13.5 << 14 << false << false;
-        QTest::newRow("9.4 to 9") << 9.4 << 9 << false << false;
-        QTest::newRow("9.6 to 10") << 9.6 << 10 << false << false;
     }
 
     void fontDialogAndRounding() {

@@ -22,6 +22,7 @@
 #include "readings/frm_sant.h"
 #include "shell/appearance.h"
 #include "shell/placement.h"
+#include "shell/reading_box.h"
 #include "shell/text_source.h"
 #include "tests/support/scripted_dialogs.h"
 #include "tests/support/temp_folder.h"
@@ -56,7 +57,7 @@ void type(QWidget* box, const QString& text) {
 
 QString shownPassage() {
     FrmDisplay_Bible* passage = FrmDisplay_Bible::Instance();
-    return passage ? passage->Text1()->toPlainText() : QString();
+    return passage ? passage->Text1()->Text() : QString();
 }
 
 } // namespace
@@ -149,10 +150,10 @@ private slots:
         QVERIFY(pain->List1()->count() > 0);
         pain->List1()->setCurrentRow(pain->List1()->count() - 1);
         pain->List1_Click();
-        QVERIFY(!pain->Text_View()->toPlainText().isEmpty());
+        QVERIFY(!pain->Text_View()->Text().isEmpty());
         // The day's commemorations; the shipped lectionary has no saint pictures, so the
         // saint window opens without one.
-        QVERIFY(!readings->TextData()->toPlainText().isEmpty());
+        QVERIFY(!readings->TextData()->Text().isEmpty());
         readings->Image_Sant_MouseUp(1, 0, 450, 550);
         FrmSant* saint = FrmSant::Instance();
         QVERIFY(saint);
@@ -164,8 +165,8 @@ private slots:
         QVERIFY(browser);
         browser->Option1(1)->click();
         QCOMPARE(browser->Current_Book(), Integer(47));
-        QVERIFY(browser->Text1()->toPlainText().startsWith(QStringLiteral("1 ")));
-        QVERIFY(browser->Text1()->toPlainText().contains(QStringLiteral("Jesus")));
+        QVERIFY(browser->Text1()->Text().startsWith(QStringLiteral("1 ")));
+        QVERIFY(browser->Text1()->Text().contains(QStringLiteral("Jesus")));
 
         // A search over two groups of the New Testament, paged through and saved.
         window.Toolbar1_ButtonClick(QStringLiteral("Bible Search"));
@@ -193,7 +194,7 @@ private slots:
         results->Command1_Click();
         QCOMPARE(results->Current_Page(), 1);
         results->Command2_Click();
-        const QString page = results->Text1()->toPlainText();
+        const QString page = results->Text1()->Text();
         QVERIFY(page.contains(QStringLiteral("Jesus")));
         Take_Text_Source(results);
         dialogs.Answer_Save(folder.file(QStringLiteral("results.txt")));

@@ -8,13 +8,13 @@
 #include "shell/appearance.h"
 #include "shell/child_window.h"
 #include "shell/placement.h"
+#include "shell/reading_box.h"
 #include "shell/text_source.h"
 #include "tests/readings/reading_windows.h"
 
 #include <QAction>
 #include <QLineEdit>
 #include <QMdiSubWindow>
-#include <QPlainTextEdit>
 #include <QtTest>
 
 using namespace Lectarium;
@@ -43,7 +43,7 @@ private slots:
         FrmDisplay_Bible* form = open();
         QCOMPARE(form->windowTitle(), QStringLiteral("القراءة"));
         QCOMPARE(Reference_Text_Of(form->Text_Sign()), QStringLiteral("يو 3: 16"));
-        QCOMPARE(form->Text1()->toPlainText(), QStringLiteral("16 نص\n17 نص آخر\n"));
+        QCOMPARE(form->Text1()->Text(), QStringLiteral("16 نص\n17 نص آخر\n"));
         QCOMPARE(form->Text_Sign()->width(), To_Pixels(2895));
         QVERIFY(form->Text_Sign()->font().bold());
         QCOMPARE(form->Text_Sign()->font().pointSize(), 12);

@@ -14,6 +14,7 @@
 #include "readings/frm_whole_day.h"
 #include "shell/child_window.h"
 #include "shell/placement.h"
+#include "shell/reading_box.h"
 #include "shell/text_source.h"
 #include "tests/readings/reading_windows.h"
 
@@ -44,7 +45,7 @@ private slots:
         FrmDisplay_Reading::Instance()->findChild<QPushButton*>(QStringLiteral("Command_Whole_Day"))->click();
         FrmWhole_Day* form = FrmWhole_Day::Instance();
         QVERIFY(form);
-        const QString text = form->Text1()->toPlainText();
+        const QString text = form->Text1()->Text();
         QVERIFY(text.startsWith(QStringLiteral("قراءات اليوم كاملة\nالأربعاء 3 مارس 1999\n")));
         QVERIFY(text.contains(QStringLiteral("\nالنبوات\nتك 1: 1-3\n1 التكوين 1: 1 نص الآية\n")));
 
@@ -70,12 +71,12 @@ private slots:
         FrmPain::Instance()->findChild<QPushButton*>(QStringLiteral("Command_Whole_Day"))->click();
         FrmWhole_Day* form = FrmWhole_Day::Instance();
         QVERIFY(form);
-        QVERIFY(form->Text1()->toPlainText().contains(
-            QStringLiteral("\nالبصخة المقدسة\nباكر يوم الأربعاء: مت 5: 1\n")));
+        QVERIFY(
+            form->Text1()->Text().contains(QStringLiteral("\nالبصخة المقدسة\nباكر يوم الأربعاء: مت 5: 1\n")));
         r.Show_Day(QDate(1999, 3, 3));
         r.s->window->findChild<QAction*>(QStringLiteral("Whole_Day"))->trigger();
         QCOMPARE(FrmWhole_Day::Instance(), form);
-        QVERIFY(form->Text1()->toPlainText().contains(QStringLiteral("الأربعاء 3 مارس 1999")));
+        QVERIFY(form->Text1()->Text().contains(QStringLiteral("الأربعاء 3 مارس 1999")));
         Placement_Widget(form)->close();
     }
 
@@ -104,7 +105,7 @@ private slots:
                 ->click();
         FrmWhole_Day* form = FrmWhole_Day::Instance();
         QVERIFY(form);
-        QVERIFY(form->Text1()->toPlainText().contains(QStringLiteral("22 فبراير 2027")));
+        QVERIFY(form->Text1()->Text().contains(QStringLiteral("22 فبراير 2027")));
         QVERIFY(Current_Day_State() == chooser);
         Placement_Widget(form)->close();
     }
@@ -123,11 +124,11 @@ private slots:
         QVERIFY(!FrmDisplay_Reading::Instance());
         QVERIFY(!FrmDisplay_Bible::Instance());
         QCOMPARE(FrmWhole_Day::Instance(), form);
-        QVERIFY(form->Text1()->toPlainText().contains(QStringLiteral("26 أبريل 2000")));
+        QVERIFY(form->Text1()->Text().contains(QStringLiteral("26 أبريل 2000")));
         r.Show_Day(QDate(1999, 3, 3));
         QVERIFY(!FrmPain::Instance());
         QVERIFY(FrmDisplay_Reading::Instance());
-        QVERIFY(form->Text1()->toPlainText().contains(QStringLiteral("3 مارس 1999")));
+        QVERIFY(form->Text1()->Text().contains(QStringLiteral("3 مارس 1999")));
         Placement_Widget(form)->close();
     }
 
@@ -153,7 +154,7 @@ private slots:
         Reading_Session r;
         MDILectarium& main = *r.s->window;
         main.resize(1000, 760);
-        QPlainTextEdit* text = nullptr;
+        QWidget* text = nullptr;
         QWidget* form = nullptr;
         QSize asked;
         switch (window) {

@@ -11,18 +11,23 @@
 #include "calendar/frm_select_day.h"
 #include "lectionary/source_folder.h"
 #include "readings/frm_display_reading.h"
+#include "readings/frm_pain.h"
+#include "readings/frm_sant.h"
 #include "readings/frm_whole_day.h"
 #include "shell/paragraph_layout.h"
+#include "shell/reading_box.h"
+#include "shell/text_source.h"
 #include "tests/lectionary/fixture.h"
 #include "tests/readings/reading_windows.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QCompleter>
 #include <QDir>
+#include <QGlyphRun>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QProcess>
 #include <QRadioButton>
 #include <QTextBlock>
@@ -71,7 +76,7 @@ QByteArray mixedDatabase() {
 
 const QRegularExpression letter(QStringLiteral("\\p{L}"));
 
-enum Window { wholeDay, passage, commemorations, arabicChapter, englishChapter, results };
+enum Window { wholeDay, passage, commemorations, arabicChapter, englishChapter, results, story, hour };
 
 void choose(QComboBox* combo, int index) {
     combo->setCurrentIndex(index);
@@ -79,7 +84,7 @@ void choose(QComboBox* combo, int index) {
 }
 
 // Opens a window as a reader would and gives its text box.
-QPlainTextEdit* openText(Reading_Session& r, int window) {
+Reading_Box* openText(Reading_Session& r, int window) {
     switch (window) {
     case wholeDay:
         r.Show_Day(QDate(1999, 3, 3));
@@ -101,6 +106,13 @@ QPlainTextEdit* openText(Reading_Session& r, int window) {
         choose(form->Combo2(), john ? 1 : 0);
         return form->Text1();
     }
+    case story:
+        r.Show_Day(QDate(1998, 9, 15));
+        FrmDisplay_Reading::Instance()->Image_Sant_MouseUp(1, 0, 0, 0);
+        return FrmSant::Instance()->Text1();
+    case hour:
+        r.Show_Day(QDate(2000, 4, 26));
+        return FrmPain::Instance()->Text_View();
     default: {
         // A page of results, each line as the search writes it.
         Result_Pages = {QString(),
@@ -174,6 +186,27 @@ bool holds(const Pdf_Line& line, const QString& text) {
     return std::any_of(line.begin(), line.end(), [&](const Pdf_Word& w) { return w.text.contains(text); });
 }
 
+// Where the glyph of one character of a laid-out paragraph is drawn, across the line.
+qreal inkX(const QTextLayout& layout, int position) {
+    const QList<QGlyphRun> runs = layout.glyphRuns(position, 1);
+    return runs.isEmpty() ? -1 : runs.first().boundingRect().center().x();
+}
+
+// How many ranges after a book's name ("تك 1: 1-3") a laid-out paragraph holds, and false
+// when one of them reads backwards: its first number must be drawn left of its last.
+bool rangesInOrder(const QTextLayout& layout, const QString& text, int& count) {
+    static const QRegularExpression range(
+        QStringLiteral("\\p{Arabic}\\x{200F}?\\h+[0-9]+:\\h*([0-9]+)-([0-9]+)"));
+    for (auto it = range.globalMatch(text); it.hasNext(); ++count) {
+        const QRegularExpressionMatch m = it.next();
+        const qreal first = inkX(layout, int(m.capturedStart(1)));
+        const qreal last = inkX(layout, int(m.capturedStart(2)));
+        if (first < 0 || last < 0 || first >= last)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 class Test_Paragraph_Direction final : public QObject {
@@ -199,16 +232,17 @@ private slots:
         QFETCH(bool, arabic);
         QFETCH(bool, english);
         Reading_Session r(0.0, mixedDatabase());
-        QPlainTextEdit* box = openText(r, window);
+        Reading_Box* box = openText(r, window);
         QVERIFY(box);
         box->window()->resize(1200, 800);
-        int rtl = 0, ltr = 0;
+        int rtl = 0, ltr = 0, ranges = 0;
         for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next()) {
             if (!block.text().contains(letter))
                 continue;
             box->document()->documentLayout()->blockBoundingRect(block); // lays the block out
             const QTextLayout* layout = block.layout();
             QVERIFY(layout->lineCount() > 0);
+            QVERIFY2(rangesInOrder(*layout, block.text(), ranges), block.text().toUtf8());
             const QTextLine last = layout->lineAt(layout->lineCount() - 1);
             const QRectF ink = last.naturalTextRect();
             const bool rightToLeft = Paragraph_Direction(block.text()) == Qt::RightToLeft;
@@ -227,6 +261,98 @@ private slots:
         }
         QCOMPARE(rtl > 0, arabic);
         QCOMPARE(ltr > 0, english);
+        QCOMPARE(ranges > 0, window == wholeDay); // the prophecy's heading, "تك 1: 1-3"
+    }
+
+    // Every box of reading text, given an Arabic and an English paragraph long enough to
+    // wrap and a line of digits: each line in its paragraph's direction and flush to where the paragraph
+    // starts, none stretched to the width (joined letters pulled apart); the range after a
+    // book's name in order. Save and Copy give the text as set, without display marks.
+    void readingBoxes_data() {
+        QTest::addColumn<int>("window");
+        QTest::addColumn<int>("source"); // the text source Save writes it under, or none
+        QTest::newRow("whole day") << int(wholeDay) << int(Whole_Day_Text_Source);
+        QTest::newRow("passage window") << int(passage) << 0;
+        QTest::newRow("Bible chapter") << int(arabicChapter) << int(Bible_View_Text_Source);
+        QTest::newRow("search results") << int(results) << int(Search_Results_Text_Source);
+        QTest::newRow("commemorations") << int(commemorations) << 0;
+        QTest::newRow("saint's story") << int(story) << 0;
+        QTest::newRow("Holy Week hour") << int(hour) << 0;
+    }
+
+    void readingBoxes() {
+        QFETCH(int, window);
+        QFETCH(int, source);
+        Reading_Session r(0.0, mixedDatabase());
+        Reading_Box* box = openText(r, window);
+        QVERIFY(box);
+        const QString text =
+            QStringLiteral("مز 77: 18-19 ") +
+            QStringLiteral("وكان الكلمة عند الله وكان الكلمة الله. ").repeated(12).trimmed() +
+            QStringLiteral("\n") +
+            QStringLiteral("In the beginning was the Word, and the Word was with God. ")
+                .repeated(12)
+                .trimmed() +
+            QStringLiteral("\n1: 14\n"); // no letter: right to left, as the page
+        box->Set_Text(text);
+        QTextDocument* document = box->document();
+        int ranges = 0;
+        for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+            if (block.length() <= 1)
+                continue;
+            document->documentLayout()->blockBoundingRect(block); // lays the block out
+            const QTextLayout* layout = block.layout();
+            const Qt::LayoutDirection direction = Paragraph_Direction(block.text());
+            QCOMPARE(block.textDirection(), direction);
+            QVERIFY(layout->lineCount() > 2 || block.length() < 10);
+            for (int i = 0; i < layout->lineCount(); ++i) {
+                const QTextLine line = layout->lineAt(i);
+                const QRectF ink = line.naturalTextRect();
+                const QByteArray what = "line " + QByteArray::number(i) + " drawn over " +
+                                        QByteArray::number(ink.left()) + ".." +
+                                        QByteArray::number(ink.right());
+                if (direction == Qt::RightToLeft)
+                    QVERIFY2(qAbs(ink.right() - (line.x() + line.width())) < 1.5, what);
+                else
+                    QVERIFY2(qAbs(ink.left() - line.x()) < 1.5, what);
+            }
+            QVERIFY(!layout->textOption().alignment().testFlag(Qt::AlignJustify));
+            QVERIFY(rangesInOrder(*layout, block.text(), ranges));
+        }
+        QCOMPARE(ranges, 1);
+        QCOMPARE(box->Text(), text);
+        if (source)
+            QCOMPARE(Text_Source_Text(source), std::optional<QString>(text));
+        box->selectAll();
+        box->copy();
+        QCOMPARE(QGuiApplication::clipboard()->text(), text);
+    }
+
+    // The ranges of references read in order in the readings window's list of
+    // prophecies: "تك 1: 1-3" as drawn, never "3-1".
+    void prophecyRangesInOrder() {
+        Reading_Session r(0.0, mixedDatabase());
+        r.Show_Day(QDate(1999, 3, 3));
+        // Each item laid out as the style draws it: its text and direction from the
+        // item's delegate.
+        QListWidget* prophecies = FrmDisplay_Reading::Instance()->List1();
+        const auto* delegate = qobject_cast<const Paragraph_Delegate*>(prophecies->itemDelegate());
+        QVERIFY(delegate);
+        int ranges = 0;
+        for (int row = 0; row < prophecies->count(); ++row) {
+            QStyleOptionViewItem option;
+            option.initFrom(prophecies);
+            delegate->initStyleOption(&option, prophecies->model()->index(row, 0));
+            QTextLayout layout(option.text, prophecies->font());
+            QTextOption textOption;
+            textOption.setTextDirection(option.direction);
+            layout.setTextOption(textOption);
+            layout.beginLayout();
+            layout.createLine();
+            layout.endLayout();
+            QVERIFY2(rangesInOrder(layout, option.text, ranges), option.text.toUtf8());
+        }
+        QVERIFY(ranges > 0);
     }
 
     // The printed whole day: the title at the right of each page's header, the English
@@ -238,11 +364,11 @@ private slots:
         Reading_Session r(0.0, mixedDatabase());
         r.Show_Day(QDate(1999, 3, 3));
         r.s->window->findChild<QAction*>(QStringLiteral("Whole_Day"))->trigger();
-        Printable printable;
-        QVERIFY(Printable_Of(FrmWhole_Day::Instance(), printable));
+        Printout printout;
+        QVERIFY(Printout_Of(FrmWhole_Day::Instance(), printout));
         const QString path = r.s->folder.file(QStringLiteral("day.pdf"));
         QString error;
-        QVERIFY2(Write_Pdf(printable, path, error), qPrintable(error));
+        QVERIFY2(Write_Pdf(printout, path, error), qPrintable(error));
         double width = 0;
         const QList<QList<Pdf_Line>> pages = pdfPages(path, width);
         QVERIFY(pages.size() >= 2 && width > 0);

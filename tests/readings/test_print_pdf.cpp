@@ -1,11 +1,16 @@
-// Export PDF of the whole-day window and the passage window, read back with pdftotext.
+// Export PDF of the whole-day window and the passage window, read back with pdftotext;
+// what each window gives the File menu's printing and "where is this read".
 
 #include "app/mdi_lectarium.h"
 #include "app/printing.h"
+#include "bible/frm_bible_view.h"
 #include "bible/frm_display_bible.h"
+#include "bible/frm_view_search.h"
+#include "calendar/frm_select_day.h"
 #include "readings/frm_display_reading.h"
 #include "readings/frm_whole_day.h"
 #include "shell/child_window.h"
+#include "shell/printable.h"
 #include "tests/readings/reading_windows.h"
 
 #include <QAction>
@@ -74,16 +79,61 @@ private slots:
             QStringLiteral("يو 3: 16"), QStringLiteral("16 لأنه هكذا أحب الله العالم\r\n"),
             QStringLiteral("القراءة"));
         activate(form);
-        Printable printable;
-        QVERIFY(Active_Printable(printable));
+        Printout printout;
+        QVERIFY(Active_Printout(printout));
         const QString path = r.s->folder.file(QStringLiteral("passage.pdf"));
         QString error;
-        QVERIFY2(Write_Pdf(printable, path, error), qPrintable(error));
+        QVERIFY2(Write_Pdf(printout, path, error), qPrintable(error));
         const QString text = pdfText(path);
         QVERIFY2(text.contains(QStringLiteral("القراءة")), qPrintable(text));
         QVERIFY(text.contains(QStringLiteral("يو")));
         QVERIFY(text.contains(QStringLiteral("هكذا أحب")));
         QVERIFY(text.contains(QStringLiteral("العالم")));
+        Placement_Widget(form)->close();
+    }
+
+    // The active window answers through the interface the top asks: what it prints
+    // (its title leads the page header) and the verses "where is this read" lists.
+    void activeWindow_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<bool>("printed");
+        QTest::addColumn<QString>("reference"); // empty: none to ask about
+        QTest::newRow("whole day") << "whole day" << true << QString();
+        QTest::newRow("passage") << "passage" << true << QStringLiteral("يو 3: 16");
+        QTest::newRow("Bible chapter") << "chapter" << true << QStringLiteral("تك 1");
+        QTest::newRow("results page") << "results" << true << QString();
+        QTest::newRow("day chooser") << "chooser" << false << QString();
+    }
+
+    void activeWindow() {
+        QFETCH(QString, window);
+        QFETCH(bool, printed);
+        QFETCH(QString, reference);
+        Reading_Session r;
+        QWidget* form = nullptr;
+        if (window == QLatin1String("whole day")) {
+            r.s->window->findChild<QAction*>(QStringLiteral("Whole_Day"))->trigger();
+            form = FrmWhole_Day::Instance();
+        } else if (window == QLatin1String("passage")) {
+            form = FrmDisplay_Bible::Show_Text(QStringLiteral("يو 3: 16"), QStringLiteral("16 نص\r\n"),
+                                               QStringLiteral("القراءة"));
+        } else if (window == QLatin1String("chapter")) {
+            form = FrmBible_View::Show_Window();
+        } else if (window == QLatin1String("results")) {
+            form = FrmView_Search::Show_Window();
+        } else {
+            form = FrmSelect_Day::Show_Window();
+        }
+        activate(form);
+        Printout printout;
+        QCOMPARE(Active_Printout(printout), printed);
+        if (printed) {
+            QVERIFY2(printout.title.startsWith(form->windowTitle()), qPrintable(printout.title));
+            QVERIFY(!printout.date.isEmpty());
+            QVERIFY(printout.html.contains(printout.title.toHtmlEscaped()));
+        }
+        const auto* source = dynamic_cast<const Where_Read_Source*>(Active_Form());
+        QCOMPARE(source ? source->Where_Reference() : QString(), reference);
         Placement_Widget(form)->close();
     }
 

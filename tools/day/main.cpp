@@ -18,52 +18,35 @@
 #include "readings/lectern_paint.h"
 #include "readings/readings_report.h"
 #include "readings/whole_day.h"
+#include "tools/command_line/command_line.h"
 #include "tools/output/tool_output.h"
 
 #include <QByteArray>
+#include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QRegularExpression>
 #include <QString>
 
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 namespace {
 
 constexpr int exitUsage = 2;
 
-const char usage[] =
-    "usage: lectarium-day FROM [TO] | --readings DATE [--text | --html | --slides OUT.pdf] | --ics FROM TO   "
-    "(dates as YYYY-MM-DD in the "
-    "years 500 to 5000; --help explains)";
+// The command line as main got it, for the application object of the slides.
+int commandCount = 0;
+char** commandWords = nullptr;
 
-const char readingsHelp[] =
-    "lectarium-day --readings DATE [--text] prints the readings of DATE as the readings\n"
-    "window shows them, read from Lectarium.mdb in the current folder: the dates and the\n"
-    "title, the nine readings under Vespers, Matins and the Liturgy with their references\n"
-    "(psalms and Acts with their book in front), and the prophecies of a fast day; on a\n"
-    "Holy Week day the hours of the Holy Week window. --text adds the passage of every\n"
-    "reference and the synaxarium story. UTF-8, LF line ends.\n"
-    "--html writes the whole day as one HTML page (UTF-8, right to left): the dates and the\n"
-    "title, every office with each reading's caption, reference and text, the prophecies,\n"
-    "the commemorations and the rite; on a Holy Week day every hour with its reading.\n"
-    "--slides OUT.pdf writes the day's readings as slides into OUT.pdf (16:9, one page per\n"
-    "screen of text, right to left): the day's title page first, then every reading in\n"
-    "order under its heading (office, reading, reference) in large type, a long reading\n"
-    "going on over pages, split only between verses; the pages of the lectern's full-screen\n"
-    "view. The file is replaced whole or not at all.\n\n"
-    "lectarium-day --ics FROM TO writes an iCalendar feed (RFC 5545, UTF-8, CR LF): one\n"
-    "all-day event per day that has a title, days in a row with the same title as one\n"
-    "event; SUMMARY is the title, DESCRIPTION the Coptic date.\n\n";
-
-int fail(const QByteArray& message) {
-    // An argument named in the message shows its control characters (a line feed after
-    // a date) as escapes rather than breaking the message's one line.
+// A refusal is one line: an argument named in it shows its control characters (a line
+// feed after a date) as escapes rather than breaking the line.
+int fail(const QString& message) {
     QByteArray shown;
-    for (const char c : message) {
+    for (const char c : message.toLocal8Bit()) {
         const auto byte = static_cast<unsigned char>(c);
         if (c == '\n')
             shown += "\\n";
@@ -76,40 +59,199 @@ int fail(const QByteArray& message) {
     return exitUsage;
 }
 
-// The years the day chooser keeps to.
-constexpr int firstYear = 500;
-constexpr int lastYear = 5000;
-
-// A date written YYYY-MM-DD that exists, nothing before or after it (a "$" would let a
-// final line feed through).
-QDate parseDate(const char* text) {
-    static const QRegularExpression form(
-        QRegularExpression::anchoredPattern(QStringLiteral("([0-9]{4})-([0-9]{2})-([0-9]{2})")));
-    const QRegularExpressionMatch match = form.match(QString::fromLocal8Bit(text));
-    if (!match.hasMatch())
-        return QDate();
-    return QDate(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt());
-}
-
 using Lectarium_Tools::Write_Output;
 
-// The exit status, 1 when the output could not be written whole.
-int finish(int exitCode) {
-    return Lectarium_Tools::Finish_Output("lectarium-day", exitCode, 1);
+struct Mode;
+
+// What a mode gets: itself, the parser with every option, the value of the mode's own
+// option and the dates after the options.
+struct Call {
+    const Mode& mode;
+    const QCommandLineParser& parser;
+    QString value;
+    QStringList dates;
+};
+
+int range(const Call& call);
+int readings(const Call& call);
+int feed(const Call& call);
+
+// A date a mode takes after the options.
+struct Argument {
+    QString name;
+    QString help;
+    bool optional = false;
+};
+
+// The ways to run the tool, each chosen by its option (the range by none), with the
+// dates it takes, what its help explains and its handler. A new mode is one row here
+// and its handler.
+struct Mode {
+    QString option;
+    QString valueName; // empty for a switch
+    QString help;
+    QString synopsis; // its part of the usage line
+    QList<Argument> arguments;
+    QString explanation;
+    int (*run)(const Call&);
+};
+
+const QList<Mode>& modes() {
+    static const QList<Mode> table{
+        {QString(),
+         QString(),
+         QString(),
+         QStringLiteral("FROM [TO]"),
+         {{QStringLiteral("FROM"), QStringLiteral("the first day")},
+          {QStringLiteral("TO"), QStringLiteral("the last day; FROM if not given"), true}},
+         QString::fromUtf8(MdlLectarium::Day_Report_Columns()),
+         range},
+        {QStringLiteral("readings"),
+         QStringLiteral("DATE"),
+         QStringLiteral("prints the readings of DATE from Lectarium.mdb in the current folder"),
+         QStringLiteral("--readings DATE [--text | --html | --slides OUT.pdf]"),
+         {},
+         QStringLiteral(
+             "lectarium-day --readings DATE [--text] prints the readings of DATE as the readings\n"
+             "window shows them, read from Lectarium.mdb in the current folder: the dates and the\n"
+             "title, the nine readings under Vespers, Matins and the Liturgy with their references\n"
+             "(psalms and Acts with their book in front), and the prophecies of a fast day; on a\n"
+             "Holy Week day the hours of the Holy Week window. --text adds the passage of every\n"
+             "reference and the synaxarium story. UTF-8, LF line ends.\n"
+             "--html writes the whole day as one HTML page (UTF-8, right to left): the dates and the\n"
+             "title, every office with each reading's caption, reference and text, the prophecies,\n"
+             "the commemorations and the rite; on a Holy Week day every hour with its reading.\n"
+             "--slides OUT.pdf writes the day's readings as slides into OUT.pdf (16:9, one page per\n"
+             "screen of text, right to left): the day's title page first, then every reading in\n"
+             "order under its heading (office, reading, reference) in large type, a long reading\n"
+             "going on over pages, split only between verses; the pages of the lectern's full-screen\n"
+             "view. The file is replaced whole or not at all.\n\n"),
+         readings},
+        {QStringLiteral("ics"),
+         QString(),
+         QStringLiteral("writes the titled days from FROM to TO as an iCalendar feed"),
+         QStringLiteral("--ics FROM TO"),
+         {{QStringLiteral("FROM"), QStringLiteral("the first day")},
+          {QStringLiteral("TO"), QStringLiteral("the last day")}},
+         QStringLiteral("lectarium-day --ics FROM TO writes an iCalendar feed (RFC 5545, UTF-8, CR LF): one\n"
+                        "all-day event per day that has a title, days in a row with the same title as one\n"
+                        "event; SUMMARY is the title, DESCRIPTION the Coptic date.\n\n"),
+         feed},
+    };
+    return table;
 }
 
-// A date argument checked as the day chooser keeps it; empty with a message on stderr.
-QDate checkedDate(const char* text, int& failure) {
-    const QDate date = parseDate(text);
-    if (!date.isValid()) {
-        failure = fail(QByteArray("not a date (expected YYYY-MM-DD): ") + text);
-        return QDate();
+// Options that change a mode, with the option of the mode they go with.
+struct Modifier {
+    QString option;
+    QString help;
+    QString mode;
+    QString valueName; // empty for a switch
+};
+
+const QList<Modifier>& modifiers() {
+    static const QList<Modifier> table{
+        {QStringLiteral("text"),
+         QStringLiteral("with --readings: adds the passages and the synaxarium story"),
+         QStringLiteral("readings"), QString()},
+        {QStringLiteral("html"), QStringLiteral("with --readings: the whole day as one HTML page"),
+         QStringLiteral("readings"), QString()},
+        {QStringLiteral("slides"),
+         QStringLiteral("with --readings: the day's readings as 16:9 slides in OUT.pdf"),
+         QStringLiteral("readings"), QStringLiteral("OUT.pdf")},
+    };
+    return table;
+}
+
+// "usage: lectarium-day FROM [TO] | --readings DATE ... (dates as ...)", one line; of
+// one mode only when mode is given.
+QString usage(const Mode* mode = nullptr) {
+    QStringList synopses;
+    for (const Mode& each : modes())
+        if (!mode || &each == mode)
+            synopses << each.synopsis;
+    return QStringLiteral("usage: lectarium-day ") + synopses.join(QStringLiteral(" | ")) +
+           QStringLiteral("   (dates as YYYY-MM-DD in the years 500 to 5000; --help explains)");
+}
+
+// Qt's parser with every option, and the dates of the range; for the help of one mode,
+// with that mode's options and dates only.
+void prepare(QCommandLineParser& parser, const Mode* only = nullptr) {
+    Lectarium_Tools::Add_Standard_Options(parser);
+    QString description =
+        QStringLiteral("The Coptic date, the liturgical day and the readings of any day:\n");
+    // Each mode's option, followed by those that change it.
+    for (const Mode& mode : modes()) {
+        if (only && &mode != only)
+            continue;
+        description += QStringLiteral("  lectarium-day ") + mode.synopsis + QLatin1Char('\n');
+        if (!mode.option.isEmpty())
+            parser.addOption(QCommandLineOption(mode.option, mode.help, mode.valueName));
+        for (const Modifier& modifier : modifiers())
+            if (modifier.mode == mode.option)
+                parser.addOption(QCommandLineOption(modifier.option, modifier.help, modifier.valueName));
     }
-    if (date.year() < firstYear || date.year() > lastYear) {
-        failure = fail(QByteArray("date outside the years 500 to 5000: ") + text);
-        return QDate();
+    for (const Argument& argument : (only ? only : &modes().first())->arguments)
+        parser.addPositionalArgument(argument.name, argument.help,
+                                     argument.optional ? QStringLiteral("[%1]").arg(argument.name)
+                                                       : argument.name);
+    parser.setApplicationDescription(
+        description + QStringLiteral("Dates are written YYYY-MM-DD, in the years 500 to 5000."));
+}
+
+// The help of mode, or of the whole tool: Qt's usage, then what each mode writes (the
+// columns of the range, the longest, last).
+QString helpText(const Mode* mode) {
+    QCommandLineParser parser;
+    prepare(parser, mode);
+    QString text = parser.helpText() + QLatin1Char('\n');
+    if (mode)
+        return text + mode->explanation;
+    for (const Mode& each : modes().mid(1))
+        text += each.explanation;
+    return text + modes().first().explanation;
+}
+
+// The date arguments of call, checked; empty with a message on stderr when one is not a date.
+bool checkedDates(const QStringList& texts, QList<QDate>& dates, int& failure) {
+    for (const QString& text : texts) {
+        QString error;
+        dates << Lectarium_Tools::Checked_Date(text, error);
+        if (!dates.last().isValid()) {
+            failure = fail(error);
+            return false;
+        }
     }
-    return date;
+    return true;
+}
+
+// The classification of each day from FROM to TO.
+int range(const Call& call) {
+    QList<QDate> dates;
+    int failure = 0;
+    if (!checkedDates(call.dates, dates, failure))
+        return failure;
+    const QDate from = dates.first();
+    const QDate to = dates.last();
+    if (to < from)
+        return fail(QStringLiteral("TO (%1) is before FROM (%2)").arg(call.dates.last(), call.dates.first()));
+
+    // The name tables only: the settings file is not read.
+    MdlLectarium::Fill_Name_Tables();
+    MdlLectarium::Reset_Day_State();
+
+    QByteArray out;
+    out.reserve(1 << 16);
+    for (QDate date = from; date <= to; date = date.addDays(1)) {
+        out += MdlLectarium::Day_Report_Line(date);
+        if (out.size() >= (1 << 16) - 512) {
+            if (!Write_Output(out))
+                return 1;
+            out.clear();
+        }
+    }
+    Write_Output(out);
+    return 0;
 }
 
 // The whole day of date as HTML, the day processed as the day chooser's Show does.
@@ -135,10 +277,7 @@ int slidesOf(const QDate& date, const QString& path) {
     // a window.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    int argc = 1;
-    char name[] = "lectarium-day";
-    char* argv[] = {name, nullptr};
-    const QGuiApplication application(argc, argv);
+    const QGuiApplication application(commandCount, commandWords);
     QString error;
     const auto database = MdlLectarium::Open_Database(MdlLectarium::Database_Path, error);
     if (!database) {
@@ -159,32 +298,18 @@ int slidesOf(const QDate& date, const QString& path) {
     return 0;
 }
 
-int readings(int argc, char* argv[]) {
-    const char* dateText = nullptr;
-    bool withText = false;
-    bool html = false;
-    const char* slides = nullptr;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--readings") == 0) {
-            if (dateText || i + 1 >= argc)
-                return fail(usage);
-            dateText = argv[++i];
-        } else if (std::strcmp(argv[i], "--text") == 0 && !withText) {
-            withText = true;
-        } else if (std::strcmp(argv[i], "--html") == 0 && !html) {
-            html = true;
-        } else if (std::strcmp(argv[i], "--slides") == 0 && !slides && i + 1 < argc) {
-            slides = argv[++i];
-        } else {
-            return fail(usage);
-        }
-    }
-    if (!dateText || int(html) + int(withText) + int(slides != nullptr) > 1 || (slides && !*slides))
-        return fail(usage);
+int readings(const Call& call) {
+    const bool withText = call.parser.isSet(QStringLiteral("text"));
+    const bool html = call.parser.isSet(QStringLiteral("html"));
+    const bool slides = call.parser.isSet(QStringLiteral("slides"));
+    if (int(html) + int(withText) + int(slides) > 1 ||
+        (slides && call.parser.value(QStringLiteral("slides")).isEmpty()))
+        return fail(usage(&call.mode));
+    QList<QDate> dates;
     int failure = 0;
-    const QDate date = checkedDate(dateText, failure);
-    if (!date.isValid())
+    if (!checkedDates({call.value}, dates, failure))
         return failure;
+    const QDate date = dates.first();
 
     // As the program does: the database in the folder it starts in. The settings file
     // is neither read nor written.
@@ -210,7 +335,7 @@ int readings(int argc, char* argv[]) {
         return 1;
     }
     if (slides)
-        return slidesOf(date, QString::fromLocal8Bit(slides));
+        return slidesOf(date, call.parser.value(QStringLiteral("slides")));
     QByteArray out;
     QString error;
     const bool read =
@@ -223,78 +348,78 @@ int readings(int argc, char* argv[]) {
         return 1;
     }
     Write_Output(out);
-    return finish(0);
+    return 0;
 }
 
-int feed(int argc, char* argv[]) {
-    if (argc != 4 || std::strcmp(argv[1], "--ics") != 0)
-        return fail(usage);
+int feed(const Call& call) {
+    QList<QDate> dates;
     int failure = 0;
-    const QDate from = checkedDate(argv[2], failure);
-    if (!from.isValid())
+    if (!checkedDates(call.dates, dates, failure))
         return failure;
-    const QDate to = checkedDate(argv[3], failure);
-    if (!to.isValid())
-        return failure;
-    if (to < from)
-        return fail(QByteArray("TO (") + argv[3] + ") is before FROM (" + argv[2] + ")");
+    if (dates[1] < dates[0])
+        return fail(QStringLiteral("TO (%1) is before FROM (%2)").arg(call.dates[1], call.dates[0]));
     MdlLectarium::Fill_Name_Tables();
-    const QByteArray out = MdlLectarium::Calendar_Feed(from, to, QDateTime::currentDateTimeUtc());
-    Write_Output(out);
-    return finish(0);
+    Write_Output(MdlLectarium::Calendar_Feed(dates[0], dates[1], QDateTime::currentDateTimeUtc()));
+    return 0;
+}
+
+int run(QStringList arguments) {
+    const Lectarium_Tools::Standard_Options standard = Lectarium_Tools::Take_Standard_Options(arguments);
+    QCommandLineParser parser;
+    prepare(parser);
+    const bool parsed = parser.parse(arguments);
+    // The mode its option names (the range when none does); none when two are named.
+    const Mode* chosen = &modes().first();
+    for (const Mode& mode : modes()) {
+        if (mode.option.isEmpty() || !parser.isSet(mode.option))
+            continue;
+        chosen = chosen == &modes().first() ? &mode : nullptr;
+        if (!chosen)
+            break;
+    }
+    // "--readings --help" is the help of --readings; a range's help is the whole.
+    const Mode* explained = chosen == &modes().first() ? nullptr : chosen;
+    if (Lectarium_Tools::Answer_Standard_Options(standard, parser, "lectarium-day", helpText(explained)))
+        return 0;
+    if (!parsed)
+        return fail(parser.errorText() + QLatin1Char(' ') + usage(explained));
+    if (!chosen)
+        return fail(usage());
+    // Each option once, the modifiers of the chosen mode only, and as many dates as it takes.
+    const QStringList given = parser.optionNames();
+    for (const QString& name : given)
+        if (given.count(name) > 1)
+            return fail(usage(explained));
+    for (const Modifier& modifier : modifiers())
+        if (given.contains(modifier.option) && modifier.mode != chosen->option)
+            return fail(usage(explained));
+    const QStringList dates = parser.positionalArguments();
+    qsizetype least = 0;
+    for (const Argument& argument : chosen->arguments)
+        least += argument.optional ? 0 : 1;
+    if (dates.size() < least || dates.size() > chosen->arguments.size())
+        return fail(usage(explained));
+    return chosen->run(
+        {*chosen, parser, chosen->valueName.isEmpty() ? QString() : parser.value(chosen->option), dates});
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
     MdlLectarium::Ignore_File_Size_Signal();
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            const QByteArray help =
-                QByteArray(usage) + "\n\n" + readingsHelp + MdlLectarium::Day_Report_Columns();
-            Write_Output(help);
-            return finish(0);
-        }
-    }
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--ics") == 0)
-            return feed(argc, argv);
-    }
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--readings") == 0 || std::strcmp(argv[i], "--text") == 0 ||
-            std::strcmp(argv[i], "--html") == 0 || std::strcmp(argv[i], "--slides") == 0)
-            return readings(argc, argv);
-    }
-    if (argc < 2 || argc > 3)
-        return fail(usage);
-
-    QDate dates[2];
-    for (int i = 1; i < argc; ++i) {
-        dates[i - 1] = parseDate(argv[i]);
-        if (!dates[i - 1].isValid())
-            return fail(QByteArray("not a date (expected YYYY-MM-DD): ") + argv[i]);
-        if (dates[i - 1].year() < firstYear || dates[i - 1].year() > lastYear)
-            return fail(QByteArray("date outside the years 500 to 5000: ") + argv[i]);
-    }
-    const QDate from = dates[0];
-    const QDate to = argc == 3 ? dates[1] : from;
-    if (to < from)
-        return fail(QByteArray("TO (") + argv[2] + ") is before FROM (" + argv[1] + ")");
-
-    // The name tables only: the settings file is not read.
-    MdlLectarium::Fill_Name_Tables();
-    MdlLectarium::Reset_Day_State();
-
-    QByteArray out;
-    out.reserve(1 << 16);
-    for (QDate date = from; date <= to; date = date.addDays(1)) {
-        out += MdlLectarium::Day_Report_Line(date);
-        if (out.size() >= (1 << 16) - 512) {
-            if (!Write_Output(out))
-                return finish(1);
-            out.clear();
-        }
-    }
-    Write_Output(out);
-    return finish(0);
+    commandCount = argc;
+    commandWords = argv;
+    // The slides need Qt Gui for their fonts; its application object is made only when
+    // the arguments have proved good (slidesOf), so that a refusal stays one line.
+    bool paints = false;
+    for (int i = 1; i < argc; ++i)
+        paints = paints || std::strncmp(argv[i], "--slides", 8) == 0;
+    std::optional<QCoreApplication> app;
+    if (!paints)
+        app.emplace(argc, argv);
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    // 1 when the output could not be written whole.
+    return Lectarium_Tools::Finish_Output("lectarium-day", run(arguments), 1);
 }
