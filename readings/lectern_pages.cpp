@@ -22,6 +22,25 @@ Lectern_Day Lectern_Day_Of(const Whole_Day_Document& document) {
     return day;
 }
 
+void Lectern_Add_Beside(Lectern_Day& day,
+                        const std::function<QStringList(const QString& reference)>& verses) {
+    if (day.columns != 1)
+        return;
+    day.columns = 2;
+    for (Lectern_Reading& reading : day.readings) {
+        const QStringList beside = reading.reference.isEmpty() ? QStringList() : verses(reading.reference);
+        const auto count = std::max(reading.rows.size(), static_cast<size_t>(beside.size()));
+        reading.rows.resize(count);
+        for (size_t i = 0; i < count; ++i) {
+            auto& cells = reading.rows[i].cells;
+            cells.resize(1);
+            const QString text =
+                i < static_cast<size_t>(beside.size()) ? beside[static_cast<qsizetype>(i)] : QString();
+            cells.push_back({text, Paragraph_Direction(text)});
+        }
+    }
+}
+
 QString Lectern_Heading(const Lectern_Reading& reading) {
     QStringList parts;
     for (const QString& part : {reading.office, reading.caption, reading.reference})
