@@ -1,7 +1,13 @@
-// The lectern window driven by the keys a clicker sends, through the real window.
+// The lectern window driven by the keys a clicker sends, through the real window; F5
+// and Export Slides on the day of the readings window.
 
+#include "app/mdi_lectarium.h"
+#include "readings/frm_display_reading.h"
 #include "readings/frm_lectern.h"
 #include "readings/lectern_paint.h"
+#include "tests/readings/reading_windows.h"
+
+#include <QAction>
 
 #include <QtTest>
 
@@ -153,6 +159,37 @@ private slots:
         press(form, QStringLiteral("T"));
         QTest::keyClick(form, Qt::Key_Escape);
         QTRY_VERIFY(!FrmLectern::Instance());
+    }
+
+    // The File menu's commands take the day of the active readings window; the slides
+    // go where the reader names, and a place they cannot go gets a message.
+    void fromReadingsWindow() {
+        Reading_Session r;
+        r.Show_Day(QDate(1999, 3, 3));
+        QVERIFY(FrmDisplay_Reading::Instance());
+        r.s->window->findChild<QAction*>(QStringLiteral("Lectern"))->trigger();
+        FrmLectern* form = FrmLectern::Instance();
+        QVERIFY(form);
+        QStringList references;
+        for (const Lectern_Reading& reading : form->Renderer().Day().readings)
+            references << reading.reference;
+        QVERIFY2(references.contains(QStringLiteral("تك 1: 1-3")), qPrintable(references.join(' ')));
+        form->close();
+
+        QAction* slides = r.s->window->findChild<QAction*>(QStringLiteral("Export_Slides"));
+        const QString path = r.s->folder.file(QStringLiteral("day.pdf"));
+        r.s->dialogs.Answer_Save(path);
+        slides->trigger();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().startsWith("%PDF"));
+        QVERIFY(r.s->dialogs.Messages().isEmpty());
+        const QString nowhere = r.s->folder.file(QStringLiteral("missing/day.pdf"));
+        r.s->dialogs.Answer_Save(nowhere);
+        slides->trigger();
+        QCOMPARE(r.s->dialogs.Messages().size(), 1);
+        QVERIFY(!QFile::exists(nowhere));
+        QVERIFY(r.s->dialogs.All_Answered());
     }
 };
 
