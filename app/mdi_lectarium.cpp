@@ -12,6 +12,7 @@
 #include "documents/frm_text_view.h"
 #include "lectionary/data_source.h"
 #include "lectionary/database_file.h"
+#include "readings/frm_lectern.h"
 #include "shell/child_window.h"
 #include "shell/dialogs.h"
 #include "shell/help_viewer.h"
@@ -113,6 +114,8 @@ const std::array<Command_Row, Main_Command_Count>& commandTable() {
          "Text_View", "Text_View", 6},
         {C::Topic, "Topic", u"To&pic", QKeyCombination(Qt::Key_F1), &M::Topic_Click, "Help_Topic",
          "Help Topic", 7},
+        {C::Lectern, "Lectern", u"عرض على الشاشة", QKeyCombination(Qt::Key_F5), &M::Lectern_Click, nullptr,
+         nullptr, 0},
         {C::About, "About", u"&About", Qt::CTRL | Qt::Key_F1, &M::About_Click, nullptr, nullptr, 0},
     }};
     return table;
@@ -201,6 +204,10 @@ void MDILectarium::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("File"));
     item(file, Main_Command::Reading);
+    item(file, Main_Command::Lectern);
+    QAction* slides = file->addAction(QStringLiteral("Export Slides"));
+    slides->setObjectName(QStringLiteral("Export_Slides"));
+    connect(slides, &QAction::triggered, this, [this] { Export_Slides_Of(this, Lectern_Source_Day()); });
     QMenu* bible = file->addMenu(QStringLiteral("&Bible"));
     bible->setObjectName(QStringLiteral("Bible"));
     bible->menuAction()->setObjectName(QStringLiteral("Bible"));
@@ -596,6 +603,10 @@ void MDILectarium::Save_Click() {
 void MDILectarium::Text_View_Click() {
     FrmText_View form(this);
     form.exec();
+}
+
+void MDILectarium::Lectern_Click() {
+    Show_Lectern_Of(Lectern_Source_Day());
 }
 
 void MDILectarium::About_Click() {

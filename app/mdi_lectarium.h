@@ -52,6 +52,7 @@ public:
     void Save_On_Exit_Click();
     void Topic_Click();
     void About_Click();
+    void Lectern_Click();
     void Toolbar_Date_DblClick();
     void Toolbar1_ButtonClick(const QString& key);
 

@@ -46,6 +46,7 @@ void FrmWhole_Day::Follow_Day(const Day_State& day) {
 }
 
 void FrmWhole_Day::showDay(const Day_State& day) {
+    day_ = day;
     {
         const Day_State_In_Place inPlace(day);
         document_ = Read_Whole_Day(Database_Path);

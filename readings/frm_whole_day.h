@@ -35,6 +35,7 @@ public:
 
     Reading_Box* Text1() const { return text1_; }
     const MdlLectarium::Whole_Day_Document& Document() const { return document_; }
+    const MdlLectarium::Day_State& Shown_Day() const { return day_; }
 
     QString Print_Title() const override;
     QString Print_Date() const override; // the day shown, not the day printed
@@ -49,6 +50,7 @@ private:
 
     Reading_Box* text1_ = nullptr;
     MdlLectarium::Whole_Day_Document document_;
+    MdlLectarium::Day_State day_;
 };
 
 // File > "قراءات اليوم كاملة": the day the open readings window (or Holy Week window)

@@ -56,9 +56,9 @@ private slots:
                 << db << QStringList{QString::fromLatin1(command)} << QString::fromLatin1(usage)
                 << QStringLiteral("Commands:");
         QTest::newRow("day range") << day << QStringList{"2027-01-01"} << "FROM [TO]" << QString();
-        QTest::newRow("day --readings")
-            << day << QStringList{"--readings", "2027-01-01"} << "--readings DATE [--text | --html]"
-            << "--ics";
+        QTest::newRow("day --readings") << day << QStringList{"--readings", "2027-01-01"}
+                                        << "--readings DATE [--text | --html | --slides OUT.pdf]"
+                                        << "--ics";
         QTest::newRow("day --ics") << day << QStringList{"--ics", "2027-01-01", "2027-01-02"}
                                    << "--ics FROM TO"
                                    << "--readings";

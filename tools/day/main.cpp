@@ -4,6 +4,7 @@
 // the current folder, as the readings window shows them; --text adds the passages.
 // lectarium-day --readings DATE --html: the whole day as one HTML page.
 // --bible NAME[,NAME...] with --text or --html: the passages in those translations.
+// lectarium-day --readings DATE --slides OUT.pdf: the day's readings as 16:9 slides.
 // lectarium-day --ics FROM TO: the titled days as an iCalendar feed.
 // lectarium-day --fasts FROM TO: the fast of each day and what it allows.
 // lectarium-day --saint TEXT [--year YEAR]: the days that commemorate a saint.
@@ -20,6 +21,8 @@
 #include "lectionary/data_source.h"
 #include "lectionary/database_file.h"
 #include "lectionary/parallel_passage.h"
+#include "readings/lectern_pages.h"
+#include "readings/lectern_paint.h"
 #include "readings/readings_report.h"
 #include "readings/saint_search.h"
 #include "readings/whole_day.h"
@@ -32,6 +35,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QString>
 
@@ -112,7 +116,7 @@ const QList<Mode>& modes() {
         {QStringLiteral("readings"),
          QStringLiteral("DATE"),
          QStringLiteral("prints the readings of DATE from Lectarium.mdb in the current folder"),
-         QStringLiteral("--readings DATE [--text | --html] [--bible NAME,...]"),
+         QStringLiteral("--readings DATE [--text | --html | --slides OUT.pdf] [--bible NAME,...]"),
          {},
          QStringLiteral(
              "lectarium-day --readings DATE [--text] prints the readings of DATE as the readings\n"
@@ -128,7 +132,12 @@ const QList<Mode>& modes() {
              "(installed SWORD Bible modules, db for the database's Bible): with --text each verse\n"
              "in each translation in turn, with --html a table, verse n of each on one row.\n"
              "DATE may be today or tomorrow; with --evening-from HOUR, from that hour on today is\n"
-             "the next liturgical day, as Vespers begins it. The fast of the day follows the title.\n\n"),
+             "the next liturgical day, as Vespers begins it. The fast of the day follows the title.\n"
+             "--slides OUT.pdf writes the day's readings as slides into OUT.pdf (16:9, one page per\n"
+             "screen of text, right to left): the day's title page first, then every reading in\n"
+             "order under its heading (office, reading, reference) in large type, a long reading\n"
+             "going on over pages, split only between verses; the pages of the lectern's full-screen\n"
+             "view. The file is replaced whole or not at all.\n\n"),
          readings},
         {QStringLiteral("ics"),
          QString(),
@@ -184,16 +193,16 @@ struct Modifier {
     QString option;
     QString help;
     QString mode;
-    QString valueName = QString(); // empty for a switch
+    QString valueName; // empty for a switch
 };
 
 const QList<Modifier>& modifiers() {
     static const QList<Modifier> table{
         {QStringLiteral("text"),
          QStringLiteral("with --readings: adds the passages and the synaxarium story"),
-         QStringLiteral("readings")},
+         QStringLiteral("readings"), QString()},
         {QStringLiteral("html"), QStringLiteral("with --readings: the whole day as one HTML page"),
-         QStringLiteral("readings")},
+         QStringLiteral("readings"), QString()},
         {QStringLiteral("bible"),
          QStringLiteral("with --text or --html: the passages in these translations, installed SWORD Bible "
                         "modules or db for the database's Bible, side by side"),
@@ -206,6 +215,9 @@ const QList<Modifier>& modifiers() {
          QStringLiteral("saint"), QStringLiteral("YEAR")},
         {QStringLiteral("pdf"), QStringLiteral("with --calendar: the PDF file to write"),
          QStringLiteral("calendar"), QStringLiteral("OUT.pdf")},
+        {QStringLiteral("slides"),
+         QStringLiteral("with --readings: the day's readings as 16:9 slides in OUT.pdf"),
+         QStringLiteral("readings"), QStringLiteral("OUT.pdf")},
     };
     return table;
 }
@@ -322,10 +334,40 @@ bool eveningHour(const QString& text, int& hour) {
            hour <= 23;
 }
 
+// The day's readings as slides at path, through the safe writer.
+int slidesOf(const QDate& date, const QString& path) {
+    const QString shown = QDir::toNativeSeparators(path);
+    if (QFileInfo(path).absoluteFilePath() == QFileInfo(MdlLectarium::Database_Path).absoluteFilePath()) {
+        std::fprintf(stderr, "lectarium-day: the slides would replace %s, the database they are read from\n",
+                     shown.toLocal8Bit().constData());
+        return exitUsage;
+    }
+    QString error;
+    const auto database = MdlLectarium::Open_Database(MdlLectarium::Database_Path, error);
+    if (!database) {
+        std::fprintf(stderr, "lectarium-day: cannot read %s: %s\n",
+                     QDir::toNativeSeparators(MdlLectarium::Database_Path).toLocal8Bit().constData(),
+                     error.toLocal8Bit().constData());
+        return 1;
+    }
+    MdlLectarium::Reset_Day_State();
+    MdlLectarium::Classify_Day(date, MdlLectarium::Day_Stage::Shown);
+    const MdlLectarium::Lectern_Day day =
+        MdlLectarium::Lectern_Day_Of(MdlLectarium::Read_Whole_Day(MdlLectarium::Database_Path));
+    if (!MdlLectarium::Write_Lectern_Slides(day, path, &error)) {
+        std::fprintf(stderr, "lectarium-day: cannot write %s: %s\n", shown.toLocal8Bit().constData(),
+                     error.toLocal8Bit().constData());
+        return 1;
+    }
+    return 0;
+}
+
 int readings(const Call& call) {
     const bool withText = call.parser.isSet(QStringLiteral("text"));
     const bool html = call.parser.isSet(QStringLiteral("html"));
-    if (html && withText)
+    const bool slides = call.parser.isSet(QStringLiteral("slides"));
+    if (int(html) + int(withText) + int(slides) > 1 ||
+        (slides && call.parser.value(QStringLiteral("slides")).isEmpty()))
         return fail(usage(&call.mode));
     QStringList bibleNames;
     if (call.parser.isSet(QStringLiteral("bible"))) {
@@ -378,6 +420,8 @@ int readings(const Call& call) {
                      problem.toLocal8Bit().constData());
         return 1;
     }
+    if (slides)
+        return slidesOf(date, call.parser.value(QStringLiteral("slides")));
     MdlLectarium::Named_Bibles bibles;
     if (!bibleNames.isEmpty()) {
         QString error;
@@ -558,12 +602,12 @@ void withoutRuntimeNote(QtMsgType type, const QMessageLogContext& context, const
 
 int main(int argc, char* argv[]) {
     MdlLectarium::Ignore_File_Size_Signal();
-    // The calendar's PDF draws text, which needs the fonts of a GUI application; the
-    // other modes run where there is no display at all.
+    // The calendar's PDF and the slides draw text, which needs the fonts of a GUI
+    // application; the other modes run where there is no display at all.
     bool drawing = false;
     for (int i = 1; i < argc; ++i)
-        drawing =
-            drawing || QByteArray(argv[i]) == "--calendar" || QByteArray(argv[i]).startsWith("--calendar=");
+        drawing = drawing || QByteArray(argv[i]) == "--calendar" ||
+                  QByteArray(argv[i]).startsWith("--calendar=") || QByteArray(argv[i]).startsWith("--slides");
     if (drawing)
         qtHandler = qInstallMessageHandler(withoutRuntimeNote);
     if (drawing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -1,0 +1,155 @@
+// The lectern's paging: whole verses under the heading, never cut, the type as large as
+// the page allows. Text is modelled by its length in characters, each character as
+// wide as the type size and each line as high, so the expected pages can be worked out
+// by hand.
+
+#include "readings/lectern_pages.h"
+#include "readings/whole_day.h"
+
+#include <QtTest>
+
+#include <cmath>
+
+using namespace MdlLectarium;
+
+namespace {
+
+// "T|0:0+2|0:2+1": the title page, then reading 0 rows 0-1, then row 2.
+QString shown(const std::vector<Lectern_Page>& pages) {
+    QStringList out;
+    for (const Lectern_Page& page : pages)
+        out << (page.reading < 0
+                    ? QStringLiteral("T")
+                    : QStringLiteral("%1:%2+%3").arg(page.reading).arg(page.firstRow).arg(page.rowCount));
+    return out.join(QLatin1Char('|'));
+}
+
+// A reading as its heading's length and, per verse, each column's length.
+struct Text_Reading {
+    int heading;
+    QList<QList<int>> rows;
+};
+
+double lines(int characters, int size, double width) {
+    return std::ceil(characters * size / width) * size;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Text_Reading)
+
+class Test_Lectern_Pages final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void paginate_data() {
+        QTest::addColumn<double>("pageHeight");
+        QTest::addColumn<QList<double>>("headings");
+        QTest::addColumn<QList<QList<double>>>("rows");
+        QTest::addColumn<QString>("pages");
+        QTest::newRow("short reading on one page")
+            << 100.0 << QList<double>{20} << QList<QList<double>>{{30, 30}} << QStringLiteral("T|0:0+2");
+        QTest::newRow("exactly full") << 100.0 << QList<double>{40} << QList<QList<double>>{{30, 30, 10}}
+                                      << QStringLiteral("T|0:0+2|0:2+1");
+        QTest::newRow("long reading goes on, heading again")
+            << 100.0 << QList<double>{20} << QList<QList<double>>{{40, 40, 40, 40, 40}}
+            << QStringLiteral("T|0:0+2|0:2+2|0:4+1");
+        QTest::newRow("each reading opens a page")
+            << 100.0 << QList<double>{20, 20} << QList<QList<double>>{{10}, {10, 10}}
+            << QStringLiteral("T|0:0+1|1:0+2");
+        QTest::newRow("a reading without text keeps its heading")
+            << 100.0 << QList<double>{20, 20} << QList<QList<double>>{{}, {10}}
+            << QStringLiteral("T|0:0+0|1:0+1");
+        QTest::newRow("a verse taller than the page: no pages")
+            << 100.0 << QList<double>{20} << QList<QList<double>>{{10, 81}} << QString();
+        QTest::newRow("no readings: the title page")
+            << 100.0 << QList<double>{} << QList<QList<double>>{} << QStringLiteral("T");
+    }
+    void paginate() {
+        QFETCH(double, pageHeight);
+        QFETCH(QList<double>, headings);
+        QFETCH(QList<QList<double>>, rows);
+        QFETCH(QString, pages);
+        std::vector<Lectern_Heights> heights;
+        for (qsizetype i = 0; i < headings.size(); ++i)
+            heights.push_back({headings[i], {rows[i].begin(), rows[i].end()}});
+        QCOMPARE(shown(Lectern_Paginate(heights, pageHeight)), pages);
+    }
+
+    void fit_data() {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<QList<Text_Reading>>("readings");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<QString>("pages");
+        // 1080 / 10 = 108: a heading of 20 characters takes 2 lines (216), a verse of
+        // 40 characters 3 lines (324): two verses on a page.
+        QTest::newRow("short reading, full HD, largest type")
+            << QSize(1920, 1080) << 1 << QList<Text_Reading>{{20, {{40}, {40}, {40}}}} << 108
+            << QStringLiteral("T|0:0+2|0:2+1");
+        // A verse of 400 characters fits 720 only at 45 (15 lines + the heading's one).
+        QTest::newRow("long verse, 1280x720, type shrinks")
+            << QSize(1280, 720) << 1 << QList<Text_Reading>{{20, {{400}, {10}}}} << 45
+            << QStringLiteral("T|0:0+1|0:1+1");
+        // Two columns of 960: the longer cell (80 characters) sets the row, 9 lines at 97.
+        QTest::newRow("two columns, full HD")
+            << QSize(1920, 1080) << 2 << QList<Text_Reading>{{20, {{40, 80}, {40, 80}}}} << 97
+            << QStringLiteral("T|0:0+1|0:1+1");
+        QTest::newRow("two readings, small screen")
+            << QSize(800, 600) << 1 << QList<Text_Reading>{{10, {{20}, {20}, {20}}}, {10, {{20}}}} << 60
+            << QStringLiteral("T|0:0+3|1:0+1");
+        // Nothing fits even at the smallest type: the verse runs over its own page.
+        QTest::newRow("verse too long for any type")
+            << QSize(320, 180) << 1 << QList<Text_Reading>{{10, {{5000}, {10}}}} << 10
+            << QStringLiteral("T|0:0+1|0:1+1");
+    }
+    void fit() {
+        QFETCH(QSize, screen);
+        QFETCH(int, columns);
+        QFETCH(QList<Text_Reading>, readings);
+        QFETCH(int, size);
+        QFETCH(QString, pages);
+        const auto measure = [&](int typeSize) {
+            std::vector<Lectern_Heights> heights;
+            for (const Text_Reading& reading : readings) {
+                Lectern_Heights h{lines(reading.heading, typeSize, screen.width()), {}};
+                for (const QList<int>& row : reading.rows) {
+                    double tallest = 0;
+                    for (const int cell : row)
+                        tallest = std::max(tallest, lines(cell, typeSize, screen.width() / double(columns)));
+                    h.rows.push_back(tallest);
+                }
+                heights.push_back(h);
+            }
+            return heights;
+        };
+        const Lectern_Fit fit = Lectern_Fit_Size(screen.height() / 10, 10, screen.height(), measure);
+        QCOMPARE(fit.size, size);
+        QCOMPARE(shown(fit.pages), pages);
+    }
+
+    // The day's readings in the whole day's order, each verse a row in its own direction.
+    void dayOfWholeDay() {
+        Whole_Day_Document document;
+        document.occasion = QStringLiteral("أحد الشعانين");
+        document.parts.push_back({QStringLiteral("عشية"),
+                                  {{QStringLiteral("المزمور"), QStringLiteral("مز 1: 1-2"),
+                                    QStringLiteral("1 طوبى للرجل\n\n2 But his delight")}},
+                                  {}});
+        document.parts.push_back({QStringLiteral("السنكسار"), {}, QStringLiteral("story")});
+        document.parts.push_back(
+            {QStringLiteral("باكر"), {{QString(), QStringLiteral("يو 1: 1"), QString()}}, {}});
+        const Lectern_Day day = Lectern_Day_Of(document);
+        QCOMPARE(day.title, document.occasion);
+        QCOMPARE(day.readings.size(), size_t(2));
+        QCOMPARE(Lectern_Heading(day.readings[0]), QStringLiteral("عشية — المزمور — مز 1: 1-2"));
+        QCOMPARE(Lectern_Heading(day.readings[1]), QStringLiteral("باكر — يو 1: 1"));
+        QCOMPARE(day.readings[0].rows.size(), size_t(2));
+        QCOMPARE(day.readings[0].rows[0].cells[0].direction, Qt::RightToLeft);
+        QCOMPARE(day.readings[0].rows[1].cells[0].direction, Qt::LeftToRight);
+        QVERIFY(day.readings[1].rows.empty());
+    }
+};
+
+QTEST_APPLESS_MAIN(Test_Lectern_Pages)
+#include "test_lectern_pages.moc"
