@@ -284,16 +284,28 @@ bool checkedDates(const QStringList& texts, QList<QDate>& dates, int& failure) {
     return true;
 }
 
+// The dates FROM and TO of call (TO is FROM when not given), checked and in order;
+// false with the message written and failure set otherwise.
+bool checkedRange(const Call& call, QDate& from, QDate& to, int& failure) {
+    QList<QDate> dates;
+    if (!checkedDates(call.dates, dates, failure))
+        return false;
+    from = dates.first();
+    to = dates.last();
+    if (to < from) {
+        failure =
+            fail(QStringLiteral("TO (%1) is before FROM (%2)").arg(call.dates.last(), call.dates.first()));
+        return false;
+    }
+    return true;
+}
+
 // The classification of each day from FROM to TO.
 int range(const Call& call) {
-    QList<QDate> dates;
+    QDate from, to;
     int failure = 0;
-    if (!checkedDates(call.dates, dates, failure))
+    if (!checkedRange(call, from, to, failure))
         return failure;
-    const QDate from = dates.first();
-    const QDate to = dates.last();
-    if (to < from)
-        return fail(QStringLiteral("TO (%1) is before FROM (%2)").arg(call.dates.last(), call.dates.first()));
 
     // The name tables only: the settings file is not read.
     MdlLectarium::Fill_Name_Tables();
@@ -464,29 +476,25 @@ int readings(const Call& call) {
 }
 
 int feed(const Call& call) {
-    QList<QDate> dates;
+    QDate from, to;
     int failure = 0;
-    if (!checkedDates(call.dates, dates, failure))
+    if (!checkedRange(call, from, to, failure))
         return failure;
-    if (dates[1] < dates[0])
-        return fail(QStringLiteral("TO (%1) is before FROM (%2)").arg(call.dates[1], call.dates[0]));
     MdlLectarium::Fill_Name_Tables();
-    Write_Output(MdlLectarium::Calendar_Feed(dates[0], dates[1], QDateTime::currentDateTimeUtc()));
+    Write_Output(MdlLectarium::Calendar_Feed(from, to, QDateTime::currentDateTimeUtc()));
     return 0;
 }
 
 int fasts(const Call& call) {
-    QList<QDate> dates;
+    QDate from, to;
     int failure = 0;
-    if (!checkedDates(call.dates, dates, failure))
+    if (!checkedRange(call, from, to, failure))
         return failure;
-    if (dates[1] < dates[0])
-        return fail(QStringLiteral("TO (%1) is before FROM (%2)").arg(call.dates[1], call.dates[0]));
     MdlLectarium::Fill_Name_Tables();
     MdlLectarium::Reset_Day_State();
     QByteArray out;
     out.reserve(1 << 16);
-    for (QDate date = dates[0]; date <= dates[1]; date = date.addDays(1)) {
+    for (QDate date = from; date <= to; date = date.addDays(1)) {
         out += MdlLectarium::Fast_Report_Line(date).toUtf8() + '\n';
         if (out.size() >= (1 << 16) - 512) {
             if (!Write_Output(out))
