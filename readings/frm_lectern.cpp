@@ -24,6 +24,8 @@
 #include <QTimer>
 #include <QWheelEvent>
 
+#include <cstdlib>
+
 namespace Lectarium {
 
 using namespace MdlLectarium;
@@ -117,6 +119,7 @@ void FrmLectern::layOut() {
     font.setItalic(false);
     renderer_ = std::make_unique<Lectern_Renderer>(
         day_, QSizeF(size()), font, lightOnDark_ ? Lectern_Light_On_Dark() : Lectern_Dark_On_Light());
+    prepared_.clear();
     page_ = 0;
     const auto& pages = renderer_->Pages();
     for (size_t i = 0; i < pages.size(); ++i)
@@ -137,7 +140,31 @@ void FrmLectern::paintEvent(QPaintEvent*) {
         painter.fillRect(rect(), Qt::black);
         return;
     }
-    renderer_->Paint(painter, page_);
+    painter.drawImage(0, 0, prepared(page_));
+    QTimer::singleShot(0, this, &FrmLectern::prepareNeighbours);
+}
+
+// A page painted once, kept while it is near the one shown: laying out large type costs
+// more than a frame on a slow machine, a prepared page is drawn at once.
+const QImage& FrmLectern::prepared(int page) {
+    auto found = prepared_.find(page);
+    if (found == prepared_.end()) {
+        QImage image(size() * devicePixelRatio(), QImage::Format_RGB32);
+        image.setDevicePixelRatio(devicePixelRatio());
+        QPainter painter(&image);
+        renderer_->Paint(painter, page);
+        painter.end();
+        found = prepared_.emplace(page, std::move(image)).first;
+    }
+    return found->second;
+}
+
+void FrmLectern::prepareNeighbours() {
+    for (auto it = prepared_.begin(); it != prepared_.end();)
+        it = std::abs(it->first - page_) > 2 ? prepared_.erase(it) : std::next(it);
+    for (const int page : {page_ + 1, page_ - 1})
+        if (page >= 0 && page < Page_Count())
+            prepared(page);
 }
 
 void FrmLectern::resizeEvent(QResizeEvent*) {

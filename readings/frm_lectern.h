@@ -12,6 +12,9 @@
 #include <QDBusConnection>
 #include <QWidget>
 
+#include <QImage>
+
+#include <map>
 #include <memory>
 
 class QLabel;
@@ -57,6 +60,8 @@ private:
     void layOut();
     void go(int page);
     void showNote(const QString& text);
+    const QImage& prepared(int page);
+    void prepareNeighbours();
 
     MdlLectarium::Lectern_Day day_;
     std::unique_ptr<MdlLectarium::Lectern_Renderer> renderer_;
@@ -65,7 +70,8 @@ private:
     int page_ = 0;
     bool blank_ = false;
     bool lightOnDark_ = false;
-    QString typed_; // a reading's number being typed
+    QString typed_;                  // a reading's number being typed
+    std::map<int, QImage> prepared_; // pages painted ahead, around the one shown
 };
 
 // The lectern's day: the readings of day in their order, with the first translation the
