@@ -12,6 +12,7 @@
 #include "documents/frm_text_view.h"
 #include "lectionary/data_source.h"
 #include "lectionary/database_file.h"
+#include "readings/frm_saint_search.h"
 #include "shell/child_window.h"
 #include "shell/dialogs.h"
 #include "shell/help_viewer.h"
@@ -113,6 +114,8 @@ const std::array<Command_Row, Main_Command_Count>& commandTable() {
          "Text_View", "Text_View", 6},
         {C::Topic, "Topic", u"To&pic", QKeyCombination(Qt::Key_F1), &M::Topic_Click, "Help_Topic",
          "Help Topic", 7},
+        {C::Saint_Search, "Saint_Search", u"بحث في السنكسار", QKeyCombination(), &M::Saint_Search_Click,
+         nullptr, nullptr, 0},
         {C::About, "About", u"&About", Qt::CTRL | Qt::Key_F1, &M::About_Click, nullptr, nullptr, 0},
     }};
     return table;
@@ -201,6 +204,7 @@ void MDILectarium::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("File"));
     item(file, Main_Command::Reading);
+    item(file, Main_Command::Saint_Search);
     QMenu* bible = file->addMenu(QStringLiteral("&Bible"));
     bible->setObjectName(QStringLiteral("Bible"));
     bible->menuAction()->setObjectName(QStringLiteral("Bible"));
@@ -591,6 +595,10 @@ void MDILectarium::Open_Click() {
 
 void MDILectarium::Save_Click() {
     Save_Text();
+}
+
+void MDILectarium::Saint_Search_Click() {
+    FrmSaint_Search::Show_Window();
 }
 
 void MDILectarium::Text_View_Click() {
