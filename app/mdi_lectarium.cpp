@@ -114,8 +114,8 @@ const std::array<Command_Row, Main_Command_Count>& commandTable() {
          "Text_View", "Text_View", 6},
         {C::Topic, "Topic", u"To&pic", QKeyCombination(Qt::Key_F1), &M::Topic_Click, "Help_Topic",
          "Help Topic", 7},
-        {C::Saint_Search, "Saint_Search", u"بحث في السنكسار", QKeyCombination(), &M::Saint_Search_Click,
-         nullptr, nullptr, 0},
+        {C::Saint_Search, "Saint_Search", u"بحث في السنكسار", Qt::CTRL | Qt::SHIFT | Qt::Key_S,
+         &M::Saint_Search_Click, nullptr, nullptr, 0},
         {C::About, "About", u"&About", Qt::CTRL | Qt::Key_F1, &M::About_Click, nullptr, nullptr, 0},
     }};
     return table;
