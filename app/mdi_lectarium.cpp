@@ -13,6 +13,7 @@
 #include "lectionary/data_source.h"
 #include "lectionary/database_file.h"
 #include "readings/frm_lectern.h"
+#include "readings/frm_saint_search.h"
 #include "shell/child_window.h"
 #include "shell/dialogs.h"
 #include "shell/help_viewer.h"
@@ -116,6 +117,8 @@ const std::array<Command_Row, Main_Command_Count>& commandTable() {
          "Help Topic", 7},
         {C::Lectern, "Lectern", u"عرض على الشاشة", QKeyCombination(Qt::Key_F5), &M::Lectern_Click, nullptr,
          nullptr, 0},
+        {C::Saint_Search, "Saint_Search", u"بحث في السنكسار", Qt::CTRL | Qt::SHIFT | Qt::Key_S,
+         &M::Saint_Search_Click, nullptr, nullptr, 0},
         {C::About, "About", u"&About", Qt::CTRL | Qt::Key_F1, &M::About_Click, nullptr, nullptr, 0},
     }};
     return table;
@@ -208,6 +211,7 @@ void MDILectarium::buildMenus() {
     QAction* slides = file->addAction(QStringLiteral("Export Slides"));
     slides->setObjectName(QStringLiteral("Export_Slides"));
     connect(slides, &QAction::triggered, this, [this] { Export_Slides_Of(this, Lectern_Source_Day()); });
+    item(file, Main_Command::Saint_Search);
     QMenu* bible = file->addMenu(QStringLiteral("&Bible"));
     bible->setObjectName(QStringLiteral("Bible"));
     bible->menuAction()->setObjectName(QStringLiteral("Bible"));
@@ -598,6 +602,10 @@ void MDILectarium::Open_Click() {
 
 void MDILectarium::Save_Click() {
     Save_Text();
+}
+
+void MDILectarium::Saint_Search_Click() {
+    FrmSaint_Search::Show_Window();
 }
 
 void MDILectarium::Text_View_Click() {

@@ -46,6 +46,7 @@ public:
     void Toolbar_Click();
     void Datee_Click();
     void Massage_Click();
+    void Saint_Search_Click();
     void Text_View_Click();
     void Date_Bar_On_Top_Click();
     void Reset_Date_Click();

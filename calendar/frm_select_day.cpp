@@ -290,6 +290,13 @@ FrmSelect_Day* FrmSelect_Day::Show_Window() {
     return form;
 }
 
+FrmSelect_Day* FrmSelect_Day::Show_Day(const QDate& date) {
+    FrmSelect_Day* form = Show_Window();
+    Selected_Date = date;
+    form->Display_Date_and_Data();
+    return form;
+}
+
 void Open_Select_Day() {
     FrmSelect_Day::Show_Window();
 }

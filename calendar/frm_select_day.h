@@ -46,6 +46,8 @@ public:
     static FrmSelect_Day* Show_Window();
     // The loaded window, or nullptr.
     static FrmSelect_Day* Instance();
+    // Shows date in the window, opening it where it is not open.
+    static FrmSelect_Day* Show_Day(const QDate& date);
 
     // Handlers, callable directly.
     void ButtonDay_Down_Click();

@@ -3,6 +3,7 @@
 
 #include "base/settings.h"
 #include "bible/frm_display_bible.h"
+#include "calendar/fasts.h"
 #include "calendar/frm_select_day.h"
 #include "lectionary/passage.h"
 #include "lectionary/statements.h"
@@ -144,7 +145,9 @@ FrmDisplay_Reading::FrmDisplay_Reading() {
     label("LabelCopticDay", QRect(8880, 810, 900, 330), 12, true);
     label("LabelCopticMonth", QRect(7380, 810, 1500, 330), 12, true);
     label("LabelCopticYear", QRect(6480, 810, 900, 330), 12, true);
-    QLabel* occasion = label("LabelOccasion", QRect(120, 60, 6240, 1050), 13, true);
+    QLabel* occasion = label("LabelOccasion", QRect(120, 60, 6240, 800), 13, true);
+    // The fast of the day under the title.
+    label("LabelFast", QRect(120, 860, 6240, 280), 11, false);
     occasion->setWordWrap(true);
     occasion->setForegroundRole(QPalette::Link);
 
@@ -259,6 +262,7 @@ void FrmDisplay_Reading::Form_Load() {
     QString occasion = day.occasion;
     occasion.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     Label(QStringLiteral("LabelOccasion"))->setText(occasion);
+    Label(QStringLiteral("LabelFast"))->setText(Fast_Line(Fast_Of_Day(Selected_Date)));
     textData_->Set_Text(day.story);
     Frame(QStringLiteral("Frame2"))->setTitle(day.vespersCaption);
     for (int i = 1; i <= Reading_Count; ++i)

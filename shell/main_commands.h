@@ -20,6 +20,7 @@ enum class Main_Command {
     Text_View,
     Topic,
     Lectern,
+    Saint_Search,
     About
 };
 constexpr std::size_t Main_Command_Count = static_cast<std::size_t>(Main_Command::About) + 1;

@@ -141,7 +141,7 @@ private slots:
                          qPrintable(action->objectName()));
             }
         }
-        QCOMPARE(keys.size(), 17);
+        QCOMPARE(keys.size(), 18);
         for (const char* name : {"l1", "l2", "l3", "l4", "l5"})
             QVERIFY(s.window->Menu_Item(QLatin1String(name))->isSeparator());
         QCOMPARE(s.window->Menu_Bar_Menu(QStringLiteral("File"))->title(), QStringLiteral("&File"));
@@ -179,6 +179,7 @@ private slots:
         QTest::newRow("Save_On_Exit") << "&Save On Exit" << QKeySequence("Ctrl+Shift+E") << 0 << "" << "";
         QTest::newRow("Topic") << "To&pic" << QKeySequence("F1") << 14 << "Help_Topic" << "Help Topic";
         QTest::newRow("About") << "&About" << QKeySequence("Ctrl+F1") << 0 << "" << "";
+        QTest::newRow("Saint_Search") << "بحث في السنكسار" << QKeySequence("Ctrl+Shift+S") << 0 << "" << "";
         // clang-format on
     }
 

@@ -279,9 +279,11 @@ private slots:
         QCOMPARE(Coptic_Day, Integer(28));
         FrmSelect_Day* chooser = FrmSelect_Day::Instance();
         for (const char* name : {"LabelDayName", "LabelNormalDay", "LabelNormalMonth", "LabelNormalYear",
-                                 "LabelCopticDay", "LabelCopticMonth", "LabelCopticYear"})
+                                 "LabelCopticDay", "LabelCopticMonth", "LabelCopticYear", "LabelFast"})
             QCOMPARE(reading()->Label(QLatin1String(name))->text(),
                      chooser->Label(QLatin1String(name))->text());
+        QCOMPARE(reading()->Label(QStringLiteral("LabelFast"))->text(),
+                 QStringLiteral("صوم البرامون: صوم نباتي بلا سمك"));
         QCOMPARE(reading()->Label(QStringLiteral("LabelCopticDay"))->text(), QStringLiteral("27"));
         QCOMPARE(reading()->Label(QStringLiteral("LabelNormalYear"))->text(), QStringLiteral("2000"));
         QCOMPARE(reading()->Label(QStringLiteral("LabelDayName"))->palette().color(QPalette::WindowText),

@@ -388,10 +388,11 @@ private slots:
                     QVERIFY2(line.first().text == QStringLiteral("2") && line.first().left < width / 4, what);
                     QVERIFY2(line.last().text == QStringLiteral("2:2)"), what); // its end at the right
                     ++english;
-                } else if (holds(line, QStringLiteral("ص")) && holds(line, QStringLiteral(":")) &&
-                           text.contains(QRegularExpression(QStringLiteral("[0-9]")))) {
-                    // "N كتاب C: V نص"; the fast's line under the title has no digits.
-                    static const QRegularExpression number(QStringLiteral("^[0-9]+$"));
+                } else if (static const QRegularExpression number(QStringLiteral("^[0-9]+$"));
+                           holds(line, QStringLiteral("ص")) && holds(line, QStringLiteral(":")) &&
+                           std::any_of(line.begin(), line.end(), [](const Pdf_Word& w) {
+                               return number.match(w.text).hasMatch();
+                           })) { // "N كتاب C: V نص"; not the fast's line, which has no number
                     QVERIFY2(number.match(line.last().text).hasMatch() && line.last().right > width * 3 / 4,
                              what);
                     ++arabic;
