@@ -9,7 +9,19 @@ namespace Lectarium {
 
 // The main window's commands, each one menu item and at most one toolbar button.
 // About stays the last: the count follows from it.
-enum class Main_Command { Reading, Bible_View, Bible_Search, New, Open, Save, Exit, Text_View, Topic, About };
+enum class Main_Command {
+    Reading,
+    Bible_View,
+    Bible_Search,
+    New,
+    Open,
+    Save,
+    Exit,
+    Text_View,
+    Topic,
+    Bibles,
+    About
+};
 constexpr std::size_t Main_Command_Count = static_cast<std::size_t>(Main_Command::About) + 1;
 
 class Main_Commands {

@@ -1,0 +1,124 @@
+// "ترجمات الكتاب المقدس" opened from File > Bible with SWORD modules made at test time by
+// imp2vs in a SWORD_PATH of the test's own: the list, the choice kept, the caches built
+// in a worker thread, a damaged module reported, the window closed during a build.
+
+#include "bible/frm_bibles.h"
+#include "lectionary/sword_bible.h"
+#include "tests/support/started_main_window.h"
+#include "tests/support/sword_modules.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QtTest>
+
+using namespace Lectarium;
+using namespace MdlLectarium;
+
+namespace {
+
+void choose(QComboBox* combo, const QString& name) {
+    const int index = combo->findData(name);
+    QVERIFY(index >= 0);
+    combo->setCurrentIndex(index);
+}
+
+FrmBibles* openFromMenu(Started_Main_Window& s) {
+    auto* action = s.window->findChild<QAction*>(QStringLiteral("Bibles"), Qt::FindChildrenRecursively);
+    if (!action)
+        return nullptr;
+    action->trigger();
+    return FrmBibles::Instance();
+}
+
+} // namespace
+
+class Test_Frm_Bibles final : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+
+private slots:
+    void initTestCase() {
+        if (QStandardPaths::findExecutable(QStringLiteral("imp2vs")).isEmpty())
+            QSKIP("imp2vs (Debian libsword-utils) is not installed");
+        const QString sword = dir_.filePath(QStringLiteral("sword"));
+        qputenv("SWORD_PATH", sword.toUtf8());
+        qputenv("HOME", dir_.path().toUtf8());
+        qputenv("XDG_CACHE_HOME", dir_.filePath(QStringLiteral("cache")).toUtf8());
+        qputenv("XDG_CONFIG_HOME", dir_.filePath(QStringLiteral("config")).toUtf8());
+        const Sword_Modules modules(sword);
+        QString error;
+        QVERIFY2(modules.Make_Bible(QStringLiteral("ArabKJV"), QStringLiteral("KJV"),
+                                    "$$$Matt 5:1\nوَلَمَّا رَأَى الْجُمُوعَ\n", error) &&
+                     modules.Make_Bible(QStringLiteral("EngLXX"), QStringLiteral("LXX"),
+                                        "$$$Matt 5:1\nSeeing the multitudes.\n", error) &&
+                     modules.Make_Broken(QStringLiteral("Broken"), error),
+                 qPrintable(error));
+    }
+
+    void listsChoosesAndBuilds() {
+        Started_Main_Window s;
+        FrmBibles* form = openFromMenu(s);
+        QVERIFY(form);
+        QCOMPARE(form->windowTitle(), QStringLiteral("ترجمات الكتاب المقدس"));
+        QTableWidget* list = form->ListModules();
+        QCOMPARE(list->rowCount(), 3);
+        QStringList rows;
+        for (int row = 0; row < list->rowCount(); ++row)
+            rows << list->item(row, 0)->text() + QLatin1Char(' ') + list->item(row, 1)->text() +
+                        QLatin1Char(' ') + list->item(row, 3)->text();
+        QCOMPARE(rows, (QStringList{"ArabKJV ar KJV", "Broken en KJV", "EngLXX en LXX"}));
+
+        choose(form->ComboMain(), QStringLiteral("ArabKJV"));
+        choose(form->ComboBeside(0), QStringLiteral("EngLXX"));
+        choose(form->ComboBeside(1), QStringLiteral("ArabKJV")); // the main text again: once
+        form->CommandSave()->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!form->Build_Running(), 30000);
+        QCOMPARE(form->LabelStatus()->text(), QStringLiteral("تم الحفظ"));
+        const Bible_Choice stored = Stored_Bible_Choice();
+        QCOMPARE(stored.main, QStringLiteral("ArabKJV"));
+        QCOMPARE(stored.beside, QStringList{QStringLiteral("EngLXX")});
+        QVERIFY(QFile::exists(Translation_Cache_File(QStringLiteral("ArabKJV"))));
+        QVERIFY(QFile::exists(Translation_Cache_File(QStringLiteral("EngLXX"))));
+
+        // Opened again, the window shows the stored choice.
+        form->close();
+        form = openFromMenu(s);
+        QVERIFY(form);
+        QCOMPARE(form->Shown_Choice().main, QStringLiteral("ArabKJV"));
+        QCOMPARE(form->Shown_Choice().beside, QStringList{QStringLiteral("EngLXX")});
+    }
+
+    void damagedModuleReported() {
+        Started_Main_Window s;
+        FrmBibles* form = openFromMenu(s);
+        QVERIFY(form);
+        choose(form->ComboMain(), QStringLiteral("db"));
+        choose(form->ComboBeside(0), QStringLiteral("Broken"));
+        form->CommandSave()->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!form->Build_Running(), 30000);
+        QVERIFY2(form->LabelStatus()->text().contains(QStringLiteral("Broken")),
+                 qPrintable(form->LabelStatus()->text()));
+        QVERIFY(form->CommandSave()->isEnabled());
+        QVERIFY(!QFile::exists(Translation_Cache_File(QStringLiteral("Broken"))));
+    }
+
+    // Closing the window while its worker runs waits for the worker, which stops.
+    void closedDuringBuild() {
+        QVERIFY(QFile::remove(Translation_Cache_File(QStringLiteral("EngLXX"))));
+        Started_Main_Window s;
+        FrmBibles* form = openFromMenu(s);
+        QVERIFY(form);
+        choose(form->ComboMain(), QStringLiteral("EngLXX"));
+        form->CommandSave()->click();
+        QVERIFY(form->CommandCancel()->isEnabled());
+        form->close();
+        QTRY_VERIFY(!FrmBibles::Instance());
+    }
+};
+
+QTEST_MAIN(Test_Frm_Bibles)
+#include "test_frm_bibles.moc"
