@@ -180,6 +180,10 @@ QString Whole_Day_Html(const Whole_Day_Document& document,
     return htmlPage(Whole_Day_Header(document), body);
 }
 
+QString Table_Page_Html(const QString& title, const QString& table) {
+    return htmlPage(title, htmlElement("h1", title) + table);
+}
+
 QString Text_Page_Html(const QString& title, const QString& text) {
     return htmlPage(title, htmlElement("h1", title) + htmlLines(plainLines(text)));
 }

@@ -54,5 +54,7 @@ QString Whole_Day_Html(const Whole_Day_Document& document,
 // Any title and plain text as the same kind of page (the passage window, a Bible
 // chapter, a page of results are printed through it).
 QString Text_Page_Html(const QString& title, const QString& text);
+// A title and a table of texts side by side (the passage window's) as the same kind of page.
+QString Table_Page_Html(const QString& title, const QString& table);
 
 } // namespace MdlLectarium

@@ -3,7 +3,9 @@
 // in a worker thread, a damaged module reported, the window closed during a build.
 
 #include "bible/frm_bibles.h"
+#include "bible/frm_display_bible.h"
 #include "lectionary/sword_bible.h"
+#include "shell/reading_box.h"
 #include "tests/support/started_main_window.h"
 #include "tests/support/sword_modules.h"
 
@@ -12,6 +14,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTextTable>
 #include <QtTest>
 
 using namespace Lectarium;
@@ -52,7 +55,7 @@ private slots:
         const Sword_Modules modules(sword);
         QString error;
         QVERIFY2(modules.Make_Bible(QStringLiteral("ArabKJV"), QStringLiteral("KJV"),
-                                    "$$$Matt 5:1\nوَلَمَّا رَأَى الْجُمُوعَ\n", error) &&
+                                    "$$$Matt 5:1\nوَلَمَّا رَأَى الْجُمُوعَ\n$$$Matt 5:2\nفَفَتَحَ فَاهُ\n", error) &&
                      modules.Make_Bible(QStringLiteral("EngLXX"), QStringLiteral("LXX"),
                                         "$$$Matt 5:1\nSeeing the multitudes.\n", error) &&
                      modules.Make_Broken(QStringLiteral("Broken"), error),
@@ -90,6 +93,34 @@ private slots:
         QVERIFY(form);
         QCOMPARE(form->Shown_Choice().main, QStringLiteral("ArabKJV"));
         QCOMPARE(form->Shown_Choice().beside, QStringList{QStringLiteral("EngLXX")});
+    }
+
+    // The passage window shows the chosen texts side by side, each cell in its own
+    // direction and flush to where it starts, a missing verse an empty cell; printed alike.
+    void passageSideBySide() {
+        Store_Bible_Choice({QStringLiteral("ArabKJV"), {QStringLiteral("EngLXX")}});
+        Started_Main_Window s;
+        FrmDisplay_Bible* form = FrmDisplay_Bible::Show_Text(QStringLiteral("مت 5: 1-2"), QStringLiteral("-"),
+                                                             QStringLiteral("القراءة"));
+        QTextTable* table = nullptr;
+        for (QTextFrame* frame : form->Text1()->document()->rootFrame()->childFrames())
+            table = table ? table : qobject_cast<QTextTable*>(frame);
+        QVERIFY(table);
+        QCOMPARE(table->rows(), 2);
+        QCOMPARE(table->columns(), 2);
+        const auto blockOf = [&](int row, int column) {
+            return table->cellAt(row, column).firstCursorPosition().block();
+        };
+        QCOMPARE(blockOf(0, 0).blockFormat().layoutDirection(), Qt::RightToLeft);
+        QCOMPARE(blockOf(0, 0).blockFormat().alignment(), Qt::AlignRight | Qt::AlignAbsolute);
+        QCOMPARE(blockOf(0, 1).blockFormat().layoutDirection(), Qt::LeftToRight);
+        QCOMPARE(blockOf(0, 1).blockFormat().alignment(), Qt::AlignLeft | Qt::AlignAbsolute);
+        QVERIFY(blockOf(1, 1).text().isEmpty());
+        QCOMPARE(form->Text1()->Text(), QStringLiteral("1 وَلَمَّا رَأَى الْجُمُوعَ\n1 Seeing the multitudes.\n"
+                                                       "2 فَفَتَحَ فَاهُ\n\n"));
+        QVERIFY(form->Print_Html().contains(
+            QStringLiteral("<tr><td dir=\"rtl\" lang=\"ar\">2\u200f فَفَتَحَ فَاهُ</td><td></td></tr>")));
+        Store_Bible_Choice({QStringLiteral("db"), {}});
     }
 
     void damagedModuleReported() {
