@@ -140,6 +140,14 @@ Whole_Day_Document Read_Whole_Day(const QString& databasePath) {
     return document;
 }
 
+QString Whole_Day_Entry_Heading(const Whole_Day_Entry& entry) {
+    return entryHeading(entry);
+}
+
+QString Whole_Day_Lines_Html(const QString& text) {
+    return htmlLines(text);
+}
+
 QString Whole_Day_Header(const Whole_Day_Document& document) {
     return Whole_Day_Caption + QStringLiteral(" - ") + document.dateLines.join(QStringLiteral(" - "));
 }

@@ -4,8 +4,11 @@
 
 #include "bible/frm_bibles.h"
 #include "bible/frm_display_bible.h"
+#include "calendar/classify_day.h"
 #include "lectionary/sword_bible.h"
+#include "readings/frm_whole_day.h"
 #include "shell/reading_box.h"
+#include "tests/readings/reading_windows.h"
 #include "tests/support/started_main_window.h"
 #include "tests/support/sword_modules.h"
 
@@ -56,8 +59,9 @@ private slots:
         QString error;
         QVERIFY2(modules.Make_Bible(QStringLiteral("ArabKJV"), QStringLiteral("KJV"),
                                     "$$$Matt 5:1\nوَلَمَّا رَأَى الْجُمُوعَ\n$$$Matt 5:2\nفَفَتَحَ فَاهُ\n", error) &&
-                     modules.Make_Bible(QStringLiteral("EngLXX"), QStringLiteral("LXX"),
-                                        "$$$Matt 5:1\nSeeing the multitudes.\n", error) &&
+                     modules.Make_Bible(
+                         QStringLiteral("EngLXX"), QStringLiteral("LXX"),
+                         "$$$Gen 1:1\nIn the beginning.\n$$$Matt 5:1\nSeeing the multitudes.\n", error) &&
                      modules.Make_Broken(QStringLiteral("Broken"), error),
                  qPrintable(error));
     }
@@ -120,6 +124,25 @@ private slots:
                                                        "2 فَفَتَحَ فَاهُ\n\n"));
         QVERIFY(form->Print_Html().contains(
             QStringLiteral("<tr><td dir=\"rtl\" lang=\"ar\">2\u200f فَفَتَحَ فَاهُ</td><td></td></tr>")));
+        Store_Bible_Choice({QStringLiteral("db"), {}});
+    }
+
+    // The whole day: each passage side by side with the database's Bible, the lines
+    // around it as before; printed with each passage as a table.
+    void wholeDaySideBySide() {
+        Store_Bible_Choice({QStringLiteral("db"), {QStringLiteral("EngLXX")}});
+        Reading_Session r;
+        r.Show_Day(QDate(1999, 3, 3));
+        FrmWhole_Day* form = FrmWhole_Day::Show_Window(Current_Day_State());
+        QVERIFY(form);
+        QVERIFY2(form->Text1()->Text().contains(
+                     QStringLiteral("\nالنبوات\nتك 1: 1-3\n1 التكوين 1: 1 نص الآية\n1 In the beginning.\n"
+                                    "2 التكوين 1: 2 نص الآية\n\n")),
+                 qPrintable(form->Text1()->Text()));
+        QVERIFY(form->Print_Html().contains(
+            QStringLiteral("<tr><td dir=\"rtl\" lang=\"ar\">1\u200f التكوين\u200f 1: 1 نص الآية</td>"
+                           "<td dir=\"ltr\" lang=\"en\">1\u200e In the beginning.</td></tr>")));
+        form->close();
         Store_Bible_Choice({QStringLiteral("db"), {}});
     }
 
