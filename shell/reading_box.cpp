@@ -125,7 +125,9 @@ void Reading_Box::Set_Table(const QList<QStringList>& rows) {
     format.setCellPadding(3);
     format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
     const QString first = rows.isEmpty() || rows.first().isEmpty() ? QString() : rows.first().first();
-    format.setLayoutDirection(Paragraph_Direction(first));
+    // Qt lays a table's columns out left to right whatever its direction: a table that
+    // reads right to left takes its texts in the other order.
+    const bool rightToLeft = Paragraph_Direction(first) == Qt::RightToLeft;
     QTextCursor cursor(document());
     QTextTable* table = cursor.insertTable(static_cast<int>(std::max<qsizetype>(1, rows.size())),
                                            static_cast<int>(columns), format);
@@ -140,7 +142,8 @@ void Reading_Box::Set_Table(const QList<QStringList>& rows) {
             block.setLayoutDirection(direction);
             block.setAlignment((direction == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft) |
                                Qt::AlignAbsolute);
-            QTextCursor cell = table->cellAt(r, c).firstCursorPosition();
+            const int column = rightToLeft && rows[r].size() > 1 ? static_cast<int>(columns) - 1 - c : c;
+            QTextCursor cell = table->cellAt(r, column).firstCursorPosition();
             cell.setBlockFormat(block);
             cell.insertText(MdlLectarium::Numbers_In_Order(MdlLectarium::Number_Held_At_Start(text)));
         }

@@ -115,11 +115,12 @@ private slots:
         const auto blockOf = [&](int row, int column) {
             return table->cellAt(row, column).firstCursorPosition().block();
         };
-        QCOMPARE(blockOf(0, 0).blockFormat().layoutDirection(), Qt::RightToLeft);
-        QCOMPARE(blockOf(0, 0).blockFormat().alignment(), Qt::AlignRight | Qt::AlignAbsolute);
-        QCOMPARE(blockOf(0, 1).blockFormat().layoutDirection(), Qt::LeftToRight);
-        QCOMPARE(blockOf(0, 1).blockFormat().alignment(), Qt::AlignLeft | Qt::AlignAbsolute);
-        QVERIFY(blockOf(1, 1).text().isEmpty());
+        // The Arabic main text stands in the right column.
+        QCOMPARE(blockOf(0, 1).blockFormat().layoutDirection(), Qt::RightToLeft);
+        QCOMPARE(blockOf(0, 1).blockFormat().alignment(), Qt::AlignRight | Qt::AlignAbsolute);
+        QCOMPARE(blockOf(0, 0).blockFormat().layoutDirection(), Qt::LeftToRight);
+        QCOMPARE(blockOf(0, 0).blockFormat().alignment(), Qt::AlignLeft | Qt::AlignAbsolute);
+        QVERIFY(blockOf(1, 0).text().isEmpty());
         QCOMPARE(form->Text1()->Text(), QStringLiteral("1 وَلَمَّا رَأَى الْجُمُوعَ\n1 Seeing the multitudes.\n"
                                                        "2 فَفَتَحَ فَاهُ\n\n"));
         QVERIFY(form->Print_Html().contains(
