@@ -6,6 +6,7 @@
 #include "app/frm_about.h"
 #include "bible/frm_bible_select.h"
 #include "bible/frm_bible_view.h"
+#include "bible/frm_bibles.h"
 #include "calendar/frm_select_day.h"
 #include "calendar/selected_day.h"
 #include "documents/frm_text.h"
@@ -119,6 +120,8 @@ const std::array<Command_Row, Main_Command_Count>& commandTable() {
          nullptr, 0},
         {C::Saint_Search, "Saint_Search", u"بحث في السنكسار", Qt::CTRL | Qt::SHIFT | Qt::Key_S,
          &M::Saint_Search_Click, nullptr, nullptr, 0},
+        {C::Bibles, "Bibles", u"&Translations", Qt::CTRL | Qt::SHIFT | Qt::Key_B, &M::Bibles_Click, nullptr,
+         nullptr, 0},
         {C::About, "About", u"&About", Qt::CTRL | Qt::Key_F1, &M::About_Click, nullptr, nullptr, 0},
     }};
     return table;
@@ -217,6 +220,7 @@ void MDILectarium::buildMenus() {
     bible->menuAction()->setObjectName(QStringLiteral("Bible"));
     item(bible, Main_Command::Bible_View);
     item(bible, Main_Command::Bible_Search);
+    item(bible, Main_Command::Bibles);
     separator(file, "l1");
     item(file, Main_Command::New);
     item(file, Main_Command::Open);
@@ -587,6 +591,9 @@ void MDILectarium::Reading_Click() {
 // The windows these commands open arrive with their own subsystems.
 void MDILectarium::Bible_View_Click() {
     FrmBible_View::Show_Window();
+}
+void MDILectarium::Bibles_Click() {
+    FrmBibles::Show_Window();
 }
 void MDILectarium::Bible_Search_Click() {
     FrmBible_Select::Show_Window();

@@ -39,6 +39,7 @@ public:
     void Reading_Click();
     void Bible_View_Click();
     void Bible_Search_Click();
+    void Bibles_Click();
     void New_Click();
     void Open_Click();
     void Save_Click();

@@ -1,6 +1,7 @@
 #include "bible/frm_display_bible.h"
 
 #include "base/settings.h"
+#include "bible/chosen_bibles.h"
 #include "documents/text_file.h"
 #include "readings/whole_day.h"
 #include "shell/appearance.h"
@@ -42,7 +43,13 @@ FrmDisplay_Bible* FrmDisplay_Bible::Show_Text(const QString& heading, const QStr
     auto* form = instance.Keep(new FrmDisplay_Bible());
     form->Form_Load();
     form->textSign_->setText(Shown_Reference(heading));
-    form->text1_->Set_Text(body);
+    // The passage in the reader's translations side by side, when more than the
+    // database's Bible is chosen.
+    if (const QList<QStringList> rows = Chosen_Passage_Rows(heading); !rows.isEmpty()) {
+        form->text1_->Set_Table(rows);
+        form->tableHtml_ = Chosen_Passage_Html(heading);
+    } else
+        form->text1_->Set_Text(body);
     form->setWindowTitle(caption);
     if (QMdiSubWindow* sub = Show_Child(form, "FrmDisplay_Bible"))
         keepBeside(sub, beside);
@@ -166,7 +173,8 @@ QString FrmDisplay_Bible::Print_Title() const {
 }
 
 QString FrmDisplay_Bible::Print_Html() const {
-    return Text_Page_Html(Print_Title(), text1_->Text());
+    return tableHtml_.isEmpty() ? Text_Page_Html(Print_Title(), text1_->Text())
+                                : Table_Page_Html(Print_Title(), tableHtml_);
 }
 
 QString FrmDisplay_Bible::Where_Reference() const {

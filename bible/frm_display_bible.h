@@ -56,6 +56,7 @@ private:
     QWidget* toolbar1_ = nullptr;
     QLineEdit* textSign_ = nullptr;
     Reading_Box* text1_ = nullptr;
+    QString tableHtml_; // the passage side by side, when shown so
 };
 
 } // namespace Lectarium

@@ -57,7 +57,8 @@ QString blockHeading(const Passage_Block& block, const Passage_Block* before) {
 
 } // namespace
 
-Bibles_Outcome Open_Named_Bibles(const QStringList& names, Named_Bibles& out, QString& error) {
+Bibles_Outcome Open_Named_Bibles(const QStringList& names, Named_Bibles& out, QString& error,
+                                 bool readyOnly) {
     QStringList installed;
     QHash<QString, QString> languages;
     for (const Sword_Module& module : Sword_Bible_Modules()) {
@@ -81,7 +82,8 @@ Bibles_Outcome Open_Named_Bibles(const QStringList& names, Named_Bibles& out, QS
         } else if (!installed.contains(name)) {
             out.problems << QStringLiteral("%1: not a Bible").arg(name);
             continue;
-        } else if (!Open_Translation(name, translation, problem)) {
+        } else if (!Open_Translation(name, translation, problem,
+                                     readyOnly ? [](int) { return false; } : std::function<bool(int)>())) {
             out.problems << problem;
             continue;
         }

@@ -29,8 +29,11 @@ enum class Bibles_Outcome {
 };
 
 // Opens the translations of names (module names, or Database_Bible_Name). A module that
-// is not a Bible, or cannot be read, is left out with its reason in problems.
-Bibles_Outcome Open_Named_Bibles(const QStringList& names, Named_Bibles& out, QString& error);
+// is not a Bible, or cannot be read, is left out with its reason in problems. Ready
+// only, a module whose cache is not built is left out too rather than read (a window
+// does not wait for it).
+Bibles_Outcome Open_Named_Bibles(const QStringList& names, Named_Bibles& out, QString& error,
+                                 bool readyOnly = false);
 
 // The passage of reference in every translation, verse n of each on one row; the
 // database's translation is read from bible, chapter by chapter, as it is needed.

@@ -1,5 +1,6 @@
 #include "readings/frm_whole_day.h"
 #include "base/program_files.h"
+#include "bible/chosen_bibles.h"
 
 #include "calendar/classify_day.h"
 #include "calendar/selected_day.h"
@@ -51,8 +52,41 @@ void FrmWhole_Day::showDay(const Day_State& day) {
         const Day_State_In_Place inPlace(day);
         document_ = Read_Whole_Day(Database_Path);
     }
-    text1_->Set_Text(Whole_Day_Text(document_));
+    if (const QList<QStringList> rows = sideBySideRows(); !rows.isEmpty())
+        text1_->Set_Table(rows);
+    else
+        text1_->Set_Text(Whole_Day_Text(document_));
     setWindowTitle(Whole_Day_Caption);
+}
+
+// The day's lines as Whole_Day_Text lays them out, each passage in the reader's
+// translations side by side; empty when no passage has a verse in them.
+QList<QStringList> FrmWhole_Day::sideBySideRows() const {
+    QList<QStringList> rows;
+    bool any = false;
+    const auto lines = [&rows](const QString& text) {
+        for (const QString& line : text.split(QLatin1Char('\n')))
+            rows << QStringList{line};
+    };
+    lines(Whole_Day_Caption);
+    lines(document_.dateLines.join(QLatin1Char('\n')));
+    if (!document_.occasion.isEmpty())
+        lines(document_.occasion);
+    for (const Whole_Day_Part& part : document_.parts) {
+        rows << QStringList{QString()} << QStringList{part.caption};
+        for (const Whole_Day_Entry& entry : part.entries) {
+            rows << QStringList{Whole_Day_Entry_Heading(entry)};
+            const QList<QStringList> passage = Chosen_Passage_Rows(entry.reference);
+            any = any || !passage.isEmpty();
+            if (!passage.isEmpty())
+                rows += passage;
+            else if (!entry.text.isEmpty())
+                lines(entry.text);
+        }
+        if (!part.text.isEmpty())
+            lines(part.text);
+    }
+    return any ? rows : QList<QStringList>();
 }
 
 FrmWhole_Day::FrmWhole_Day() {
@@ -81,7 +115,10 @@ QString FrmWhole_Day::Print_Date() const {
 }
 
 QString FrmWhole_Day::Print_Html() const {
-    return Whole_Day_Html(document_);
+    return Whole_Day_Html(document_, [](const Whole_Day_Entry& entry) {
+        const QString table = Chosen_Passage_Html(entry.reference);
+        return table.isEmpty() ? Whole_Day_Lines_Html(entry.text) : table;
+    });
 }
 
 void FrmWhole_Day::closeEvent(QCloseEvent* event) {

@@ -47,6 +47,7 @@ protected:
 private:
     FrmWhole_Day();
     void showDay(const MdlLectarium::Day_State& day);
+    QList<QStringList> sideBySideRows() const;
 
     Reading_Box* text1_ = nullptr;
     MdlLectarium::Whole_Day_Document document_;

@@ -142,6 +142,14 @@ Whole_Day_Document Read_Whole_Day(const QString& databasePath) {
     return document;
 }
 
+QString Whole_Day_Entry_Heading(const Whole_Day_Entry& entry) {
+    return entryHeading(entry);
+}
+
+QString Whole_Day_Lines_Html(const QString& text) {
+    return htmlLines(text);
+}
+
 QString Whole_Day_Header(const Whole_Day_Document& document) {
     return Whole_Day_Caption + QStringLiteral(" - ") + document.dateLines.join(QStringLiteral(" - "));
 }
@@ -184,6 +192,10 @@ QString Whole_Day_Html(const Whole_Day_Document& document,
         body += htmlLines(part.text);
     }
     return htmlPage(Whole_Day_Header(document), body);
+}
+
+QString Table_Page_Html(const QString& title, const QString& table) {
+    return htmlPage(title, htmlElement("h1", title) + table);
 }
 
 QString Text_Page_Html(const QString& title, const QString& text) {

@@ -40,6 +40,11 @@ struct Whole_Day_Document {
 // empty and are left out.
 Whole_Day_Document Read_Whole_Day(const QString& databasePath);
 
+// An entry's heading line: its caption and reference.
+QString Whole_Day_Entry_Heading(const Whole_Day_Entry& entry);
+// Lines of text as the page's HTML: each line a paragraph in its own direction.
+QString Whole_Day_Lines_Html(const QString& text);
+
 // The page header of a printed day: the title and the dates on one line.
 QString Whole_Day_Header(const Whole_Day_Document& document);
 
@@ -55,5 +60,7 @@ QString Whole_Day_Html(const Whole_Day_Document& document,
 // Any title and plain text as the same kind of page (the passage window, a Bible
 // chapter, a page of results are printed through it).
 QString Text_Page_Html(const QString& title, const QString& text);
+// A title and a table of texts side by side (the passage window's) as the same kind of page.
+QString Table_Page_Html(const QString& title, const QString& table);
 
 } // namespace MdlLectarium

@@ -21,6 +21,7 @@ enum class Main_Command {
     Topic,
     Lectern,
     Saint_Search,
+    Bibles,
     About
 };
 constexpr std::size_t Main_Command_Count = static_cast<std::size_t>(Main_Command::About) + 1;

@@ -7,6 +7,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <QTextTable>
 
 #include <algorithm>
 #include <iterator>
@@ -104,8 +105,49 @@ void Reading_Box::Set_Text(const QString& text, const QList<Text_Span>& marked,
     std::sort(marked_.begin(), marked_.end());
     markFormat_ = format;
 
+    tableText_.clear();
     setting_ = true;
     setPlainText(shown);
+    setting_ = false;
+}
+
+void Reading_Box::Set_Table(const QList<QStringList>& rows) {
+    qsizetype columns = 1;
+    for (const QStringList& row : rows)
+        columns = std::max(columns, row.size());
+    setting_ = true;
+    clear();
+    marks_.clear();
+    marked_.clear();
+    tableText_.clear();
+    QTextTableFormat format;
+    format.setBorderStyle(QTextFrameFormat::BorderStyle_None);
+    format.setCellPadding(3);
+    format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+    const QString first = rows.isEmpty() || rows.first().isEmpty() ? QString() : rows.first().first();
+    // Qt lays a table's columns out left to right whatever its direction: a table that
+    // reads right to left takes its texts in the other order.
+    const bool rightToLeft = Paragraph_Direction(first) == Qt::RightToLeft;
+    QTextCursor cursor(document());
+    QTextTable* table = cursor.insertTable(static_cast<int>(std::max<qsizetype>(1, rows.size())),
+                                           static_cast<int>(columns), format);
+    for (int r = 0; r < rows.size(); ++r) {
+        if (rows[r].size() == 1 && columns > 1)
+            table->mergeCells(r, 0, 1, static_cast<int>(columns));
+        for (int c = 0; c < rows[r].size(); ++c) {
+            const QString& text = rows[r][c];
+            tableText_ += text + QLatin1Char('\n');
+            const Qt::LayoutDirection direction = Paragraph_Direction(text);
+            QTextBlockFormat block;
+            block.setLayoutDirection(direction);
+            block.setAlignment((direction == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft) |
+                               Qt::AlignAbsolute);
+            const int column = rightToLeft && rows[r].size() > 1 ? static_cast<int>(columns) - 1 - c : c;
+            QTextCursor cell = table->cellAt(r, column).firstCursorPosition();
+            cell.setBlockFormat(block);
+            cell.insertText(MdlLectarium::Numbers_In_Order(MdlLectarium::Number_Held_At_Start(text)));
+        }
+    }
     setting_ = false;
 }
 
@@ -148,10 +190,14 @@ QString Reading_Box::textBetween(int from, int to) const {
         from = int(at + 1);
     }
     out.append(QStringView(raw).sliced(from, to - from));
+    // A table's frame marks are no text.
+    out.remove(QChar(0xFDD0)).remove(QChar(0xFDD1));
     return out.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
 }
 
 QString Reading_Box::Text() const {
+    if (!tableText_.isEmpty())
+        return tableText_;
     return textBetween(0, document()->characterCount() - 1);
 }
 

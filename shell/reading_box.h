@@ -7,6 +7,7 @@
 // justified: joined Arabic letters stay joined.
 
 #include <QList>
+#include <QStringList>
 #include <QTextCharFormat>
 #include <QTextEdit>
 
@@ -33,7 +34,12 @@ public:
     // another starts a line without a letter, which reads right to left.
     void Set_Text(const QString& text, const QList<Text_Span>& marked = {},
                   const QTextCharFormat& format = {});
-    // The text shown, LF line ends, without the display marks: what Save writes.
+    // Shows texts side by side: a table row per entry of rows, a cell per text, each cell
+    // in the direction of its own text and flush to where it starts; a row of one text
+    // (a heading) spans the table. The table reads in the direction of the first cell.
+    void Set_Table(const QList<QStringList>& rows);
+    // The text shown, LF line ends, without the display marks: what Save writes. Of a
+    // table, its cells row by row, a line each.
     QString Text() const;
 
 protected:
@@ -53,6 +59,7 @@ private:
     QList<std::pair<int, int>> marked_; // the marked stretches: document positions, from and to
     QTextCharFormat markFormat_;
     bool setting_ = false; // Set_Text is filling the document
+    QString tableText_;    // the cells of a table shown, a line each
 };
 
 } // namespace Lectarium

@@ -141,7 +141,7 @@ private slots:
                          qPrintable(action->objectName()));
             }
         }
-        QCOMPARE(keys.size(), 18);
+        QCOMPARE(keys.size(), 19);
         for (const char* name : {"l1", "l2", "l3", "l4", "l5"})
             QVERIFY(s.window->Menu_Item(QLatin1String(name))->isSeparator());
         QCOMPARE(s.window->Menu_Bar_Menu(QStringLiteral("File"))->title(), QStringLiteral("&File"));
