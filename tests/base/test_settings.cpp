@@ -1,3 +1,4 @@
+#include "base/interface_language.h"
 #include "base/program_files.h"
 #include "base/settings.h"
 #include "calendar/selected_day.h"
@@ -112,6 +113,22 @@ private slots:
         QCOMPARE(Fore_Color, -2147483640.0);
         for (int i = 0; i < 6; ++i)
             QVERIFY(Menu_Checked(static_cast<Menu_Option>(i)));
+    }
+
+    void languageIsAPreferenceOutsideTheIni() {
+        QStandardPaths::setTestModeEnabled(true);
+        Temp_Program_Folder folder;
+        QVERIFY(Load_Settings());
+        const QByteArray ini = folder.read(QStringLiteral("Lectarium.ini"));
+        Store_Interface_Language(Interface_Language::English);
+        QCOMPARE(Stored_Interface_Language(), Interface_Language::English);
+        QCOMPARE(folder.read(QStringLiteral("Lectarium.ini")), ini);
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Lectarium"),
+                  QStringLiteral("Lectarium"))
+            .setValue(QStringLiteral("Interface/Language"), QStringLiteral("fr"));
+        QCOMPARE(Stored_Interface_Language(), Interface_Language::Classic); // unknown: the default
+        QCOMPARE(Language_From_Code(QStringLiteral("ar")), std::optional(Interface_Language::Arabic));
+        QVERIFY(!Language_From_Code(QStringLiteral("English")));
     }
 
     void completeFileIsAppliedAndNotRewritten() {
