@@ -7,6 +7,7 @@
 #include "calendar/frm_select_day.h"
 #include "lectionary/passage.h"
 #include "lectionary/statements.h"
+#include "readings/frm_lectern.h"
 #include "readings/frm_pain.h"
 #include "readings/frm_sant.h"
 #include "readings/frm_whole_day.h"
@@ -227,6 +228,7 @@ FrmDisplay_Reading::FrmDisplay_Reading() {
     button("Command_Pain", Funeral_Button_Caption, painArea, &FrmDisplay_Reading::Command_Pain_Click);
     button("CommandClose", QStringLiteral("Close"), closeArea, &FrmDisplay_Reading::CommandClose_Click);
     Add_Whole_Day_Button(this, To_Pixels(wholeDayArea), [this] { return day_; });
+    Add_Lectern_Commands(this, {textData_}, [this] { return day_; });
 
     setFixedSize(To_Pixels(formWidth), To_Pixels(formHeight));
 }

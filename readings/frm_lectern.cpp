@@ -13,7 +13,9 @@
 #include "shell/dialogs.h"
 #include "shell/screen_saver_hold.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -301,6 +303,21 @@ void Export_Slides_Of(QWidget* parent, const Day_State& day) {
                           QStringLiteral("The slides were not written to %1: %2")
                               .arg(QDir::toNativeSeparators(path), error),
                           QStringLiteral("Export Slides"), Msg_Buttons::Ok, Msg_Icon::Exclamation);
+}
+
+void Add_Lectern_Commands(QWidget* window, const QList<QWidget*>& boxes, std::function<Day_State()> day) {
+    auto* lectern =
+        new QAction(QCoreApplication::translate("Lectarium::FrmLectern", "عرض على الشاشة"), window);
+    lectern->setObjectName(QStringLiteral("Lectern"));
+    QObject::connect(lectern, &QAction::triggered, window, [day] { Show_Lectern_Of(day()); });
+    auto* slides = new QAction(QCoreApplication::translate("Lectarium::FrmLectern", "Export Slides"), window);
+    slides->setObjectName(QStringLiteral("Export_Slides"));
+    QObject::connect(slides, &QAction::triggered, window,
+                     [window, day = std::move(day)] { Export_Slides_Of(window, day()); });
+    window->setContextMenuPolicy(Qt::ActionsContextMenu);
+    window->addActions({lectern, slides});
+    for (QWidget* box : boxes)
+        box->addActions({lectern, slides});
 }
 
 Day_State Lectern_Source_Day() {

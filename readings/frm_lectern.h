@@ -14,6 +14,7 @@
 
 #include <QImage>
 
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -81,6 +82,11 @@ MdlLectarium::Lectern_Day Lectern_Day_For(const MdlLectarium::Day_State& day);
 // "عرض على الشاشة" for day; "Export Slides" of day, the file named through the dialog layer.
 void Show_Lectern_Of(const MdlLectarium::Day_State& day);
 void Export_Slides_Of(QWidget* parent, const MdlLectarium::Day_State& day);
+
+// The two commands in window's own menu, of its background and of boxes, acting on the
+// day day gives when chosen: each window puts its own day on the screen, active or not.
+void Add_Lectern_Commands(QWidget* window, const QList<QWidget*>& boxes,
+                          std::function<MdlLectarium::Day_State()> day);
 
 // The day of the active readings, Holy Week or whole-day window; without one, the day
 // the chooser stands on.

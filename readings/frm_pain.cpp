@@ -3,6 +3,7 @@
 
 #include "base/settings.h"
 #include "lectionary/statements.h"
+#include "readings/frm_lectern.h"
 #include "readings/frm_whole_day.h"
 #include "readings/holy_week.h"
 #include "shell/appearance.h"
@@ -86,6 +87,7 @@ FrmPain::FrmPain() {
     // Under the text, where it covers neither the heading nor the text.
     wholeDay_ =
         Add_Whole_Day_Button(this, QRect(0, 0, To_Pixels(1800), To_Pixels(390)), [this] { return day_; });
+    Add_Lectern_Commands(this, {textView_}, [this] { return day_; });
     resize(To_Pixels(FrmPain_Width), To_Pixels(FrmPain_Height));
 }
 

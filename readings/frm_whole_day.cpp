@@ -5,6 +5,7 @@
 #include "calendar/classify_day.h"
 #include "calendar/selected_day.h"
 #include "readings/frm_display_reading.h"
+#include "readings/frm_lectern.h"
 #include "readings/frm_pain.h"
 #include "shell/appearance.h"
 #include "shell/reading_box.h"
@@ -101,6 +102,7 @@ FrmWhole_Day::FrmWhole_Day() {
     layout->addWidget(text1_);
     Apply_Text_Appearance(text1_);
     Track_Text_Source(this, text1_, Whole_Day_Text_Source);
+    Add_Lectern_Commands(this, {text1_}, [this] { return day_; });
     resize(To_Pixels(9000), To_Pixels(7000));
 }
 

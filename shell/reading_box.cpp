@@ -2,6 +2,8 @@
 
 #include "base/text_direction.h"
 
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -203,6 +205,16 @@ QString Reading_Box::Text() const {
 
 int Reading_Box::documentPosition(qsizetype position) const {
     return int(position + (std::upper_bound(marks_.cbegin(), marks_.cend(), position) - marks_.cbegin()));
+}
+
+void Reading_Box::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createStandardContextMenu(event->pos());
+    if (!actions().isEmpty()) {
+        menu->addSeparator();
+        menu->addActions(actions());
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
 }
 
 QMimeData* Reading_Box::createMimeDataFromSelection() const {

@@ -43,6 +43,8 @@ public:
     QString Text() const;
 
 protected:
+    // The standard menu, then the commands its window gave the box (addAction).
+    void contextMenuEvent(QContextMenuEvent* event) override;
     // Copying and dragging give the selected text without the display marks.
     QMimeData* createMimeDataFromSelection() const override;
 

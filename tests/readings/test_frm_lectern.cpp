@@ -2,12 +2,19 @@
 // and Export Slides on the day of the readings window.
 
 #include "app/mdi_lectarium.h"
+#include "calendar/selected_day.h"
 #include "readings/frm_display_reading.h"
 #include "readings/frm_lectern.h"
+#include "readings/frm_pain.h"
+#include "readings/frm_whole_day.h"
 #include "readings/lectern_paint.h"
+#include "shell/reading_box.h"
 #include "tests/readings/reading_windows.h"
 
 #include <QAction>
+#include <QMdiArea>
+#include <QMenu>
+#include <QPushButton>
 
 #include <QtTest>
 
@@ -189,6 +196,74 @@ private slots:
         slides->trigger();
         QCOMPARE(r.s->dialogs.Messages().size(), 1);
         QVERIFY(!QFile::exists(nowhere));
+        QVERIFY(r.s->dialogs.All_Answered());
+    }
+
+    // Each readings window has both commands in its own menu, the text's too, and they
+    // take that window's day even when another day is chosen and no window is active.
+    void fromTheWindowItself_data() {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QString>("reference");
+        QTest::newRow("readings") << "readings" << QDate(1999, 3, 3) << QStringLiteral("تك 1: 1-3");
+        QTest::newRow("whole day") << "whole" << QDate(1999, 3, 3) << QStringLiteral("تك 1: 1-3");
+        QTest::newRow("Holy Week") << "pain" << QDate(2000, 4, 26) << QStringLiteral("مت 5: 1");
+    }
+
+    void fromTheWindowItself() {
+        QFETCH(QString, window);
+        QFETCH(QDate, date);
+        QFETCH(QString, reference);
+        Reading_Session r;
+        r.Show_Day(date);
+        QWidget* form = nullptr;
+        Reading_Box* box = nullptr;
+        if (window == QLatin1String("readings")) {
+            form = FrmDisplay_Reading::Instance();
+            box = FrmDisplay_Reading::Instance()->TextData();
+        } else if (window == QLatin1String("whole")) {
+            FrmDisplay_Reading::Instance()
+                ->findChild<QPushButton*>(QStringLiteral("Command_Whole_Day"))
+                ->click();
+            form = FrmWhole_Day::Instance();
+            box = FrmWhole_Day::Instance()->Text1();
+        } else {
+            form = FrmPain::Instance();
+            box = FrmPain::Instance()->Text_View();
+        }
+        QVERIFY(form && box);
+        Selected_Date = QDate(2001, 9, 11);
+        r.s->window->Mdi_Area()->setActiveSubWindow(nullptr);
+
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), box->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(box->viewport(), &event);
+        QMenu* menu = nullptr;
+        QTRY_VERIFY((menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())));
+        QStringList captions;
+        for (const QAction* action : menu->actions())
+            captions << action->text();
+        menu->close();
+        QVERIFY2(captions.contains(QStringLiteral("عرض على الشاشة")) &&
+                     captions.contains(QStringLiteral("Export Slides")),
+                 qPrintable(captions.join('|')));
+
+        QAction* lectern = form->findChild<QAction*>(QStringLiteral("Lectern"), Qt::FindDirectChildrenOnly);
+        QVERIFY(lectern);
+        lectern->trigger();
+        QVERIFY(FrmLectern::Instance());
+        QStringList references;
+        for (const Lectern_Reading& reading : FrmLectern::Instance()->Renderer().Day().readings)
+            references << reading.reference;
+        QVERIFY2(references.contains(reference), qPrintable(references.join(' ')));
+        FrmLectern::Instance()->close();
+
+        const QString path = r.s->folder.file(QStringLiteral("own.pdf"));
+        r.s->dialogs.Answer_Save(path);
+        form->findChild<QAction*>(QStringLiteral("Export_Slides"), Qt::FindDirectChildrenOnly)->trigger();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().startsWith("%PDF"));
+        QVERIFY(r.s->dialogs.Messages().isEmpty());
         QVERIFY(r.s->dialogs.All_Answered());
     }
 };
