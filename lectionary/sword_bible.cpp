@@ -192,6 +192,17 @@ QList<Verse_Span> Reference_Spans(const QString& reference) {
     return spans;
 }
 
+QStringList Reading_Verses(const Translation& translation, const QString& reference) {
+    QStringList verses;
+    for (const Verse_Span& span : Reference_Spans(reference)) {
+        const QMap<int, QString> found =
+            Translation_Verses(translation, span.book, span.chapter, span.first, span.last);
+        for (auto it = found.begin(); it != found.end(); ++it)
+            verses << QStringLiteral("%1 %2").arg(it.key()).arg(it.value());
+    }
+    return verses;
+}
+
 QList<Passage_Block> Side_By_Side(const QList<const Translation*>& translations, const QString& reference) {
     QList<Passage_Block> blocks;
     QList<QMap<int, QString>> columns;

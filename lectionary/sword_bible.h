@@ -60,6 +60,10 @@ struct Verse_Span {
 };
 QList<Verse_Span> Reference_Spans(const QString& reference);
 
+// The verses of reference in translation, each "n text", the chapters one after another:
+// a reading's text as the lectern sets it beside the day's.
+QStringList Reading_Verses(const Translation& translation, const QString& reference);
+
 // A passage in several translations side by side: a block per chapter, its verses
 // aligned row by row, a column per translation in the order given.
 struct Passage_Block {

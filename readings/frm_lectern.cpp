@@ -273,14 +273,7 @@ Lectern_Day Lectern_Day_For(const Day_State& day) {
         if (!Open_Translation(name, translation, error))
             continue;
         Lectern_Add_Beside(lectern, [&translation](const QString& reference) {
-            QStringList verses;
-            for (const Verse_Span& span : Reference_Spans(reference)) {
-                const QMap<int, QString> found =
-                    Translation_Verses(translation, span.book, span.chapter, span.first, span.last);
-                for (auto it = found.begin(); it != found.end(); ++it)
-                    verses << QStringLiteral("%1 %2").arg(it.key()).arg(it.value());
-            }
-            return verses;
+            return Reading_Verses(translation, reference);
         });
         break; // two columns: the day's text and one translation
     }

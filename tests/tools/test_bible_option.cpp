@@ -85,6 +85,9 @@ private slots:
         QTest::newRow("unknown module: the installed ones")
             << "day" << day + QStringList{"--text", "--bible", "Nothing"} << 2 << QString()
             << QStringLiteral("installed: ArabKJV, Broken, EngLXX");
+        QTest::newRow("slides: the first translation named beside the day's text")
+            << "day" << day + QStringList{"--slides", "OUT", "--bible", "db,EngLXX,ArabKJV"} << 0
+            << QStringLiteral("1 Seeing the multitudes, he went up") << QString();
         QTest::newRow("--bible without the text")
             << "day" << day + QStringList{"--bible", "EngLXX"} << 2 << QString() << QStringLiteral("usage: ");
         QTest::newRow("passage beside the database's")
@@ -118,13 +121,26 @@ private slots:
         QFETCH(QString, out);
         QFETCH(QString, err);
         arguments.replaceInStrings(QRegularExpression(QStringLiteral("^DB$")), fixture_.path());
+        // Slides are read back as text.
+        const QString slides = dir_.filePath(QStringLiteral("slides.pdf"));
+        const bool toSlides = arguments.contains(QStringLiteral("OUT"));
+        arguments.replaceInStrings(QRegularExpression(QStringLiteral("^OUT$")), slides);
+        if (toSlides && QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext (package poppler-utils) is not installed");
         QProcess process;
         process.setWorkingDirectory(fixture_.folder());
         process.start(tool == QLatin1String("day") ? QStringLiteral(LECTARIUM_DAY_TOOL)
                                                    : QStringLiteral(LECTARIUM_DB),
                       arguments);
         QVERIFY(process.waitForFinished(120000));
-        const QString output = QString::fromUtf8(process.readAllStandardOutput());
+        QString output = QString::fromUtf8(process.readAllStandardOutput());
+        if (toSlides) {
+            QVERIFY(output.isEmpty());
+            QProcess text;
+            text.start(QStringLiteral("pdftotext"), {slides, QStringLiteral("-")});
+            QVERIFY(text.waitForFinished(60000));
+            output = QString::fromUtf8(text.readAllStandardOutput()).simplified(); // lines wrap
+        }
         const QString messages = QString::fromUtf8(process.readAllStandardError());
         QCOMPARE(process.exitCode(), exitCode);
         QVERIFY2(output.contains(out), qPrintable(output.section(QStringLiteral("مت"), 1).left(600)));

@@ -5,6 +5,7 @@
 // lectarium-day --readings DATE --html: the whole day as one HTML page.
 // --bible NAME[,NAME...] with --text or --html: the passages in those translations.
 // lectarium-day --readings DATE --slides OUT.pdf: the day's readings as 16:9 slides.
+// --bible NAME[,NAME...] with --slides: the first translation named in a second column.
 // lectarium-day --ics FROM TO: the titled days as an iCalendar feed.
 // lectarium-day --fasts FROM TO: the fast of each day and what it allows.
 // lectarium-day --saint TEXT [--year YEAR]: the days that commemorate a saint.
@@ -137,7 +138,8 @@ const QList<Mode>& modes() {
              "screen of text, right to left): the day's title page first, then every reading in\n"
              "order under its heading (office, reading, reference) in large type, a long reading\n"
              "going on over pages, split only between verses; the pages of the lectern's full-screen\n"
-             "view. The file is replaced whole or not at all.\n\n"),
+             "view. The file is replaced whole or not at all. With --bible NAME,... the first\n"
+             "translation named stands in a second column beside the day's text, as in the lectern.\n\n"),
          readings},
         {QStringLiteral("ics"),
          QString(),
@@ -204,8 +206,9 @@ const QList<Modifier>& modifiers() {
         {QStringLiteral("html"), QStringLiteral("with --readings: the whole day as one HTML page"),
          QStringLiteral("readings"), QString()},
         {QStringLiteral("bible"),
-         QStringLiteral("with --text or --html: the passages in these translations, installed SWORD Bible "
-                        "modules or db for the database's Bible, side by side"),
+         QStringLiteral(
+             "with --text, --html or --slides: the passages in these translations, installed SWORD Bible "
+             "modules or db for the database's Bible, side by side"),
          QStringLiteral("readings"), QStringLiteral("NAME,...")},
         {QStringLiteral("evening-from"),
          QStringLiteral("with --readings today or tomorrow: from this hour (0-23) on, today is the next "
@@ -347,7 +350,7 @@ bool eveningHour(const QString& text, int& hour) {
 }
 
 // The day's readings as slides at path, through the safe writer.
-int slidesOf(const QDate& date, const QString& path) {
+int slidesOf(const QDate& date, const QString& path, MdlLectarium::Named_Bibles& bibles) {
     const QString shown = QDir::toNativeSeparators(path);
     if (QFileInfo(path).absoluteFilePath() == QFileInfo(MdlLectarium::Database_Path).absoluteFilePath()) {
         std::fprintf(stderr, "lectarium-day: the slides would replace %s, the database they are read from\n",
@@ -364,8 +367,18 @@ int slidesOf(const QDate& date, const QString& path) {
     }
     MdlLectarium::Reset_Day_State();
     MdlLectarium::Classify_Day(date, MdlLectarium::Day_Stage::Shown);
-    const MdlLectarium::Lectern_Day day =
+    MdlLectarium::Lectern_Day day =
         MdlLectarium::Lectern_Day_Of(MdlLectarium::Read_Whole_Day(MdlLectarium::Database_Path));
+    // As the live lectern: the day's text, and the first translation named beside it.
+    for (int i = 0; i < bibles.translations.size(); ++i) {
+        if (i == bibles.databaseColumn)
+            continue;
+        const MdlLectarium::Translation& translation = bibles.translations[i];
+        MdlLectarium::Lectern_Add_Beside(day, [&translation](const QString& reference) {
+            return MdlLectarium::Reading_Verses(translation, reference);
+        });
+        break;
+    }
     if (!MdlLectarium::Write_Lectern_Slides(day, path, &error)) {
         std::fprintf(stderr, "lectarium-day: cannot write %s: %s\n", shown.toLocal8Bit().constData(),
                      error.toLocal8Bit().constData());
@@ -386,7 +399,7 @@ int readings(const Call& call) {
         for (const QString& name : call.parser.value(QStringLiteral("bible")).split(QLatin1Char(',')))
             if (!name.trimmed().isEmpty())
                 bibleNames << name.trimmed();
-        if (bibleNames.isEmpty() || (!html && !withText))
+        if (bibleNames.isEmpty() || (!html && !withText && !slides))
             return fail(usage(&call.mode));
     }
     // The database's Bible alone is what the day shows without the option.
@@ -432,8 +445,6 @@ int readings(const Call& call) {
                      problem.toLocal8Bit().constData());
         return 1;
     }
-    if (slides)
-        return slidesOf(date, call.parser.value(QStringLiteral("slides")));
     MdlLectarium::Named_Bibles bibles;
     if (!bibleNames.isEmpty()) {
         QString error;
@@ -447,6 +458,8 @@ int readings(const Call& call) {
         if (opened == MdlLectarium::Bibles_Outcome::None_Usable)
             return 1;
     }
+    if (slides)
+        return slidesOf(date, call.parser.value(QStringLiteral("slides")), bibles);
     MdlLectarium::Data_Source bible(QStringLiteral("Data_Bible"));
     bible.setDatabaseName(MdlLectarium::Database_Path);
     std::function<QString(const QString&)> passageText;
