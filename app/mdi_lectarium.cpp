@@ -4,10 +4,12 @@
 
 #include "app/book_menu.h"
 #include "app/frm_about.h"
+#include "app/frm_church_year.h"
 #include "bible/frm_bible_select.h"
 #include "bible/frm_bible_view.h"
 #include "bible/frm_bibles.h"
 #include "calendar/frm_select_day.h"
+#include "calendar/reader_days.h"
 #include "calendar/selected_day.h"
 #include "documents/frm_text.h"
 #include "documents/frm_text_view.h"
@@ -249,6 +251,9 @@ void MDILectarium::buildMenus() {
     separator(options, "l4");
     option(options, Menu_Option::Save_On_Exit, QStringLiteral("&Save On Exit"),
            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), &MDILectarium::Save_On_Exit_Click);
+    QAction* churchYear = options->addAction(tr("Church &Year..."));
+    churchYear->setObjectName(QStringLiteral("Church_Year"));
+    connect(churchYear, &QAction::triggered, this, &MDILectarium::Church_Year_Click);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help"));
@@ -407,7 +412,7 @@ bool MDILectarium::Form_Load() {
     optionAction(Menu_Option::Date_Bar_On_Top)->setEnabled(Menu_Checked(Menu_Option::Datee));
     dockDateBar();
 
-    Selected_Date = Today();
+    Selected_Date = Reader_Today();
     Coptic_Date(Selected_Date, Coptic_Day, Coptic_Month, Coptic_Year);
     Show_Date_Labels(pictureDate_, Selected_Date);
 
@@ -622,6 +627,13 @@ void MDILectarium::Text_View_Click() {
 
 void MDILectarium::Lectern_Click() {
     Show_Lectern_Of(Lectern_Source_Day());
+}
+
+void MDILectarium::Church_Year_Click() {
+    FrmChurch_Year form(this);
+    // The chooser shows its feast list anew, with the patron as now chosen.
+    if (form.exec() == QDialog::Accepted && FrmSelect_Day::Instance())
+        FrmSelect_Day::Show_Day(Selected_Date);
 }
 
 void MDILectarium::About_Click() {

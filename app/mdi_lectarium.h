@@ -55,6 +55,7 @@ public:
     void Topic_Click();
     void About_Click();
     void Lectern_Click();
+    void Church_Year_Click();
     void Toolbar_Date_DblClick();
     void Toolbar1_ButtonClick(const QString& key);
 

@@ -5,6 +5,7 @@
 #include "calendar/date_labels.h"
 #include "calendar/fasts.h"
 #include "calendar/feast_dates.h"
+#include "calendar/reader_days.h"
 #include "calendar/selected_day.h"
 #include "shell/dialogs.h"
 #include "shell/paragraph_layout.h"
@@ -303,7 +304,7 @@ void Open_Select_Day() {
 
 void FrmSelect_Day::Form_Load() {
     if (Menu_Checked(Menu_Option::Reset_Date) || !Selected_Date.isValid())
-        Selected_Date = Today();
+        Selected_Date = Reader_Today();
     Display_Date_and_Data();
     // Enter shows the day; the focus starts on Show, so Space does the same.
     Button(QStringLiteral("CommandShow"))->setFocus();
@@ -341,12 +342,19 @@ void FrmSelect_Day::Display_Date_and_Data(Day_Stage stage) {
         const QSignalBlocker blocker(dateNormal_);
         dateNormal_->setDate(Selected_Date);
     }
-    // The list holds the feasts of the shown year, each row with its date.
-    if (comboFeast_->count() == 0 || comboFeast_->itemData(0).toDate().year() != Selected_Date.year()) {
+    // The list holds the feasts of the shown year, each row with its date, and the
+    // patron's days as the reader last chose them.
+    QStringList patron;
+    const QList<Coptic_Feast> own = Stored_Patron_Days();
+    for (const Coptic_Feast& day : own)
+        patron << QStringLiteral("%1/%2 %3").arg(day.copticMonth).arg(day.copticDay).arg(day.name);
+    if (comboFeast_->count() == 0 || comboFeast_->itemData(0).toDate().year() != Selected_Date.year() ||
+        patron != patronShown_) {
         const QSignalBlocker blocker(comboFeast_);
         comboFeast_->clear();
-        for (const Year_Feast& feast : Year_Feasts(Selected_Date.year()))
+        for (const Year_Feast& feast : Year_Feasts(Selected_Date.year(), own))
             comboFeast_->addItem(Year_Feast_Label(feast), feast.date);
+        patronShown_ = patron;
     }
     comboFeast_->setCurrentIndex(comboFeast_->findData(Selected_Date));
 }
@@ -381,7 +389,7 @@ void FrmSelect_Day::ButtonYear_Up_Click() {
 }
 
 void FrmSelect_Day::CommandToday_Click() {
-    Selected_Date = Today();
+    Selected_Date = Reader_Today();
     Display_Date_and_Data();
 }
 

@@ -7,6 +7,7 @@
 #include "calendar/classify_day.h"
 #include "calendar/date_steps.h"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
@@ -84,6 +85,7 @@ private:
 
     QDateEdit* dateNormal_ = nullptr;
     QComboBox* comboFeast_ = nullptr;
+    QStringList patronShown_; // the patron's days the feast list holds
 };
 
 // File > Reading: the day chooser.
