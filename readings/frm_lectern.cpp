@@ -272,7 +272,7 @@ Lectern_Day Lectern_Day_For(const Day_State& day) {
             continue;
         Lectern_Add_Beside(lectern, [&translation](const QString& reference) {
             QStringList verses;
-            for (const Verse_Span& span : Reference_Spans(reference)) {
+            for (const Passage_Span& span : Reference_Spans(reference)) {
                 const QMap<int, QString> found =
                     Translation_Verses(translation, span.book, span.chapter, span.first, span.last);
                 for (auto it = found.begin(); it != found.end(); ++it)
