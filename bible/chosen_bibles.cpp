@@ -30,19 +30,21 @@ Named_Bibles* chosen() {
 
 } // namespace
 
-QList<QStringList> Chosen_Passage_Rows(const QString& reference) {
-    Named_Bibles* bibles = chosen();
-    if (!bibles)
-        return {};
+namespace {
+
+// The rows of Reading_Box's table: a heading row before each block but the first
+// (before the first too when headFirst), the book's name when the book changes.
+QList<QStringList> tableRows(const QList<Passage_Block>& blocks, bool headFirst) {
     QList<QStringList> rows;
     bool anyVerse = false;
-    const QList<Passage_Block> blocks = Parallel_Passage(*bibles, Data_Bible(), reference);
     for (qsizetype b = 0; b < blocks.size(); ++b) {
-        if (b > 0)
-            rows << QStringList{(blocks[b].book != blocks[b - 1].book
-                                     ? Bible_Books[static_cast<size_t>(blocks[b].book)].Book_Name
-                                     : QString()) +
-                                Chapter_Heading(static_cast<Integer>(blocks[b].chapter)).trimmed()};
+        const Passage_Block* before = b > 0 ? &blocks[b - 1] : nullptr;
+        if (before || headFirst)
+            rows << QStringList{
+                (!before || blocks[b].book != before->book
+                     ? Bible_Books[static_cast<size_t>(blocks[b].book)].Book_Name + QLatin1Char(' ')
+                     : QString()) +
+                Chapter_Heading(static_cast<Integer>(blocks[b].chapter)).trimmed()};
         for (const Aligned_Row& row : blocks[b].rows) {
             QStringList cells;
             for (const QString& cell : row.cells) {
@@ -55,10 +57,48 @@ QList<QStringList> Chosen_Passage_Rows(const QString& reference) {
     return anyVerse ? rows : QList<QStringList>();
 }
 
+QList<Passage_Span> chapterSpans(int book, int chapter) {
+    return {Passage_Span{book, chapter, 1, 0}};
+}
+
+} // namespace
+
+QList<QStringList> Chosen_Passage_Rows(const QString& reference) {
+    Named_Bibles* bibles = chosen();
+    return bibles ? tableRows(Parallel_Passage(*bibles, Data_Bible(), reference), false)
+                  : QList<QStringList>();
+}
+
 QString Chosen_Passage_Html(const QString& reference) {
     Named_Bibles* bibles = chosen();
     return bibles ? Parallel_Html(Parallel_Passage(*bibles, Data_Bible(), reference), bibles->languages)
                   : QString();
+}
+
+QList<QStringList> Chosen_Chapter_Rows(int book, int chapter) {
+    Named_Bibles* bibles = chosen();
+    return bibles ? tableRows(Parallel_Passage(*bibles, Data_Bible(), chapterSpans(book, chapter)), false)
+                  : QList<QStringList>();
+}
+
+QString Chosen_Chapter_Html(int book, int chapter) {
+    Named_Bibles* bibles = chosen();
+    return bibles ? Parallel_Html(Parallel_Passage(*bibles, Data_Bible(), chapterSpans(book, chapter)),
+                                  bibles->languages)
+                  : QString();
+}
+
+QList<QStringList> Chosen_Verses_Rows(const QList<Passage_Span>& verses) {
+    Named_Bibles* bibles = chosen();
+    return bibles && !verses.isEmpty() ? tableRows(Parallel_Passage(*bibles, Data_Bible(), verses), true)
+                                       : QList<QStringList>();
+}
+
+QString Chosen_Verses_Html(const QList<Passage_Span>& verses) {
+    Named_Bibles* bibles = chosen();
+    return bibles && !verses.isEmpty()
+               ? Parallel_Html(Parallel_Passage(*bibles, Data_Bible(), verses), bibles->languages, true)
+               : QString();
 }
 
 } // namespace Lectarium

@@ -3,6 +3,8 @@
 // The reader's chosen translations (the translations window) for the windows that show
 // passages: opened from their caches once, and again when the choice changes.
 
+#include "lectionary/sword_bible.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -18,5 +20,14 @@ QList<QStringList> Chosen_Passage_Rows(const QString& reference);
 
 // The same passage as an HTML table (printing, PDF and HTML pages); empty likewise.
 QString Chosen_Passage_Html(const QString& reference);
+
+// A whole chapter likewise (the Bible browser).
+QList<QStringList> Chosen_Chapter_Rows(int book, int chapter);
+QString Chosen_Chapter_Html(int book, int chapter);
+
+// Verses one by one (a page of search results): a heading row before each chapter, the
+// first too, then the verses side by side.
+QList<QStringList> Chosen_Verses_Rows(const QList<MdlLectarium::Passage_Span>& verses);
+QString Chosen_Verses_Html(const QList<MdlLectarium::Passage_Span>& verses);
 
 } // namespace Lectarium

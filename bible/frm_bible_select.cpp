@@ -6,7 +6,10 @@
 #include "bible/search.h"
 #include "lectionary/bible_books.h"
 #include "lectionary/data_source.h"
+#include "lectionary/parallel_passage.h"
 #include "lectionary/scrambled_text.h"
+#include "lectionary/sword_bible.h"
+#include "lectionary/sword_import.h"
 #include "shell/dialogs.h"
 #include "shell/main_commands.h"
 #include "shell/single_window.h"
@@ -14,6 +17,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
@@ -116,6 +120,16 @@ FrmBible_Select::FrmBible_Select() {
             checkFold_->setChecked(Has_Arabic_Letters(text));
     });
     connect(checkFold_, &QCheckBox::clicked, this, [this] { foldSetByUser_ = true; });
+    // The text searched: the database's Bible or an installed translation, the reader's
+    // main text first.
+    comboBible_ = new QComboBox(this);
+    comboBible_->setObjectName(QStringLiteral("ComboBible"));
+    comboBible_->setToolTip(tr("الترجمة التى يبحث فيها"));
+    comboBible_->addItem(tr("كتاب قاعدة البيانات"), QString::fromLatin1(Database_Bible_Name));
+    for (const Sword_Module& module : Sword_Bible_Modules())
+        comboBible_->addItem(module.name, module.name);
+    comboBible_->setCurrentIndex(std::max(0, comboBible_->findData(Stored_Bible_Choice().main)));
+    place(comboBible_, formWidth, 4400, 560, 1900, 360);
 
     label2_ = new QLabel(scopeCaption, this);
     label2_->setObjectName(QStringLiteral("Label2"));
@@ -419,6 +433,11 @@ void FrmBible_Select::CommandSearch_Click() {
     Search_Scope scope;
     if (!readScope(scope))
         return;
+    if (const QString name = comboBible_->currentData().toString();
+        name != QLatin1String(Database_Bible_Name)) {
+        searchTranslation(name, scope);
+        return;
+    }
     Found_Verses found;
     QString error;
     if (!Find_Verses(Data_Bible_Search(), textSearch_->text(), checkFold_->isChecked(), scope, found,
@@ -432,6 +451,29 @@ void FrmBible_Select::CommandSearch_Click() {
         return;
     }
     runScan(textSearch_->text(), found);
+}
+
+void FrmBible_Select::searchTranslation(const QString& name, const Search_Scope& scope) {
+    // Only a translation whose cache is built: reading a module whole would hold the
+    // window for seconds, and the translations window builds it with a progress bar.
+    Translation translation;
+    QString error;
+    if (!Open_Translation(name, translation, error, [](int) { return false; })) {
+        message(this, tr("الترجمة %1 غير جاهزة للبحث: اخترها فى \"ترجمات الكتاب المقدس\" أولا").arg(name),
+                searchCaption);
+        return;
+    }
+    const QString term = textSearch_->text();
+    Scan_Outcome outcome = Search_Translation(translation, term, checkFold_->isChecked(), scope);
+    if (outcome.hits == 0) {
+        message(this, QStringLiteral("نتيجة البحث لا توجد آيات"), searchCaption);
+        return;
+    }
+    const QPointer<FrmBible_Select> self(this);
+    Main_Commands_Lock lock;
+    showOutcome(term, outcome, lock);
+    if (self)
+        progressBar1_->setValue(100); // hidden: no repaint
 }
 
 void FrmBible_Select::runScan(const QString& term, const Found_Verses& found) {
@@ -486,6 +528,13 @@ void FrmBible_Select::runScan(const QString& term, const Found_Verses& found) {
 
     // Only a finished search replaces the results, so an open results window never
     // pages through a half-done search.
+    if (showOutcome(term, outcome, lock))
+        progressBar1_->setValue(lastPercent); // hidden: no repaint
+}
+
+bool FrmBible_Select::showOutcome(const QString& term, const Scan_Outcome& outcome,
+                                  Main_Commands_Lock& lock) {
+    const QPointer<FrmBible_Select> self(this);
     Keep_Results(outcome.pages);
     message(this, QStringLiteral("نتيجة البحث ") + Num_Text(qint64(outcome.hits)) + QStringLiteral(" آية "),
             searchCaption);
@@ -496,11 +545,11 @@ void FrmBible_Select::runScan(const QString& term, const Found_Verses& found) {
                 searchCaption);
     lock.Release();
     if (!self)
-        return;
+        return false;
     pictureCancel_->hide();
-    progressBar1_->setValue(lastPercent); // hidden: no repaint
     FrmView_Search* results = FrmView_Search::Show_Window();
     results->setWindowTitle(QStringLiteral("مجال البحث : ") + term);
+    return true;
 }
 
 void FrmBible_Select::CommandCancel_Click() {

@@ -12,6 +12,7 @@
 #include <array>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -20,6 +21,8 @@ class QPushButton;
 class QRadioButton;
 
 namespace Lectarium {
+
+class Main_Commands_Lock;
 
 class FrmBible_Select final : public QWidget {
     Q_OBJECT
@@ -76,6 +79,8 @@ public:
     // "تجاهل التشكيل": search regardless of the vowel marks. It follows the term (on
     // when the term holds Arabic letters) until the user sets it.
     QCheckBox* CheckFold() const { return checkFold_; }
+    // The text searched: the database's Bible (data "db") or an installed translation.
+    QComboBox* ComboBible() const { return comboBible_; }
     QRadioButton* Option0(int index) const { return option0_[index]; }
     QCheckBox* Check1(int index) const { return check1_[index]; }
     QWidget* Picture1() const { return picture1_; }
@@ -110,6 +115,12 @@ private:
     // The term and scope to search; false (after its message) when there is nothing to run.
     bool readScope(MdlLectarium::Search_Scope& scope);
     void runScan(const QString& term, const MdlLectarium::Found_Verses& found);
+    // The search in a translation from its cache, whole at once.
+    void searchTranslation(const QString& name, const MdlLectarium::Search_Scope& scope);
+    // Keeps the results of a finished search, says how many, and shows them; false when
+    // the window was closed meanwhile.
+    bool showOutcome(const QString& term, const MdlLectarium::Scan_Outcome& outcome,
+                     Main_Commands_Lock& lock);
     void closeWindow();
     bool keyPressed(QObject* watched, int key);
 
@@ -121,6 +132,7 @@ private:
     QLineEdit* textSearch_ = nullptr;
     QCheckBox* checkFold_ = nullptr;
     bool foldSetByUser_ = false;
+    QComboBox* comboBible_ = nullptr;
     QLabel* label2_ = nullptr;
     std::array<QRadioButton*, 2> option0_{};
     QWidget* picture1_ = nullptr;

@@ -3,6 +3,7 @@
 #include "base/basic_text.h"
 #include "base/settings.h"
 #include "bible/chapter.h"
+#include "bible/chosen_bibles.h"
 #include "lectionary/bible_books.h"
 #include "readings/whole_day.h"
 #include "shell/appearance.h"
@@ -188,7 +189,14 @@ void FrmBible_View::applyListFont() {
 void FrmBible_View::Show_Chapter() {
     setWindowTitle(Bible_Books[currentBook_].Book_Name + QStringLiteral("  -  ") +
                    QStringLiteral("الأصحاح رقم  ") + Num_Text(qint64(currentChapter_)));
-    text1_->Set_Text(Get_Chapter(currentBook_, currentChapter_));
+    // The chapter in the reader's translations side by side, when more than the
+    // database's Bible is chosen.
+    const QList<QStringList> rows = Chosen_Chapter_Rows(currentBook_, currentChapter_);
+    tableHtml_ = rows.isEmpty() ? QString() : Chosen_Chapter_Html(currentBook_, currentChapter_);
+    if (rows.isEmpty())
+        text1_->Set_Text(Get_Chapter(currentBook_, currentChapter_));
+    else
+        text1_->Set_Table(rows);
 }
 
 void FrmBible_View::Option1_Click(int index) {
@@ -276,7 +284,8 @@ QString FrmBible_View::Print_Title() const {
 }
 
 QString FrmBible_View::Print_Html() const {
-    return Text_Page_Html(Print_Title(), text1_->Text());
+    return tableHtml_.isEmpty() ? Text_Page_Html(Print_Title(), text1_->Text())
+                                : Table_Page_Html(Print_Title(), tableHtml_);
 }
 
 QString FrmBible_View::Where_Reference() const {

@@ -67,6 +67,7 @@ private:
     Reading_Box* text1_ = nullptr;
     MdlLectarium::Integer currentBook_ = 1;
     MdlLectarium::Integer currentChapter_ = 1;
+    QString tableHtml_; // the chapter side by side, for printing; empty for one text
 };
 
 } // namespace Lectarium

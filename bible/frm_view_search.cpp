@@ -2,6 +2,7 @@
 
 #include "base/basic_text.h"
 #include "base/settings.h"
+#include "bible/chosen_bibles.h"
 #include "bible/search.h"
 #include "documents/text_file.h"
 #include "readings/whole_day.h"
@@ -42,8 +43,24 @@ QString page(int number) {
     return number >= 1 && number < Result_Pages.size() ? Result_Pages[number] : QString();
 }
 
-// A page of results in the box, the term marked where the search found it.
+// The verses of a page, a span each.
+QList<Passage_Span> pageVerses(int number) {
+    QList<Passage_Span> spans;
+    if (number >= 1 && number < Result_Verses.size())
+        for (const Hit_Verse& hit : Result_Verses[number])
+            if (hit.book > 0)
+                spans << Passage_Span{hit.book, hit.chapter, hit.verse, hit.verse};
+    return spans;
+}
+
+// A page of results in the box, the term marked where the search found it; in the
+// reader's translations side by side when more than one is chosen (the marks then
+// stay with the single text).
 void showResults(Reading_Box* box, int number) {
+    if (const QList<QStringList> rows = Chosen_Verses_Rows(pageVerses(number)); !rows.isEmpty()) {
+        box->Set_Table(rows);
+        return;
+    }
     QList<Text_Span> hits;
     if (number >= 1 && number < Result_Marks.size())
         for (const Hit_Mark& mark : Result_Marks[number])
@@ -164,7 +181,9 @@ QString FrmView_Search::Print_Title() const {
 }
 
 QString FrmView_Search::Print_Html() const {
-    return Text_Page_Html(Print_Title(), text1_->Text());
+    const QString table = Chosen_Verses_Html(pageVerses(currentPage_));
+    return table.isEmpty() ? Text_Page_Html(Print_Title(), text1_->Text())
+                           : Table_Page_Html(Print_Title(), table);
 }
 
 void FrmView_Search::closeEvent(QCloseEvent* event) {

@@ -18,6 +18,7 @@ namespace MdlLectarium {
 
 QStringList Result_Pages{QString(), QString()};
 QList<QList<Hit_Mark>> Result_Marks{{}, {}};
+QList<QList<Hit_Verse>> Result_Verses{{}, {}};
 int Page_Count = 1;
 
 namespace {
@@ -105,9 +106,10 @@ QString Books_Statement(const QList<Integer>& books, const QString& scrambledTer
            QStringLiteral(") <>0");
 }
 
-Search_Pages::Search_Pages() : pages_{QString(), QString()}, marks_{{}, {}} {}
+Search_Pages::Search_Pages() : pages_{QString(), QString()}, marks_{{}, {}}, verses_{{}, {}} {}
 
-void Search_Pages::Add(const QString& line, const QList<Hit_Mark>& marks) {
+void Search_Pages::Add(const QString& line, const QList<Hit_Mark>& marks, const Hit_Verse& verse) {
+    verses_.last().append(verse);
     QString& page = pages_.last();
     QList<Hit_Mark>& pageMarks = marks_.last();
     for (const Hit_Mark& mark : marks)
@@ -116,6 +118,7 @@ void Search_Pages::Add(const QString& line, const QList<Hit_Mark>& marks) {
     if (page.size() > Page_Limit) {
         pages_.append(QString());
         marks_.append(QList<Hit_Mark>());
+        verses_.append(QList<Hit_Verse>());
     }
 }
 
@@ -198,7 +201,9 @@ Scan_Outcome Scan_Hits(Data_Source& source, const std::function<bool(int percent
         const Integer part = source.number(partField);
         const Integer verse = source.number(verseField);
         const QString text = Flip_Text(source.text(signField));
-        outcome.pages.Add(Reference_Text(old, bible, part, verse, text));
+        outcome.pages.Add(
+            Reference_Text(old, bible, part, verse, text), {},
+            {static_cast<int>(Book_Number(old, bible)), static_cast<int>(part), static_cast<int>(verse)});
         ++outcome.hits;
         if (afterHit && !afterHit(source.percentPosition())) {
             outcome.cancelled = true;
@@ -383,7 +388,9 @@ Scan_Outcome Scan_Found(const Found_Verses& found, const std::function<bool(int 
         const QString verse = text.verseText(index);
         line.resize(0); // keeps its room for the next line
         appendReference(line, row.old, row.bible, row.part, row.verse, verse);
-        outcome.pages.Add(line, Find_Term(verse, found.term, found.folded));
+        outcome.pages.Add(line, Find_Term(verse, found.term, found.folded),
+                          {static_cast<int>(Book_Number(row.old, row.bible)), static_cast<int>(row.part),
+                           static_cast<int>(row.verse)});
         ++outcome.hits;
         if (afterHit && !afterHit(static_cast<int>(100 * i / count))) {
             outcome.cancelled = true;
@@ -396,6 +403,7 @@ Scan_Outcome Scan_Found(const Found_Verses& found, const std::function<bool(int 
 void Keep_Results(const Search_Pages& pages) {
     Result_Pages = pages.Pages();
     Result_Marks = pages.Marks();
+    Result_Verses = pages.Verses();
     Page_Count = pages.Count();
 }
 

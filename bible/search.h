@@ -61,20 +61,32 @@ struct Hit_Mark {
 // The marks of Result_Pages, page by page (index 0 empty), offsets within the page.
 extern QList<QList<Hit_Mark>> Result_Marks;
 
+// Where a hit stands: the book (1..73), the chapter and the verse.
+struct Hit_Verse {
+    int book = 0;
+    int chapter = 0;
+    int verse = 0;
+};
+
+// The verses of Result_Pages, page by page (index 0 empty), a verse per line.
+extern QList<QList<Hit_Verse>> Result_Verses;
+
 // Pages being filled by a scan: each line goes to the last page, and a page that has
 // grown past Page_Limit is followed by a new, empty one. Marks are given within the
 // line and kept within the page.
 class Search_Pages final {
 public:
     Search_Pages();
-    void Add(const QString& line, const QList<Hit_Mark>& marks = {});
+    void Add(const QString& line, const QList<Hit_Mark>& marks = {}, const Hit_Verse& verse = {});
     int Count() const { return static_cast<int>(pages_.size()) - 1; }
     const QStringList& Pages() const { return pages_; } // index 0 empty, like Result_Pages
     const QList<QList<Hit_Mark>>& Marks() const { return marks_; }
+    const QList<QList<Hit_Verse>>& Verses() const { return verses_; }
 
 private:
     QStringList pages_;
     QList<QList<Hit_Mark>> marks_;
+    QList<QList<Hit_Verse>> verses_;
 };
 
 // Searching regardless of the short vowels: the marks U+064B..U+0652, the superscript

@@ -94,13 +94,18 @@ Bibles_Outcome Open_Named_Bibles(const QStringList& names, Named_Bibles& out, QS
 }
 
 QList<Passage_Block> Parallel_Passage(Named_Bibles& bibles, Data_Source& bible, const QString& reference) {
+    return Parallel_Passage(bibles, bible, Reference_Spans(reference));
+}
+
+QList<Passage_Block> Parallel_Passage(Named_Bibles& bibles, Data_Source& bible,
+                                      const QList<Passage_Span>& spans) {
     if (bibles.databaseColumn >= 0)
-        for (const Verse_Span& span : Reference_Spans(reference))
+        for (const Passage_Span& span : spans)
             readDatabaseChapter(bible, span.book, span.chapter, bibles.translations[bibles.databaseColumn]);
     QList<const Translation*> translations;
     for (const Translation& translation : std::as_const(bibles.translations))
         translations << &translation;
-    return Side_By_Side(translations, reference);
+    return Side_By_Side(translations, spans);
 }
 
 QString Parallel_Text(const QList<Passage_Block>& blocks) {
@@ -118,10 +123,14 @@ QString Parallel_Text(const QList<Passage_Block>& blocks) {
     return anyVerse ? text : QString();
 }
 
-QString Parallel_Html(const QList<Passage_Block>& blocks, const QStringList& languages) {
+QString Parallel_Html(const QList<Passage_Block>& blocks, const QStringList& languages, bool headFirst) {
     QString html;
     for (qsizetype b = 0; b < blocks.size(); ++b) {
-        const QString heading = blockHeading(blocks[b], b > 0 ? &blocks[b - 1] : nullptr).trimmed();
+        const QString heading =
+            (b == 0 && headFirst ? Bible_Books[static_cast<size_t>(blocks[b].book)].Book_Name +
+                                       Chapter_Heading(static_cast<Integer>(blocks[b].chapter))
+                                 : blockHeading(blocks[b], b > 0 ? &blocks[b - 1] : nullptr))
+                .trimmed();
         if (!heading.isEmpty())
             html +=
                 QStringLiteral("<tr><th colspan=\"%1\" dir=\"%2\">%3</th></tr>\n")
@@ -170,7 +179,7 @@ Scan_Outcome Search_Translation(const Translation& translation, const QString& t
             outcome.pages.Add(
                 Reference_Text(Book_Old(static_cast<Integer>(book)), Book_Bible(static_cast<Integer>(book)),
                                static_cast<Integer>(chapter), static_cast<Integer>(verse), it->second),
-                marks);
+                marks, {book, chapter, verse});
             ++outcome.hits;
         }
     return outcome;

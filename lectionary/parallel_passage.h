@@ -38,6 +38,9 @@ Bibles_Outcome Open_Named_Bibles(const QStringList& names, Named_Bibles& out, QS
 // The passage of reference in every translation, verse n of each on one row; the
 // database's translation is read from bible, chapter by chapter, as it is needed.
 QList<Passage_Block> Parallel_Passage(Named_Bibles& bibles, Data_Source& bible, const QString& reference);
+// The same for verses named by span: a whole chapter, or the verses a search found.
+QList<Passage_Block> Parallel_Passage(Named_Bibles& bibles, Data_Source& bible,
+                                      const QList<Passage_Span>& spans);
 
 // One line per verse and translation (the verse number, a blank, the text), the
 // translations of a verse one after another; a later chapter under its heading, a later
@@ -46,8 +49,10 @@ QList<Passage_Block> Parallel_Passage(Named_Bibles& bibles, Data_Source& bible, 
 QString Parallel_Text(const QList<Passage_Block>& blocks);
 
 // A table: a row per verse, a cell per translation, each cell in the direction of its
-// own text with the translation's language; a later chapter on a row of its own.
-QString Parallel_Html(const QList<Passage_Block>& blocks, const QStringList& languages);
+// own text with the translation's language; a later chapter on a row of its own (the
+// first too when headFirst).
+QString Parallel_Html(const QList<Passage_Block>& blocks, const QStringList& languages,
+                      bool headFirst = false);
 
 // The verses of translation holding term within scope, as the search of the database
 // gives them: in the order of the books (of the chosen books when scope names some),

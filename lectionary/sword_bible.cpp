@@ -155,10 +155,10 @@ QList<Aligned_Row> Align_Verses(const QList<QMap<int, QString>>& columns) {
     return rows;
 }
 
-QList<Verse_Span> Reference_Spans(const QString& reference) {
+QList<Passage_Span> Reference_Spans(const QString& reference) {
     if (Bible_Books[1].Abbreviation.isEmpty())
         Init_Bible_Tables();
-    QList<Verse_Span> spans;
+    QList<Passage_Span> spans;
     for (const QString& part : Split_Reference(reference)) {
         const Reference_Parts p = Parse_Reference(part);
         const int book = Find_Book(p.book);
@@ -167,25 +167,26 @@ QList<Verse_Span> Reference_Spans(const QString& reference) {
         const int k = p.chapter, v = p.verse, w = p.second, x = p.third;
         switch (p.kind) {
         case 0:
-            spans << Verse_Span{book, k, v, v};
+            spans << Passage_Span{book, k, v, v};
             break;
         case 1:
-            spans << Verse_Span{book, k, v, v} << Verse_Span{book, k, w, w};
+            spans << Passage_Span{book, k, v, v} << Passage_Span{book, k, w, w};
             break;
         case 2:
-            spans << Verse_Span{book, k, v, v} << Verse_Span{book, w, x, x};
+            spans << Passage_Span{book, k, v, v} << Passage_Span{book, w, x, x};
             break;
         case 3:
-            spans << Verse_Span{book, k, v, w};
+            spans << Passage_Span{book, k, v, w};
             break;
         case 4:
-            spans << Verse_Span{book, k, v, 0};
+            spans << Passage_Span{book, k, v, 0};
             for (int chapter = k + 1; chapter < w; ++chapter)
-                spans << Verse_Span{book, chapter, 1, 0};
-            spans << Verse_Span{book, w, 1, x};
+                spans << Passage_Span{book, chapter, 1, 0};
+            spans << Passage_Span{book, w, 1, x};
             break;
         default:
-            spans << Verse_Span{book, k, v, v} << Verse_Span{book, k, w, w} << Verse_Span{book, k, x, x};
+            spans << Passage_Span{book, k, v, v} << Passage_Span{book, k, w, w}
+                  << Passage_Span{book, k, x, x};
             break;
         }
     }
@@ -194,7 +195,7 @@ QList<Verse_Span> Reference_Spans(const QString& reference) {
 
 QStringList Reading_Verses(const Translation& translation, const QString& reference) {
     QStringList verses;
-    for (const Verse_Span& span : Reference_Spans(reference)) {
+    for (const Passage_Span& span : Reference_Spans(reference)) {
         const QMap<int, QString> found =
             Translation_Verses(translation, span.book, span.chapter, span.first, span.last);
         for (auto it = found.begin(); it != found.end(); ++it)
@@ -204,6 +205,11 @@ QStringList Reading_Verses(const Translation& translation, const QString& refere
 }
 
 QList<Passage_Block> Side_By_Side(const QList<const Translation*>& translations, const QString& reference) {
+    return Side_By_Side(translations, Reference_Spans(reference));
+}
+
+QList<Passage_Block> Side_By_Side(const QList<const Translation*>& translations,
+                                  const QList<Passage_Span>& spans) {
     QList<Passage_Block> blocks;
     QList<QMap<int, QString>> columns;
     const auto close = [&] {
@@ -211,7 +217,7 @@ QList<Passage_Block> Side_By_Side(const QList<const Translation*>& translations,
             blocks.last().rows = Align_Verses(columns);
         columns.clear();
     };
-    for (const Verse_Span& span : Reference_Spans(reference)) {
+    for (const Passage_Span& span : spans) {
         if (blocks.isEmpty() || blocks.last().book != span.book || blocks.last().chapter != span.chapter) {
             close();
             blocks << Passage_Block{span.book, span.chapter, {}};

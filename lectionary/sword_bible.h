@@ -52,13 +52,13 @@ QList<Aligned_Row> Align_Verses(const QList<QMap<int, QString>>& columns);
 // The verses a reading reference names, chapter by chapter (last 0: to the chapter's
 // end); the parts of a joined reference follow one another. Empty for a reference
 // without a known book.
-struct Verse_Span {
+struct Passage_Span {
     int book = 0;
     int chapter = 0;
     int first = 0;
     int last = 0;
 };
-QList<Verse_Span> Reference_Spans(const QString& reference);
+QList<Passage_Span> Reference_Spans(const QString& reference);
 
 // The verses of reference in translation, each "n text", the chapters one after another:
 // a reading's text as the lectern sets it beside the day's.
@@ -72,6 +72,8 @@ struct Passage_Block {
     QList<Aligned_Row> rows;
 };
 QList<Passage_Block> Side_By_Side(const QList<const Translation*>& translations, const QString& reference);
+QList<Passage_Block> Side_By_Side(const QList<const Translation*>& translations,
+                                  const QList<Passage_Span>& spans);
 
 // The reader's choice: the main text and up to two shown beside it, as module names
 // (or Database_Bible_Name), kept in Qt's own settings file of the user.

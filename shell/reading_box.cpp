@@ -126,7 +126,14 @@ void Reading_Box::Set_Table(const QList<QStringList>& rows) {
     format.setBorderStyle(QTextFrameFormat::BorderStyle_None);
     format.setCellPadding(3);
     format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
-    const QString first = rows.isEmpty() || rows.first().isEmpty() ? QString() : rows.first().first();
+    // The direction of the table is that of its main text: the first cell of the first
+    // row of verses, not a heading above them.
+    QString first;
+    for (const QStringList& row : rows)
+        if (row.size() == columns && !row.first().isEmpty()) {
+            first = row.first();
+            break;
+        }
     // Qt lays a table's columns out left to right whatever its direction: a table that
     // reads right to left takes its texts in the other order.
     const bool rightToLeft = Paragraph_Direction(first) == Qt::RightToLeft;

@@ -2,8 +2,11 @@
 // imp2vs in a SWORD_PATH of the test's own: the list, the choice kept, the caches built
 // in a worker thread, a damaged module reported, the window closed during a build.
 
+#include "bible/frm_bible_select.h"
+#include "bible/frm_bible_view.h"
 #include "bible/frm_bibles.h"
 #include "bible/frm_display_bible.h"
+#include "bible/frm_view_search.h"
 #include "calendar/classify_day.h"
 #include "lectionary/sword_bible.h"
 #include "readings/frm_whole_day.h"
@@ -15,6 +18,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTextTable>
@@ -37,6 +41,43 @@ FrmBibles* openFromMenu(Started_Main_Window& s) {
         return nullptr;
     action->trigger();
     return FrmBibles::Instance();
+}
+
+// The cells of the box's table as drawn, left to right: "r:" or "l:" for a cell right
+// to left and flush right or left to right and flush left ("?:" otherwise), then its text;
+// a cell spanning the row once, an empty cell ""; without the direction marks.
+QList<QStringList> drawnCells(const Reading_Box* box) {
+    QList<QStringList> rows;
+    for (QTextFrame* frame : box->document()->rootFrame()->childFrames())
+        if (auto* table = qobject_cast<QTextTable*>(frame)) {
+            for (int r = 0; r < table->rows(); ++r) {
+                QStringList row;
+                for (int c = 0; c < table->columns(); c += table->cellAt(r, c).columnSpan()) {
+                    const QTextBlock block = table->cellAt(r, c).firstCursorPosition().block();
+                    const Qt::LayoutDirection direction = block.blockFormat().layoutDirection();
+                    const Qt::Alignment alignment = block.blockFormat().alignment();
+                    const bool right =
+                        direction == Qt::RightToLeft && alignment == (Qt::AlignRight | Qt::AlignAbsolute);
+                    const bool left =
+                        direction == Qt::LeftToRight && alignment == (Qt::AlignLeft | Qt::AlignAbsolute);
+                    // The direction marks before a verse's text serve only its display.
+                    const QString text = block.text().remove(QChar(0x200E)).remove(QChar(0x200F));
+                    row << (text.isEmpty() ? QString() : (right ? "r:" : left ? "l:" : "?:") + text);
+                }
+                rows << row;
+            }
+            break;
+        }
+    return rows;
+}
+
+// A larger module, so that its reading takes a while.
+QByteArray manyVerses(const char* last) {
+    QByteArray imp;
+    for (int chapter = 1; chapter <= 50; ++chapter)
+        for (int verse = 1; verse <= 20; ++verse)
+            imp += "$$$Gen " + QByteArray::number(chapter) + ':' + QByteArray::number(verse) + "\nverse\n";
+    return imp + "$$$Exod 1:1\n" + last + "\n";
 }
 
 } // namespace
@@ -161,6 +202,58 @@ private slots:
         QVERIFY(!QFile::exists(Translation_Cache_File(QStringLiteral("Broken"))));
     }
 
+    // The Bible browser and a page of search results (a search in a translation, the
+    // Arabic folded) show the chosen texts side by side, each cell in its own direction
+    // and flush to where it starts; printed alike.
+    void sideBySideWindows_data() {
+        QTest::addColumn<bool>("results");
+        QTest::addColumn<QList<QStringList>>("cells");
+        QTest::addColumn<QString>("printed");
+        const QString verse1 =
+            QStringLiteral("<tr><td dir=\"ltr\" lang=\"en\">1\u200e Seeing the multitudes.</td>"
+                           "<td dir=\"rtl\" lang=\"ar\">1\u200f وَلَمَّا رَأَى الْجُمُوعَ</td></tr>");
+        QTest::newRow("browser") << false
+                                 << QList<QStringList>{{"l:1 Seeing the multitudes.", "r:1 وَلَمَّا رَأَى الْجُمُوعَ"},
+                                                       {"", "r:2 فَفَتَحَ فَاهُ"}}
+                                 << verse1;
+        QTest::newRow("results") << true
+                                 << QList<QStringList>{{"r:متى الأصحاح رقم   5"},
+                                                       {"l:1 Seeing the multitudes.", "r:1 وَلَمَّا رَأَى الْجُمُوعَ"}}
+                                 << verse1;
+    }
+    void sideBySideWindows() {
+        QFETCH(bool, results);
+        QFETCH(QList<QStringList>, cells);
+        QFETCH(QString, printed);
+        Store_Bible_Choice({QStringLiteral("EngLXX"), {QStringLiteral("ArabKJV")}});
+        Started_Main_Window s;
+        const Reading_Box* box = nullptr;
+        QString html;
+        if (results) {
+            FrmBible_Select* search = FrmBible_Select::Show_Window();
+            search->TextSearch()->setText(QStringLiteral("الجموع"));
+            choose(search->ComboBible(), QStringLiteral("ArabKJV"));
+            s.dialogs.Answer_Message(Msg_Answer::Ok); // the number of verses found
+            search->CommandSearch_Click();
+            QCOMPARE(s.dialogs.Messages().value(0).text, QStringLiteral("نتيجة البحث  1 آية "));
+            FrmView_Search* form = FrmView_Search::Instance();
+            QVERIFY(form);
+            box = form->Text1();
+            html = form->Print_Html();
+        } else {
+            FrmBible_View* form = FrmBible_View::Show_Window();
+            form->Option1_Click(1);
+            form->Combo2()->setCurrentIndex(4);
+            form->Combo2_Click();
+            box = form->Text1();
+            html = form->Print_Html();
+        }
+        QCOMPARE(drawnCells(box), cells);
+        QVERIFY2(html.contains(printed), qPrintable(html));
+        QVERIFY(s.dialogs.Unexpected().isEmpty());
+        Store_Bible_Choice({QStringLiteral("db"), {}});
+    }
+
     // Closing the window while its worker runs waits for the worker, which stops.
     void closedDuringBuild() {
         QVERIFY(QFile::remove(Translation_Cache_File(QStringLiteral("EngLXX"))));
@@ -172,6 +265,43 @@ private slots:
         QVERIFY(form->CommandCancel()->isEnabled());
         form->close();
         QTRY_VERIFY(!FrmBibles::Instance());
+    }
+
+    // Cancel during a rebuild leaves the cache made from the module before, byte for
+    // byte, and the window ready to build it again.
+    void cancelKeepsOldCache() {
+        const Sword_Modules modules(qEnvironmentVariable("SWORD_PATH"));
+        const QString name = QStringLiteral("EngMany");
+        QString error;
+        Translation translation;
+        QVERIFY2(modules.Make_Bible(name, QStringLiteral("KJV"), manyVerses("old"), error) &&
+                     Open_Translation(name, translation, error),
+                 qPrintable(error));
+        QFile cache(Translation_Cache_File(name));
+        QVERIFY(cache.open(QIODevice::ReadOnly));
+        const QByteArray before = cache.readAll();
+        cache.close();
+        QVERIFY(modules.Make_Bible(name, QStringLiteral("KJV"), manyVerses("a changed verse"), error));
+
+        Started_Main_Window s;
+        FrmBibles* form = openFromMenu(s);
+        QVERIFY(form);
+        choose(form->ComboMain(), name);
+        form->CommandSave()->click();
+        form->CommandCancel()->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!form->Build_Running(), 30000);
+        QCOMPARE(form->LabelStatus()->text(), QStringLiteral("ألغي التجهيز"));
+        QVERIFY(cache.open(QIODevice::ReadOnly));
+        QCOMPARE(cache.readAll(), before);
+        cache.close();
+
+        QVERIFY(form->CommandSave()->isEnabled());
+        form->CommandSave()->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!form->Build_Running(), 30000);
+        QCOMPARE(form->LabelStatus()->text(), QStringLiteral("تم الحفظ"));
+        QVERIFY(Open_Translation(name, translation, error));
+        QCOMPARE(translation.verses.at({2, 1, 1}), QStringLiteral("a changed verse"));
+        Store_Bible_Choice({QStringLiteral("db"), {}});
     }
 };
 
