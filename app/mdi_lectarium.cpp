@@ -645,7 +645,7 @@ void MDILectarium::About_Click() {
 }
 
 void MDILectarium::Topic_Click() {
-    const QString helpFile = Program_File(QStringLiteral("Lectarium.hlp"));
+    const QString helpFile = Program_File(Help_File_Name(Current_Interface_Language()));
     if (!Dialogs().Show_Help(this, helpFile)) {
         // A file that is there but cannot be shown (too large, nested too deep, a pipe)
         // is named with its reason.

@@ -1,6 +1,7 @@
 #include "calendar/day_feed.h"
 
 #include "calendar/classify_day.h"
+#include "calendar/english_names.h"
 #include "calendar/fasts.h"
 #include "calendar/selected_day.h"
 
@@ -22,11 +23,13 @@ struct Event {
     QString note;
 };
 
-QString copticDate(const QDate& date) {
+QString copticDateIn(const QDate& date, Interface_Language language) {
     Integer day = 0;
     Integer month = 0;
     Integer year = 0;
     Coptic_Date(date, day, month, year);
+    if (language == Interface_Language::English)
+        return English_Coptic_Date(day, month, year);
     const QString name =
         month >= 1 && month <= 13 ? Coptic_Month_Names[static_cast<size_t>(month)] : QString();
     return QString::number(day) + QLatin1Char(' ') + name + QLatin1Char(' ') + QString::number(year);
@@ -96,19 +99,27 @@ QByteArray Ics_Fold(const QByteArray& line) {
     return out;
 }
 
-QByteArray Calendar_Feed(const QDate& from, const QDate& to, const QDateTime& stamp) {
+QByteArray Calendar_Feed(const QDate& from, const QDate& to, const QDateTime& stamp,
+                         Interface_Language language) {
+    const bool english = language == Interface_Language::English;
+    const auto copticDate = [language](const QDate& date) { return copticDateIn(date, language); };
     const QByteArray stampValue = stamp.toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'")).toLatin1();
     QByteArray out = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Lectarium//Coptic lectionary//AR\r\n"
                      "CALSCALE:GREGORIAN\r\n";
+    if (english)
+        out.replace("//AR\r\n", "//EN\r\n");
     out += Ics_Fold("X-WR-CALNAME:" + Ics_Text(QStringLiteral("Lectarium")).toUtf8());
 
     Reset_Day_State();
     bool open = false;
     Event event;
     for (QDate date = from; date <= to; date = date.addDays(1)) {
-        Classify_Day(date, Day_Stage::Shown);
+        const Day_Classification steps = Classify_Day(date, Day_Stage::Shown);
         const QString title =
-            QString(Occasion_Title).replace(QLatin1String("\r\n"), QLatin1String("\n")).trimmed();
+            QString(english ? English_Day_Title(Occasion_Title, steps.titleKey, Season_Week, steps.titleDay)
+                            : Occasion_Title)
+                .replace(QLatin1String("\r\n"), QLatin1String("\n"))
+                .trimmed();
         if (open && title == event.title && date == event.last.addDays(1)) {
             event.last = date;
             event.lastCoptic = copticDate(date);
@@ -128,12 +139,14 @@ QByteArray Calendar_Feed(const QDate& from, const QDate& to, const QDateTime& st
                           period.kind == Fast_Kind::Nativity;
         Event fast{period.first,
                    period.last,
-                   Fast_Name(period.kind),
+                   english ? English_Fast_Name(period.kind) : Fast_Name(period.kind),
                    copticDate(period.first),
                    copticDate(period.last),
                    true,
-                   fish ? QStringLiteral("يسمح بالسمك عدا الأربعاء والجمعة")
-                        : Fast_Food_Name(Fast_Food::Vegan)};
+                   english ? (fish ? QStringLiteral("fish allowed except on Wednesday and Friday")
+                                   : English_Fast_Food_Name(Fast_Food::Vegan))
+                   : fish  ? QStringLiteral("يسمح بالسمك عدا الأربعاء والجمعة")
+                           : Fast_Food_Name(Fast_Food::Vegan)};
         writeEvent(out, fast, stampValue);
     }
     out += "END:VCALENDAR\r\n";

@@ -5,6 +5,8 @@
 // event of several days; beside them each seasonal fast period (category "Fast") from
 // its first to its last day.
 
+#include "base/interface_language.h"
+
 #include <QByteArray>
 #include <QDate>
 #include <QDateTime>
@@ -21,7 +23,8 @@ QByteArray Ics_Fold(const QByteArray& line);
 
 // The feed of from..to (the days processed as lectarium-day processes a range, from the
 // state at the start of a range). stamp is written as every event's DTSTAMP. Needs the
-// name tables filled.
-QByteArray Calendar_Feed(const QDate& from, const QDate& to, const QDateTime& stamp);
+// name tables filled. In English the titles, the Coptic dates and the fasts are English.
+QByteArray Calendar_Feed(const QDate& from, const QDate& to, const QDateTime& stamp,
+                         Interface_Language language = Interface_Language::Classic);
 
 } // namespace MdlLectarium

@@ -1,6 +1,7 @@
 #include "calendar/day_report.h"
 
 #include "calendar/classify_day.h"
+#include "calendar/english_names.h"
 
 namespace MdlLectarium {
 
@@ -46,6 +47,15 @@ QByteArray Day_Report_Line(const QDate& date) {
 
     line += '\n';
     return line;
+}
+
+QByteArray Day_Title_Line(const QDate& date, Interface_Language language) {
+    const Day_Classification steps = Classify_Day(date, Day_Stage::Shown);
+    QString title = language == Interface_Language::English
+                        ? English_Day_Title(Occasion_Title, steps.titleKey, Season_Week, steps.titleDay)
+                        : Occasion_Title;
+    title.replace(QLatin1String("\r\n"), QLatin1String("\\n"));
+    return Selected_Date.toString(Qt::ISODate).toLatin1() + '\t' + title.toUtf8() + '\n';
 }
 
 QByteArray Day_Report_Columns() {

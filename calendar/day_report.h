@@ -4,6 +4,7 @@
 // benchmarks: the day is processed as the day chooser does when the user steps to it
 // and presses Show, on the shared selected-day state.
 
+#include "base/interface_language.h"
 #include "calendar/classify_day.h"
 
 #include <QByteArray>
@@ -16,6 +17,10 @@ namespace MdlLectarium {
 // ending with LF. Line breaks of the title are written as the two characters \n.
 // Needs the name tables filled.
 QByteArray Day_Report_Line(const QDate& date);
+
+// The same day's title alone, for --titles: DATE<TAB>TITLE, line breaks of the title as
+// the two characters \n, in English under English, ending with LF.
+QByteArray Day_Title_Line(const QDate& date, Interface_Language language);
 
 // The explanation of the columns given by --help.
 QByteArray Day_Report_Columns();

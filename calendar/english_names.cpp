@@ -1,5 +1,7 @@
 #include "calendar/english_names.h"
 
+#include "calendar/classify_day.h"
+#include "calendar/date_labels.h"
 #include "calendar/day_title.h"
 
 #include <QHash>
@@ -224,6 +226,34 @@ QString English_Feast_Name(Feast feast) {
         return QStringLiteral("Assumption of the Body of the Virgin");
     }
     return QString();
+}
+
+} // namespace MdlLectarium
+
+namespace MdlLectarium {
+
+QString English_Fast_Line(const Day_Fast& fast) {
+    if (fast.kind == Fast_Kind::None)
+        return QString();
+    return English_Fast_Name(fast.kind) + QStringLiteral(": ") + English_Fast_Food_Name(fast.food);
+}
+
+QString English_Title_Of(const QDate& date) {
+    const Day_State_In_Place kept(Current_Day_State());
+    const Day_Classification steps = Classify_Day(date, Day_Stage::Titled);
+    return English_Day_Title(Occasion_Title, steps.titleKey, Season_Week, steps.titleDay);
+}
+
+QStringList Date_Lines(const QDate& date, Interface_Language language) {
+    if (language == Interface_Language::English) {
+        Integer day = 0, month = 0, year = 0;
+        Coptic_Date(date, day, month, year);
+        return {English_Date(date), English_Coptic_Date(day, month, year)};
+    }
+    const Day_Labels labels = Date_Labels(date);
+    return {labels.dayName + QLatin1Char(' ') + labels.normalDay + QLatin1Char(' ') + labels.normalMonth +
+                QLatin1Char(' ') + labels.normalYear,
+            labels.copticDay + QLatin1Char(' ') + labels.copticMonth + QLatin1Char(' ') + labels.copticYear};
 }
 
 } // namespace MdlLectarium

@@ -4,12 +4,14 @@
 // Coptic months, the titles of the days, the fasts and the feasts. Each is composed
 // from the same parts as the Arabic one, so the two never tell of different days.
 
+#include "base/interface_language.h"
 #include "calendar/fasts.h"
 #include "calendar/feast_dates.h"
 #include "calendar/selected_day.h"
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 namespace MdlLectarium {
 
@@ -34,5 +36,18 @@ QString English_Season_Day_Name(const QString& seasonKey, Integer week, Integer 
 QString English_Fast_Name(Fast_Kind kind);
 QString English_Fast_Food_Name(Fast_Food food);
 QString English_Feast_Name(Feast feast);
+
+// Fast_Line in English: "Fast of the Apostles: fish allowed"; empty on a day without a fast.
+QString English_Fast_Line(const Day_Fast& fast);
+
+// The English title of date as the day chooser titles it from the current state (for
+// the day the state stands on, the title it shows). Leaves the selected-day state as it
+// found it.
+QString English_Title_Of(const QDate& date);
+
+// The day's two date lines in the language: the Gregorian date with its weekday, then
+// the Coptic date ("Sunday 25 April 2027", "17 Baramouda 1743" in English; the Arabic
+// labels otherwise).
+QStringList Date_Lines(const QDate& date, Interface_Language language);
 
 } // namespace MdlLectarium

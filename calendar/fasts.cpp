@@ -1,6 +1,7 @@
 #include "calendar/fasts.h"
 
 #include "calendar/day_title.h"
+#include "calendar/english_names.h"
 #include "calendar/seasons.h"
 #include "calendar/selected_day.h"
 
@@ -139,9 +140,11 @@ QString Fast_Line(const Day_Fast& fast) {
     return Fast_Name(fast.kind) + QStringLiteral(": ") + Fast_Food_Name(fast.food);
 }
 
-QString Fast_Report_Line(const QDate& date) {
+QString Fast_Report_Line(const QDate& date, Interface_Language language) {
     const Day_Fast fast = Fast_Of_Day(date);
-    const QString name = fast.kind == Fast_Kind::None ? QStringLiteral("-") : Fast_Name(fast.kind);
+    const QString name = fast.kind == Fast_Kind::None              ? QStringLiteral("-")
+                         : language == Interface_Language::English ? English_Fast_Name(fast.kind)
+                                                                   : Fast_Name(fast.kind);
     return date.toString(Qt::ISODate) + QLatin1Char('\t') + Fast_Key(fast.kind) + QLatin1Char('\t') + name +
            QLatin1Char('\t') + Fast_Food_Key(fast.food);
 }

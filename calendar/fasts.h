@@ -3,6 +3,8 @@
 // The fast a day falls in and what it allows, as most Coptic dioceses publish it,
 // and the hour from which the evening belongs to the next liturgical day.
 
+#include "base/interface_language.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QList>
@@ -40,8 +42,9 @@ QString Fast_Food_Name(Fast_Food food);
 // empty on a day without a fast.
 QString Fast_Line(const Day_Fast& fast);
 
-// A line of lectarium-day --fasts: DATE<TAB>KEY<TAB>NAME<TAB>FOOD, "-" for no name.
-QString Fast_Report_Line(const QDate& date);
+// A line of lectarium-day --fasts: DATE<TAB>KEY<TAB>NAME<TAB>FOOD, "-" for no name; the
+// name in English under English.
+QString Fast_Report_Line(const QDate& date, Interface_Language language = Interface_Language::Classic);
 
 // A run of days of one seasonal fast (not the Wednesdays and Fridays).
 struct Fast_Period {

@@ -20,6 +20,7 @@ set(_alias 65-lectarium-arabic-transparent.conf)
 install(TARGETS lectarium RUNTIME DESTINATION ${LECTARIUM_PROGRAM_DIR})
 install(FILES ${CMAKE_BINARY_DIR}/run/Lectarium.mdb ${CMAKE_BINARY_DIR}/run/Lectarium.hlp
         DESTINATION ${LECTARIUM_PROGRAM_DIR})
+install(FILES ${CMAKE_BINARY_DIR}/run/Lectarium_en.hlp DESTINATION ${LECTARIUM_PROGRAM_DIR})
 file(GLOB _pictures ${CMAKE_SOURCE_DIR}/data/pictures/*.xpm)
 install(FILES ${_pictures} DESTINATION ${LECTARIUM_PROGRAM_DIR})
 install(FILES ${_pkg}/${_alias} DESTINATION ${LECTARIUM_PROGRAM_DIR})

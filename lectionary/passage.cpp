@@ -7,6 +7,8 @@
 
 #include <QRegularExpression>
 
+#include <array>
+
 namespace MdlLectarium {
 
 namespace {
@@ -123,6 +125,102 @@ QStringList Split_Reference(const QString& reference) {
         parts << part;
     }
     return parts;
+}
+
+QString English_Reference(const QString& reference) {
+    // The books in the program's order, by the names English lectionaries print.
+    static constexpr std::array<const char*, Book_Count + 1> books{"",
+                                                                   "Genesis",
+                                                                   "Exodus",
+                                                                   "Leviticus",
+                                                                   "Numbers",
+                                                                   "Deuteronomy",
+                                                                   "Joshua",
+                                                                   "Judges",
+                                                                   "Ruth",
+                                                                   "1 Samuel",
+                                                                   "2 Samuel",
+                                                                   "1 Kings",
+                                                                   "2 Kings",
+                                                                   "1 Chronicles",
+                                                                   "2 Chronicles",
+                                                                   "Ezra",
+                                                                   "Nehemiah",
+                                                                   "Tobit",
+                                                                   "Judith",
+                                                                   "Esther",
+                                                                   "Job",
+                                                                   "Psalm",
+                                                                   "Proverbs",
+                                                                   "Ecclesiastes",
+                                                                   "Song of Songs",
+                                                                   "Wisdom",
+                                                                   "Sirach",
+                                                                   "Isaiah",
+                                                                   "Jeremiah",
+                                                                   "Lamentations",
+                                                                   "Baruch",
+                                                                   "Ezekiel",
+                                                                   "Daniel",
+                                                                   "Hosea",
+                                                                   "Joel",
+                                                                   "Amos",
+                                                                   "Obadiah",
+                                                                   "Jonah",
+                                                                   "Micah",
+                                                                   "Nahum",
+                                                                   "Habakkuk",
+                                                                   "Zephaniah",
+                                                                   "Haggai",
+                                                                   "Zechariah",
+                                                                   "Malachi",
+                                                                   "1 Maccabees",
+                                                                   "2 Maccabees",
+                                                                   "Matthew",
+                                                                   "Mark",
+                                                                   "Luke",
+                                                                   "John",
+                                                                   "Acts",
+                                                                   "Romans",
+                                                                   "1 Corinthians",
+                                                                   "2 Corinthians",
+                                                                   "Galatians",
+                                                                   "Ephesians",
+                                                                   "Philippians",
+                                                                   "Colossians",
+                                                                   "1 Thessalonians",
+                                                                   "2 Thessalonians",
+                                                                   "1 Timothy",
+                                                                   "2 Timothy",
+                                                                   "Titus",
+                                                                   "Philemon",
+                                                                   "Hebrews",
+                                                                   "James",
+                                                                   "1 Peter",
+                                                                   "2 Peter",
+                                                                   "1 John",
+                                                                   "2 John",
+                                                                   "3 John",
+                                                                   "Jude",
+                                                                   "Revelation"};
+    const QStringList parts = Split_Reference(reference.trimmed());
+    QStringList english;
+    Integer previous = 0;
+    for (const QString& part : parts) {
+        const QString abbreviation = Parse_Reference(part).book;
+        const Integer book = Find_Book(abbreviation);
+        if (book <= 0 || book > Book_Count)
+            return reference;
+        // "81: 3، 1-2" as "81:3, 1-2"; the book only where it changes.
+        QString numbers = part.mid(part.indexOf(abbreviation) + abbreviation.size()).trimmed();
+        numbers.replace(QRegularExpression(QStringLiteral(":\\s+")), QStringLiteral(":"));
+        numbers.replace(QRegularExpression(QStringLiteral("\\s*\u060C\\s*")), QStringLiteral(", "));
+        numbers.replace(Elongation, QLatin1Char('-'));
+        english << (book == previous ? numbers
+                                     : QLatin1String(books[size_t(book)]) + QLatin1Char(' ') + numbers);
+        previous = book;
+    }
+    return english.isEmpty() ? reference : english.join(QStringLiteral("; "));
 }
 
 QString Get_Passage(const QString& reference) {

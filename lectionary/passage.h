@@ -43,6 +43,11 @@ QString Get_Passage(const QString& reference);
 // The same through a given data source (tools and tests).
 QString Get_Passage(Data_Source& dataBible, const QString& reference);
 
+// A reference as English readers write it: "Psalm 81:3, 1-2; 65:1-2", the book in
+// English and the parts joined by semicolons. A reference whose parts cannot all be
+// read is kept as it stands.
+QString English_Reference(const QString& reference);
+
 // The prefixes that the readings window puts before the stored psalm and Acts
 // references (reading fields 1, 3, 8 and 7); empty for the other fields.
 QString Reading_Prefix(int readingField);

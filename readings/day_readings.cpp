@@ -187,4 +187,23 @@ Day_Readings Read_Day(Day_Reading_Sources& sources, bool withTip) {
     return day;
 }
 
+QString Story_In(const Data_Source& dataStory, Interface_Language language, const QString& story) {
+    if (language != Interface_Language::English)
+        return story;
+    // A database of the earlier program has no Story_En: the refresh fails and the
+    // Arabic story stands.
+    Data_Source english(QStringLiteral("Data_Story_En"));
+    if (const auto connection = dataStory.connection())
+        english.setDatabase(connection);
+    else
+        english.setDatabaseName(dataStory.databaseName());
+    english.setRecordSource(QStringLiteral("SELECT * FROM Story_En WHERE Month = %1 and Day = %2")
+                                .arg(Coptic_Month)
+                                .arg(Coptic_Day));
+    english.refresh();
+    QString names;
+    Read_Shifted_Field(english, QStringLiteral("Data"), Coptic_Month, Coptic_Day, names);
+    return names.trimmed().isEmpty() ? story : names;
+}
+
 } // namespace MdlLectarium

@@ -4,6 +4,7 @@
 // selects, the nine references, the prophecies, the story and the tip of the day.
 // The readings window and the command-line companion both build the day from here.
 
+#include "base/interface_language.h"
 #include "calendar/selected_day.h"
 #include "lectionary/data_source.h"
 
@@ -79,5 +80,10 @@ bool Read_Tip(Data_Source& dataTips, double u, QString& tip);
 // Coptic_Month, Coptic_Day, Selected_Date, Season_Key, Season_Week, Season_Day).
 // With withTip, a day without a title gets a tip drawn with Tip_Random.
 Day_Readings Read_Day(Day_Reading_Sources& sources, bool withTip);
+
+// The commemorations of the selected day in the language: under English the English
+// names of Story_En for Coptic_Month and Coptic_Day where the database has them,
+// otherwise the Arabic story as read.
+QString Story_In(const Data_Source& dataStory, Interface_Language language, const QString& story);
 
 } // namespace MdlLectarium

@@ -31,11 +31,17 @@ FrmWhole_Day* FrmWhole_Day::Instance() {
 }
 
 FrmWhole_Day* FrmWhole_Day::Show_Window(const Day_State& day) {
+    return Show_Window(day, Current_Interface_Language());
+}
+
+FrmWhole_Day* FrmWhole_Day::Show_Window(const Day_State& day, Interface_Language language) {
     FrmWhole_Day* form = instance.Get();
     if (!form) {
         form = instance.Keep(new FrmWhole_Day());
         Show_Child(form);
     }
+    form->language_ = language;
+    form->setLayoutDirection(language == Interface_Language::English ? Qt::LeftToRight : Qt::RightToLeft);
     form->showDay(day);
     Bring_Forward(form);
     form->text1_->setFocus();
@@ -51,13 +57,13 @@ void FrmWhole_Day::showDay(const Day_State& day) {
     day_ = day;
     {
         const Day_State_In_Place inPlace(day);
-        document_ = Read_Whole_Day(Database_Path);
+        document_ = Read_Whole_Day(Database_Path, language_);
     }
     if (const QList<QStringList> rows = sideBySideRows(); !rows.isEmpty())
         text1_->Set_Table(rows);
     else
         text1_->Set_Text(Whole_Day_Text(document_));
-    setWindowTitle(Whole_Day_Caption);
+    setWindowTitle(Whole_Day_Title(document_));
 }
 
 // The day's lines as Whole_Day_Text lays them out, each passage in the reader's
@@ -69,7 +75,7 @@ QList<QStringList> FrmWhole_Day::sideBySideRows() const {
         for (const QString& line : text.split(QLatin1Char('\n')))
             rows << QStringList{line};
     };
-    lines(Whole_Day_Caption);
+    lines(Whole_Day_Title(document_));
     lines(document_.dateLines.join(QLatin1Char('\n')));
     if (!document_.occasion.isEmpty())
         lines(document_.occasion);
@@ -109,7 +115,7 @@ FrmWhole_Day::FrmWhole_Day() {
 FrmWhole_Day::~FrmWhole_Day() = default;
 
 QString FrmWhole_Day::Print_Title() const {
-    return Whole_Day_Caption;
+    return Whole_Day_Title(document_);
 }
 
 QString FrmWhole_Day::Print_Date() const {

@@ -4,6 +4,7 @@
 // appearance of the other text windows. File > Save writes it; printing takes its
 // document.
 
+#include "base/interface_language.h"
 #include "calendar/classify_day.h"
 #include "readings/whole_day.h"
 #include "shell/printable.h"
@@ -28,6 +29,11 @@ public:
     // Reads the day as its state says and shows it, in the open window or a new one
     // brought forward. The selected-day state is left as it was.
     static FrmWhole_Day* Show_Window(const MdlLectarium::Day_State& day);
+    // With the language this run shows (Current_Interface_Language).
+    // The same with the day's own words (dates, title, captions, commemorations) in
+    // language; the window then reads in that language's direction.
+    static FrmWhole_Day* Show_Window(const MdlLectarium::Day_State& day,
+                                     MdlLectarium::Interface_Language language);
     // The open window, if any, shows the day instead; it is not brought forward.
     static void Follow_Day(const MdlLectarium::Day_State& day);
 
@@ -52,6 +58,7 @@ private:
     Reading_Box* text1_ = nullptr;
     MdlLectarium::Whole_Day_Document document_;
     MdlLectarium::Day_State day_;
+    MdlLectarium::Interface_Language language_ = MdlLectarium::Interface_Language::Classic;
 };
 
 // File > "قراءات اليوم كاملة": the day the open readings window (or Holy Week window)

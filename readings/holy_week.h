@@ -3,6 +3,7 @@
 // The Holy Week hours of a day from the Pain table: the list of their descriptions
 // and, for a chosen hour, its reference and its text.
 
+#include "base/interface_language.h"
 #include "calendar/selected_day.h"
 
 #include <QString>
@@ -16,6 +17,11 @@ class Data_Source;
 
 // The window caption by Season_Day: the Holy Pascha up to day 6, the Apocalypse after.
 QString Holy_Week_Caption(Integer seasonDay);
+
+// An hour's description in the language: in English composed from its parts,
+// "Tuesday - Matins: Prophecy 1", "First Hour of the Eve of Wednesday: Gospel 2"; a
+// part without an English form keeps its Arabic.
+QString Hour_Description_In(const QString& description, Interface_Language language);
 
 // The Description of every row of dataPain's result set, from the first, unscrambled
 // with the day key. A row whose description cannot be read gives an empty line, so

@@ -99,8 +99,8 @@ void Lectern_Renderer::layOutTitle() {
     QString title = day_.title;
     if (!day_.dateLines.isEmpty())
         title += QStringLiteral("\n") + day_.dateLines.join(QLatin1Char('\n'));
-    title_ = textDocument(title.trimmed(), Qt::RightToLeft, titleFont, page_.width() * (1 - 2 * marginShare),
-                          Qt::AlignHCenter);
+    title_ = textDocument(title.trimmed(), Paragraph_Direction(title.trimmed()), titleFont,
+                          page_.width() * (1 - 2 * marginShare), Qt::AlignHCenter);
 }
 
 Lectern_Heights Lectern_Renderer::layOut(size_t r, int size) {
@@ -115,7 +115,8 @@ Lectern_Heights Lectern_Renderer::layOut(size_t r, int size) {
     heading.setPixelSize(std::max(6, size * 3 / 4));
 
     const Lectern_Reading& reading = day_.readings[r];
-    headings_[r] = textDocument(Lectern_Heading(reading), Qt::RightToLeft, heading, width);
+    headings_[r] =
+        textDocument(Lectern_Heading(reading), Paragraph_Direction(Lectern_Heading(reading)), heading, width);
     Lectern_Heights measured{headings_[r]->size().height() + size * 0.5, {}};
     auto& rows = cells_[r];
     rows.clear();

@@ -3,6 +3,8 @@
 // The fixed captions and messages of the readings windows, shared by the windows and
 // the command-line companion. Blanks inside them are part of the caption.
 
+#include "base/interface_language.h"
+
 #include <QString>
 
 namespace MdlLectarium {
@@ -43,5 +45,9 @@ extern const QString Apocalypse_Caption;
 
 // The blanks in front of every prophecy entry.
 extern const QString Prophecy_Indent;
+
+// A caption above (or the whole-day caption) in the reader's language: its English form,
+// with the caption's own blanks around it, under English; the caption itself otherwise.
+QString Caption_In(const QString& caption, Interface_Language language);
 
 } // namespace MdlLectarium

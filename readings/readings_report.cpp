@@ -2,6 +2,7 @@
 
 #include "calendar/classify_day.h"
 #include "calendar/date_labels.h"
+#include "calendar/english_names.h"
 #include "calendar/fasts.h"
 #include "calendar/selected_day.h"
 #include "lectionary/data_source.h"
@@ -38,24 +39,24 @@ QString passageText(Data_Source& bible, const QString& reference, const Passage_
 } // namespace
 
 bool Readings_Report(const QDate& date, const QString& databasePath, bool withText, QByteArray& out,
-                     QString& error, const Passage_Writer& passage) {
+                     QString& error, const Passage_Writer& passage, Interface_Language language) {
     if (!Open_Database(databasePath, error))
         return false;
 
     Reset_Day_State();
     Classify_Day(date, Day_Stage::Shown); // the chooser's Show: title, rite, readings table
-    const Day_Labels labels = Date_Labels(date);
+    const bool english = language == Interface_Language::English;
+    const auto caption = [language](const QString& arabic) { return Caption_In(arabic, language); };
+    const auto shown = [english](const QString& reference) {
+        return english ? English_Reference(reference) : reference;
+    };
 
-    QString text;
-    text += labels.dayName + QLatin1Char(' ') + labels.normalDay + QLatin1Char(' ') + labels.normalMonth +
-            QLatin1Char(' ') + labels.normalYear + QLatin1Char('\n');
-    text += labels.copticDay + QLatin1Char(' ') + labels.copticMonth + QLatin1Char(' ') + labels.copticYear +
-            QLatin1Char('\n');
-    if (!Occasion_Title.isEmpty())
-        text +=
-            QString(Occasion_Title).replace(QLatin1String("\r\n"), QLatin1String("\n")) + QLatin1Char('\n');
+    QString text = Date_Lines(date, language).join(QLatin1Char('\n')) + QLatin1Char('\n');
+    const QString title = english ? English_Title_Of(date) : Occasion_Title;
+    if (!title.isEmpty())
+        text += QString(title).replace(QLatin1String("\r\n"), QLatin1String("\n")) + QLatin1Char('\n');
     // The fast after the title lines, where the day has one.
-    const QString fast = Fast_Line(Fast_Of_Day(date));
+    const QString fast = english ? English_Fast_Line(Fast_Of_Day(date)) : Fast_Line(Fast_Of_Day(date));
     if (!fast.isEmpty())
         text += fast + QLatin1Char('\n');
 
@@ -64,10 +65,11 @@ bool Readings_Report(const QDate& date, const QString& databasePath, bool withTe
 
     if (Season_Key == QLatin1String("Pain")) {
         // Holy Week: the hours of the day, as the Holy Week window lists them.
-        text += QLatin1Char('\n') + Holy_Week_Caption(Season_Day) + QLatin1Char('\n');
+        text += QLatin1Char('\n') + caption(Holy_Week_Caption(Season_Day)) + QLatin1Char('\n');
         for (const Holy_Week_Hour& hour :
              Read_Holy_Week_Hours(databasePath, static_cast<Integer>(Season_Day + 1), bible)) {
-            text += indent + hour.description + QStringLiteral(": ") + hour.entry.sign + QLatin1Char('\n');
+            text += indent + Hour_Description_In(hour.description, language) + QStringLiteral(": ") +
+                    shown(hour.entry.sign) + QLatin1Char('\n');
             if (withText && passage)
                 text += passageText(bible, hour.entry.sign, passage);
             else if (withText)
@@ -82,13 +84,14 @@ bool Readings_Report(const QDate& date, const QString& databasePath, bool withTe
     sources.setDatabaseName(databasePath);
     const Day_Readings day = Read_Day(sources, false);
 
-    auto frame = [&](const QString& caption, int first, int last) {
-        text += QLatin1Char('\n') + caption.trimmed() + QLatin1Char('\n');
+    auto frame = [&](const QString& office, int first, int last) {
+        text += QLatin1Char('\n') + caption(office).trimmed() + QLatin1Char('\n');
         for (int i = first; i <= last; ++i) {
             const QString& stored = day.readings[static_cast<size_t>(i)];
             const QString reference = stored.isEmpty() ? QString() : Reading_Prefix(i) + stored;
-            text += indent + Reading_Field_Caption(i) + QLatin1Char(':') +
-                    (reference.isEmpty() ? QString() : QLatin1Char(' ') + reference) + QLatin1Char('\n');
+            text += indent + caption(Reading_Field_Caption(i)) + QLatin1Char(':') +
+                    (reference.isEmpty() ? QString() : QLatin1Char(' ') + shown(reference)) +
+                    QLatin1Char('\n');
             if (withText && !reference.isEmpty())
                 text += passageText(bible, reference, passage);
         }
@@ -97,20 +100,21 @@ bool Readings_Report(const QDate& date, const QString& databasePath, bool withTe
     frame(Matins_Caption, 3, 4);
     frame(Liturgy_Caption, 5, 9);
     if (day.showProphecies) {
-        text += QLatin1Char('\n') + Prophecies_Caption.trimmed() + QLatin1Char('\n');
+        text += QLatin1Char('\n') + caption(Prophecies_Caption).trimmed() + QLatin1Char('\n');
         for (const QString& entry : day.prophecies) {
             // An empty entry is nothing to read.
             const QString reference = entry.mid(Prophecy_Indent.size());
             if (reference.trimmed().isEmpty())
                 continue;
-            text += indent + reference + QLatin1Char('\n');
+            text += indent + (english ? shown(reference.trimmed()) : reference) + QLatin1Char('\n');
             if (withText)
                 text += passageText(bible, reference, passage);
         }
     }
-    if (withText && !day.story.isEmpty())
-        text += QLatin1Char('\n') + Story_Frame_Caption.trimmed() + QLatin1Char('\n') +
-                indented(day.story, indent);
+    const QString story = english ? Story_In(sources.Data_Story, language, day.story) : day.story;
+    if (withText && !story.isEmpty())
+        text += QLatin1Char('\n') + caption(Story_Frame_Caption).trimmed() + QLatin1Char('\n') +
+                indented(story, indent);
     out = text.toUtf8();
     return true;
 }

@@ -5,6 +5,8 @@
 // rite; in Holy Week every hour with its reading. One structure, written out as plain
 // text (the whole-day window and Save) or as HTML (lectarium-day --html, printing).
 
+#include "base/interface_language.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -17,9 +19,10 @@ namespace MdlLectarium {
 extern const QString Whole_Day_Caption;
 
 struct Whole_Day_Entry {
-    QString caption;   // "المزمور", an hour of Holy Week; empty for a prophecy
-    QString reference; // the reading reference as shown
-    QString text;      // the passage, lines separated by LF; empty when nothing resolves
+    QString caption;        // "المزمور", an hour of Holy Week; empty for a prophecy
+    QString reference;      // the reading reference as shown
+    QString text;           // the passage, lines separated by LF; empty when nothing resolves
+    QString shownReference; // the reference as the document's language writes it; empty: as reference
 };
 
 struct Whole_Day_Part {
@@ -33,12 +36,18 @@ struct Whole_Day_Document {
     QString occasion;      // the title of the day, LF lines; may be empty
     QString fast;          // the fast of the day and what it allows; empty on a day without
     std::vector<Whole_Day_Part> parts;
+    Interface_Language language = Interface_Language::Classic; // what its own words are in
 };
 
 // Reads the day in the selected-day state (Selected_Date, Season_Key, ... as Show
 // leaves them) from the database at databasePath. Parts that cannot be read stay
-// empty and are left out.
-Whole_Day_Document Read_Whole_Day(const QString& databasePath);
+// empty and are left out. In English the dates, title, fast, captions and commemorations
+// are English; the references, the Bible text and the rite are as the database has them.
+Whole_Day_Document Read_Whole_Day(const QString& databasePath,
+                                  Interface_Language language = Interface_Language::Classic);
+
+// The caption of the document in its own language.
+QString Whole_Day_Title(const Whole_Day_Document& document);
 
 // An entry's heading line: its caption and reference.
 QString Whole_Day_Entry_Heading(const Whole_Day_Entry& entry);
@@ -51,7 +60,8 @@ QString Whole_Day_Header(const Whole_Day_Document& document);
 // Plain text, LF line ends.
 QString Whole_Day_Text(const Whole_Day_Document& document);
 
-// A complete HTML page, UTF-8 when encoded as such, right to left, Arabic; each line a
+// A complete HTML page, UTF-8 when encoded as such, right to left, Arabic (left to right,
+// English, for a document in English); each line a
 // paragraph with the direction of its own text (dir) and a verse's number held at its
 // start. passage, when given, writes the HTML of an entry's text in place of its lines.
 QString Whole_Day_Html(const Whole_Day_Document& document,

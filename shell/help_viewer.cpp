@@ -231,6 +231,11 @@ public:
 
 } // namespace
 
+QString Help_File_Name(MdlLectarium::Interface_Language language) {
+    return language == MdlLectarium::Interface_Language::English ? QStringLiteral("Lectarium_en.hlp")
+                                                                 : QStringLiteral("Lectarium.hlp");
+}
+
 QString Help_File_Problem(const QString& helpFile) {
     QByteArray bytes;
     QString reason;

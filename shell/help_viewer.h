@@ -4,6 +4,8 @@
 // program folder) in a window with Contents, Back and Forward. It stands in for the
 // platform's help viewer, which this platform does not have.
 
+#include "base/interface_language.h"
+
 #include <QWidget>
 
 class QTextBrowser;
@@ -19,6 +21,10 @@ constexpr int Help_Nesting_Limit = 64;
 constexpr int Help_Table_Nesting_Limit = 2;
 // A picture or style sheet the help file names.
 constexpr qint64 Help_Resource_Limit = qint64(16) << 20;
+
+// The help file's name in the program folder for the language: Lectarium_en.hlp in
+// English, Lectarium.hlp in Arabic and the classic interface.
+QString Help_File_Name(MdlLectarium::Interface_Language language);
 
 // Why the help file cannot be shown ("not a regular file", "larger than 256 KB", the
 // system's reason, the nesting), or nothing when it can.

@@ -1,5 +1,6 @@
 #include "app/mdi_lectarium.h"
 #include "app/start_up.h"
+#include "base/interface_language.h"
 #include "base/program_files.h"
 #include "base/settings.h"
 #include "calendar/selected_day.h"
@@ -245,6 +246,15 @@ private slots:
         QCOMPARE(s.dialogs.Messages().size(), 1);
         QVERIFY(s.dialogs.Messages()[0].text.contains(QStringLiteral("Lectarium.hlp")));
         QVERIFY(s.dialogs.Unexpected().isEmpty());
+    }
+
+    void englishInterfaceOpensTheEnglishHelp() {
+        Set_Current_Interface_Language(Interface_Language::English);
+        Started s;
+        s.dialogs.Answer_Help(true);
+        s.window->Topic_Click();
+        Set_Current_Interface_Language(Interface_Language::Classic);
+        QCOMPARE(s.dialogs.Help_Files(), QStringList{s.folder.file(QStringLiteral("Lectarium_en.hlp"))});
     }
 
     void toggles() {

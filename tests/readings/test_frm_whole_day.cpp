@@ -110,6 +110,26 @@ private slots:
         Placement_Widget(form)->close();
     }
 
+    // In English the window reads left to right and keeps its language as it follows
+    // the chooser; the classic entry brings the Arabic day back.
+    void inEnglish() {
+        Reading_Session r;
+        r.Show_Day(QDate(2027, 2, 22)); // Monday of the Nineveh fast
+        FrmWhole_Day* form = FrmWhole_Day::Show_Window(Current_Day_State(), Interface_Language::English);
+        QCOMPARE(form->layoutDirection(), Qt::LeftToRight);
+        QCOMPARE(form->windowTitle(), QStringLiteral("The Readings of the Whole Day"));
+        QVERIFY(form->Text1()->Text().contains(QStringLiteral("Monday 22 February 2027\n")));
+        QVERIFY(form->Text1()->Text().contains(QStringLiteral("First day of the Fast of Nineveh\n")));
+        QVERIFY(form->Print_Html().contains(QStringLiteral("<html lang=\"en\" dir=\"ltr\">")));
+        r.Show_Day(QDate(2027, 2, 23));
+        QVERIFY(form->Text1()->Text().contains(QStringLiteral("Tuesday 23 February 2027\n")));
+        FrmWhole_Day::Show_Window(Current_Day_State(), Interface_Language::Classic);
+        QCOMPARE(form->layoutDirection(), Qt::RightToLeft);
+        QCOMPARE(form->windowTitle(), Whole_Day_Caption);
+        QVERIFY(form->Text1()->Text().contains(QStringLiteral("23 فبراير 2027")));
+        Placement_Widget(form)->close();
+    }
+
     // A Show replaces the windows of the day before: the other kind of readings window
     // and the passage of that day close, and an open whole day follows.
     void showReplacesTheDayBefore() {

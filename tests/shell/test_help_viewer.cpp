@@ -22,9 +22,24 @@ using namespace Lectarium;
 
 namespace {
 
-QByteArray shippedHelp() {
-    QFile f(QStringLiteral(LECTARIUM_HELP_SOURCE));
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QByteArray shippedHelp() {
+    return fileBytes(QStringLiteral(LECTARIUM_HELP_SOURCE));
+}
+
+// What a help page must have in the same order in both languages: its anchors and links,
+// and the keys of its tables (shortcuts in the menu tables and the key tables).
+QStringList helpSkeleton(const QByteArray& html) {
+    static const QRegularExpression marks(QStringLiteral(
+        "<a (?:name|href)=\"[^\"]*\"|<td>(?:Ctrl\\+|F\\d|Enter|Home|Page )[^<]*</td>|<h[12]|<table|<tr"));
+    QStringList found;
+    for (auto match = marks.globalMatch(QString::fromUtf8(html)); match.hasNext();)
+        found << match.next().captured();
+    return found;
 }
 
 // Messages are recorded; help goes to the program's own viewer, as in the real layer.
@@ -89,6 +104,27 @@ private slots:
         QFile run(QStringLiteral(LECTARIUM_RUN_HELP));
         QVERIFY(run.open(QIODevice::ReadOnly));
         QCOMPARE(run.readAll(), shippedHelp());
+    }
+
+    void buildPutsTheEnglishHelpFileInTheRunFolder() {
+        QCOMPARE(fileBytes(QStringLiteral(LECTARIUM_RUN_HELP_EN)),
+                 fileBytes(QStringLiteral(LECTARIUM_HELP_SOURCE_EN)));
+    }
+
+    // The English help is the Arabic one translated: the same sections, links and key
+    // rows in the same order, read left to right.
+    void englishHelpMatchesTheArabic() {
+        const QByteArray english = fileBytes(QStringLiteral(LECTARIUM_HELP_SOURCE_EN));
+        QVERIFY(english.contains("<html dir=\"ltr\" lang=\"en\">"));
+        const QStringList arabic = helpSkeleton(shippedHelp());
+        QVERIFY(arabic.contains(QStringLiteral("<td>Ctrl+Shift+B</td>")));
+        QCOMPARE(helpSkeleton(english), arabic);
+        QTextDocument document;
+        document.setHtml(QString::fromUtf8(english));
+        static const QRegularExpression arabicLetter(QStringLiteral("\\p{Arabic}"));
+        // Arabic appears only as the example of digits a code page cannot write.
+        const QString text = document.toPlainText().remove(QStringLiteral("\u0661\u0666"));
+        QVERIFY2(!text.contains(arabicLetter), qPrintable(text.mid(text.indexOf(arabicLetter) - 40, 80)));
     }
 
     void realLayerOpensTheViewerOnTheContents() {

@@ -10,7 +10,10 @@
 // lectarium-day --fasts FROM TO: the fast of each day and what it allows.
 // lectarium-day --saint TEXT [--year YEAR]: the days that commemorate a saint.
 // lectarium-day --calendar YEAR --pdf OUT.pdf: the year's calendar on paper.
+// --lang en|ar|classic with --readings, --ics, --fasts and --titles: the day's own words
+// in that language.
 
+#include "base/interface_language.h"
 #include "base/program_files.h"
 #include "base/safe_file.h"
 #include "calendar/day_feed.h"
@@ -221,8 +224,22 @@ const QList<Modifier>& modifiers() {
         {QStringLiteral("slides"),
          QStringLiteral("with --readings: the day's readings as 16:9 slides in OUT.pdf"),
          QStringLiteral("readings"), QStringLiteral("OUT.pdf")},
+        {QStringLiteral("titles"), QStringLiteral("with FROM [TO]: the date and the title of each day alone"),
+         QString(), QString()},
     };
     return table;
+}
+
+// The modes whose output --lang puts in a language (the range with --titles only).
+bool takesLanguage(const Mode& mode) {
+    return mode.option.isEmpty() || mode.option == QLatin1String("readings") ||
+           mode.option == QLatin1String("ics") || mode.option == QLatin1String("fasts");
+}
+
+// The language --lang names (Classic without it); checked before any mode runs.
+MdlLectarium::Interface_Language chosenLanguage(const QCommandLineParser& parser) {
+    return MdlLectarium::Language_From_Code(parser.value(QStringLiteral("lang")))
+        .value_or(MdlLectarium::Interface_Language::Classic);
 }
 
 // "usage: lectarium-day FROM [TO] | --readings DATE ... (dates as ...)", one line; of
@@ -253,6 +270,12 @@ void prepare(QCommandLineParser& parser, const Mode* only = nullptr) {
             if (modifier.mode == mode.option)
                 parser.addOption(QCommandLineOption(modifier.option, modifier.help, modifier.valueName));
     }
+    if (!only || takesLanguage(*only))
+        parser.addOption(QCommandLineOption(
+            QStringLiteral("lang"),
+            QStringLiteral("the day's dates, titles, names and captions in English (en), or in Arabic "
+                           "(ar, classic: as without the option)"),
+            QStringLiteral("LANG")));
     for (const Argument& argument : (only ? only : &modes().first())->arguments)
         parser.addPositionalArgument(argument.name, argument.help,
                                      argument.optional ? QStringLiteral("[%1]").arg(argument.name)
@@ -314,10 +337,12 @@ int range(const Call& call) {
     MdlLectarium::Fill_Name_Tables();
     MdlLectarium::Reset_Day_State();
 
+    const bool titles = call.parser.isSet(QStringLiteral("titles"));
+    const MdlLectarium::Interface_Language language = chosenLanguage(call.parser);
     QByteArray out;
     out.reserve(1 << 16);
     for (QDate date = from; date <= to; date = date.addDays(1)) {
-        out += MdlLectarium::Day_Report_Line(date);
+        out += titles ? MdlLectarium::Day_Title_Line(date, language) : MdlLectarium::Day_Report_Line(date);
         if (out.size() >= (1 << 16) - 512) {
             if (!Write_Output(out))
                 return 1;
@@ -330,13 +355,15 @@ int range(const Call& call) {
 
 // The whole day of date as HTML, the day processed as the day chooser's Show does.
 bool wholeDayHtml(const QDate& date, QByteArray& out, QString& error,
-                  const std::function<QString(const MdlLectarium::Whole_Day_Entry&)>& passage) {
+                  const std::function<QString(const MdlLectarium::Whole_Day_Entry&)>& passage,
+                  MdlLectarium::Interface_Language language) {
     const auto database = MdlLectarium::Open_Database(MdlLectarium::Database_Path, error);
     if (!database)
         return false;
     MdlLectarium::Reset_Day_State();
     MdlLectarium::Classify_Day(date, MdlLectarium::Day_Stage::Shown);
-    out = MdlLectarium::Whole_Day_Html(MdlLectarium::Read_Whole_Day(MdlLectarium::Database_Path), passage)
+    out = MdlLectarium::Whole_Day_Html(MdlLectarium::Read_Whole_Day(MdlLectarium::Database_Path, language),
+                                       passage)
               .toUtf8();
     return true;
 }
@@ -350,7 +377,8 @@ bool eveningHour(const QString& text, int& hour) {
 }
 
 // The day's readings as slides at path, through the safe writer.
-int slidesOf(const QDate& date, const QString& path, MdlLectarium::Named_Bibles& bibles) {
+int slidesOf(const QDate& date, const QString& path, MdlLectarium::Named_Bibles& bibles,
+             MdlLectarium::Interface_Language language) {
     const QString shown = QDir::toNativeSeparators(path);
     if (QFileInfo(path).absoluteFilePath() == QFileInfo(MdlLectarium::Database_Path).absoluteFilePath()) {
         std::fprintf(stderr, "lectarium-day: the slides would replace %s, the database they are read from\n",
@@ -368,7 +396,7 @@ int slidesOf(const QDate& date, const QString& path, MdlLectarium::Named_Bibles&
     MdlLectarium::Reset_Day_State();
     MdlLectarium::Classify_Day(date, MdlLectarium::Day_Stage::Shown);
     MdlLectarium::Lectern_Day day =
-        MdlLectarium::Lectern_Day_Of(MdlLectarium::Read_Whole_Day(MdlLectarium::Database_Path));
+        MdlLectarium::Lectern_Day_Of(MdlLectarium::Read_Whole_Day(MdlLectarium::Database_Path, language));
     // As the live lectern: the day's text, and the first translation named beside it.
     for (int i = 0; i < bibles.translations.size(); ++i) {
         if (i == bibles.databaseColumn)
@@ -459,7 +487,8 @@ int readings(const Call& call) {
             return 1;
     }
     if (slides)
-        return slidesOf(date, call.parser.value(QStringLiteral("slides")), bibles);
+        return slidesOf(date, call.parser.value(QStringLiteral("slides")), bibles,
+                        chosenLanguage(call.parser));
     MdlLectarium::Data_Source bible(QStringLiteral("Data_Bible"));
     bible.setDatabaseName(MdlLectarium::Database_Path);
     std::function<QString(const QString&)> passageText;
@@ -475,9 +504,10 @@ int readings(const Call& call) {
     }
     QByteArray out;
     QString error;
-    const bool read = html ? wholeDayHtml(date, out, error, passageHtml)
+    const MdlLectarium::Interface_Language language = chosenLanguage(call.parser);
+    const bool read = html ? wholeDayHtml(date, out, error, passageHtml, language)
                            : MdlLectarium::Readings_Report(date, MdlLectarium::Database_Path, withText, out,
-                                                           error, passageText);
+                                                           error, passageText, language);
     if (!read) {
         std::fprintf(stderr, "lectarium-day: cannot read %s: %s\n",
                      QDir::toNativeSeparators(MdlLectarium::Database_Path).toLocal8Bit().constData(),
@@ -494,7 +524,8 @@ int feed(const Call& call) {
     if (!checkedRange(call, from, to, failure))
         return failure;
     MdlLectarium::Fill_Name_Tables();
-    Write_Output(MdlLectarium::Calendar_Feed(from, to, QDateTime::currentDateTimeUtc()));
+    Write_Output(
+        MdlLectarium::Calendar_Feed(from, to, QDateTime::currentDateTimeUtc(), chosenLanguage(call.parser)));
     return 0;
 }
 
@@ -505,10 +536,11 @@ int fasts(const Call& call) {
         return failure;
     MdlLectarium::Fill_Name_Tables();
     MdlLectarium::Reset_Day_State();
+    const MdlLectarium::Interface_Language language = chosenLanguage(call.parser);
     QByteArray out;
     out.reserve(1 << 16);
     for (QDate date = from; date <= to; date = date.addDays(1)) {
-        out += MdlLectarium::Fast_Report_Line(date).toUtf8() + '\n';
+        out += MdlLectarium::Fast_Report_Line(date, language).toUtf8() + '\n';
         if (out.size() >= (1 << 16) - 512) {
             if (!Write_Output(out))
                 return 1;
@@ -601,6 +633,15 @@ int run(QStringList arguments) {
     for (const Modifier& modifier : modifiers())
         if (given.contains(modifier.option) && modifier.mode != chosen->option)
             return fail(usage(explained));
+    if (given.contains(QStringLiteral("lang"))) {
+        if (!takesLanguage(*chosen) ||
+            (chosen == &modes().first() && !given.contains(QStringLiteral("titles"))))
+            return fail(usage(explained));
+        const QString code = parser.value(QStringLiteral("lang"));
+        if (!MdlLectarium::Language_From_Code(code))
+            return fail(QStringLiteral("unknown language for --lang: %1 (en, ar or classic)").arg(code));
+        MdlLectarium::Set_Current_Interface_Language(chosenLanguage(parser));
+    }
     const QStringList dates = parser.positionalArguments();
     qsizetype least = 0;
     for (const Argument& argument : chosen->arguments)
