@@ -7,6 +7,7 @@
 #include "readings/frm_display_reading.h"
 #include "readings/frm_pain.h"
 #include "shell/appearance.h"
+#include "shell/interface_translation.h"
 #include "shell/reading_box.h"
 #include "shell/single_window.h"
 #include "shell/text_source.h"
@@ -56,7 +57,7 @@ void FrmWhole_Day::showDay(const Day_State& day) {
         text1_->Set_Table(rows);
     else
         text1_->Set_Text(Whole_Day_Text(document_));
-    setWindowTitle(Whole_Day_Caption);
+    setWindowTitle(Whole_Day_Title());
 }
 
 // The day's lines as Whole_Day_Text lays them out, each passage in the reader's
@@ -91,8 +92,8 @@ QList<QStringList> FrmWhole_Day::sideBySideRows() const {
 
 FrmWhole_Day::FrmWhole_Day() {
     setObjectName(QStringLiteral("FrmWhole_Day"));
-    setWindowTitle(Whole_Day_Caption);
-    setLayoutDirection(Qt::RightToLeft);
+    setWindowTitle(Whole_Day_Title());
+    setLayoutDirection(Window_Direction());
     text1_ = new Reading_Box(this);
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -105,6 +106,10 @@ FrmWhole_Day::FrmWhole_Day() {
 }
 
 FrmWhole_Day::~FrmWhole_Day() = default;
+
+QString Whole_Day_Title() {
+    return FrmWhole_Day::tr("قراءات اليوم كاملة");
+}
 
 QString FrmWhole_Day::Print_Title() const {
     return Whole_Day_Caption;
@@ -147,7 +152,7 @@ void Show_Whole_Day() {
 }
 
 QPushButton* Add_Whole_Day_Button(QWidget* parent, const QRect& area, std::function<Day_State()> day) {
-    auto* button = new QPushButton(Whole_Day_Caption, parent);
+    auto* button = new QPushButton(Whole_Day_Title(), parent);
     button->setObjectName(QStringLiteral("Command_Whole_Day"));
     button->setGeometry(area);
     QObject::connect(button, &QPushButton::clicked, parent,
