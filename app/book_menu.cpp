@@ -11,6 +11,7 @@
 #include "shell/printable.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 
 namespace Lectarium {
@@ -22,8 +23,9 @@ void Where_Read_Click() {
     const auto* source = dynamic_cast<const Where_Read_Source*>(Active_Form());
     const QString reference = source ? source->Where_Reference() : QString();
     if (reference.isEmpty()) {
-        Dialogs().Message(parent, QStringLiteral("اختر قراءة أو أصحاحا أولا"), Where_Read_Caption,
-                          Msg_Buttons::Ok, Msg_Icon::Exclamation);
+        Dialogs().Message(parent,
+                          QCoreApplication::translate("Lectarium::Book_Menu", "اختر قراءة أو أصحاحا أولا"),
+                          Where_Read_Caption(), Msg_Buttons::Ok, Msg_Icon::Exclamation);
         return;
     }
     FrmWhere_Read::Show_Window(reference, (Selected_Date.isValid() ? Selected_Date : Today()).year());
@@ -31,7 +33,7 @@ void Where_Read_Click() {
 
 void Add_Book_Items(QMenu* file) {
     file->addSeparator()->setObjectName(QStringLiteral("l_book"));
-    QAction* wholeDay = file->addAction(MdlLectarium::Whole_Day_Caption);
+    QAction* wholeDay = file->addAction(Whole_Day_Title());
     wholeDay->setObjectName(QStringLiteral("Whole_Day"));
     QObject::connect(wholeDay, &QAction::triggered, file, [] { Show_Whole_Day(); });
     struct Item {
@@ -39,10 +41,12 @@ void Add_Book_Items(QMenu* file) {
         QString caption;
         void (*handler)();
     };
-    const Item items[] = {{"Print", QStringLiteral("&Print"), &Print_Click},
-                          {"Print_Preview", QStringLiteral("Print Pre&view"), &Print_Preview_Click},
-                          {"Export_Pdf", QStringLiteral("Export PDF"), &Export_Pdf_Click},
-                          {"Where_Read", Where_Read_Caption, &Where_Read_Click}};
+    const Item items[] = {
+        {"Print", QCoreApplication::translate("Lectarium::Book_Menu", "&Print"), &Print_Click},
+        {"Print_Preview", QCoreApplication::translate("Lectarium::Book_Menu", "Print Pre&view"),
+         &Print_Preview_Click},
+        {"Export_Pdf", QCoreApplication::translate("Lectarium::Book_Menu", "Export PDF"), &Export_Pdf_Click},
+        {"Where_Read", Where_Read_Caption(), &Where_Read_Click}};
     for (const Item& item : items) {
         QAction* action = file->addAction(item.caption);
         action->setObjectName(QLatin1String(item.name));

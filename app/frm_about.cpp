@@ -1,6 +1,7 @@
 #include "app/frm_about.h"
 
 #include "app/pictures.h"
+#include "shell/interface_translation.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -14,30 +15,31 @@ namespace {
 
 struct Label_Text {
     int number;
-    const char16_t* text;
+    const char* text;
 };
 
 // By role: the product's name (3), a free service (4), the release (2), the
 // dedication (5 to 9 and 16), a request (10), the preparers (11, 12), the programmers
 // (13, 1, 14) and the version (15).
 const std::array<Label_Text, 16> texts{{
-    {3, u"ليكتاريوم"},
-    {4, u"هذا البرنامج خدمة مجانية لأبناء الكنيسة"},
-    {2, u"هذا هو الإصدار الأول من البرنامج، ونعمل بنعمة الله على إصدار ثان يضم ملخصًا "
-        u"للسنكسار ويأخذ باقتراحات المستخدمين، ثم يليه برنامج للكتاب المقدس المصوّر."},
-    {5, u"نقدم هذا العمل"},
-    {6, u"بصلوات وبركة"},
-    {7, u"صاحب القداسة البابا المعظم"},
-    {8, u"بابا الإسكندرية وبطريرك الكرازة المرقسية"},
-    {9, u"وصلوات نيافة الحبر الجليل الأنبا"},
-    {16, u"أسقف الإيبارشية"},
-    {10, u"اذكروا هذا العمل في صلواتكم، وأهدوا نسخة مجانية منه لكل من تعرفون"},
-    {11, u"إعداد :"},
-    {12, u"فريق إعداد ليكتاريوم"},
-    {13, u"Programmed by :"},
-    {1, u"تصميم وبرمجة"},
-    {14, u"فريق برمجة ليكتاريوم"},
-    {15, u"الإصدار الأول - 1998"},
+    {3, QT_TRANSLATE_NOOP("Lectarium::FrmAbout", "ليكتاريوم")},
+    {4, QT_TRANSLATE_NOOP("Lectarium::FrmAbout", "هذا البرنامج خدمة مجانية لأبناء الكنيسة")},
+    {2, "هذا هو الإصدار الأول من البرنامج، ونعمل بنعمة الله على إصدار ثان يضم ملخصًا "
+        "للسنكسار ويأخذ باقتراحات المستخدمين، ثم يليه برنامج للكتاب المقدس المصوّر."},
+    {5, QT_TRANSLATE_NOOP("Lectarium::FrmAbout", "نقدم هذا العمل")},
+    {6, QT_TRANSLATE_NOOP("Lectarium::FrmAbout", "بصلوات وبركة")},
+    {7, QT_TRANSLATE_NOOP("Lectarium::FrmAbout", "صاحب القداسة البابا المعظم")},
+    {8, QT_TRANSLATE_NOOP("Lectarium::FrmAbout", "بابا الإسكندرية وبطريرك الكرازة المرقسية")},
+    {9, QT_TRANSLATE_NOOP("Lectarium::FrmAbout", "وصلوات نيافة الحبر الجليل الأنبا")},
+    {16, QT_TRANSLATE_NOOP("Lectarium::FrmAbout", "أسقف الإيبارشية")},
+    {10, QT_TRANSLATE_NOOP("Lectarium::FrmAbout",
+                           "اذكروا هذا العمل في صلواتكم، وأهدوا نسخة مجانية منه لكل من تعرفون")},
+    {11, QT_TRANSLATE_NOOP("Lectarium::FrmAbout", "إعداد :")},
+    {12, QT_TRANSLATE_NOOP("Lectarium::FrmAbout", "فريق إعداد ليكتاريوم")},
+    {13, QT_TRANSLATE_NOOP("Lectarium::FrmAbout", "Programmed by :")},
+    {1, QT_TRANSLATE_NOOP("Lectarium::FrmAbout", "تصميم وبرمجة")},
+    {14, QT_TRANSLATE_NOOP("Lectarium::FrmAbout", "فريق برمجة ليكتاريوم")},
+    {15, QT_TRANSLATE_NOOP("Lectarium::FrmAbout", "الإصدار الأول - 1998")},
 }};
 
 QFrame* line(QWidget* parent, int number) {
@@ -52,14 +54,14 @@ QFrame* line(QWidget* parent, int number) {
 
 FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FrmAbout"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setLayoutDirection(Qt::RightToLeft);
+    setLayoutDirection(Window_Direction());
     setModal(true);
 
     const QFont base(QStringLiteral("Arabic Transparent"), 12);
     for (const Label_Text& t : texts) {
-        auto* label = new QLabel(QString::fromUtf16(t.text), this);
+        auto* label = new QLabel(tr(t.text), this);
         label->setObjectName(QStringLiteral("Label%1").arg(t.number));
         label->setFont(base);
         label->setAlignment(Qt::AlignCenter);
@@ -86,7 +88,7 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
     image1_->setFixedSize(96, 96);
     image1_->setPixmap(About_Picture(image1_->size()));
 
-    command1_ = new QPushButton(QStringLiteral("OK"), this);
+    command1_ = new QPushButton(tr("OK"), this);
     command1_->setObjectName(QStringLiteral("Command1"));
     command1_->setDefault(true);
     connect(command1_, &QPushButton::clicked, this, &FrmAbout::Command1_Click);

@@ -1,6 +1,7 @@
 #include "app/frm_introduction.h"
 
 #include "app/pictures.h"
+#include "shell/interface_translation.h"
 #include "shell/placement.h"
 
 #include <QLabel>
@@ -28,13 +29,13 @@ constexpr int rollTickMs = 55;
 constexpr int closeAfterMs = 40000;
 
 // Role lines begin with "+ " and end with " :"; each is followed by the one it credits.
-const std::array<const char16_t*, 6> creditLines{{
-    u"+ إعداد النصوص :",
-    u"فريق إعداد ليكتاريوم",
-    u"+ البرمجة :",
-    u"فريق برمجة ليكتاريوم",
-    u"+ المراجعة والتدقيق :",
-    u"فريق مراجعة ليكتاريوم",
+const std::array<const char*, 6> creditLines{{
+    QT_TRANSLATE_NOOP("Lectarium::FrmIntroduction", "+ إعداد النصوص :"),
+    QT_TRANSLATE_NOOP("Lectarium::FrmIntroduction", "فريق إعداد ليكتاريوم"),
+    QT_TRANSLATE_NOOP("Lectarium::FrmIntroduction", "+ البرمجة :"),
+    QT_TRANSLATE_NOOP("Lectarium::FrmIntroduction", "فريق برمجة ليكتاريوم"),
+    QT_TRANSLATE_NOOP("Lectarium::FrmIntroduction", "+ المراجعة والتدقيق :"),
+    QT_TRANSLATE_NOOP("Lectarium::FrmIntroduction", "فريق مراجعة ليكتاريوم"),
 }};
 
 const std::array<QColor, 6> creditColours{{
@@ -50,9 +51,9 @@ const std::array<QColor, 6> creditColours{{
 
 FrmIntroduction::FrmIntroduction(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FrmIntroduction"));
-    setWindowTitle(QStringLiteral("Introduction"));
+    setWindowTitle(tr("Introduction"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setLayoutDirection(Qt::RightToLeft);
+    setLayoutDirection(Window_Direction());
     setModal(true);
 
     const int m = To_Pixels(margin);
@@ -75,7 +76,7 @@ FrmIntroduction::FrmIntroduction(QWidget* parent) : QDialog(parent) {
     font.setPointSizeF(14.25);
     font.setBold(true);
     for (int i = 0; i < 6; ++i) {
-        auto* label = new QLabel(QString::fromUtf16(creditLines[i]), picture2_);
+        auto* label = new QLabel(tr(creditLines[i]), picture2_);
         label->setObjectName(QStringLiteral("Label1_%1").arg(i));
         label->setFont(font);
         label->setAlignment(Qt::AlignCenter);

@@ -4,7 +4,7 @@
 #include "base/safe_file.h"
 #include "readings/frm_display_reading.h"
 #include "shell/appearance.h"
-#include "shell/qt_arabic.h"
+#include "shell/interface_translation.h"
 
 #include <QApplication>
 
@@ -13,11 +13,10 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lectarium"));
     Lectarium::Install_Arabic_Font();
-    // Qt's own Arabic: the standard buttons and the file, font and colour dialogs. The
-    // program's captions and messages are its own and stay as they are. The windows
-    // choose their own direction, so the translation does not turn the whole frame.
-    QApplication::setLayoutDirection(Qt::LeftToRight);
-    Lectarium::Install_Qt_Arabic();
+    // The reader's language: the classic frame keeps its English captions with Qt's own
+    // Arabic buttons and dialogs; Arabic or English translate every caption and message
+    // and turn the frame.
+    Lectarium::Install_Interface_Language(MdlLectarium::Stored_Interface_Language());
     // The day chooser's Show opens the readings windows.
     Lectarium::Install_Reading_Windows();
 

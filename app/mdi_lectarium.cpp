@@ -24,6 +24,7 @@
 #include "shell/toolbar_images.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -92,7 +93,7 @@ const char* optionName(Menu_Option option) {
 struct Command_Row {
     Main_Command command;
     const char* name;
-    const char16_t* caption;
+    const char* caption;
     QKeyCombination shortcut;
     void (MDILectarium::*handler)();
     const char* key;
@@ -104,27 +105,37 @@ const std::array<Command_Row, Main_Command_Count>& commandTable() {
     using C = Main_Command;
     using M = MDILectarium;
     static const std::array<Command_Row, Main_Command_Count> table{{
-        {C::Reading, "Reading", u"&Reading", Qt::CTRL | Qt::Key_R, &M::Reading_Click, "Reading", "Reading",
-         1},
-        {C::Bible_View, "Bible_View", u"&View", Qt::CTRL | Qt::Key_I, &M::Bible_View_Click, "View Bible",
-         "View Bible", 2},
-        {C::Bible_Search, "Bible_Search", u"Searc&h", Qt::CTRL | Qt::Key_H, &M::Bible_Search_Click,
-         "Bible Search", "Bible Search", 3},
-        {C::New, "New", u"&New", Qt::CTRL | Qt::Key_N, &M::New_Click, "New", "New", 8},
-        {C::Open, "Open", u"&Open", Qt::CTRL | Qt::Key_O, &M::Open_Click, "Open", "Open", 9},
-        {C::Save, "Save", u"&Save", Qt::CTRL | Qt::Key_S, &M::Save_Click, "Save", "Save", 4},
-        {C::Exit, "Exit", u"E&xit", Qt::CTRL | Qt::Key_Q, &M::Exit_Click, "Exit", "Exit", 5},
-        {C::Text_View, "Text_View", u"&Text View", Qt::CTRL | Qt::SHIFT | Qt::Key_T, &M::Text_View_Click,
-         "Text_View", "Text_View", 6},
-        {C::Topic, "Topic", u"To&pic", QKeyCombination(Qt::Key_F1), &M::Topic_Click, "Help_Topic",
-         "Help Topic", 7},
-        {C::Lectern, "Lectern", u"عرض على الشاشة", QKeyCombination(Qt::Key_F5), &M::Lectern_Click, nullptr,
-         nullptr, 0},
-        {C::Saint_Search, "Saint_Search", u"بحث في السنكسار", Qt::CTRL | Qt::SHIFT | Qt::Key_S,
-         &M::Saint_Search_Click, nullptr, nullptr, 0},
-        {C::Bibles, "Bibles", u"&Translations", Qt::CTRL | Qt::SHIFT | Qt::Key_B, &M::Bibles_Click, nullptr,
-         nullptr, 0},
-        {C::About, "About", u"&About", Qt::CTRL | Qt::Key_F1, &M::About_Click, nullptr, nullptr, 0},
+        {C::Reading, "Reading", QT_TRANSLATE_NOOP("Lectarium::MDILectarium", "&Reading"),
+         Qt::CTRL | Qt::Key_R, &M::Reading_Click, "Reading",
+         QT_TRANSLATE_NOOP("Lectarium::MDILectarium", "Reading"), 1},
+        {C::Bible_View, "Bible_View", QT_TRANSLATE_NOOP("Lectarium::MDILectarium", "&View"),
+         Qt::CTRL | Qt::Key_I, &M::Bible_View_Click, "View Bible",
+         QT_TRANSLATE_NOOP("Lectarium::MDILectarium", "View Bible"), 2},
+        {C::Bible_Search, "Bible_Search", QT_TRANSLATE_NOOP("Lectarium::MDILectarium", "Searc&h"),
+         Qt::CTRL | Qt::Key_H, &M::Bible_Search_Click, "Bible Search",
+         QT_TRANSLATE_NOOP("Lectarium::MDILectarium", "Bible Search"), 3},
+        {C::New, "New", QT_TRANSLATE_NOOP("Lectarium::MDILectarium", "&New"), Qt::CTRL | Qt::Key_N,
+         &M::New_Click, "New", QT_TRANSLATE_NOOP("Lectarium::MDILectarium", "New"), 8},
+        {C::Open, "Open", QT_TRANSLATE_NOOP("Lectarium::MDILectarium", "&Open"), Qt::CTRL | Qt::Key_O,
+         &M::Open_Click, "Open", QT_TRANSLATE_NOOP("Lectarium::MDILectarium", "Open"), 9},
+        {C::Save, "Save", QT_TRANSLATE_NOOP("Lectarium::MDILectarium", "&Save"), Qt::CTRL | Qt::Key_S,
+         &M::Save_Click, "Save", QT_TRANSLATE_NOOP("Lectarium::MDILectarium", "Save"), 4},
+        {C::Exit, "Exit", QT_TRANSLATE_NOOP("Lectarium::MDILectarium", "E&xit"), Qt::CTRL | Qt::Key_Q,
+         &M::Exit_Click, "Exit", QT_TRANSLATE_NOOP("Lectarium::MDILectarium", "Exit"), 5},
+        {C::Text_View, "Text_View", QT_TRANSLATE_NOOP("Lectarium::MDILectarium", "&Text View"),
+         Qt::CTRL | Qt::SHIFT | Qt::Key_T, &M::Text_View_Click, "Text_View",
+         QT_TRANSLATE_NOOP("Lectarium::MDILectarium", "Text_View"), 6},
+        {C::Topic, "Topic", QT_TRANSLATE_NOOP("Lectarium::MDILectarium", "To&pic"),
+         QKeyCombination(Qt::Key_F1), &M::Topic_Click, "Help_Topic",
+         QT_TRANSLATE_NOOP("Lectarium::MDILectarium", "Help Topic"), 7},
+        {C::Lectern, "Lectern", QT_TRANSLATE_NOOP("Lectarium::MDILectarium", "عرض على الشاشة"),
+         QKeyCombination(Qt::Key_F5), &M::Lectern_Click, nullptr, nullptr, 0},
+        {C::Saint_Search, "Saint_Search", QT_TRANSLATE_NOOP("Lectarium::MDILectarium", "بحث في السنكسار"),
+         Qt::CTRL | Qt::SHIFT | Qt::Key_S, &M::Saint_Search_Click, nullptr, nullptr, 0},
+        {C::Bibles, "Bibles", QT_TRANSLATE_NOOP("Lectarium::MDILectarium", "&Translations"),
+         Qt::CTRL | Qt::SHIFT | Qt::Key_B, &M::Bibles_Click, nullptr, nullptr, 0},
+        {C::About, "About", QT_TRANSLATE_NOOP("Lectarium::MDILectarium", "&About"), Qt::CTRL | Qt::Key_F1,
+         &M::About_Click, nullptr, nullptr, 0},
     }};
     return table;
 }
@@ -181,7 +192,7 @@ MDILectarium::~MDILectarium() {
 void MDILectarium::buildMenus() {
     // One action per command serves its menu item and its toolbar button.
     for (const Command_Row& row : commandTable()) {
-        auto* action = new QAction(QString::fromUtf16(row.caption), this);
+        auto* action = new QAction(tr(row.caption), this);
         action->setObjectName(QLatin1String(row.name));
         action->setShortcut(QKeySequence(row.shortcut));
         action->setIconVisibleInMenu(false);
@@ -209,15 +220,15 @@ void MDILectarium::buildMenus() {
         menu->addSeparator()->setObjectName(QLatin1String(name));
     };
 
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("File"));
     item(file, Main_Command::Reading);
     item(file, Main_Command::Lectern);
-    QAction* slides = file->addAction(QStringLiteral("Export Slides"));
+    QAction* slides = file->addAction(tr("Export Slides"));
     slides->setObjectName(QStringLiteral("Export_Slides"));
     connect(slides, &QAction::triggered, this, [this] { Export_Slides_Of(this, Lectern_Source_Day()); });
     item(file, Main_Command::Saint_Search);
-    QMenu* bible = file->addMenu(QStringLiteral("&Bible"));
+    QMenu* bible = file->addMenu(tr("&Bible"));
     bible->setObjectName(QStringLiteral("Bible"));
     bible->menuAction()->setObjectName(QStringLiteral("Bible"));
     item(bible, Main_Command::Bible_View);
@@ -231,37 +242,67 @@ void MDILectarium::buildMenus() {
     separator(file, "l2");
     item(file, Main_Command::Exit);
 
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu* view = menuBar()->addMenu(tr("&View"));
     view->setObjectName(QStringLiteral("View"));
-    option(view, Menu_Option::Toolbar, QStringLiteral("&Toolbar"), QKeySequence(Qt::CTRL | Qt::Key_T),
+    option(view, Menu_Option::Toolbar, tr("&Toolbar"), QKeySequence(Qt::CTRL | Qt::Key_T),
            &MDILectarium::Toolbar_Click);
-    option(view, Menu_Option::Datee, QStringLiteral("&Date Bar"), QKeySequence(Qt::CTRL | Qt::Key_D),
+    option(view, Menu_Option::Datee, tr("&Date Bar"), QKeySequence(Qt::CTRL | Qt::Key_D),
            &MDILectarium::Datee_Click);
     separator(view, "l3");
-    option(view, Menu_Option::Massage, QStringLiteral("&Massage"), QKeySequence(Qt::CTRL | Qt::Key_M),
+    option(view, Menu_Option::Massage, tr("&Massage"), QKeySequence(Qt::CTRL | Qt::Key_M),
            &MDILectarium::Massage_Click);
 
-    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    QMenu* options = menuBar()->addMenu(tr("&Options"));
     options->setObjectName(QStringLiteral("Options"));
     item(options, Main_Command::Text_View);
-    option(options, Menu_Option::Date_Bar_On_Top, QStringLiteral("Date &Bar On Top"),
-           QKeySequence(Qt::CTRL | Qt::Key_B), &MDILectarium::Date_Bar_On_Top_Click);
-    option(options, Menu_Option::Reset_Date, QStringLiteral("&Reset Date"),
+    option(options, Menu_Option::Date_Bar_On_Top, tr("Date &Bar On Top"), QKeySequence(Qt::CTRL | Qt::Key_B),
+           &MDILectarium::Date_Bar_On_Top_Click);
+    option(options, Menu_Option::Reset_Date, tr("&Reset Date"),
            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R), &MDILectarium::Reset_Date_Click);
     separator(options, "l4");
-    option(options, Menu_Option::Save_On_Exit, QStringLiteral("&Save On Exit"),
+    option(options, Menu_Option::Save_On_Exit, tr("&Save On Exit"),
            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), &MDILectarium::Save_On_Exit_Click);
     QAction* churchYear = options->addAction(tr("Church &Year..."));
     churchYear->setObjectName(QStringLiteral("Church_Year"));
     connect(churchYear, &QAction::triggered, this, &MDILectarium::Church_Year_Click);
+    buildLanguageMenu(options);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("Help"));
     item(help, Main_Command::Topic);
     separator(help, "l5");
     item(help, Main_Command::About);
 
     Set_Command_Enabled(Main_Command::Save, false); // no document yet
+}
+
+void MDILectarium::buildLanguageMenu(QMenu* options) {
+    using MdlLectarium::Interface_Language;
+    // Named in both languages, so a reader of either finds it; each language by its own name.
+    QMenu* menu = options->addMenu(QStringLiteral("Language / اللغة"));
+    menu->menuAction()->setObjectName(QStringLiteral("Language"));
+    auto* group = new QActionGroup(menu);
+    const Interface_Language stored = MdlLectarium::Stored_Interface_Language();
+    const std::array<std::pair<Interface_Language, QString>, 3> choices{
+        {{Interface_Language::Classic, tr("Classic")},
+         {Interface_Language::Arabic, QStringLiteral("العربية")},
+         {Interface_Language::English, QStringLiteral("English")}}};
+    for (const auto& [language, caption] : choices) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QStringLiteral("Language_") + MdlLectarium::Language_Code(language));
+        action->setCheckable(true);
+        action->setChecked(language == stored);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, language] { Language_Click(language); });
+    }
+}
+
+void MDILectarium::Language_Click(MdlLectarium::Interface_Language language) {
+    MdlLectarium::Store_Interface_Language(language);
+    // The menus and windows built so far keep their texts; the next start shows the choice.
+    if (language != MdlLectarium::Current_Interface_Language())
+        Dialogs().Message(this, tr("ستظهر اللغة المختارة عند تشغيل البرنامج مرة أخرى."), productCaption,
+                          Msg_Buttons::Ok, Msg_Icon::Information);
 }
 
 void MDILectarium::buildToolbar() {
@@ -291,7 +332,7 @@ void MDILectarium::buildToolbar() {
             const Command_Row& row = commandRow(*command);
             action = commands_[static_cast<size_t>(*command)];
             action->setIcon(Toolbar_Image(row.image));
-            action->setToolTip(QLatin1String(row.tooltip));
+            action->setToolTip(tr(row.tooltip));
             action->setProperty("key", QString::fromLatin1(row.key));
             toolbar1_->addAction(action);
         } else {
@@ -393,15 +434,15 @@ bool MDILectarium::Form_Load() {
     Data_Bible().setDatabaseName(Database_Path);
     Data_Bible_Search().setDatabaseName(Database_Path);
     if (!QFileInfo(Database_Path).isFile()) {
-        Dialogs().Message(this, QStringLiteral("لا يوجد ملف المعاومات الرجاء عمل Setup مرة أخرى"),
-                          productCaption, Msg_Buttons::Ok, Msg_Icon::Exclamation);
+        Dialogs().Message(this, tr("لا يوجد ملف المعاومات الرجاء عمل Setup مرة أخرى"), productCaption,
+                          Msg_Buttons::Ok, Msg_Icon::Exclamation);
         return false;
     }
     // A file that is there but cannot serve as the lectionary is named with its problem.
     QString databaseProblem;
     if (!Check_Database_File(Database_Path, databaseProblem)) {
         Dialogs().Message(this,
-                          QStringLiteral("تعذر فتح ملف المعلومات:\n%1\n%2")
+                          tr("تعذر فتح ملف المعلومات:\n%1\n%2")
                               .arg(QDir::toNativeSeparators(Database_Path), databaseProblem),
                           productCaption, Msg_Buttons::Ok, Msg_Icon::Exclamation);
         return false;
@@ -434,11 +475,10 @@ bool MDILectarium::Form_Load() {
 
     if (!settingsSaved) {
         // The defaults are in use; say once that they could not be kept.
-        Dialogs().Message(
-            this,
-            QStringLiteral("تعذر حفظ ملف الإعدادات:\n%1\n%2\nسيعمل البرنامج بالإعدادات الافتراضية.")
-                .arg(QDir::toNativeSeparators(Settings_Path()), settingsError),
-            productCaption, Msg_Buttons::Ok, Msg_Icon::Exclamation);
+        Dialogs().Message(this,
+                          tr("تعذر حفظ ملف الإعدادات:\n%1\n%2\nسيعمل البرنامج بالإعدادات الافتراضية.")
+                              .arg(QDir::toNativeSeparators(Settings_Path()), settingsError),
+                          productCaption, Msg_Buttons::Ok, Msg_Icon::Exclamation);
     }
     return true;
 }
@@ -527,7 +567,7 @@ void MDILectarium::closeEvent(QCloseEvent* event) {
 bool MDILectarium::confirmExit() {
     if (!Menu_Checked(Menu_Option::Massage))
         return true;
-    return Dialogs().Message(this, QStringLiteral("Are you sure ?"), productCaption, Msg_Buttons::Yes_No,
+    return Dialogs().Message(this, tr("Are you sure ?"), productCaption, Msg_Buttons::Yes_No,
                              Msg_Icon::Stop) == Msg_Answer::Yes;
 }
 
@@ -653,9 +693,8 @@ void MDILectarium::Topic_Click() {
         Dialogs().Message(
             this,
             problem.isEmpty()
-                ? QStringLiteral("لا يوجد ملف المساعدة:\n%1").arg(QDir::toNativeSeparators(helpFile))
-                : QStringLiteral("تعذر عرض ملف المساعدة:\n%1\n%2")
-                      .arg(QDir::toNativeSeparators(helpFile), problem),
+                ? tr("لا يوجد ملف المساعدة:\n%1").arg(QDir::toNativeSeparators(helpFile))
+                : tr("تعذر عرض ملف المساعدة:\n%1\n%2").arg(QDir::toNativeSeparators(helpFile), problem),
             productCaption, Msg_Buttons::Ok, Msg_Icon::Exclamation);
     }
 }
@@ -679,10 +718,9 @@ void MDILectarium::finishExit() {
     QString error;
     if (!Save_Settings(&error)) {
         exitCode_ = 1;
-        Dialogs().Message(this,
-                          QStringLiteral("تعذر حفظ ملف الإعدادات:\n%1\n%2")
-                              .arg(QDir::toNativeSeparators(Settings_Path()), error),
-                          productCaption, Msg_Buttons::Ok, Msg_Icon::Exclamation);
+        Dialogs().Message(
+            this, tr("تعذر حفظ ملف الإعدادات:\n%1\n%2").arg(QDir::toNativeSeparators(Settings_Path()), error),
+            productCaption, Msg_Buttons::Ok, Msg_Icon::Exclamation);
     }
     endProgram();
 }

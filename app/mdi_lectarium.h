@@ -3,6 +3,7 @@
 // The main window: a multiple-document frame with the menus, the command toolbar and
 // the date bar. Its Form_Load runs the whole start-up.
 
+#include "base/interface_language.h"
 #include "base/settings.h"
 #include "shell/main_commands.h"
 
@@ -52,6 +53,7 @@ public:
     void Date_Bar_On_Top_Click();
     void Reset_Date_Click();
     void Save_On_Exit_Click();
+    void Language_Click(MdlLectarium::Interface_Language language);
     void Topic_Click();
     void About_Click();
     void Lectern_Click();
@@ -93,6 +95,7 @@ protected:
 
 private:
     void buildMenus();
+    void buildLanguageMenu(QMenu* options);
     void buildToolbar();
     void buildDateBar();
     void dockDateBar();

@@ -1,5 +1,6 @@
 #include "app/pictures.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
@@ -18,8 +19,12 @@ const QColor deepRed(110, 18, 24);
 const QColor parchment(250, 243, 224);
 const QColor ink(60, 40, 20);
 
-const QString productName = QStringLiteral("ليكتاريوم");
-const QString productLine = QStringLiteral("القطمارس القبطي لكل أيام السنة");
+QString productName() {
+    return QCoreApplication::translate("Lectarium::Pictures", "ليكتاريوم");
+}
+QString productLine() {
+    return QCoreApplication::translate("Lectarium::Pictures", "القطمارس القبطي لكل أيام السنة");
+}
 
 QPixmap blank(const QSize& size) {
     QPixmap pixmap(size.expandedTo(QSize(1, 1)));
@@ -131,9 +136,9 @@ QPixmap Introduction_Picture(const QSize& size) {
     drawBook(p, bookBox);
 
     const QRectF textBox(all.left() + 14, all.top() + 14, all.width() * 0.62, all.height() * 0.42);
-    drawArabic(p, textBox.adjusted(0, 0, 0, -textBox.height() * 0.4), productName, all.height() * 0.12,
+    drawArabic(p, textBox.adjusted(0, 0, 0, -textBox.height() * 0.4), productName(), all.height() * 0.12,
                paleGold, true);
-    drawArabic(p, textBox.adjusted(0, textBox.height() * 0.6, 0, 0), productLine, all.height() * 0.055,
+    drawArabic(p, textBox.adjusted(0, textBox.height() * 0.6, 0, 0), productLine(), all.height() * 0.055,
                parchment, false);
     return pixmap;
 }
@@ -210,9 +215,10 @@ QPixmap Splash_Picture(const QSize& size) {
     p.setBrush(QColor(30, 20, 24));
     p.drawRect(QRectF(0, ground, w, h - ground));
 
-    drawArabic(p, QRectF(0, h * 0.04, w, h * 0.2), productName, h * 0.09, paleGold, true);
-    drawArabic(p, QRectF(0, h * 0.2, w, h * 0.1), productLine, h * 0.04, parchment, false);
-    drawArabic(p, QRectF(0, ground, w, h - ground), QStringLiteral("اضغط أي مفتاح أو انقر الصورة للمتابعة"),
+    drawArabic(p, QRectF(0, h * 0.04, w, h * 0.2), productName(), h * 0.09, paleGold, true);
+    drawArabic(p, QRectF(0, h * 0.2, w, h * 0.1), productLine(), h * 0.04, parchment, false);
+    drawArabic(p, QRectF(0, ground, w, h - ground),
+               QCoreApplication::translate("Lectarium::Pictures", "اضغط أي مفتاح أو انقر الصورة للمتابعة"),
                h * 0.03, parchment, false);
 
     p.setPen(QPen(gold, 2));

@@ -13,6 +13,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QPainter>
 #include <QPdfWriter>
@@ -29,9 +30,15 @@ using namespace MdlLectarium;
 
 namespace {
 
-const QString printCaption = QStringLiteral("Print");
-const QString nothingToPrint = QStringLiteral("لا توجد نافذة نص للطباعة");
-const QString pdfFilter = QStringLiteral("PDF File (*.pdf)|*.pdf");
+QString printCaption() {
+    return QCoreApplication::translate("Lectarium::Printing", "Print");
+}
+QString nothingToPrint() {
+    return QCoreApplication::translate("Lectarium::Printing", "لا توجد نافذة نص للطباعة");
+}
+QString pdfFilter() {
+    return QCoreApplication::translate("Lectarium::Printing", "PDF File (*.pdf)|*.pdf");
+}
 
 // The day the window's text was printed, as the date bar writes it.
 QString printingDate() {
@@ -124,7 +131,8 @@ bool Write_Pdf(const Printout& printout, const QString& path, QString& error) {
 static bool activeOrSay(Printout& printout) {
     if (Active_Printout(printout))
         return true;
-    Dialogs().Message(dialogParent(), nothingToPrint, printCaption, Msg_Buttons::Ok, Msg_Icon::Exclamation);
+    Dialogs().Message(dialogParent(), nothingToPrint(), printCaption(), Msg_Buttons::Ok,
+                      Msg_Icon::Exclamation);
     return false;
 }
 
@@ -156,16 +164,18 @@ void Export_Pdf_Click() {
     Printout printout;
     if (!activeOrSay(printout))
         return;
-    const QString path = Dialogs().Save_File(dialogParent(), QStringLiteral("Export PDF"),
-                                             QStringLiteral("NoName.pdf"), pdfFilter);
+    const QString path =
+        Dialogs().Save_File(dialogParent(), QCoreApplication::translate("Lectarium::Printing", "Export PDF"),
+                            QStringLiteral("NoName.pdf"), pdfFilter());
     if (path.isEmpty() || path == QLatin1String("NoName.pdf"))
         return;
     QString error;
     if (!Write_Pdf(printout, path, error))
-        Dialogs().Message(
-            dialogParent(),
-            QStringLiteral("لا يمكن التسجيل\n%1\n%2").arg(QDir::toNativeSeparators(path), error),
-            QStringLiteral("Export PDF"), Msg_Buttons::Ok, Msg_Icon::Exclamation);
+        Dialogs().Message(dialogParent(),
+                          QCoreApplication::translate("Lectarium::Printing", "لا يمكن التسجيل\n%1\n%2")
+                              .arg(QDir::toNativeSeparators(path), error),
+                          QCoreApplication::translate("Lectarium::Printing", "Export PDF"), Msg_Buttons::Ok,
+                          Msg_Icon::Exclamation);
 }
 
 } // namespace Lectarium

@@ -11,6 +11,7 @@
 #include "lectionary/sword_bible.h"
 #include "lectionary/sword_import.h"
 #include "shell/dialogs.h"
+#include "shell/interface_translation.h"
 #include "shell/main_commands.h"
 #include "shell/single_window.h"
 #include "shell/toolbar_images.h"
@@ -49,8 +50,12 @@ constexpr int formHeight = 5400;
 constexpr int bookPanelWidth = 6600;
 constexpr int bookPanelHeight = 3180;
 
-const QString scopeCaption = QStringLiteral("مجال البحث");
-const QString searchCaption = QStringLiteral("البحث");
+QString scopeCaption() {
+    return QCoreApplication::translate("Lectarium::FrmBible_Select", "مجال البحث");
+}
+QString searchCaption() {
+    return QCoreApplication::translate("Lectarium::FrmBible_Select", "البحث");
+}
 
 void place(QWidget* widget, int parentWidth, int right, int top, int width, int height) {
     widget->setGeometry(To_Pixels(QRect(parentWidth - right - width, top, width, height)));
@@ -96,8 +101,8 @@ FrmBible_Select::Scan_Figures FrmBible_Select::Last_Scan() {
 
 FrmBible_Select::FrmBible_Select() {
     setObjectName(QStringLiteral("FrmBible_Select"));
-    setWindowTitle(QStringLiteral("Bible Select"));
-    setLayoutDirection(Qt::RightToLeft);
+    setWindowTitle(tr("Bible Select"));
+    setLayoutDirection(Window_Direction());
     setWindowIcon(Toolbar_Image(3));
     setFixedSize(To_Pixels(formWidth), To_Pixels(formHeight));
 
@@ -106,13 +111,13 @@ FrmBible_Select::FrmBible_Select() {
     image1_->setPixmap(Toolbar_Image(3).pixmap(To_Pixels(480), To_Pixels(480)));
     place(image1_, formWidth, formWidth - 720, 120, 600, 600);
 
-    label1_ = new QLabel(QStringLiteral("المراد البحث عنة"), this);
+    label1_ = new QLabel(tr("المراد البحث عنة"), this);
     label1_->setObjectName(QStringLiteral("Label1"));
     place(label1_, formWidth, 120, 150, 1500, 300);
     textSearch_ = new QLineEdit(this);
     textSearch_->setObjectName(QStringLiteral("TextSearch"));
     place(textSearch_, formWidth, 1700, 120, 4600, 360);
-    checkFold_ = new QCheckBox(QStringLiteral("تجاهل التشكيل"), this);
+    checkFold_ = new QCheckBox(tr("تجاهل التشكيل"), this);
     checkFold_->setObjectName(QStringLiteral("CheckFold"));
     place(checkFold_, formWidth, 1700, 580, 2600, 330);
     connect(textSearch_, &QLineEdit::textChanged, this, [this](const QString& text) {
@@ -131,17 +136,17 @@ FrmBible_Select::FrmBible_Select() {
     comboBible_->setCurrentIndex(std::max(0, comboBible_->findData(Stored_Bible_Choice().main)));
     place(comboBible_, formWidth, 4400, 560, 1900, 360);
 
-    label2_ = new QLabel(scopeCaption, this);
+    label2_ = new QLabel(scopeCaption(), this);
     label2_->setObjectName(QStringLiteral("Label2"));
     place(label2_, formWidth, 120, 650, 1500, 300);
 
     buildScopeControls();
     buildBookControls();
 
-    commandSearch_ = new QPushButton(QStringLiteral("Search"), this);
+    commandSearch_ = new QPushButton(tr("Search"), this);
     commandSearch_->setObjectName(QStringLiteral("CommandSearch"));
     place(commandSearch_, formWidth, 480, 4800, 1200, 420);
-    commandExit_ = new QPushButton(QStringLiteral("Exit"), this);
+    commandExit_ = new QPushButton(tr("Exit"), this);
     commandExit_->setObjectName(QStringLiteral("CommandExit"));
     place(commandExit_, formWidth, 1800, 4800, 1200, 420);
     connect(commandSearch_, &QPushButton::clicked, this, &FrmBible_Select::CommandSearch_Click);
@@ -172,8 +177,8 @@ void FrmBible_Select::buildScopeControls() {
     picture1_ = new QWidget(this);
     picture1_->setObjectName(QStringLiteral("Picture1"));
     place(picture1_, formWidth, 480, 1000, bookPanelWidth, 420);
-    const std::array<QString, 2> testaments{QStringLiteral("العهــــــــــــــد القديـــــــــــــم"),
-                                            QStringLiteral("العهــــــــــــــد الجديــــــــــــد")};
+    const std::array<QString, 2> testaments{tr("العهــــــــــــــد القديـــــــــــــم"),
+                                            tr("العهــــــــــــــد الجديــــــــــــد")};
     for (int i = 0; i < 2; ++i) {
         check1_[i] = new QCheckBox(testaments[i], picture1_);
         check1_[i]->setObjectName(QStringLiteral("Check1_%1").arg(i));
@@ -190,12 +195,12 @@ void FrmBible_Select::buildBookControls() {
     picture2_->setObjectName(QStringLiteral("Picture2"));
     place(picture2_, formWidth, 480, 1500, bookPanelWidth, bookPanelHeight);
 
-    check2_ = new QCheckBox(QStringLiteral("أقسام"), picture2_);
+    check2_ = new QCheckBox(tr("أقسام"), picture2_);
     check2_->setObjectName(QStringLiteral("Check2"));
     place(check2_, bookPanelWidth, 60, 0, 1300, 300);
     connect(check2_, &QCheckBox::clicked, this, &FrmBible_Select::Check2_Click);
 
-    const std::array<QString, 2> testaments{QStringLiteral("عهد قديم"), QStringLiteral("عهد جديد")};
+    const std::array<QString, 2> testaments{tr("عهد قديم"), tr("عهد جديد")};
     for (int i = 0; i < 2; ++i) {
         option1_[i] = new QRadioButton(testaments[i], picture2_);
         option1_[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
@@ -235,7 +240,7 @@ void FrmBible_Select::buildBookControls() {
     commandSelect_ = button(QStringLiteral("<<"), "CommandSelect", 600);
     commandSelectGroup_ = button(QStringLiteral("<<<<<<"), "CommandSelectGroup", 1050);
     commandDeSelect_ = button(QStringLiteral(">>"), "CommandDeSelect", 1500);
-    commandClear_ = button(QStringLiteral("Clear"), "CommandClear", 2200);
+    commandClear_ = button(tr("Clear"), "CommandClear", 2200);
     for (QPushButton* b : {commandSelect_, commandSelectGroup_, commandDeSelect_, commandClear_})
         b->setLayoutDirection(Qt::LeftToRight); // the arrows as drawn
     connect(commandSelect_, &QPushButton::clicked, this, &FrmBible_Select::CommandSelect_Click);
@@ -249,7 +254,7 @@ void FrmBible_Select::buildCancelPanel() {
     pictureCancel_->setObjectName(QStringLiteral("PictureCancel"));
     pictureCancel_->setAutoFillBackground(true);
     pictureCancel_->setGeometry(0, 0, To_Pixels(formWidth), To_Pixels(formHeight));
-    label3_ = new QLabel(QStringLiteral("البحث جارى"), pictureCancel_);
+    label3_ = new QLabel(tr("البحث جارى"), pictureCancel_);
     label3_->setObjectName(QStringLiteral("Label3"));
     label3_->setAlignment(Qt::AlignCenter);
     place(label3_, formWidth, 1100, 1500, 5000, 360);
@@ -258,7 +263,7 @@ void FrmBible_Select::buildCancelPanel() {
     progressBar1_->setRange(0, 100);
     progressBar1_->setValue(0);
     place(progressBar1_, formWidth, 1100, 2100, 5000, 360);
-    commandCancel_ = new QPushButton(QStringLiteral("Cancel"), pictureCancel_);
+    commandCancel_ = new QPushButton(tr("Cancel"), pictureCancel_);
     commandCancel_->setObjectName(QStringLiteral("CommandCancel"));
     place(commandCancel_, formWidth, 3000, 2800, 1200, 420);
     connect(commandCancel_, &QPushButton::clicked, this, &FrmBible_Select::CommandCancel_Click);
@@ -411,13 +416,13 @@ void FrmBible_Select::CommandClear_Click() {
 
 bool FrmBible_Select::readScope(Search_Scope& scope) {
     if (textSearch_->text().isEmpty()) {
-        message(this, QStringLiteral("لا يوجد المراد البحث عنة"), scopeCaption);
+        message(this, tr("لا يوجد المراد البحث عنة"), scopeCaption());
         return false;
     }
     const bool byTestament = option0_[0]->isChecked();
     if ((byTestament && !check1_[0]->isChecked() && !check1_[1]->isChecked()) ||
         (!byTestament && chosenBooks_.isEmpty())) {
-        message(this, QStringLiteral("لا يوجد مجالأ للبحث فيه"), scopeCaption);
+        message(this, tr("لا يوجد مجالأ للبحث فيه"), scopeCaption());
         return false;
     }
     scope.oldTestament = byTestament && check1_[0]->isChecked();
@@ -443,11 +448,11 @@ void FrmBible_Select::CommandSearch_Click() {
     if (!Find_Verses(Data_Bible_Search(), textSearch_->text(), checkFold_->isChecked(), scope, found,
                      error)) {
         // Not "no verses": the database did not answer, and the user is told why.
-        message(this, error, searchCaption);
+        message(this, error, searchCaption());
         return;
     }
     if (found.rows.empty()) {
-        message(this, QStringLiteral("نتيجة البحث لا توجد آيات"), searchCaption);
+        message(this, tr("نتيجة البحث لا توجد آيات"), searchCaption());
         return;
     }
     runScan(textSearch_->text(), found);
@@ -536,19 +541,16 @@ bool FrmBible_Select::showOutcome(const QString& term, const Scan_Outcome& outco
                                   Main_Commands_Lock& lock) {
     const QPointer<FrmBible_Select> self(this);
     Keep_Results(outcome.pages);
-    message(this, QStringLiteral("نتيجة البحث ") + Num_Text(qint64(outcome.hits)) + QStringLiteral(" آية "),
-            searchCaption);
+    message(this, tr("نتيجة البحث ") + Num_Text(qint64(outcome.hits)) + tr(" آية "), searchCaption());
     if (Page_Count >= 2)
-        message(this,
-                QStringLiteral("نتيجة البحث فى عدد ") + Num_Text(qint64(Page_Count)) +
-                    QStringLiteral(" جزئ "),
-                searchCaption);
+        message(this, tr("نتيجة البحث فى عدد ") + Num_Text(qint64(Page_Count)) + tr(" جزئ "),
+                searchCaption());
     lock.Release();
     if (!self)
         return false;
     pictureCancel_->hide();
     FrmView_Search* results = FrmView_Search::Show_Window();
-    results->setWindowTitle(QStringLiteral("مجال البحث : ") + term);
+    results->setWindowTitle(tr("مجال البحث : ") + term);
     return true;
 }
 

@@ -8,6 +8,7 @@
 #include "readings/whole_day.h"
 #include "shell/appearance.h"
 #include "shell/dialogs.h"
+#include "shell/interface_translation.h"
 #include "shell/paragraph_layout.h"
 #include "shell/reading_box.h"
 #include "shell/single_window.h"
@@ -48,7 +49,7 @@ QFont listFont() {
 
 // "الأصحاح رقم  " and the number with its leading blank: three blanks in all.
 QString chapterComboText(Integer chapter) {
-    return QStringLiteral("الأصحاح رقم  ") + Num_Text(qint64(chapter));
+    return FrmBible_View::tr("الأصحاح رقم  ") + Num_Text(qint64(chapter));
 }
 
 } // namespace
@@ -68,8 +69,8 @@ FrmBible_View* FrmBible_View::Show_Window() {
 
 FrmBible_View::FrmBible_View() {
     setObjectName(QStringLiteral("FrmBible_View"));
-    setWindowTitle(QStringLiteral("Bible View"));
-    setLayoutDirection(Qt::RightToLeft);
+    setWindowTitle(tr("Bible View"));
+    setLayoutDirection(Window_Direction());
     setWindowIcon(Toolbar_Image(2));
 
     toolbar2_ = new QWidget(this);
@@ -82,7 +83,7 @@ FrmBible_View::FrmBible_View() {
     auto* panel = new QHBoxLayout(pictureBible_);
     panel->setContentsMargins(2, 2, 2, 2);
 
-    const std::array<QString, 2> testaments{QStringLiteral("قديم"), QStringLiteral("جديد")};
+    const std::array<QString, 2> testaments{tr("قديم"), tr("جديد")};
     for (int i = 0; i < 2; ++i) {
         option1_[i] = new QRadioButton(testaments[i], pictureBible_);
         option1_[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
@@ -157,7 +158,7 @@ void FrmBible_View::fillBookList(int first, int last) {
 void FrmBible_View::fillChapterList() {
     combo2_->clear();
     for (int i = 1; i <= Chapter_Counts[currentBook_]; ++i)
-        combo2_->addItem(QStringLiteral("أصحاح رقم ") + Num_Text(qint64(i)));
+        combo2_->addItem(tr("أصحاح رقم ") + Num_Text(qint64(i)));
     widenList(combo2_);
 }
 
@@ -187,8 +188,8 @@ void FrmBible_View::applyListFont() {
 }
 
 void FrmBible_View::Show_Chapter() {
-    setWindowTitle(Bible_Books[currentBook_].Book_Name + QStringLiteral("  -  ") +
-                   QStringLiteral("الأصحاح رقم  ") + Num_Text(qint64(currentChapter_)));
+    setWindowTitle(Bible_Books[currentBook_].Book_Name + QStringLiteral("  -  ") + tr("الأصحاح رقم  ") +
+                   Num_Text(qint64(currentChapter_)));
     // The chapter in the reader's translations side by side, when more than the
     // database's Bible is chosen.
     const QList<QStringList> rows = Chosen_Chapter_Rows(currentBook_, currentChapter_);
@@ -222,7 +223,7 @@ void FrmBible_View::Combo1_Click() {
     currentBook_ = static_cast<Integer>(position + (option1_[0]->isChecked() ? 1 : Old_Testament_Books + 1));
     fillChapterList();
     currentChapter_ = 1;
-    combo2_->setEditText(QStringLiteral("أصحاح رقم 1"));
+    combo2_->setEditText(tr("أصحاح رقم 1"));
     Show_Chapter();
 }
 
@@ -240,7 +241,7 @@ void FrmBible_View::Combo2_Typed() {
     const int count = Chapter_Counts[currentBook_];
     if (!number || chapter < 1 || chapter > count) {
         Dialogs().Message(this,
-                          QStringLiteral("لا يوجد أصحاح \"%1\" فى %2: اكتب رقما من 1 إلى %3")
+                          tr("لا يوجد أصحاح \"%1\" فى %2: اكتب رقما من 1 إلى %3")
                               .arg(typed, Bible_Books[currentBook_].Book_Name)
                               .arg(count),
                           windowTitle(), Msg_Buttons::Ok, Msg_Icon::Exclamation);

@@ -2,10 +2,12 @@
 
 #include "lectionary/sword_import.h"
 #include "shell/child_window.h"
+#include "shell/interface_translation.h"
 #include "shell/single_window.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -21,8 +23,12 @@ namespace {
 
 Single_Window<FrmBibles> instance;
 
-const QString Caption = QStringLiteral("ترجمات الكتاب المقدس");
-const QString Database_Caption = QStringLiteral("كتاب قاعدة البيانات");
+QString Caption() {
+    return QCoreApplication::translate("Lectarium::FrmBibles", "ترجمات الكتاب المقدس");
+}
+QString Database_Caption() {
+    return QCoreApplication::translate("Lectarium::FrmBibles", "كتاب قاعدة البيانات");
+}
 const QString No_Text = QStringLiteral("—");
 
 // Picks the item whose data is name; the first when none is.
@@ -47,14 +53,13 @@ FrmBibles* FrmBibles::Show_Window() {
 
 FrmBibles::FrmBibles() {
     setObjectName(QStringLiteral("FrmBibles"));
-    setWindowTitle(Caption);
-    setLayoutDirection(Qt::RightToLeft);
+    setWindowTitle(Caption());
+    setLayoutDirection(Window_Direction());
     setAttribute(Qt::WA_DeleteOnClose);
 
     listModules_ = new QTableWidget(0, 4, this);
     listModules_->setObjectName(QStringLiteral("ListModules"));
-    listModules_->setHorizontalHeaderLabels({QStringLiteral("الاسم"), QStringLiteral("اللغة"),
-                                             QStringLiteral("الوصف"), QStringLiteral("نظام الترقيم")});
+    listModules_->setHorizontalHeaderLabels({tr("الاسم"), tr("اللغة"), tr("الوصف"), tr("نظام الترقيم")});
     listModules_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     listModules_->setSelectionBehavior(QAbstractItemView::SelectRows);
     listModules_->verticalHeader()->hide();
@@ -72,20 +77,20 @@ FrmBibles::FrmBibles() {
     labelStatus_ = new QLabel(this);
     labelStatus_->setObjectName(QStringLiteral("LabelStatus"));
     labelStatus_->setWordWrap(true);
-    commandSave_ = new QPushButton(QStringLiteral("حفظ"), this);
+    commandSave_ = new QPushButton(tr("حفظ"), this);
     commandSave_->setObjectName(QStringLiteral("CommandSave"));
-    commandCancel_ = new QPushButton(QStringLiteral("إلغاء"), this);
+    commandCancel_ = new QPushButton(tr("إلغاء"), this);
     commandCancel_->setObjectName(QStringLiteral("CommandCancel"));
     commandCancel_->setEnabled(false);
-    commandExit_ = new QPushButton(QStringLiteral("خروج"), this);
+    commandExit_ = new QPushButton(tr("خروج"), this);
     commandExit_->setObjectName(QStringLiteral("CommandExit"));
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(listModules_, 0, 0, 1, 4);
-    grid->addWidget(new QLabel(QStringLiteral("النص الأساسي"), this), 1, 0);
+    grid->addWidget(new QLabel(tr("النص الأساسي"), this), 1, 0);
     grid->addWidget(comboMain_, 1, 1, 1, 3);
     for (size_t i = 0; i < comboBeside_.size(); ++i) {
-        grid->addWidget(new QLabel(QStringLiteral("بجانبه"), this), 2 + static_cast<int>(i), 0);
+        grid->addWidget(new QLabel(tr("بجانبه"), this), 2 + static_cast<int>(i), 0);
         grid->addWidget(comboBeside_[i], 2 + static_cast<int>(i), 1, 1, 3);
     }
     grid->addWidget(progressBuild_, 4, 0, 1, 4);
@@ -98,9 +103,8 @@ FrmBibles::FrmBibles() {
     connect(commandCancel_, &QPushButton::clicked, this, &FrmBibles::CommandCancel_Click);
     connect(commandExit_, &QPushButton::clicked, this, &FrmBibles::CommandExit_Click);
     // The worker reports through queued signals: the window is only touched in its thread.
-    connect(this, &FrmBibles::buildProgress, this, [this](int entries) {
-        labelStatus_->setText(QStringLiteral("جارٍ تجهيز الترجمات… %1").arg(entries));
-    });
+    connect(this, &FrmBibles::buildProgress, this,
+            [this](int entries) { labelStatus_->setText(tr("جارٍ تجهيز الترجمات… %1").arg(entries)); });
     connect(this, &FrmBibles::buildFinished, this, &FrmBibles::finishBuild, Qt::QueuedConnection);
 }
 
@@ -111,10 +115,10 @@ FrmBibles::~FrmBibles() {
 void FrmBibles::Form_Load() {
     const QList<Sword_Module> modules = Sword_Bible_Modules();
     listModules_->setRowCount(static_cast<int>(modules.size()));
-    comboMain_->addItem(Database_Caption, QString::fromLatin1(Database_Bible_Name));
+    comboMain_->addItem(Database_Caption(), QString::fromLatin1(Database_Bible_Name));
     for (QComboBox* beside : comboBeside_) {
         beside->addItem(No_Text, QString());
-        beside->addItem(Database_Caption, QString::fromLatin1(Database_Bible_Name));
+        beside->addItem(Database_Caption(), QString::fromLatin1(Database_Bible_Name));
     }
     for (int row = 0; row < modules.size(); ++row) {
         const Sword_Module& module = modules[row];
@@ -137,7 +141,7 @@ void FrmBibles::Form_Load() {
     pick(comboMain_, choice.main);
     for (size_t i = 0; i < comboBeside_.size(); ++i)
         pick(comboBeside_[i], choice.beside.value(static_cast<qsizetype>(i)));
-    labelStatus_->setText(modules.isEmpty() ? QStringLiteral("لا توجد ترجمات مثبتة") : QString());
+    labelStatus_->setText(modules.isEmpty() ? tr("لا توجد ترجمات مثبتة") : QString());
 }
 
 Bible_Choice FrmBibles::Shown_Choice() const {
@@ -160,7 +164,7 @@ void FrmBibles::CommandSave_Click() {
     QStringList modules = QStringList{choice.main} + choice.beside;
     modules.removeAll(QString::fromLatin1(Database_Bible_Name));
     if (modules.isEmpty()) {
-        labelStatus_->setText(QStringLiteral("تم الحفظ"));
+        labelStatus_->setText(tr("تم الحفظ"));
         return;
     }
     cancel_ = false;
@@ -168,7 +172,7 @@ void FrmBibles::CommandSave_Click() {
     progressBuild_->show();
     commandSave_->setEnabled(false);
     commandCancel_->setEnabled(true);
-    labelStatus_->setText(QStringLiteral("جارٍ تجهيز الترجمات…"));
+    labelStatus_->setText(tr("جارٍ تجهيز الترجمات…"));
     worker_ = QThread::create([this, modules] {
         QStringList problems;
         for (const QString& name : modules) {
@@ -193,8 +197,8 @@ void FrmBibles::finishBuild(const QStringList& problems, bool cancelled) {
     progressBuild_->hide();
     commandSave_->setEnabled(true);
     commandCancel_->setEnabled(false);
-    labelStatus_->setText(cancelled            ? QStringLiteral("ألغي التجهيز")
-                          : problems.isEmpty() ? QStringLiteral("تم الحفظ")
+    labelStatus_->setText(cancelled            ? tr("ألغي التجهيز")
+                          : problems.isEmpty() ? tr("تم الحفظ")
                                                : problems.join(QLatin1Char('\n')));
 }
 

@@ -5,6 +5,7 @@
 #include "documents/text_file.h"
 #include "readings/whole_day.h"
 #include "shell/appearance.h"
+#include "shell/interface_translation.h"
 #include "shell/reading_box.h"
 #include "shell/single_window.h"
 
@@ -88,8 +89,8 @@ void FrmDisplay_Bible::keepBeside(QMdiSubWindow* sub, const QWidget* beside) {
 
 FrmDisplay_Bible::FrmDisplay_Bible() {
     setObjectName(QStringLiteral("FrmDisplay_Bible"));
-    setWindowTitle(QStringLiteral("Display Bible"));
-    setLayoutDirection(Qt::RightToLeft);
+    setWindowTitle(tr("Display Bible"));
+    setLayoutDirection(Window_Direction());
 
     toolbar1_ = new QWidget(this);
     toolbar1_->setObjectName(QStringLiteral("Toolbar1"));

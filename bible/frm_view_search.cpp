@@ -7,6 +7,7 @@
 #include "documents/text_file.h"
 #include "readings/whole_day.h"
 #include "shell/appearance.h"
+#include "shell/interface_translation.h"
 #include "shell/reading_box.h"
 #include "shell/single_window.h"
 #include "shell/text_source.h"
@@ -36,7 +37,7 @@ constexpr int arrowWidthTwips = 700;
 
 // The words, then the number with its leading blank: three blanks before the digits.
 QString pageLabel(int page) {
-    return QStringLiteral("الجـــزئ رقـــــم  ") + Num_Text(qint64(page));
+    return FrmView_Search::tr("الجـــزئ رقـــــم  ") + Num_Text(qint64(page));
 }
 
 QString page(int number) {
@@ -88,7 +89,7 @@ FrmView_Search* FrmView_Search::Show_Window() {
 
 FrmView_Search::FrmView_Search() {
     setObjectName(QStringLiteral("FrmView_Search"));
-    setLayoutDirection(Qt::RightToLeft);
+    setLayoutDirection(Window_Direction());
     setWindowIcon(Toolbar_Image(3));
 
     toolbar2_ = new QWidget(this);
@@ -109,7 +110,7 @@ FrmView_Search::FrmView_Search() {
         b->setLayoutDirection(Qt::LeftToRight);       // the arrows as drawn
         b->setFixedWidth(To_Pixels(arrowWidthTwips)); // the label takes the rest
     }
-    label1_ = new QLabel(QStringLiteral("الجـــزء رقـــــم  1"), pictureBible_);
+    label1_ = new QLabel(tr("الجـــزء رقـــــم  1"), pictureBible_);
     label1_->setObjectName(QStringLiteral("Label1"));
     label1_->setAlignment(Qt::AlignCenter);
     // Right to left: ">>" at the right, the label, "<<" at the left.

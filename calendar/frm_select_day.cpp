@@ -3,11 +3,13 @@
 #include "base/settings.h"
 #include "calendar/classify_day.h"
 #include "calendar/date_labels.h"
+#include "calendar/english_names.h"
 #include "calendar/fasts.h"
 #include "calendar/feast_dates.h"
 #include "calendar/reader_days.h"
 #include "calendar/selected_day.h"
 #include "shell/dialogs.h"
+#include "shell/interface_translation.h"
 #include "shell/paragraph_layout.h"
 #include "shell/placement.h"
 #include "shell/single_window.h"
@@ -21,6 +23,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSignalBlocker>
@@ -112,9 +115,36 @@ void Set_Day_Show_Targets(Day_Show_Targets targets) {
     showTargets = std::move(targets);
 }
 
+namespace {
+
+bool inEnglish() {
+    return Current_Interface_Language() == Interface_Language::English;
+}
+
+} // namespace
+
+QString Shown_Day_Title(const QString& arabicTitle) {
+    return inEnglish() ? English_Day_Title(arabicTitle, Season_Key, Season_Week, Season_Day) : arabicTitle;
+}
+
+QString Shown_Fast_Line(const QDate& date) {
+    const Day_Fast fast = Fast_Of_Day(date);
+    if (!inEnglish() || fast.kind == Fast_Kind::None)
+        return Fast_Line(fast);
+    return English_Fast_Name(fast.kind) + QStringLiteral(": ") + English_Fast_Food_Name(fast.food);
+}
+
 void Show_Date_Labels(const QWidget* holder, const QDate& date) {
     // The true Coptic date, not the day Day_Title moves an eve to.
-    const Day_Labels labels = Date_Labels(date);
+    Day_Labels labels = Date_Labels(date);
+    if (inEnglish()) {
+        const QLocale english(QLocale::English);
+        Integer day = 0, month = 0, year = 0;
+        Coptic_Date(date, day, month, year);
+        labels.dayName = english.dayName(date.dayOfWeek());
+        labels.normalMonth = english.monthName(date.month());
+        labels.copticMonth = English_Coptic_Month(int(month));
+    }
     const std::pair<const char*, QString> texts[] = {
         {"LabelDayName", labels.dayName},         {"LabelNormalDay", labels.normalDay},
         {"LabelNormalMonth", labels.normalMonth}, {"LabelNormalYear", labels.normalYear},
@@ -136,9 +166,9 @@ void Show_Date_Labels(const QWidget* holder, const QDate& date) {
 
 FrmSelect_Day::FrmSelect_Day() {
     setObjectName(QStringLiteral("FrmSelect_Day"));
-    setWindowTitle(QStringLiteral("Select Day"));
+    setWindowTitle(tr("Select Day"));
     setWindowIcon(Toolbar_Image(1));
-    setLayoutDirection(Qt::RightToLeft);
+    setLayoutDirection(Window_Direction());
 
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(To_Pixels(180), To_Pixels(150), To_Pixels(180), To_Pixels(150));
@@ -154,21 +184,18 @@ FrmSelect_Day::FrmSelect_Day() {
         return b;
     };
     QPushButton* monthLeft =
-        button("ButtonMonth_Left", QStringLiteral("الشهر التالى"), &FrmSelect_Day::ButtonMonth_Left_Click);
+        button("ButtonMonth_Left", tr("الشهر التالى"), &FrmSelect_Day::ButtonMonth_Left_Click);
     QPushButton* monthRight =
-        button("ButtonMonth_Right", QStringLiteral("الشهر السابق"), &FrmSelect_Day::ButtonMonth_Right_Click);
+        button("ButtonMonth_Right", tr("الشهر السابق"), &FrmSelect_Day::ButtonMonth_Right_Click);
     QPushButton* yearDown =
-        button("ButtonYear_Down", QStringLiteral("السنة السابقة"), &FrmSelect_Day::ButtonYear_Down_Click);
-    QPushButton* yearUp =
-        button("ButtonYear_Up", QStringLiteral("السنة التالية"), &FrmSelect_Day::ButtonYear_Up_Click);
-    QPushButton* dayDown =
-        button("ButtonDay_Down", QStringLiteral("اليوم السابق"), &FrmSelect_Day::ButtonDay_Down_Click);
-    QPushButton* dayUp =
-        button("ButtonDay_Up", QStringLiteral("اليوم التالى"), &FrmSelect_Day::ButtonDay_Up_Click);
-    QPushButton* exit = button("CommandExit", QStringLiteral("Exit"), &FrmSelect_Day::CommandExit_Click);
-    QPushButton* show = button("CommandShow", QStringLiteral("Show"), &FrmSelect_Day::CommandShow_Click);
+        button("ButtonYear_Down", tr("السنة السابقة"), &FrmSelect_Day::ButtonYear_Down_Click);
+    QPushButton* yearUp = button("ButtonYear_Up", tr("السنة التالية"), &FrmSelect_Day::ButtonYear_Up_Click);
+    QPushButton* dayDown = button("ButtonDay_Down", tr("اليوم السابق"), &FrmSelect_Day::ButtonDay_Down_Click);
+    QPushButton* dayUp = button("ButtonDay_Up", tr("اليوم التالى"), &FrmSelect_Day::ButtonDay_Up_Click);
+    QPushButton* exit = button("CommandExit", tr("Exit"), &FrmSelect_Day::CommandExit_Click);
+    QPushButton* show = button("CommandShow", tr("Show"), &FrmSelect_Day::CommandShow_Click);
     show->setDefault(true);
-    QPushButton* today = button("CommandToday", QStringLiteral("اليوم"), &FrmSelect_Day::CommandToday_Click);
+    QPushButton* today = button("CommandToday", tr("اليوم"), &FrmSelect_Day::CommandToday_Click);
 
     // Straight to a day: a Gregorian date typed or picked from a calendar, or a feast.
     dateNormal_ = new Typed_Date_Edit(this);
@@ -180,7 +207,7 @@ FrmSelect_Day::FrmSelect_Day() {
     connect(dateNormal_, &QDateEdit::dateChanged, this, &FrmSelect_Day::DateNormal_Change);
     comboFeast_ = new QComboBox(this);
     comboFeast_->setObjectName(QStringLiteral("ComboFeast"));
-    comboFeast_->setPlaceholderText(QStringLiteral("الأعياد"));
+    comboFeast_->setPlaceholderText(tr("الأعياد"));
     // Filled with the feasts of the shown year.
     Align_Items(comboFeast_->view());
     comboFeast_->setMinimumHeight(To_Pixels(420));
@@ -205,8 +232,8 @@ FrmSelect_Day::FrmSelect_Day() {
     QLabel* normalDay = label("LabelNormalDay", QString(), 13);
     QLabel* normalMonth = label("LabelNormalMonth", QStringLiteral("يناير"), 13);
     QLabel* normalYear = label("LabelNormalYear", QString(), 13);
-    QLabel* normal = label("LabelNormal", QStringLiteral("التاريخ الميلادى"), 12);
-    QLabel* coptic = label("LabelCoptic", QStringLiteral("التاريخ القبطى"), 12);
+    QLabel* normal = label("LabelNormal", tr("التاريخ الميلادى"), 12);
+    QLabel* coptic = label("LabelCoptic", tr("التاريخ القبطى"), 12);
 
     // A title may take two lines, and a long one wraps: room for three.
     occasion->setWordWrap(true);
@@ -331,10 +358,10 @@ void FrmSelect_Day::Display_Date_and_Data(Day_Stage stage) {
     Show_Date_Labels(this, Selected_Date);
 
     // The label breaks lines at LF; the title keeps its CR LF.
-    QString shown = Occasion_Title;
+    QString shown = Shown_Day_Title(Occasion_Title);
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     Label(QStringLiteral("LabelOccasion"))->setText(shown);
-    Label(QStringLiteral("LabelFast"))->setText(Fast_Line(Fast_Of_Day(Selected_Date)));
+    Label(QStringLiteral("LabelFast"))->setText(Shown_Fast_Line(Selected_Date));
 
     // The date field and the feast list follow the shown day; a date being typed is
     // left as the user has it.
@@ -412,8 +439,8 @@ void FrmSelect_Day::CommandShow_Click() {
     // A date half typed is not the day shown above it: say so rather than open that day.
     if (static_cast<const Typed_Date_Edit*>(dateNormal_)->Typing_Unfinished()) {
         Dialogs().Message(this,
-                          QStringLiteral("التاريخ المكتوب غير صحيح: %1\nاكتب السنة ثم الشهر ثم اليوم "
-                                         "(2027/03/17 أو 2027-03-17 أو 20270317) أو كما يظهر (17/03/2027).")
+                          tr("التاريخ المكتوب غير صحيح: %1\nاكتب السنة ثم الشهر ثم اليوم "
+                             "(2027/03/17 أو 2027-03-17 أو 20270317) أو كما يظهر (17/03/2027).")
                               .arg(dateNormal_->text()),
                           windowTitle(), Msg_Buttons::Ok, Msg_Icon::Exclamation);
         dateNormal_->setFocus();

@@ -38,6 +38,11 @@ void Set_Day_Show_Targets(Day_Show_Targets targets);
 // all do: the true Coptic date, the weekday red on a Sunday and green on other days.
 void Show_Date_Labels(const QWidget* holder, const QDate& date);
 
+// The selected day's title (as Day_Title names it) and the fast line of date, in the
+// language of the interface.
+QString Shown_Day_Title(const QString& arabicTitle);
+QString Shown_Fast_Line(const QDate& date);
+
 class FrmSelect_Day final : public QWidget {
     Q_OBJECT
 

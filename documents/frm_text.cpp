@@ -11,6 +11,7 @@
 #include "shell/text_source.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPlainTextEdit>
@@ -25,9 +26,13 @@ using namespace MdlLectarium;
 
 namespace {
 
-const QString textFilter = QStringLiteral("Text File (*.txt)|*.txt");
+QString textFilter() {
+    return QCoreApplication::translate("Lectarium::FrmText", "Text File (*.txt)|*.txt");
+}
 const QString untitledName = QStringLiteral("NoName.txt");
-const QString captionStart = QStringLiteral("File Name ( ");
+QString captionStart() {
+    return QCoreApplication::translate("Lectarium::FrmText", "File Name ( ");
+}
 const QString captionEnd = QStringLiteral(" )");
 
 Single_Window<FrmText> instance;
@@ -60,11 +65,11 @@ bool chooseEncoding(const QString& text, Text_Encoding& encoding) {
     for (char32_t c : text.toUcs4())
         if ((c > 0xFFFF || Cp1256_Code(QChar(c)) < 0) && !missing.contains(c) && missing.size() < 12)
             missing.append(c);
-    const QString question = QStringLiteral("فى النص حروف لا تكتب بالترميز العربى (1256): %1\n"
-                                            "هل تحفظ الملف بترميز UTF-8 ؟\n"
-                                            "نعم: يحفظ بترميز UTF-8      لا: العودة إلى النص دون حفظ")
+    const QString question = FrmText::tr("فى النص حروف لا تكتب بالترميز العربى (1256): %1\n"
+                                         "هل تحفظ الملف بترميز UTF-8 ؟\n"
+                                         "نعم: يحفظ بترميز UTF-8      لا: العودة إلى النص دون حفظ")
                                  .arg(QString::fromUcs4(missing.constData(), missing.size()));
-    if (Dialogs().Message(dialogParent(), question, QStringLiteral("Save"), Msg_Buttons::Yes_No,
+    if (Dialogs().Message(dialogParent(), question, FrmText::tr("Save"), Msg_Buttons::Yes_No,
                           Msg_Icon::Question) != Msg_Answer::Yes)
         return false;
     encoding = Text_Encoding::Utf8;
@@ -74,7 +79,7 @@ bool chooseEncoding(const QString& text, Text_Encoding& encoding) {
 } // namespace
 
 QString FrmText::Caption_For(const QString& fileName) {
-    return captionStart + fileName + captionEnd;
+    return captionStart() + fileName + captionEnd;
 }
 
 FrmText* FrmText::Instance() {
@@ -91,7 +96,7 @@ FrmText* FrmText::Show_Window() {
 
 FrmText::FrmText() {
     setObjectName(QStringLiteral("FrmText"));
-    setWindowTitle(QStringLiteral("Text Window"));
+    setWindowTitle(FrmText::tr("Text Window"));
     resize(To_Pixels(7200), To_Pixels(5000));
     text1_ = new QPlainTextEdit(this);
     text1_->setObjectName(QStringLiteral("Text1"));
@@ -127,8 +132,8 @@ void FrmText::Text1_Change() {
 bool FrmText::Form_Unload() {
     if (Text_Changed) {
         const Msg_Answer answer =
-            Dialogs().Message(this, QStringLiteral("Do you want to Save Change ?"),
-                              QStringLiteral("Text Box"), Msg_Buttons::Yes_No_Cancel, Msg_Icon::Question);
+            Dialogs().Message(this, FrmText::tr("Do you want to Save Change ?"), FrmText::tr("Text Box"),
+                              Msg_Buttons::Yes_No_Cancel, Msg_Icon::Question);
         if (answer == Msg_Answer::Cancel)
             return false;
         if (answer == Msg_Answer::Yes) {
@@ -167,7 +172,7 @@ void New_Click() {
 
 void Open_Click() {
     const QString fileName =
-        Dialogs().Open_File(dialogParent(), QStringLiteral("Open"), Document_Folder(), textFilter);
+        Dialogs().Open_File(dialogParent(), FrmText::tr("Open"), Document_Folder(), textFilter());
     if (fileName.isEmpty()) {
         backToProgramFolder();
         return;
@@ -177,8 +182,8 @@ void Open_Click() {
     if (!read.ok) {
         Dialogs().Message(
             dialogParent(),
-            QStringLiteral("لا يمكن فتح الملف\n%1\n%2").arg(QDir::toNativeSeparators(fileName), read.error),
-            QStringLiteral("Open"), Msg_Buttons::Ok, Msg_Icon::Exclamation);
+            FrmText::tr("لا يمكن فتح الملف\n%1\n%2").arg(QDir::toNativeSeparators(fileName), read.error),
+            FrmText::tr("Open"), Msg_Buttons::Ok, Msg_Icon::Exclamation);
         backToProgramFolder();
         return;
     }
@@ -194,11 +199,11 @@ void Open_Click() {
         Text_Untitled = true;
         Dialogs().Message(
             form,
-            QStringLiteral("الملف أطول من %1 حرف، فُتح جزؤه الأول فقط:\n%2\nوسيُطلب اسم جديد عند الحفظ حتى "
-                           "لا يُكتب الجزء فوق الملف كله.")
+            FrmText::tr("الملف أطول من %1 حرف، فُتح جزؤه الأول فقط:\n%2\nوسيُطلب اسم جديد عند الحفظ حتى "
+                        "لا يُكتب الجزء فوق الملف كله.")
                 .arg(Text_Read_Limit)
                 .arg(QDir::toNativeSeparators(fileName)),
-            QStringLiteral("Open"), Msg_Buttons::Ok, Msg_Icon::Information);
+            FrmText::tr("Open"), Msg_Buttons::Ok, Msg_Icon::Information);
     } else {
         form->setWindowTitle(FrmText::Caption_For(fileName));
         Text_Untitled = false;
@@ -212,10 +217,11 @@ Save_Result Save_Text() {
     QString fileName;
     if (Active_Text_Source == Document_Text_Source && !Text_Untitled && form) {
         const QString caption = form->windowTitle();
-        fileName = caption.mid(captionStart.size(), caption.size() - captionStart.size() - captionEnd.size());
+        fileName =
+            caption.mid(captionStart().size(), caption.size() - captionStart().size() - captionEnd.size());
     } else {
-        fileName = Dialogs().Save_File(dialogParent(), QStringLiteral("Save"),
-                                       QDir(Document_Folder()).filePath(untitledName), textFilter);
+        fileName = Dialogs().Save_File(dialogParent(), FrmText::tr("Save"),
+                                       QDir(Document_Folder()).filePath(untitledName), textFilter());
         if (fileName.isEmpty() || fileName == untitledName) {
             backToProgramFolder();
             return Save_Result::Cancelled;
@@ -238,8 +244,8 @@ Save_Result Save_Text() {
     if (!Write_Text_File(fileName, text, &error, encoding, !document || form->Ends_With_Line_End())) {
         Dialogs().Message(
             dialogParent(),
-            QStringLiteral("لا يمكن التسجيل\n%1\n%2").arg(QDir::toNativeSeparators(fileName), error),
-            QStringLiteral("Save"), Msg_Buttons::Ok, Msg_Icon::Exclamation);
+            FrmText::tr("لا يمكن التسجيل\n%1\n%2").arg(QDir::toNativeSeparators(fileName), error),
+            FrmText::tr("Save"), Msg_Buttons::Ok, Msg_Icon::Exclamation);
         backToProgramFolder();
         return Save_Result::Failed;
     }

@@ -4,8 +4,10 @@
 #include "base/settings.h"
 #include "shell/appearance.h"
 #include "shell/dialogs.h"
+#include "shell/interface_translation.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -23,13 +25,27 @@ namespace Lectarium {
 
 namespace {
 
-const QString fontButton = QStringLiteral("الخــــــــــــط");
-const QString foreButton = QStringLiteral("لون الكلام");
-const QString backButton = QStringLiteral("لون الخلفية");
-const QString titleBox = QStringLiteral("ظهور العنوان");
-const QString underlineBox = QStringLiteral("خط أسفل العنوان");
-const QString fontHeading = QStringLiteral("الخــــــط");
-const QString lineLabel = QStringLiteral("الخط");
+QString fontButton() {
+    return QCoreApplication::translate("Lectarium::FrmText_View", "الخــــــــــــط");
+}
+QString foreButton() {
+    return QCoreApplication::translate("Lectarium::FrmText_View", "لون الكلام");
+}
+QString backButton() {
+    return QCoreApplication::translate("Lectarium::FrmText_View", "لون الخلفية");
+}
+QString titleBox() {
+    return QCoreApplication::translate("Lectarium::FrmText_View", "ظهور العنوان");
+}
+QString underlineBox() {
+    return QCoreApplication::translate("Lectarium::FrmText_View", "خط أسفل العنوان");
+}
+QString fontHeading() {
+    return QCoreApplication::translate("Lectarium::FrmText_View", "الخــــــط");
+}
+QString lineLabel() {
+    return QCoreApplication::translate("Lectarium::FrmText_View", "الخط");
+}
 const QString sampleTitle = QStringLiteral("+ اقرار بطرس");
 const QString verse16 = QStringLiteral("16 فاجاب سمعان بطرس و قال انت هو المسيح ابن الله الحي");
 const QString verse17 = QStringLiteral(
@@ -58,8 +74,8 @@ MdlLectarium::Integer flag(bool on) {
 
 FrmText_View::FrmText_View(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FrmText_View"));
-    setWindowTitle(QStringLiteral("View Text Options"));
-    setLayoutDirection(Qt::RightToLeft);
+    setWindowTitle(tr("View Text Options"));
+    setLayoutDirection(Window_Direction());
     setModal(true);
 
     text1_ = new QPlainTextEdit(this);
@@ -80,25 +96,25 @@ FrmText_View::FrmText_View(QWidget* parent) : QDialog(parent) {
         commands_[number] = b;
         return b;
     };
-    button(0, fontButton);
-    button(1, foreButton);
-    button(2, backButton);
-    button(3, QStringLiteral("OK"))->setDefault(true);
-    button(4, QStringLiteral("Cancel"));
-    button(5, QStringLiteral("Default"));
+    button(0, fontButton());
+    button(1, foreButton());
+    button(2, backButton());
+    button(3, tr("OK"))->setDefault(true);
+    button(4, tr("Cancel"));
+    button(5, tr("Default"));
 
-    label1_ = new QLabel(fontHeading, this);
+    label1_ = new QLabel(fontHeading(), this);
     label1_->setObjectName(QStringLiteral("Label1"));
     QFont heading = label1_->font();
     heading.setBold(true);
     label1_->setFont(heading);
     label1_->setAlignment(Qt::AlignCenter);
-    label2_ = new QLabel(lineLabel, this);
+    label2_ = new QLabel(lineLabel(), this);
     label2_->setObjectName(QStringLiteral("Label2"));
 
-    check3_ = new QCheckBox(titleBox, this);
+    check3_ = new QCheckBox(titleBox(), this);
     check3_->setObjectName(QStringLiteral("Check3"));
-    check4_ = new QCheckBox(underlineBox, this);
+    check4_ = new QCheckBox(underlineBox(), this);
     check4_->setObjectName(QStringLiteral("Check4"));
     text2_ = new QLineEdit(QStringLiteral("*"), this);
     text2_->setObjectName(QStringLiteral("Text2"));

@@ -17,6 +17,7 @@
 #include "readings/saint.h"
 #include "shell/appearance.h"
 #include "shell/dialogs.h"
+#include "shell/interface_translation.h"
 #include "shell/paragraph_layout.h"
 #include "shell/reading_box.h"
 #include "shell/single_window.h"
@@ -123,9 +124,9 @@ QPixmap FrmDisplay_Reading::Image_Off() {
 
 FrmDisplay_Reading::FrmDisplay_Reading() {
     setObjectName(QStringLiteral("FrmDisplay_Reading"));
-    setWindowTitle(QStringLiteral("Display Reading"));
+    setWindowTitle(tr("Display Reading"));
     setWindowIcon(Toolbar_Image(1));
-    setLayoutDirection(Qt::RightToLeft);
+    setLayoutDirection(Window_Direction());
     setFont(QFont(QStringLiteral("Arabic Transparent"), 12));
 
     auto label = [this](const char* name, const QRect& area, int points, bool bold) {
@@ -226,7 +227,7 @@ FrmDisplay_Reading::FrmDisplay_Reading() {
     button("CommandCeremony", Ceremony_Button_Caption, ceremonyArea,
            &FrmDisplay_Reading::CommandCeremony_Click);
     button("Command_Pain", Funeral_Button_Caption, painArea, &FrmDisplay_Reading::Command_Pain_Click);
-    button("CommandClose", QStringLiteral("Close"), closeArea, &FrmDisplay_Reading::CommandClose_Click);
+    button("CommandClose", tr("Close"), closeArea, &FrmDisplay_Reading::CommandClose_Click);
     Add_Whole_Day_Button(this, To_Pixels(wholeDayArea), [this] { return day_; });
     Add_Lectern_Commands(this, {textData_}, [this] { return day_; });
 
@@ -261,10 +262,10 @@ void FrmDisplay_Reading::Form_Load() {
     storyDay_ = Coptic_Day;
     const Day_Readings day = Read_Day(sources_, true);
 
-    QString occasion = day.occasion;
+    QString occasion = Shown_Day_Title(day.occasion);
     occasion.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     Label(QStringLiteral("LabelOccasion"))->setText(occasion);
-    Label(QStringLiteral("LabelFast"))->setText(Fast_Line(Fast_Of_Day(Selected_Date)));
+    Label(QStringLiteral("LabelFast"))->setText(Shown_Fast_Line(Selected_Date));
     textData_->Set_Text(day.story);
     Frame(QStringLiteral("Frame2"))->setTitle(day.vespersCaption);
     for (int i = 1; i <= Reading_Count; ++i)

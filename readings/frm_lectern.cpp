@@ -11,6 +11,7 @@
 #include "shell/appearance.h"
 #include "shell/child_window.h"
 #include "shell/dialogs.h"
+#include "shell/interface_translation.h"
 #include "shell/screen_saver_hold.h"
 
 #include <QAction>
@@ -72,8 +73,8 @@ FrmLectern::FrmLectern(Lectern_Day day, const QDBusConnection& bus) : day_(std::
     setObjectName(QStringLiteral("FrmLectern"));
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setWindowTitle(QStringLiteral("عرض على الشاشة"));
-    setLayoutDirection(Qt::RightToLeft);
+    setWindowTitle(tr("عرض على الشاشة"));
+    setLayoutDirection(Window_Direction());
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::BlankCursor);
     lightOnDark_ = lightOnDarkChosen;
@@ -81,15 +82,15 @@ FrmLectern::FrmLectern(Lectern_Day day, const QDBusConnection& bus) : day_(std::
     note_->setObjectName(QStringLiteral("Note"));
     note_->setStyleSheet(QStringLiteral("background: #303030; color: #f0f0f0; padding: 6px;"));
     note_->hide();
-    hold_ = std::make_unique<Screen_Saver_Hold>(
-        bus, QStringLiteral("the day's readings are shown"), [this](const QString& why) {
-            if (noteGiven)
-                return;
-            noteGiven = true;
-            showNote(QStringLiteral("The screen saver could not be held "
-                                    "off: ") +
-                     why);
-        });
+    hold_ = std::make_unique<Screen_Saver_Hold>(bus, tr("the day's readings are shown"),
+                                                [this](const QString& why) {
+                                                    if (noteGiven)
+                                                        return;
+                                                    noteGiven = true;
+                                                    showNote(tr("The screen saver could not be held "
+                                                                "off: ") +
+                                                             why);
+                                                });
     layOut();
 }
 
@@ -285,17 +286,17 @@ void Show_Lectern_Of(const Day_State& day) {
 }
 
 void Export_Slides_Of(QWidget* parent, const Day_State& day) {
-    const QString path = Dialogs().Save_File(parent, QStringLiteral("Export Slides"),
+    const QString path = Dialogs().Save_File(parent, FrmLectern::tr("Export Slides"),
                                              QDir::home().filePath(QStringLiteral("slides.pdf")),
-                                             QStringLiteral("PDF (*.pdf)|*.pdf"));
+                                             FrmLectern::tr("PDF (*.pdf)|*.pdf"));
     if (path.isEmpty())
         return;
     QString error;
     if (!Write_Lectern_Slides(Lectern_Day_For(day), path, &error))
         Dialogs().Message(parent,
-                          QStringLiteral("The slides were not written to %1: %2")
+                          FrmLectern::tr("The slides were not written to %1: %2")
                               .arg(QDir::toNativeSeparators(path), error),
-                          QStringLiteral("Export Slides"), Msg_Buttons::Ok, Msg_Icon::Exclamation);
+                          FrmLectern::tr("Export Slides"), Msg_Buttons::Ok, Msg_Icon::Exclamation);
 }
 
 void Add_Lectern_Commands(QWidget* window, const QList<QWidget*>& boxes, std::function<Day_State()> day) {

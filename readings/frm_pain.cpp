@@ -7,6 +7,7 @@
 #include "readings/frm_whole_day.h"
 #include "readings/holy_week.h"
 #include "shell/appearance.h"
+#include "shell/interface_translation.h"
 #include "shell/paragraph_layout.h"
 #include "shell/reading_box.h"
 #include "shell/single_window.h"
@@ -57,7 +58,7 @@ FrmPain* FrmPain::Reload() {
 
 FrmPain::FrmPain() {
     setObjectName(QStringLiteral("FrmPain"));
-    setLayoutDirection(Qt::RightToLeft);
+    setLayoutDirection(Window_Direction());
     const QFont arabic(QStringLiteral("Arabic Transparent"), 12);
 
     textHidder_ = new QLineEdit(this);

@@ -7,10 +7,12 @@
 #include "lectionary/data_source.h"
 #include "shell/child_window.h"
 #include "shell/dialogs.h"
+#include "shell/interface_translation.h"
 #include "shell/paragraph_layout.h"
 #include "shell/single_window.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -27,32 +29,33 @@ namespace {
 
 Single_Window<FrmSaint_Search> instance;
 
-const QString Caption = QStringLiteral("بحث في السنكسار");
+QString Caption() {
+    return QCoreApplication::translate("Lectarium::FrmSaint_Search", "بحث في السنكسار");
+}
 
 } // namespace
 
 FrmSaint_Search::FrmSaint_Search() {
     setObjectName(QStringLiteral("FrmSaint_Search"));
-    setWindowTitle(Caption);
-    setLayoutDirection(Qt::RightToLeft);
+    setWindowTitle(Caption());
+    setLayoutDirection(Window_Direction());
     setFont(QFont(QStringLiteral("Arabic Transparent"), 12));
     setAttribute(Qt::WA_DeleteOnClose);
 
     textName_ = new QLineEdit(this);
     textName_->setObjectName(QStringLiteral("TextName"));
-    textName_->setPlaceholderText(QStringLiteral("جزء من الاسم"));
+    textName_->setPlaceholderText(tr("جزء من الاسم"));
     spinYear_ = new QSpinBox(this);
     spinYear_->setObjectName(QStringLiteral("SpinYear"));
     spinYear_->setRange(500, 5000);
     spinYear_->setValue(Selected_Date.isValid() ? Selected_Date.year() : QDate::currentDate().year());
-    auto* find = new QPushButton(QStringLiteral("بحث"), this);
+    auto* find = new QPushButton(tr("بحث"), this);
     find->setObjectName(QStringLiteral("CommandFind"));
     find->setDefault(true);
     listFound_ = new QTreeWidget(this);
     listFound_->setObjectName(QStringLiteral("ListFound"));
     listFound_->setRootIsDecorated(false);
-    listFound_->setHeaderLabels(
-        {QStringLiteral("التاريخ القبطي"), QStringLiteral("التاريخ الميلادي"), QStringLiteral("الاسم")});
+    listFound_->setHeaderLabels({tr("التاريخ القبطي"), tr("التاريخ الميلادي"), tr("الاسم")});
     listFound_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     listFound_->header()->setStretchLastSection(true);
     // A name in English reads left to right in its own row.
@@ -61,9 +64,9 @@ FrmSaint_Search::FrmSaint_Search() {
     labelCount_->setObjectName(QStringLiteral("LabelCount"));
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(QStringLiteral("الاسم:"), this), 0, 0);
+    grid->addWidget(new QLabel(tr("الاسم:"), this), 0, 0);
     grid->addWidget(textName_, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("السنة الميلادية:"), this), 0, 2);
+    grid->addWidget(new QLabel(tr("السنة الميلادية:"), this), 0, 2);
     grid->addWidget(spinYear_, 0, 3);
     grid->addWidget(find, 0, 4);
     grid->addWidget(listFound_, 1, 0, 1, 5);
@@ -94,7 +97,7 @@ void FrmSaint_Search::Form_Load() {
     QString error;
     const auto database = Open_Database(Database_Path, error);
     if (!database || !Read_Commemorations(*database, all_, error))
-        Dialogs().Message(this, QStringLiteral("تعذرت قراءة السنكسار: ") + error, Caption, Msg_Buttons::Ok,
+        Dialogs().Message(this, tr("تعذرت قراءة السنكسار: ") + error, Caption(), Msg_Buttons::Ok,
                           Msg_Icon::Exclamation);
     Show_Child(this, "FrmSaint_Search");
     textName_->setFocus();
@@ -124,7 +127,7 @@ void FrmSaint_Search::CommandFind_Click() {
         auto* item = new QTreeWidgetItem(listFound_, {coptic, gregorian, day.name});
         item->setData(0, Qt::UserRole, date);
     }
-    labelCount_->setText(QStringLiteral("عدد النتائج: %1").arg(found.size()));
+    labelCount_->setText(tr("عدد النتائج: %1").arg(found.size()));
 }
 
 void FrmSaint_Search::ListFound_Activated(QTreeWidgetItem* item) {

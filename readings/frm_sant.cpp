@@ -4,6 +4,7 @@
 #include "base/settings.h"
 #include "readings/reading_texts.h"
 #include "shell/appearance.h"
+#include "shell/interface_translation.h"
 #include "shell/placement.h"
 #include "shell/reading_box.h"
 #include "shell/single_window.h"
@@ -46,8 +47,8 @@ FrmSant* FrmSant::Show_Window() {
 
 FrmSant::FrmSant() {
     setObjectName(QStringLiteral("FrmSant"));
-    setWindowTitle(QStringLiteral("Sant"));
-    setLayoutDirection(Qt::RightToLeft);
+    setWindowTitle(tr("Sant"));
+    setLayoutDirection(Window_Direction());
     setFont(QFont(QStringLiteral("Arabic Transparent"), 12));
 
     // The label lies under the picture: created first, it is drawn below it.
@@ -66,7 +67,7 @@ FrmSant::FrmSant() {
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     text1_->setGeometry(To_Pixels(textArea));
 
-    commandClose_ = new QPushButton(QStringLiteral("Close"), this);
+    commandClose_ = new QPushButton(tr("Close"), this);
     commandClose_->setObjectName(QStringLiteral("Command_Close"));
     commandClose_->setGeometry(To_Pixels(closeArea));
     connect(commandClose_, &QPushButton::clicked, this, &FrmSant::Command_Close_Click);

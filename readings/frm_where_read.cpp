@@ -7,10 +7,12 @@
 #include "shell/appearance.h"
 #include "shell/child_window.h"
 #include "shell/dialogs.h"
+#include "shell/interface_translation.h"
 #include "shell/paragraph_layout.h"
 #include "shell/single_window.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -26,7 +28,9 @@ namespace Lectarium {
 
 using namespace MdlLectarium;
 
-const QString Where_Read_Caption = QStringLiteral("أين تقرأ هذه القراءة");
+QString Where_Read_Caption() {
+    return QCoreApplication::translate("Lectarium::FrmWhere_Read", "أين تقرأ هذه القراءة");
+}
 
 namespace {
 
@@ -52,7 +56,7 @@ FrmWhere_Read* FrmWhere_Read::Show_Window(const QString& reference, int year) {
         form->reference_ = previous;
         if (fresh)
             delete form;
-        Dialogs().Message(Main_Widget(), error, Where_Read_Caption, Msg_Buttons::Ok, Msg_Icon::Exclamation);
+        Dialogs().Message(Main_Widget(), error, Where_Read_Caption(), Msg_Buttons::Ok, Msg_Icon::Exclamation);
         return nullptr;
     }
     if (fresh) {
@@ -67,8 +71,8 @@ FrmWhere_Read* FrmWhere_Read::Show_Window(const QString& reference, int year) {
 
 FrmWhere_Read::FrmWhere_Read() {
     setObjectName(QStringLiteral("FrmWhere_Read"));
-    setWindowTitle(Where_Read_Caption);
-    setLayoutDirection(Qt::RightToLeft);
+    setWindowTitle(Where_Read_Caption());
+    setLayoutDirection(Window_Direction());
     setFont(QFont(QStringLiteral("Arabic Transparent"), 12));
 
     referenceLabel_ = new QLabel(this);
@@ -80,7 +84,7 @@ FrmWhere_Read::FrmWhere_Read() {
     year_ = new QSpinBox(this);
     year_->setObjectName(QStringLiteral("Spin_Year"));
     year_->setRange(500, 5000);
-    year_->setPrefix(QStringLiteral("سنة "));
+    year_->setPrefix(tr("سنة "));
     // The year is read again once typed whole (Enter, the arrows, leaving the field).
     year_->setKeyboardTracking(false);
     connect(year_, &QSpinBox::valueChanged, this, &FrmWhere_Read::Spin_Year_Change);
@@ -88,8 +92,7 @@ FrmWhere_Read::FrmWhere_Read() {
     list_ = new QTreeWidget(this);
     list_->setObjectName(QStringLiteral("List_Where"));
     list_->setColumnCount(columnCount);
-    list_->setHeaderLabels({QStringLiteral("المناسبة"), QStringLiteral("الصلاة"), QStringLiteral("القراءة"),
-                            QStringLiteral("الشاهد"), QStringLiteral("اليوم")});
+    list_->setHeaderLabels({tr("المناسبة"), tr("الصلاة"), tr("القراءة"), tr("الشاهد"), tr("اليوم")});
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
     list_->setAlternatingRowColors(true);
@@ -139,7 +142,7 @@ bool FrmWhere_Read::fill(int year, QString& error) {
             add(Both_Calendars(date), date);
     }
     if (rows.empty())
-        new QTreeWidgetItem(list_, {QStringLiteral("لا توجد قراءة لهذه الآيات")});
+        new QTreeWidgetItem(list_, {tr("لا توجد قراءة لهذه الآيات")});
     for (int column = 0; column < dayColumn; ++column)
         list_->resizeColumnToContents(column);
     if (list_->topLevelItemCount() > 0)
@@ -170,7 +173,7 @@ QSize FrmWhere_Read::sizeHint() const {
 void FrmWhere_Read::Spin_Year_Change(int year) {
     QString error;
     if (!fill(year, error))
-        Dialogs().Message(Main_Widget(), error, Where_Read_Caption, Msg_Buttons::Ok, Msg_Icon::Exclamation);
+        Dialogs().Message(Main_Widget(), error, Where_Read_Caption(), Msg_Buttons::Ok, Msg_Icon::Exclamation);
 }
 
 void FrmWhere_Read::List_Where_Activated(QTreeWidgetItem* item) {

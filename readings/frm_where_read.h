@@ -53,6 +53,6 @@ private:
 };
 
 // The caption of the window and of the File menu's item.
-extern const QString Where_Read_Caption;
+QString Where_Read_Caption();
 
 } // namespace Lectarium

@@ -8,6 +8,7 @@
 #include "readings/frm_lectern.h"
 #include "readings/frm_pain.h"
 #include "shell/appearance.h"
+#include "shell/interface_translation.h"
 #include "shell/reading_box.h"
 #include "shell/single_window.h"
 #include "shell/text_source.h"
@@ -98,8 +99,8 @@ QList<QStringList> FrmWhole_Day::sideBySideRows() const {
 
 FrmWhole_Day::FrmWhole_Day() {
     setObjectName(QStringLiteral("FrmWhole_Day"));
-    setWindowTitle(Whole_Day_Caption);
-    setLayoutDirection(Qt::RightToLeft);
+    setWindowTitle(Whole_Day_Title());
+    setLayoutDirection(Window_Direction());
     text1_ = new Reading_Box(this);
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -113,6 +114,10 @@ FrmWhole_Day::FrmWhole_Day() {
 }
 
 FrmWhole_Day::~FrmWhole_Day() = default;
+
+QString Whole_Day_Title() {
+    return FrmWhole_Day::tr("قراءات اليوم كاملة");
+}
 
 QString FrmWhole_Day::Print_Title() const {
     return Whole_Day_Title(document_);
@@ -155,7 +160,7 @@ void Show_Whole_Day() {
 }
 
 QPushButton* Add_Whole_Day_Button(QWidget* parent, const QRect& area, std::function<Day_State()> day) {
-    auto* button = new QPushButton(Whole_Day_Caption, parent);
+    auto* button = new QPushButton(Whole_Day_Title(), parent);
     button->setObjectName(QStringLiteral("Command_Whole_Day"));
     button->setGeometry(area);
     QObject::connect(button, &QPushButton::clicked, parent,

@@ -61,6 +61,9 @@ private:
     MdlLectarium::Interface_Language language_ = MdlLectarium::Interface_Language::Classic;
 };
 
+// "قراءات اليوم كاملة" in the reader's language: the menu item, the button and the title.
+QString Whole_Day_Title();
+
 // File > "قراءات اليوم كاملة": the day the open readings window (or Holy Week window)
 // shows; without one, the day the chooser stands on.
 void Show_Whole_Day();

@@ -1,5 +1,7 @@
 #include "shell/dialogs.h"
 
+#include "shell/interface_translation.h"
+
 #include "shell/help_viewer.h"
 
 #include <QColorDialog>
@@ -26,7 +28,7 @@ QString Qt_Filter(const QString& filter) {
 namespace {
 
 QString chosenFile(QFileDialog& dialog) {
-    dialog.setLayoutDirection(Qt::RightToLeft);
+    dialog.setLayoutDirection(Window_Direction());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();
@@ -101,7 +103,7 @@ public:
 
     std::optional<QFont> Choose_Font(QWidget* parent, const QFont& initial) override {
         QFontDialog dialog(initial, parent);
-        dialog.setLayoutDirection(Qt::RightToLeft);
+        dialog.setLayoutDirection(Window_Direction());
         if (dialog.exec() != QDialog::Accepted)
             return std::nullopt;
         return dialog.selectedFont();
@@ -109,7 +111,7 @@ public:
 
     std::optional<QColor> Choose_Color(QWidget* parent, const QColor& initial) override {
         QColorDialog dialog(initial, parent);
-        dialog.setLayoutDirection(Qt::RightToLeft);
+        dialog.setLayoutDirection(Window_Direction());
         if (dialog.exec() != QDialog::Accepted || !dialog.selectedColor().isValid())
             return std::nullopt;
         return dialog.selectedColor();

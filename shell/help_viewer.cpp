@@ -1,6 +1,7 @@
 #include "shell/help_viewer.h"
 
 #include "base/regular_file.h"
+#include "shell/interface_translation.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -246,13 +247,13 @@ QString Help_File_Problem(const QString& helpFile) {
 
 Help_Viewer::Help_Viewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Help_Viewer"));
-    setWindowTitle(QStringLiteral("Lectarium - المساعدة"));
-    setLayoutDirection(Qt::RightToLeft);
+    setWindowTitle(tr("Lectarium - المساعدة"));
+    setLayoutDirection(Window_Direction());
 
-    contents_ = toolButton(this, "Contents", QStringLiteral("المحتويات"), QStyle::SP_DirHomeIcon);
+    contents_ = toolButton(this, "Contents", tr("المحتويات"), QStyle::SP_DirHomeIcon);
     // The window reads right to left: "back" points to the right, "forward" to the left.
-    back_ = toolButton(this, "Back", QStringLiteral("السابق"), QStyle::SP_ArrowRight);
-    forward_ = toolButton(this, "Forward", QStringLiteral("التالي"), QStyle::SP_ArrowLeft);
+    back_ = toolButton(this, "Back", tr("السابق"), QStyle::SP_ArrowRight);
+    forward_ = toolButton(this, "Forward", tr("التالي"), QStyle::SP_ArrowLeft);
     back_->setEnabled(false);
     forward_->setEnabled(false);
 

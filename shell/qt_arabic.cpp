@@ -33,17 +33,27 @@ public:
     }
 };
 
+// Lives as long as the application: Qt keeps only a pointer to it.
+Arabic_Without_Mnemonics& qtArabic() {
+    static Arabic_Without_Mnemonics translator;
+    return translator;
+}
+
 } // namespace
 
 bool Install_Qt_Arabic() {
-    // Lives as long as the application: Qt keeps only a pointer to it.
-    static Arabic_Without_Mnemonics translator;
-    if (!translator.isEmpty())
-        return true;
-    if (!translator.load(QLocale(QLocale::Arabic), QStringLiteral("qtbase"), QStringLiteral("_"),
+    Arabic_Without_Mnemonics& translator = qtArabic();
+    if (translator.isEmpty() &&
+        !translator.load(QLocale(QLocale::Arabic), QStringLiteral("qtbase"), QStringLiteral("_"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         return false;
+    // Installed once, however often it is asked for.
+    QCoreApplication::removeTranslator(&translator);
     return QCoreApplication::installTranslator(&translator);
+}
+
+void Remove_Qt_Arabic() {
+    QCoreApplication::removeTranslator(&qtArabic());
 }
 
 } // namespace Lectarium

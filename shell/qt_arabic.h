@@ -14,4 +14,7 @@ QString Without_Mnemonic(const QString& text);
 // keyboards. False when the translation is not installed; Qt then speaks English.
 bool Install_Qt_Arabic();
 
+// Takes Qt's own Arabic out again, for a change of the interface language.
+void Remove_Qt_Arabic();
+
 } // namespace Lectarium

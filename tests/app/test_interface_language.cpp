@@ -1,0 +1,165 @@
+// The frame and the main windows in Arabic and in English: the direction turns with the
+// language, and no caption, button, menu or title is left in the other language. The
+// day's content (dates, titles, readings, Bible text, book names) is not looked at.
+
+#include "app/mdi_lectarium.h"
+#include "base/interface_language.h"
+#include "bible/frm_bible_select.h"
+#include "bible/frm_bible_view.h"
+#include "bible/frm_bibles.h"
+#include "calendar/frm_select_day.h"
+#include "documents/frm_text.h"
+#include "documents/text_file.h"
+#include "readings/frm_display_reading.h"
+#include "readings/frm_saint_search.h"
+#include "shell/appearance.h"
+#include "shell/interface_translation.h"
+#include "tests/support/started_main_window.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QtTest>
+
+using namespace Lectarium;
+using namespace MdlLectarium;
+
+namespace {
+
+// Labels and frames that show the day itself, filled from the calendar and the readings
+// (the offices' and readings' names among them, as the day's texts name them).
+const QStringList contentNames{
+    QStringLiteral("LabelDayName"),    QStringLiteral("LabelNormalDay"), QStringLiteral("LabelNormalMonth"),
+    QStringLiteral("LabelNormalYear"), QStringLiteral("LabelCopticDay"), QStringLiteral("LabelCopticMonth"),
+    QStringLiteral("LabelCopticYear"), QStringLiteral("LabelOccasion"),  QStringLiteral("LabelFast"),
+    QStringLiteral("Frame1"),          QStringLiteral("Frame2"),         QStringLiteral("Frame3"),
+    QStringLiteral("Frame4"),          QStringLiteral("Frame_Fast"),     QStringLiteral("CommandCeremony"),
+    QStringLiteral("Command_Pain")};
+
+void addMenuTexts(const QList<QAction*>& actions, QStringList& out) {
+    for (QAction* action : actions) {
+        // The language menu names each language in its own tongue, for either reader.
+        if (action->objectName().startsWith(QLatin1String("Language")))
+            continue;
+        out << action->text() << action->toolTip();
+        if (action->menu())
+            addMenuTexts(action->menu()->actions(), out);
+    }
+}
+
+QStringList chromeTexts(QWidget* window) {
+    QStringList out;
+    // The Bible browser's title names the book, as the database spells it.
+    if (window->objectName() != QLatin1String("FrmBible_View"))
+        out << window->windowTitle();
+    for (QLabel* label : window->findChildren<QLabel*>())
+        if (!contentNames.contains(label->objectName()) &&
+            !label->objectName().startsWith(QLatin1String("Label1_")))
+            out << label->text();
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
+        if (!contentNames.contains(button->objectName()))
+            out << button->text() << button->toolTip();
+    for (QGroupBox* box : window->findChildren<QGroupBox*>())
+        if (!contentNames.contains(box->objectName()))
+            out << box->title();
+    for (QHeaderView* header : window->findChildren<QHeaderView*>())
+        for (int i = 0; header->model() && i < header->model()->columnCount(); ++i)
+            out << header->model()->headerData(i, Qt::Horizontal).toString();
+    return out;
+}
+
+} // namespace
+
+class Test_Interface_Language final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        Install_Arabic_Font();
+        Install_Reading_Windows();
+    }
+
+    void cleanupTestCase() { Install_Interface_Language(Interface_Language::Classic); }
+
+    void windowsInOneLanguage_data() {
+        QTest::addColumn<Interface_Language>("language");
+        QTest::addColumn<Qt::LayoutDirection>("direction");
+        QTest::addColumn<QString>("otherLetters");
+        // In Arabic only the program's name, file names and kinds of file stay Latin.
+        QTest::newRow("ar") << Interface_Language::Arabic << Qt::RightToLeft
+                            << QStringLiteral("\\b(?!Lectarium\\b|PDF\\b|NoName\\b|txt\\b)[A-Za-z]+");
+        QTest::newRow("en") << Interface_Language::English << Qt::LeftToRight
+                            << QStringLiteral("[\\x{0600}-\\x{06FF}]");
+    }
+
+    void windowsInOneLanguage() {
+        QFETCH(Interface_Language, language);
+        QFETCH(Qt::LayoutDirection, direction);
+        QFETCH(QString, otherLetters);
+        QVERIFY(Install_Interface_Language(language));
+        QCOMPARE(QApplication::layoutDirection(), direction);
+
+        Started_Main_Window started;
+        QVERIFY(started.loaded);
+        MDILectarium& main = *started.window;
+        main.Menu_Item(QStringLiteral("Reading"))->trigger();
+        FrmSelect_Day* chooser = FrmSelect_Day::Instance();
+        QVERIFY(chooser);
+        chooser->Button(QStringLiteral("CommandShow"))->click();
+        QVERIFY(FrmDisplay_Reading::Instance());
+        QVERIFY(FrmBible_View::Show_Window());
+        QVERIFY(FrmBible_Select::Show_Window());
+        QVERIFY(FrmSaint_Search::Show_Window());
+        QVERIFY(FrmBibles::Show_Window());
+        New_Click();
+        QVERIFY(FrmText::Instance());
+
+        QCOMPARE(main.layoutDirection(), direction);
+        QStringList texts{main.windowTitle()};
+        addMenuTexts(main.menuBar()->actions(), texts);
+        const QList<QMdiSubWindow*> children = main.findChild<QMdiArea*>()->subWindowList();
+        QCOMPARE(children.size(), 7);
+        for (QMdiSubWindow* child : children) {
+            QVERIFY2(child->widget()->layoutDirection() == direction,
+                     qPrintable(child->widget()->objectName()));
+            texts << chromeTexts(child->widget());
+        }
+        const QRegularExpression other(otherLetters);
+        for (const QString& text : std::as_const(texts))
+            QVERIFY2(!other.match(text).hasMatch(), qPrintable(text));
+        QVERIFY(started.dialogs.Unexpected().isEmpty());
+        Text_Changed = false;
+    }
+
+    // The choice is kept for the next start and said so; choosing the running language
+    // again asks nothing.
+    void languageChoiceKept() {
+        QVERIFY(Install_Interface_Language(Interface_Language::Classic));
+        Started_Main_Window started;
+        QVERIFY(started.loaded);
+        auto* english = started.window->findChild<QAction*>(QStringLiteral("Language_en"));
+        auto* classic = started.window->findChild<QAction*>(QStringLiteral("Language_classic"));
+        QVERIFY(english && classic);
+        started.dialogs.Answer_Message(Msg_Answer::Ok);
+        english->trigger();
+        QCOMPARE(Stored_Interface_Language(), Interface_Language::English);
+        QVERIFY(!classic->isChecked());
+        QCOMPARE(started.dialogs.Messages().size(), 1);
+        classic->trigger();
+        QCOMPARE(Stored_Interface_Language(), Interface_Language::Classic);
+        QCOMPARE(started.dialogs.Messages().size(), 1);
+        QVERIFY(started.dialogs.Unexpected().isEmpty());
+    }
+};
+
+QTEST_MAIN(Test_Interface_Language)
+#include "test_interface_language.moc"
