@@ -83,7 +83,7 @@ QList<QStringList> FrmWhole_Day::sideBySideRows() const {
     for (const Whole_Day_Part& part : document_.parts) {
         rows << QStringList{QString()} << QStringList{part.caption};
         for (const Whole_Day_Entry& entry : part.entries) {
-            rows << QStringList{Whole_Day_Entry_Heading(entry)};
+            rows << QStringList{Whole_Day_Entry_Heading(entry, document_.language)};
             const QList<QStringList> passage = Chosen_Passage_Rows(entry.reference);
             any = any || !passage.isEmpty();
             if (!passage.isEmpty())

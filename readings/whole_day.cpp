@@ -28,11 +28,6 @@ QString plainLines(const QString& text) {
     return out;
 }
 
-// The reference as the document shows it; empty where that is the stored reference.
-QString shownReference(const QString& reference, Interface_Language language) {
-    return language == Interface_Language::English ? English_Reference(reference) : QString();
-}
-
 void addPart(Whole_Day_Document& document, Whole_Day_Part part) {
     if (!part.entries.empty() || !part.text.isEmpty())
         document.parts.push_back(std::move(part));
@@ -43,8 +38,7 @@ void readHolyWeek(Whole_Day_Document& document, const QString& databasePath, Dat
     for (const Holy_Week_Hour& hour :
          Read_Holy_Week_Hours(databasePath, static_cast<Integer>(Season_Day + 1), bible))
         part.entries.push_back({Hour_Description_In(hour.description, document.language), hour.entry.sign,
-                                plainLines(hour.entry.text),
-                                shownReference(hour.entry.sign, document.language)});
+                                plainLines(hour.entry.text)});
     addPart(document, std::move(part));
 }
 
@@ -57,9 +51,8 @@ void readOffices(Whole_Day_Document& document, const Day_Readings& day, Data_Sou
             if (stored.trimmed().isEmpty())
                 continue; // an office without this reading
             const QString reference = Reading_Prefix(i) + stored;
-            part.entries.push_back({caption(Reading_Field_Caption(i)), reference,
-                                    plainLines(Get_Passage(bible, reference)),
-                                    shownReference(reference, document.language)});
+            part.entries.push_back(
+                {caption(Reading_Field_Caption(i)), reference, plainLines(Get_Passage(bible, reference))});
         }
         addPart(document, std::move(part));
     };
@@ -71,8 +64,7 @@ void readOffices(Whole_Day_Document& document, const Day_Readings& day, Data_Sou
         for (const QString& entry : day.prophecies) {
             const QString reference = entry.mid(Prophecy_Indent.size()).trimmed();
             if (!reference.isEmpty())
-                part.entries.push_back({QString(), reference, plainLines(Get_Passage(bible, reference)),
-                                        shownReference(reference, document.language)});
+                part.entries.push_back({QString(), reference, plainLines(Get_Passage(bible, reference))});
         }
         addPart(document, std::move(part));
     }
@@ -117,8 +109,10 @@ QString htmlPage(const QString& title, const QString& body, bool english = false
            body + QStringLiteral("</body>\n</html>\n");
 }
 
-QString entryHeading(const Whole_Day_Entry& entry) {
-    const QString& reference = entry.shownReference.isEmpty() ? entry.reference : entry.shownReference;
+// The reference stays as stored in the entry, where the passages are looked up by it.
+QString entryHeading(const Whole_Day_Entry& entry, Interface_Language language) {
+    const QString reference =
+        language == Interface_Language::English ? English_Reference(entry.reference) : entry.reference;
     if (entry.caption.isEmpty())
         return reference;
     return reference.isEmpty() ? entry.caption : entry.caption + QStringLiteral(": ") + reference;
@@ -165,8 +159,8 @@ Whole_Day_Document Read_Whole_Day(const QString& databasePath, Interface_Languag
     return document;
 }
 
-QString Whole_Day_Entry_Heading(const Whole_Day_Entry& entry) {
-    return entryHeading(entry);
+QString Whole_Day_Entry_Heading(const Whole_Day_Entry& entry, Interface_Language language) {
+    return entryHeading(entry, language);
 }
 
 QString Whole_Day_Lines_Html(const QString& text) {
@@ -192,7 +186,7 @@ QString Whole_Day_Text(const Whole_Day_Document& document) {
     for (const Whole_Day_Part& part : document.parts) {
         out += QLatin1Char('\n') + part.caption + QLatin1Char('\n');
         for (const Whole_Day_Entry& entry : part.entries) {
-            out += entryHeading(entry) + QLatin1Char('\n');
+            out += entryHeading(entry, document.language) + QLatin1Char('\n');
             if (!entry.text.isEmpty())
                 out += entry.text + QLatin1Char('\n');
         }
@@ -214,7 +208,7 @@ QString Whole_Day_Html(const Whole_Day_Document& document,
     for (const Whole_Day_Part& part : document.parts) {
         body += htmlElement("h2", part.caption, false, english);
         for (const Whole_Day_Entry& entry : part.entries) {
-            body += htmlElement("h3", entryHeading(entry), false, english);
+            body += htmlElement("h3", entryHeading(entry, document.language), false, english);
             body += passage ? passage(entry) : htmlLines(entry.text, false, english);
         }
         body += htmlLines(part.text, false, english);

@@ -19,10 +19,9 @@ namespace MdlLectarium {
 extern const QString Whole_Day_Caption;
 
 struct Whole_Day_Entry {
-    QString caption;        // "المزمور", an hour of Holy Week; empty for a prophecy
-    QString reference;      // the reading reference as shown
-    QString text;           // the passage, lines separated by LF; empty when nothing resolves
-    QString shownReference; // the reference as the document's language writes it; empty: as reference
+    QString caption;   // "المزمور", an hour of Holy Week; empty for a prophecy
+    QString reference; // the reading reference as shown
+    QString text;      // the passage, lines separated by LF; empty when nothing resolves
 };
 
 struct Whole_Day_Part {
@@ -49,8 +48,10 @@ Whole_Day_Document Read_Whole_Day(const QString& databasePath,
 // The caption of the document in its own language.
 QString Whole_Day_Title(const Whole_Day_Document& document);
 
-// An entry's heading line: its caption and reference.
-QString Whole_Day_Entry_Heading(const Whole_Day_Entry& entry);
+// An entry's heading line: its caption and reference, the reference as English readers
+// write it in English.
+QString Whole_Day_Entry_Heading(const Whole_Day_Entry& entry,
+                                Interface_Language language = Interface_Language::Classic);
 // Lines of text as the page's HTML: each line a paragraph in its own direction.
 QString Whole_Day_Lines_Html(const QString& text);
 
