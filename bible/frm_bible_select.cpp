@@ -465,13 +465,13 @@ void FrmBible_Select::searchTranslation(const QString& name, const Search_Scope&
     QString error;
     if (!Open_Translation(name, translation, error, [](int) { return false; })) {
         message(this, tr("الترجمة %1 غير جاهزة للبحث: اخترها فى \"ترجمات الكتاب المقدس\" أولا").arg(name),
-                searchCaption);
+                searchCaption());
         return;
     }
     const QString term = textSearch_->text();
     Scan_Outcome outcome = Search_Translation(translation, term, checkFold_->isChecked(), scope);
     if (outcome.hits == 0) {
-        message(this, QStringLiteral("نتيجة البحث لا توجد آيات"), searchCaption);
+        message(this, tr("نتيجة البحث لا توجد آيات"), searchCaption());
         return;
     }
     const QPointer<FrmBible_Select> self(this);

@@ -3,6 +3,7 @@
 #include "base/settings.h"
 #include "bible/chosen_bibles.h"
 #include "documents/text_file.h"
+#include "lectionary/passage.h"
 #include "readings/whole_day.h"
 #include "shell/appearance.h"
 #include "shell/interface_translation.h"
@@ -43,7 +44,7 @@ FrmDisplay_Bible* FrmDisplay_Bible::Show_Text(const QString& heading, const QStr
     instance.Close();
     auto* form = instance.Keep(new FrmDisplay_Bible());
     form->Form_Load();
-    form->textSign_->setText(Shown_Reference(heading));
+    form->textSign_->setText(Shown_Reference(Church_Psalm_Reference(heading)));
     // The passage in the reader's translations side by side, when more than the
     // database's Bible is chosen.
     if (const QList<QStringList> rows = Chosen_Passage_Rows(heading); !rows.isEmpty()) {
@@ -179,7 +180,7 @@ QString FrmDisplay_Bible::Print_Html() const {
 }
 
 QString FrmDisplay_Bible::Where_Reference() const {
-    return Reference_Text_Of(textSign_).trimmed();
+    return Stored_Psalm_Reference(Reference_Text_Of(textSign_)).trimmed();
 }
 
 void FrmDisplay_Bible::closeEvent(QCloseEvent* event) {

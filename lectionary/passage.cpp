@@ -227,6 +227,66 @@ QString Get_Passage(const QString& reference) {
     return Get_Passage(Data_Bible(), reference);
 }
 
+int Greek_Psalm(int hebrew, int verse) {
+    // The Septuagint joins 9 and 10 and 114 and 115, and splits 116 and 147.
+    if (hebrew <= 8 || hebrew >= 148)
+        return hebrew;
+    if (hebrew <= 10)
+        return 9;
+    if (hebrew <= 113)
+        return hebrew - 1;
+    if (hebrew <= 115)
+        return 113;
+    if (hebrew == 116)
+        return verse >= 10 ? 115 : 114;
+    if (hebrew <= 146)
+        return hebrew - 1;
+    return verse >= 12 ? 147 : 146;
+}
+
+QString Church_Psalm_Reference(const QString& reference) {
+    static const QRegularExpression join(QStringLiteral("(\\s+و(?=\\s|$))"));
+    static const QRegularExpression chapter(QStringLiteral("(\\d+)(?:\\s*:\\s*(\\d+))?"));
+    QString shown;
+    bool psalms = false;
+    qsizetype from = 0;
+    const auto piece = [&](qsizetype end) {
+        QString part = reference.mid(from, end - from);
+        const Reference_Parts parsed = Parse_Reference(part.trimmed());
+        const int book = Find_Book(parsed.book);
+        if (book != 0)
+            psalms = book == Psalms_Book;
+        else if (part.trimmed().isEmpty() || !part.trimmed().front().isDigit())
+            psalms = false;
+        if (psalms) {
+            // The chapter is the first number after the book's abbreviation.
+            const qsizetype start = book != 0 ? part.indexOf(parsed.book) + parsed.book.size() : 0;
+            const QRegularExpressionMatch m = chapter.match(part, start);
+            if (m.hasMatch()) {
+                const int hebrew = m.captured(1).toInt();
+                const int greek = Greek_Psalm(hebrew, m.captured(2).toInt());
+                if (greek != hebrew)
+                    part.replace(m.capturedStart(1), m.capturedLength(1),
+                                 QStringLiteral("%1 (%2)").arg(greek).arg(hebrew));
+            }
+        }
+        shown += part;
+    };
+    for (QRegularExpressionMatchIterator it = join.globalMatch(reference); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        piece(m.capturedStart());
+        shown += m.captured();
+        from = m.capturedEnd();
+    }
+    piece(reference.size());
+    return shown;
+}
+
+QString Stored_Psalm_Reference(const QString& shown) {
+    static const QRegularExpression pair(QStringLiteral("\\d+ \\((\\d+)\\)"));
+    return QString(shown).replace(pair, QStringLiteral("\\1"));
+}
+
 QString Get_Passage(Data_Source& source, const QString& reference) {
     const QStringList parts = Split_Reference(reference);
     if (parts.size() == 1)

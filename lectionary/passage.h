@@ -47,6 +47,14 @@ QString Get_Passage(Data_Source& dataBible, const QString& reference);
 // English and the parts joined by semicolons. A reference whose parts cannot all be
 // read is kept as it stands.
 QString English_Reference(const QString& reference);
+// The psalm number of the church's books (the Greek numbering of the Coptic Psalter)
+// for a psalm and verse of the Hebrew numbering the tables keep.
+int Greek_Psalm(int hebrew, int verse);
+// A reference as the reader sees it: a psalm's Greek number with the Hebrew one beside
+// it where they differ, "مز 22 (23): 1-3"; other books as they are.
+QString Church_Psalm_Reference(const QString& reference);
+// The stored reference back from Church_Psalm_Reference's form.
+QString Stored_Psalm_Reference(const QString& shown);
 
 // The prefixes that the readings window puts before the stored psalm and Acts
 // references (reading fields 1, 3, 8 and 7); empty for the other fields.

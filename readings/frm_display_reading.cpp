@@ -269,7 +269,7 @@ void FrmDisplay_Reading::Form_Load() {
     textData_->Set_Text(day.story);
     Frame(QStringLiteral("Frame2"))->setTitle(day.vespersCaption);
     for (int i = 1; i <= Reading_Count; ++i)
-        TextFiled(i)->setText(Shown_Reference(day.readings[static_cast<size_t>(i)]));
+        TextFiled(i)->setText(Shown_Reference(Church_Psalm_Reference(day.readings[static_cast<size_t>(i)])));
     list1_->clear();
     list1_->addItems(day.prophecies);
     const bool vespers = !day.readings[1].trimmed().isEmpty() || !day.readings[2].trimmed().isEmpty();
@@ -303,7 +303,8 @@ void FrmDisplay_Reading::closeEvent(QCloseEvent* event) {
 void FrmDisplay_Reading::TextFiled_DblClick(int index) {
     if (index < 1 || index > Reading_Count)
         return;
-    const QString reference = Reading_Prefix(index) + Reference_Text_Of(TextFiled(index));
+    const QString reference =
+        Reading_Prefix(index) + Stored_Psalm_Reference(Reference_Text_Of(TextFiled(index)));
     const QString passage = Get_Passage(reference);
     if (!passage.isEmpty()) {
         FrmDisplay_Bible::Show_Text(reference, passage, Reading_Caption, this);

@@ -2,6 +2,7 @@
 #include "base/program_files.h"
 
 #include "base/settings.h"
+#include "lectionary/passage.h"
 #include "lectionary/statements.h"
 #include "readings/frm_lectern.h"
 #include "readings/frm_whole_day.h"
@@ -144,7 +145,7 @@ void FrmPain::List1_Click() {
     if (index < 0)
         return;
     const Pain_Entry entry = Read_Pain_Entry(dataPain_, index, dayKey(), Data_Bible());
-    textHidder_->setText(Shown_Reference(entry.sign));
+    textHidder_->setText(Shown_Reference(Church_Psalm_Reference(entry.sign)));
     textView_->Set_Text(entry.text);
 }
 

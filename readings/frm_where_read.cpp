@@ -3,6 +3,7 @@
 
 #include "calendar/frm_select_day.h"
 #include "calendar/selected_day.h"
+#include "lectionary/passage.h"
 #include "readings/where_read.h"
 #include "shell/appearance.h"
 #include "shell/child_window.h"
@@ -115,7 +116,7 @@ bool FrmWhere_Read::fill(int year, QString& error) {
     std::vector<Where_Read_Row> rows;
     if (!Where_Read_Rows(Database_Path, reference_, year, rows, error))
         return false;
-    referenceLabel_->setText(Shown_Reference(reference_));
+    referenceLabel_->setText(Shown_Reference(Church_Psalm_Reference(reference_)));
     {
         const QSignalBlocker quiet(year_);
         year_->setValue(year);
@@ -128,7 +129,7 @@ bool FrmWhere_Read::fill(int year, QString& error) {
             item->setText(occasionColumn, row.occasion);
             item->setText(officeColumn, row.office);
             item->setText(readingColumn, row.reading);
-            item->setText(referenceColumn, Shown_Reference(row.reference));
+            item->setText(referenceColumn, Shown_Reference(Church_Psalm_Reference(row.reference)));
             item->setText(dayColumn, day);
             item->setToolTip(occasionColumn, row.keys);
             if (date.isValid())

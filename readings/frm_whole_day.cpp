@@ -4,6 +4,7 @@
 
 #include "calendar/classify_day.h"
 #include "calendar/selected_day.h"
+#include "lectionary/passage.h"
 #include "readings/frm_display_reading.h"
 #include "readings/frm_lectern.h"
 #include "readings/frm_pain.h"
@@ -60,6 +61,12 @@ void FrmWhole_Day::showDay(const Day_State& day) {
         const Day_State_In_Place inPlace(day);
         document_ = Read_Whole_Day(Database_Path, language_);
     }
+    // The psalms by the church's numbers, the Hebrew beside, in the window and its printout;
+    // English readers' Bibles number them the Hebrew way, as the references are kept.
+    if (language_ != Interface_Language::English)
+        for (Whole_Day_Part& part : document_.parts)
+            for (Whole_Day_Entry& entry : part.entries)
+                entry.reference = Church_Psalm_Reference(entry.reference);
     if (const QList<QStringList> rows = sideBySideRows(); !rows.isEmpty())
         text1_->Set_Table(rows);
     else
@@ -84,7 +91,7 @@ QList<QStringList> FrmWhole_Day::sideBySideRows() const {
         rows << QStringList{QString()} << QStringList{part.caption};
         for (const Whole_Day_Entry& entry : part.entries) {
             rows << QStringList{Whole_Day_Entry_Heading(entry, document_.language)};
-            const QList<QStringList> passage = Chosen_Passage_Rows(entry.reference);
+            const QList<QStringList> passage = Chosen_Passage_Rows(Stored_Psalm_Reference(entry.reference));
             any = any || !passage.isEmpty();
             if (!passage.isEmpty())
                 rows += passage;
@@ -129,7 +136,7 @@ QString FrmWhole_Day::Print_Date() const {
 
 QString FrmWhole_Day::Print_Html() const {
     return Whole_Day_Html(document_, [](const Whole_Day_Entry& entry) {
-        const QString table = Chosen_Passage_Html(entry.reference);
+        const QString table = Chosen_Passage_Html(Stored_Psalm_Reference(entry.reference));
         return table.isEmpty() ? Whole_Day_Lines_Html(entry.text) : table;
     });
 }

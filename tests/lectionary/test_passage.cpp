@@ -152,6 +152,39 @@ private slots:
         QTest::newRow("part without a chapter") << QStringLiteral("يو 1: 1 و مت") << QString();
     }
 
+    // The Greek number of a psalm beside the Hebrew one the tables keep, only where
+    // they differ, in every part of a joined reference; stored back unchanged.
+    void churchPsalms_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("same") << "مز 8: 1-2"
+                              << "مز 8: 1-2";
+        QTest::newRow("one less") << "مز 23: 1-3"
+                                  << "مز 22 (23): 1-3";
+        QTest::newRow("9 and 10 joined") << "مز 10: 1"
+                                         << "مز 9 (10): 1";
+        QTest::newRow("116 split, first") << "مز 116: 1-9"
+                                          << "مز 114 (116): 1-9";
+        QTest::newRow("116 split, second") << "مز 116: 10"
+                                           << "مز 115 (116): 10";
+        QTest::newRow("147 split") << "مز 147: 12-14"
+                                   << "مز 147: 12-14";
+        QTest::newRow("after 147") << "مز 150: 1"
+                                   << "مز 150: 1";
+        QTest::newRow("joined parts") << "مز 73: 23-24، 28 و 9: 14"
+                                      << "مز 72 (73): 23-24، 28 و 9: 14";
+        QTest::newRow("another book first") << "مت 5: 1 و مز 51: 1"
+                                            << "مت 5: 1 و مز 50 (51): 1";
+        QTest::newRow("another book after") << "مز 51: 1 و 2: 1 و مت 5: 1"
+                                            << "مز 50 (51): 1 و 2: 1 و مت 5: 1";
+    }
+    void churchPsalms() {
+        QFETCH(QString, stored);
+        QFETCH(QString, shown);
+        QCOMPARE(Church_Psalm_Reference(stored), shown);
+        QCOMPARE(Stored_Psalm_Reference(shown), stored);
+    }
+
     void split_data() {
         QTest::addColumn<QString>("reference");
         QTest::addColumn<QStringList>("parts");

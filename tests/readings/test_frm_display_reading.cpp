@@ -7,6 +7,7 @@
 #include "calendar/classify_day.h"
 #include "calendar/frm_select_day.h"
 #include "calendar/selected_day.h"
+#include "lectionary/passage.h"
 #include "readings/frm_display_reading.h"
 #include "readings/frm_pain.h"
 #include "readings/frm_sant.h"
@@ -122,6 +123,9 @@ private slots:
             << QStringLiteral("مت 5: 1 و لو 16: 14-21") << QList<int>{14, 18, 21};
         QTest::newRow("joined, the book kept")
             << QStringLiteral("مت 5: 1 و 16: 14-21") << QList<int>{11, 15, 18};
+        // The church's number of a psalm (22) with the stored Hebrew one (23) beside it:
+        // the Hebrew number, shown after the Greek, stands to the right of the verses.
+        QTest::newRow("psalm, two numbers") << QStringLiteral("مز 23: 1-3") << QList<int>{2, 7, 9};
     }
 
     void referenceLayout() {
@@ -130,8 +134,9 @@ private slots:
         QLineEdit box;
         Set_Reference_Box(&box);
         box.resize(400, 30);
-        box.setText(Shown_Reference(reference));
-        QCOMPARE(Reference_Text_Of(&box), reference);
+        box.setText(Shown_Reference(Church_Psalm_Reference(reference)));
+        QCOMPARE(Stored_Psalm_Reference(Reference_Text_Of(&box)), reference);
+        QCOMPARE(box.text().contains(QStringLiteral("22 (23)")), reference.startsWith(QStringLiteral("مز")));
         // The x of a cursor position, found by asking the box which position lies under
         // each pixel; the mark after the book shifts the positions behind it by one.
         const int shift = box.text().size() - reference.size();
@@ -151,7 +156,7 @@ private slots:
         // Copying gives the reference without its display mark.
         box.selectAll();
         QTest::keyClick(&box, Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QGuiApplication::clipboard()->text(), reference);
+        QCOMPARE(Stored_Psalm_Reference(QGuiApplication::clipboard()->text()), reference);
     }
 
     // A reading of several passages is longer than its box: the box shows its start (the
