@@ -5,6 +5,7 @@
 #include "app/book_menu.h"
 #include "app/frm_about.h"
 #include "app/frm_church_year.h"
+#include "app/frm_year_calendar.h"
 #include "bible/frm_bible_select.h"
 #include "bible/frm_bible_view.h"
 #include "bible/frm_bibles.h"
@@ -227,6 +228,9 @@ void MDILectarium::buildMenus() {
     QAction* slides = file->addAction(tr("Export Slides"));
     slides->setObjectName(QStringLiteral("Export_Slides"));
     connect(slides, &QAction::triggered, this, [this] { Export_Slides_Of(this, Lectern_Source_Day()); });
+    QAction* yearCalendar = file->addAction(tr("تقويم السنة"));
+    yearCalendar->setObjectName(QStringLiteral("Year_Calendar"));
+    connect(yearCalendar, &QAction::triggered, this, [] { FrmYear_Calendar::Show_Window(); });
     item(file, Main_Command::Saint_Search);
     QMenu* bible = file->addMenu(tr("&Bible"));
     bible->setObjectName(QStringLiteral("Bible"));

@@ -127,6 +127,28 @@ bool Write_Pdf(const Printout& printout, const QString& path, QString& error) {
     return Write_File_Safely(path, buffer.data(), &error);
 }
 
+bool Write_Paged_Pdf(const Paged_Printable& pages, const QString& path, QString& error) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setTitle(pages.Print_Title());
+        writer.setCreator(QStringLiteral("Lectarium"));
+        writer.setPageLayout(pages.Print_Layout());
+        writer.setResolution(300);
+        pages.Paint_Pages(writer);
+    }
+    return Write_File_Safely(path, buffer.data(), &error);
+}
+
+namespace {
+
+const Paged_Printable* activePages() {
+    return dynamic_cast<const Paged_Printable*>(Active_Form());
+}
+
+} // namespace
+
 // The active window's text, or a message that there is none.
 static bool activeOrSay(Printout& printout) {
     if (Active_Printout(printout))
@@ -137,6 +159,15 @@ static bool activeOrSay(Printout& printout) {
 }
 
 void Print_Click() {
+    if (const Paged_Printable* pages = activePages()) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setDocName(pages->Print_Title());
+        printer.setPageLayout(pages->Print_Layout());
+        QPrintDialog dialog(&printer, dialogParent());
+        if (dialog.exec() == QDialog::Accepted)
+            pages->Paint_Pages(printer);
+        return;
+    }
     Printout printout;
     if (!activeOrSay(printout))
         return;
@@ -148,6 +179,17 @@ void Print_Click() {
 }
 
 void Print_Preview_Click() {
+    if (const Paged_Printable* pages = activePages()) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setDocName(pages->Print_Title());
+        printer.setPageLayout(pages->Print_Layout());
+        QPrintPreviewDialog preview(&printer, dialogParent());
+        preview.setLayoutDirection(Qt::RightToLeft);
+        QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                         [pages](QPrinter* target) { pages->Paint_Pages(*target); });
+        preview.exec();
+        return;
+    }
     Printout printout;
     if (!activeOrSay(printout))
         return;
@@ -161,8 +203,9 @@ void Print_Preview_Click() {
 }
 
 void Export_Pdf_Click() {
+    const Paged_Printable* pages = activePages();
     Printout printout;
-    if (!activeOrSay(printout))
+    if (!pages && !activeOrSay(printout))
         return;
     const QString path =
         Dialogs().Save_File(dialogParent(), QCoreApplication::translate("Lectarium::Printing", "Export PDF"),
@@ -170,7 +213,7 @@ void Export_Pdf_Click() {
     if (path.isEmpty() || path == QLatin1String("NoName.pdf"))
         return;
     QString error;
-    if (!Write_Pdf(printout, path, error))
+    if (!(pages ? Write_Paged_Pdf(*pages, path, error) : Write_Pdf(printout, path, error)))
         Dialogs().Message(dialogParent(),
                           QCoreApplication::translate("Lectarium::Printing", "لا يمكن التسجيل\n%1\n%2")
                               .arg(QDir::toNativeSeparators(path), error),

@@ -32,7 +32,12 @@ void Paint_Printout(const Printout& printout, QPagedPaintDevice& device);
 // was written. error tells why not.
 bool Write_Pdf(const Printout& printout, const QString& path, QString& error);
 
-// The File menu's commands.
+// The pages of a window that draws its own (shell/printable.h) as a PDF at path, through
+// the safe writer; error tells why not.
+class Paged_Printable;
+bool Write_Paged_Pdf(const Paged_Printable& pages, const QString& path, QString& error);
+
+// The File menu's commands; a window that draws its own pages is handed the device.
 void Print_Click();
 void Print_Preview_Click();
 void Export_Pdf_Click();

@@ -7,7 +7,10 @@
 // HTML page, so that whatever a window lays out prints on the same pages with the same
 // header and foot.
 
+#include <QPageLayout>
 #include <QString>
+
+class QPagedPaintDevice;
 
 namespace Lectarium {
 
@@ -20,6 +23,18 @@ public:
     virtual QString Print_Date() const { return QString(); }
     // A whole HTML page, each paragraph with the direction of its own text.
     virtual QString Print_Html() const = 0;
+};
+
+// A window that draws its own pages (a calendar grid) rather than a text: Print and
+// Export PDF hand it the printer or the PDF writer, laid out as it asks.
+class Paged_Printable {
+public:
+    virtual ~Paged_Printable() = default;
+    // The printer's job name and the PDF's title.
+    virtual QString Print_Title() const = 0;
+    virtual QPageLayout Print_Layout() const = 0;
+    // Draws every page on device, from its current page on.
+    virtual void Paint_Pages(QPagedPaintDevice& device) const = 0;
 };
 
 // A window showing verses that File > "أين تقرأ هذه القراءة" can ask about.

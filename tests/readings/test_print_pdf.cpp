@@ -1,6 +1,7 @@
 // Export PDF of the whole-day window and the passage window, read back with pdftotext;
 // what each window gives the File menu's printing and "where is this read".
 
+#include "app/frm_year_calendar.h"
 #include "app/mdi_lectarium.h"
 #include "app/printing.h"
 #include "bible/frm_bible_view.h"
@@ -17,8 +18,10 @@
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QtTest>
 
 using namespace Lectarium;
@@ -135,6 +138,37 @@ private slots:
         const auto* source = dynamic_cast<const Where_Read_Source*>(Active_Form());
         QCOMPARE(source ? source->Where_Reference() : QString(), reference);
         Placement_Widget(form)->close();
+    }
+
+    // The year view's calendar: Export PDF through the safe writer, and the same pages on
+    // a printer; a first page and one per month, a feast on its month's page.
+    void yearCalendar() {
+        Reading_Session r;
+        r.s->window->findChild<QAction*>(QStringLiteral("Year_Calendar"))->trigger();
+        FrmYear_Calendar* form = FrmYear_Calendar::Instance();
+        QVERIFY(form);
+        form->SpinYear()->setValue(2027);
+        activate(form);
+        const QString path = r.s->folder.file(QStringLiteral("year.pdf"));
+        r.s->dialogs.Answer_Save(path);
+        r.s->window->findChild<QAction*>(QStringLiteral("Export_Pdf"))->trigger();
+        QVERIFY(r.s->dialogs.Messages().isEmpty());
+        const QString printed = r.s->folder.file(QStringLiteral("printer.pdf"));
+        {
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(printed);
+            printer.setPageLayout(form->Print_Layout());
+            form->Paint_Pages(printer);
+        }
+        for (const QString& file : {path, printed}) {
+            const QStringList pages = pdfText(file).split(QLatin1Char('\f'));
+            QCOMPARE(pages.size(), 13 + 1); // after the last page's form feed
+            // August: the Transfiguration (13 Misra, 19 August).
+            QVERIFY2(pages[8].contains(QStringLiteral("التجلي")) && pages[8].contains(QStringLiteral("2027")),
+                     qPrintable(pages[8]));
+            QVERIFY(!pages[7].contains(QStringLiteral("التجلي")));
+        }
     }
 
     // A file that cannot be written is reported and the old one stays as it was.
