@@ -81,7 +81,8 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
     for (int n : {7, 8, 9, 16, 12, 14})
         labels_[n]->setFont(bold);
     labels_[13]->setFont(QFont(QStringLiteral("DejaVu Sans"), 10));
-    labels_[13]->setLayoutDirection(Qt::LeftToRight);
+    // "Programmed by :" reads from the left, its Arabic translation from the right.
+    labels_[13]->setLayoutDirection(labels_[13]->text().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
 
     image1_ = new QLabel(this);
     image1_->setObjectName(QStringLiteral("Image1"));

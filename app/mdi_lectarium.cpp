@@ -391,9 +391,27 @@ void MDILectarium::buildDateBar() {
         label->setGeometry(To_Pixels(f.left), 0, To_Pixels(f.width), To_Pixels(345));
         label->installEventFilter(this);
     }
+    if (Current_Interface_Language() == MdlLectarium::Interface_Language::English)
+        layDateBarInEnglish();
     // The date bar has a row of its own under the command toolbar.
     addToolBarBreak(Qt::TopToolBarArea);
     addToolBar(Qt::TopToolBarArea, toolbarDate_);
+}
+
+void MDILectarium::layDateBarInEnglish() {
+    // English reads from the left, "Thursday 10 December 2026  1 Kiahk 1743", and its
+    // names are longer than the Arabic ones the fixed places were measured for.
+    pictureDate_->setMinimumWidth(0);
+    pictureDate_->setMaximumWidth(QWIDGETSIZE_MAX);
+    auto* row = new QHBoxLayout(pictureDate_);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(To_Pixels(150));
+    for (const char* name : {"LabelDayName", "LabelNormalDay", "LabelNormalMonth", "LabelNormalYear",
+                             "LabelCopticDay", "LabelCopticMonth", "LabelCopticYear"}) {
+        auto* label = pictureDate_->findChild<QLabel*>(QLatin1String(name));
+        label->setLayoutDirection(Qt::LeftToRight);
+        row->addWidget(label);
+    }
 }
 
 QAction* MDILectarium::Menu_Item(const QString& name) const {

@@ -96,6 +96,7 @@ protected:
 private:
     void buildMenus();
     void buildLanguageMenu(QMenu* options);
+    void layDateBarInEnglish();
     void buildToolbar();
     void buildDateBar();
     void dockDateBar();

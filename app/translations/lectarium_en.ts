@@ -635,7 +635,7 @@ A new name will be asked for on saving, so the part is not written over the whol
     <name>Lectarium::FrmWhole_Day</name>
     <message>
         <source>قراءات اليوم كاملة</source>
-        <translation>The Whole Day&apos;s Readings</translation>
+        <translation>Whole Day</translation>
     </message>
 </context>
 <context>
