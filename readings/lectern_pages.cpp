@@ -4,6 +4,8 @@
 #include "readings/whole_day.h"
 
 #include <algorithm>
+#include <climits>
+#include <map>
 
 namespace MdlLectarium {
 
@@ -22,6 +24,23 @@ Lectern_Day Lectern_Day_Of(const Whole_Day_Document& document) {
     return day;
 }
 
+namespace {
+
+// The verse number a line starts with; 0 for a heading such as a chapter's title.
+int verseNumber(const QString& line) {
+    const QString text = line.trimmed();
+    qsizetype digits = 0;
+    while (digits < text.size() && text[digits].isDigit())
+        ++digits;
+    return digits == 0 ? 0 : text.left(digits).toInt();
+}
+
+Lectern_Cell besideCell(const QString& text) {
+    return {text, Paragraph_Direction(text)};
+}
+
+} // namespace
+
 void Lectern_Add_Beside(Lectern_Day& day,
                         const std::function<QStringList(const QString& reference)>& verses) {
     if (day.columns != 1)
@@ -29,15 +48,55 @@ void Lectern_Add_Beside(Lectern_Day& day,
     day.columns = 2;
     for (Lectern_Reading& reading : day.readings) {
         const QStringList beside = reading.reference.isEmpty() ? QStringList() : verses(reading.reference);
-        const auto count = std::max(reading.rows.size(), static_cast<size_t>(beside.size()));
-        reading.rows.resize(count);
-        for (size_t i = 0; i < count; ++i) {
-            auto& cells = reading.rows[i].cells;
-            cells.resize(1);
-            const QString text =
-                i < static_cast<size_t>(beside.size()) ? beside[static_cast<qsizetype>(i)] : QString();
-            cells.push_back({text, Paragraph_Direction(text)});
+        // Verses pair by number within each chapter, never by position: the day's text
+        // holds headings and either text may lack a verse, so position alone would set
+        // verse n beside verse n+1. A chapter's run ends where the numbers stop rising.
+        std::vector<std::map<int, QString>> runs;
+        int last = 0;
+        for (const QString& verse : beside) {
+            const int n = verseNumber(verse);
+            if (n <= 0)
+                continue;
+            if (runs.empty() || n <= last)
+                runs.emplace_back();
+            runs.back()[n] = verse;
+            last = n;
         }
+        std::vector<Lectern_Row> rows;
+        const auto restOf = [&rows, &runs](size_t run, int below) { // the translation's own verses
+            if (run >= runs.size())
+                return;
+            auto& left = runs[run];
+            for (auto it = left.begin(); it != left.end() && it->first < below; it = left.erase(it))
+                rows.push_back({{{QString(), Qt::RightToLeft}, besideCell(it->second)}});
+        };
+        size_t run = 0;
+        bool started = false;
+        last = 0;
+        for (Lectern_Row& row : reading.rows) {
+            row.cells.resize(1);
+            const int n = verseNumber(row.cells.front().text);
+            QString text;
+            if (n > 0) {
+                if (started && n <= last) {
+                    restOf(run, INT_MAX);
+                    ++run;
+                }
+                started = true;
+                last = n;
+                restOf(run, n);
+                if (run < runs.size())
+                    if (const auto found = runs[run].find(n); found != runs[run].end()) {
+                        text = found->second;
+                        runs[run].erase(found);
+                    }
+            }
+            row.cells.push_back(besideCell(text));
+            rows.push_back(std::move(row));
+        }
+        for (size_t r = started ? run : 0; r < runs.size(); ++r)
+            restOf(r, INT_MAX);
+        reading.rows = std::move(rows);
     }
 }
 

@@ -47,9 +47,9 @@ Lectern_Day Lectern_Day_Of(const Whole_Day_Document& document);
 
 // A second column beside the day's text: verses(reference) gives a reading's text in
 // the other translation, verse by verse, in its own direction. Verse n sits beside the
-// day's row n; the longer of the two runs on with the other column empty, so that no
-// text is lost when they count verses differently. A day already in two columns is
-// left as it is.
+// day's verse n of the same chapter; a verse only one text has gets a row with the other
+// column empty, so that no text is lost when they count verses differently. A day
+// already in two columns is left as it is.
 void Lectern_Add_Beside(Lectern_Day& day, const std::function<QStringList(const QString& reference)>& verses);
 
 // The heading line of a reading: office, reading and reference.

@@ -185,6 +185,18 @@
         <source>مجال البحث : </source>
         <translation>مجال البحث : </translation>
     </message>
+    <message>
+        <source>الترجمة التى يبحث فيها</source>
+        <translation>الترجمة التى يبحث فيها</translation>
+    </message>
+    <message>
+        <source>كتاب قاعدة البيانات</source>
+        <translation>كتاب قاعدة البيانات</translation>
+    </message>
+    <message>
+        <source>الترجمة %1 غير جاهزة للبحث: اخترها فى &quot;ترجمات الكتاب المقدس&quot; أولا</source>
+        <translation>الترجمة %1 غير جاهزة للبحث: اخترها فى &quot;ترجمات الكتاب المقدس&quot; أولا</translation>
+    </message>
 </context>
 <context>
     <name>Lectarium::FrmBible_View</name>
@@ -282,6 +294,37 @@
     <message>
         <source>ألغي التجهيز</source>
         <translation>ألغي التجهيز</translation>
+    </message>
+</context>
+<context>
+    <name>Lectarium::FrmChurch_Year</name>
+    <message>
+        <source>السنة الكنسية</source>
+        <translation>السنة الكنسية</translation>
+    </message>
+    <message>
+        <source>المساء لليوم التالي (العشية) ابتداءً من الساعة</source>
+        <translation>المساء لليوم التالي (العشية) ابتداءً من الساعة</translation>
+    </message>
+    <message>
+        <source>شفيع الكنيسة</source>
+        <translation>شفيع الكنيسة</translation>
+    </message>
+    <message>
+        <source>بحث</source>
+        <translation>بحث</translation>
+    </message>
+    <message>
+        <source>بلا شفيع</source>
+        <translation>بلا شفيع</translation>
+    </message>
+    <message>
+        <source>تعذرت قراءة السنكسار: </source>
+        <translation>تعذرت قراءة السنكسار: </translation>
+    </message>
+    <message>
+        <source>لم يُختر شفيع</source>
+        <translation>لم يُختر شفيع</translation>
     </message>
 </context>
 <context>
@@ -639,6 +682,25 @@
     </message>
 </context>
 <context>
+    <name>Lectarium::FrmYear_Calendar</name>
+    <message>
+        <source>تقويم السنة</source>
+        <translation>تقويم السنة</translation>
+    </message>
+    <message>
+        <source>طباعة</source>
+        <translation>طباعة</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>تصدير PDF</translation>
+    </message>
+    <message>
+        <source>السنة</source>
+        <translation>السنة</translation>
+    </message>
+</context>
+<context>
     <name>Lectarium::Help_Viewer</name>
     <message>
         <source>Lectarium - المساعدة</source>
@@ -846,6 +908,14 @@
         <translation>تعذر حفظ ملف الإعدادات:
 %1
 %2</translation>
+    </message>
+    <message>
+        <source>تقويم السنة</source>
+        <translation>تقويم السنة</translation>
+    </message>
+    <message>
+        <source>Church &amp;Year...</source>
+        <translation>ال&amp;سنة الكنسية...</translation>
     </message>
 </context>
 <context>

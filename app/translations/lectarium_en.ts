@@ -185,6 +185,18 @@
         <source>مجال البحث : </source>
         <translation>Search scope: </translation>
     </message>
+    <message>
+        <source>الترجمة التى يبحث فيها</source>
+        <translation>The translation to search</translation>
+    </message>
+    <message>
+        <source>كتاب قاعدة البيانات</source>
+        <translation>The database's Bible</translation>
+    </message>
+    <message>
+        <source>الترجمة %1 غير جاهزة للبحث: اخترها فى &quot;ترجمات الكتاب المقدس&quot; أولا</source>
+        <translation>The translation %1 is not ready to search: choose it in &quot;Bible Translations&quot; first</translation>
+    </message>
 </context>
 <context>
     <name>Lectarium::FrmBible_View</name>
@@ -282,6 +294,37 @@
     <message>
         <source>ألغي التجهيز</source>
         <translation>Preparation cancelled</translation>
+    </message>
+</context>
+<context>
+    <name>Lectarium::FrmChurch_Year</name>
+    <message>
+        <source>السنة الكنسية</source>
+        <translation>Church Year</translation>
+    </message>
+    <message>
+        <source>المساء لليوم التالي (العشية) ابتداءً من الساعة</source>
+        <translation>The evening belongs to the next day (Vespers) from the hour</translation>
+    </message>
+    <message>
+        <source>شفيع الكنيسة</source>
+        <translation>The church's patron saint</translation>
+    </message>
+    <message>
+        <source>بحث</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>بلا شفيع</source>
+        <translation>No patron saint</translation>
+    </message>
+    <message>
+        <source>تعذرت قراءة السنكسار: </source>
+        <translation>The Synaxarium could not be read: </translation>
+    </message>
+    <message>
+        <source>لم يُختر شفيع</source>
+        <translation>No patron saint chosen</translation>
     </message>
 </context>
 <context>
@@ -639,6 +682,25 @@ A new name will be asked for on saving, so the part is not written over the whol
     </message>
 </context>
 <context>
+    <name>Lectarium::FrmYear_Calendar</name>
+    <message>
+        <source>تقويم السنة</source>
+        <translation>Year Calendar</translation>
+    </message>
+    <message>
+        <source>طباعة</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Export PDF</source>
+        <translation>Export PDF</translation>
+    </message>
+    <message>
+        <source>السنة</source>
+        <translation>Year</translation>
+    </message>
+</context>
+<context>
     <name>Lectarium::Help_Viewer</name>
     <message>
         <source>Lectarium - المساعدة</source>
@@ -846,6 +908,14 @@ The program will run with the default settings.</translation>
         <translation>The settings file could not be saved:
 %1
 %2</translation>
+    </message>
+    <message>
+        <source>تقويم السنة</source>
+        <translation>Year Calendar</translation>
+    </message>
+    <message>
+        <source>Church &amp;Year...</source>
+        <translation>Church &amp;Year...</translation>
     </message>
 </context>
 <context>

@@ -128,6 +128,50 @@ private slots:
         QCOMPARE(shown(fit.pages), pages);
     }
 
+    // A translation beside the day's text pairs verse with verse, whatever either lacks.
+    void besideByVerseNumber_data() {
+        QTest::addColumn<QString>("day");
+        QTest::addColumn<QString>("beside");
+        QTest::addColumn<QString>("rows");
+        QTest::newRow("heading") << "الأصحاح 5|1 a|2 b"
+                                 << "1 A|2 B"
+                                 << "الأصحاح 5/ 1 a/1 A 2 b/2 B";
+        QTest::newRow("day lacks") << "1 a|3 c"
+                                   << "1 A|2 B|3 C"
+                                   << "1 a/1 A /2 B 3 c/3 C";
+        QTest::newRow("beside lacks") << "1 a|2 b"
+                                      << "2 B"
+                                      << "1 a/ 2 b/2 B";
+        QTest::newRow("two chapters") << "24 x|25 y|1 z"
+                                      << "24 X|25 Y|1 Z"
+                                      << "24 x/24 X 25 y/25 Y 1 z/1 Z";
+        QTest::newRow("beside longer") << "1 a"
+                                       << "1 A|2 B"
+                                       << "1 a/1 A /2 B";
+        QTest::newRow("two parts") << "3 c|1 a"
+                                   << "3 C|1 A"
+                                   << "3 c/3 C 1 a/1 A";
+    }
+
+    void besideByVerseNumber() {
+        QFETCH(QString, day);
+        QFETCH(QString, beside);
+        QFETCH(QString, rows);
+        Lectern_Day lectern;
+        Lectern_Reading reading{QStringLiteral("عشية"), QString(), QStringLiteral("مت 5: 1-2"), {}};
+        for (const QString& line : day.split(QLatin1Char('|')))
+            reading.rows.push_back({{{line, Qt::LeftToRight}}});
+        lectern.readings.push_back(reading);
+        Lectern_Add_Beside(lectern, [&beside](const QString&) { return beside.split(QLatin1Char('|')); });
+        QStringList shown;
+        for (const Lectern_Row& row : lectern.readings[0].rows) {
+            QCOMPARE(row.cells.size(), size_t(2));
+            shown << row.cells[0].text + QLatin1Char('/') + row.cells[1].text;
+        }
+        QCOMPARE(lectern.columns, 2);
+        QCOMPARE(shown.join(QLatin1Char(' ')), rows);
+    }
+
     // The day's readings in the whole day's order, each verse a row in its own direction.
     void dayOfWholeDay() {
         Whole_Day_Document document;
