@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -91,6 +92,10 @@ void drawArabic(QPainter& p, const QRectF& box, const QString& text, qreal point
     QFont font(QStringLiteral("Arabic Transparent"));
     font.setPointSizeF(pointSize);
     font.setBold(bold);
+    // A translation may be longer than the Arabic the picture was drawn for: the line
+    // shrinks to fit its box rather than lose its ends.
+    while (font.pointSizeF() > 6 && QFontMetricsF(font).horizontalAdvance(text) > box.width())
+        font.setPointSizeF(font.pointSizeF() * 0.92);
     p.save();
     p.setFont(font);
     p.setLayoutDirection(Qt::RightToLeft);
