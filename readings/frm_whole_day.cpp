@@ -87,6 +87,8 @@ QList<QStringList> FrmWhole_Day::sideBySideRows() const {
     lines(document_.dateLines.join(QLatin1Char('\n')));
     if (!document_.occasion.isEmpty())
         lines(document_.occasion);
+    if (!document_.fast.isEmpty())
+        lines(document_.fast);
     for (const Whole_Day_Part& part : document_.parts) {
         rows << QStringList{QString()} << QStringList{part.caption};
         for (const Whole_Day_Entry& entry : part.entries) {

@@ -181,6 +181,9 @@ private slots:
                      QStringLiteral("\nالنبوات\nتك 1: 1-3\n1 التكوين 1: 1 نص الآية\n1 In the beginning.\n"
                                     "2 التكوين 1: 2 نص الآية\n\n")),
                  qPrintable(form->Text1()->Text()));
+        // The day's fast under its title, as the single text has it.
+        QVERIFY2(form->Text1()->Text().contains(QStringLiteral("\nالصوم الكبير: صوم نباتي بلا سمك\n")),
+                 qPrintable(form->Text1()->Text()));
         QVERIFY(form->Print_Html().contains(
             QStringLiteral("<tr><td dir=\"rtl\" lang=\"ar\">1\u200f التكوين\u200f 1: 1 نص الآية</td>"
                            "<td dir=\"ltr\" lang=\"en\">1\u200e In the beginning.</td></tr>")));
