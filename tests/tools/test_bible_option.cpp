@@ -143,7 +143,12 @@ private slots:
         }
         const QString messages = QString::fromUtf8(process.readAllStandardError());
         QCOMPARE(process.exitCode(), exitCode);
-        QVERIFY2(output.contains(out), qPrintable(output.section(QStringLiteral("مت"), 1).left(600)));
+        // A slide's two columns wrap on their own, so pdftotext may set a line of the
+        // other column between the words of a verse: the words in order is what counts.
+        const QRegularExpression inOrder(
+            QRegularExpression::escape(out).replace(QStringLiteral("\\ "), QStringLiteral(" (?:.* )?")));
+        QVERIFY2(toSlides ? output.contains(inOrder) : output.contains(out),
+                 qPrintable(output.section(QStringLiteral("مت"), 1).left(600)));
         QVERIFY2(messages.contains(err), qPrintable(messages));
         if (exitCode == 2)
             QVERIFY(output.isEmpty());
