@@ -1,5 +1,7 @@
 // Runs the built lectarium-day and checks what it writes.
 
+#include "tests/support/tool_run.h"
+
 #include <QProcess>
 #include <QStandardPaths>
 #include <QStringDecoder>
@@ -8,22 +10,10 @@
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
+using Run = Tool_Run;
 
 Run runTool(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(LECTARIUM_DAY_TOOL), arguments);
-    Run run;
-    if (!process.waitForFinished(300000) || process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.exitCode = process.exitCode();
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
+    return Run_Tool(QStringLiteral(LECTARIUM_DAY_TOOL), arguments);
 }
 
 QList<QByteArray> linesOf(const QByteArray& out) {

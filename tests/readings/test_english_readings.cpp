@@ -1,7 +1,8 @@
 // lectarium-day --lang on the shipped lectionary: the day's own words in English, the
 // Arabic output unchanged, and the option refused where it means nothing.
 
-#include <QProcess>
+#include "tests/support/tool_run.h"
+
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QtTest>
@@ -15,17 +16,10 @@ struct Run {
 };
 
 Run runTool(const QStringList& arguments) {
-    QProcess process;
-    process.setWorkingDirectory(QStringLiteral(LECTARIUM_RUN_FOLDER));
-    process.start(QStringLiteral(LECTARIUM_DAY_TOOL), arguments);
-    Run run;
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.exitCode = process.exitCode();
+    const Tool_Run run =
+        Run_Tool(QStringLiteral(LECTARIUM_DAY_TOOL), arguments, QStringLiteral(LECTARIUM_RUN_FOLDER), 120000);
     QStringDecoder utf8(QStringDecoder::Utf8);
-    run.out = utf8(process.readAllStandardOutput());
-    run.err = QString::fromLocal8Bit(process.readAllStandardError());
-    return run;
+    return {run.exitCode, utf8(run.out), QString::fromLocal8Bit(run.err)};
 }
 
 const QRegularExpression arabicLetter(QStringLiteral("\\p{Arabic}"));

@@ -1,33 +1,21 @@
 // lectarium-day --readings run as a user runs it, in a folder holding the readings
 // fixture database as Lectarium.mdb.
 
+#include "tests/support/tool_run.h"
+
 #include "tests/lectionary/fixture.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
+using Run = Tool_Run;
 
 Run runTool(const QString& folder, const QStringList& arguments) {
-    QProcess process;
-    process.setWorkingDirectory(folder);
-    process.start(QStringLiteral(LECTARIUM_DAY_TOOL), arguments);
-    Run run;
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.exitCode = process.exitCode();
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
+    return Run_Tool(QStringLiteral(LECTARIUM_DAY_TOOL), arguments, folder, 120000);
 }
 
 QString utf8(const QByteArray& bytes) {

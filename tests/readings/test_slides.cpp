@@ -1,8 +1,9 @@
 // lectarium-day --slides on the shipped lectionary, read back as a reader's PDF tools
 // read it: pdfinfo for the pages, pdftotext for the words.
 
+#include "tests/support/tool_run.h"
+
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -11,27 +12,10 @@
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
+using Run = Tool_Run;
 
 Run run(const QString& program, const QStringList& arguments, rlim_t fileSizeLimit = RLIM_INFINITY) {
-    QProcess process;
-    process.setWorkingDirectory(QStringLiteral(LECTARIUM_RUN_FOLDER));
-    process.setChildProcessModifier([fileSizeLimit] {
-        const rlimit limit{fileSizeLimit, fileSizeLimit};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    });
-    process.start(program, arguments);
-    Run result;
-    if (!process.waitForFinished(300000) || process.exitStatus() != QProcess::NormalExit)
-        return result;
-    result.exitCode = process.exitCode();
-    result.out = process.readAllStandardOutput();
-    result.err = process.readAllStandardError();
-    return result;
+    return Run_Tool(program, arguments, QStringLiteral(LECTARIUM_RUN_FOLDER), 300000, fileSizeLimit);
 }
 
 // Words as a reader compares them: ligatures and Arabic presentation forms as letters,

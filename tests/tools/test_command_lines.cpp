@@ -2,8 +2,9 @@
 // own usage, --version with the version, and refuses an unknown option with that usage
 // and status 2.
 
+#include "tests/support/tool_run.h"
+
 #include <QFileInfo>
-#include <QProcess>
 #include <QtTest>
 
 namespace {
@@ -15,15 +16,8 @@ struct Run {
 };
 
 Run runTool(const QString& tool, const QStringList& arguments) {
-    QProcess process;
-    process.start(tool, arguments);
-    Run run;
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.exitCode = process.exitCode();
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
+    const Tool_Run run = Run_Tool(tool, arguments, QString(), 60000);
+    return {run.exitCode, QString::fromUtf8(run.out), QString::fromUtf8(run.err)};
 }
 
 } // namespace
