@@ -1,17 +1,11 @@
 #include "base/interface_language.h"
 
-#include <QSettings>
+#include "base/preferences.h"
 
 namespace MdlLectarium {
 namespace {
 
 const QString settingsKey = QStringLiteral("Interface/Language");
-
-// The same file as the other preferences beyond Lectarium.ini, whichever program reads it.
-QSettings Preferences() {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Lectarium"),
-                     QStringLiteral("Lectarium"));
-}
 
 Interface_Language current = Interface_Language::Classic;
 

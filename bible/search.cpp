@@ -1,11 +1,10 @@
 #include "bible/search.h"
 
 #include "base/basic_text.h"
+#include "base/preferences.h"
 #include "lectionary/bible_books.h"
 #include "lectionary/data_source.h"
 #include "lectionary/scrambled_text.h"
-
-#include <QSettings>
 
 #include <algorithm>
 #include <array>
@@ -409,8 +408,7 @@ void Keep_Results(const Search_Pages& pages) {
 
 // Qt's own settings file of the user: ~/.config/Lectarium/Lectarium.conf on Linux.
 Testament_Choice Stored_Testament_Choice() {
-    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Lectarium"),
-                             QStringLiteral("Lectarium"));
+    const QSettings settings = Preferences();
     Testament_Choice choice;
     choice.oldTestament = settings.value(QStringLiteral("Search/OldTestament"), true).toBool();
     choice.newTestament = settings.value(QStringLiteral("Search/NewTestament"), true).toBool();
@@ -418,8 +416,7 @@ Testament_Choice Stored_Testament_Choice() {
 }
 
 void Store_Testament_Choice(const Testament_Choice& choice) {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Lectarium"),
-                       QStringLiteral("Lectarium"));
+    QSettings settings = Preferences();
     settings.setValue(QStringLiteral("Search/OldTestament"), choice.oldTestament);
     settings.setValue(QStringLiteral("Search/NewTestament"), choice.newTestament);
 }

@@ -1,9 +1,8 @@
 #include "calendar/reader_days.h"
 
+#include "base/preferences.h"
 #include "calendar/fasts.h"
 #include "calendar/selected_day.h"
-
-#include <QSettings>
 
 namespace MdlLectarium {
 namespace {
@@ -13,21 +12,16 @@ const QString patronKey = QStringLiteral("Church_Year/Patron");
 
 std::function<QTime()> clockSource;
 
-QSettings preferences() {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Lectarium"),
-                     QStringLiteral("Lectarium"));
-}
-
 } // namespace
 
 int Stored_Evening_Hour() {
     bool ok = false;
-    const int hour = preferences().value(eveningKey, -1).toInt(&ok);
+    const int hour = Preferences().value(eveningKey, -1).toInt(&ok);
     return ok && hour >= 0 && hour <= 23 ? hour : -1; // anything else: off
 }
 
 void Store_Evening_Hour(int hour) {
-    QSettings settings = preferences();
+    QSettings settings = Preferences();
     if (hour >= 0 && hour <= 23)
         settings.setValue(eveningKey, hour);
     else
@@ -35,7 +29,7 @@ void Store_Evening_Hour(int hour) {
 }
 
 QList<Coptic_Feast> Stored_Patron_Days() {
-    QSettings settings = preferences();
+    QSettings settings = Preferences();
     QList<Coptic_Feast> days;
     const int count = settings.beginReadArray(patronKey);
     for (int i = 0; i < count; ++i) {
@@ -53,7 +47,7 @@ QList<Coptic_Feast> Stored_Patron_Days() {
 }
 
 void Store_Patron_Days(const QList<Coptic_Feast>& days) {
-    QSettings settings = preferences();
+    QSettings settings = Preferences();
     settings.remove(patronKey);
     settings.beginWriteArray(patronKey, int(days.size()));
     for (int i = 0; i < days.size(); ++i) {

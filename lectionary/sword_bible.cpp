@@ -1,5 +1,6 @@
 #include "lectionary/sword_bible.h"
 
+#include "base/preferences.h"
 #include "base/regular_file.h"
 #include "base/safe_file.h"
 #include "lectionary/bible_books.h"
@@ -13,7 +14,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSettings>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -233,8 +233,7 @@ QList<Passage_Block> Side_By_Side(const QList<const Translation*>& translations,
 }
 
 Bible_Choice Stored_Bible_Choice() {
-    const QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Lectarium"),
-                             QStringLiteral("Lectarium"));
+    const QSettings settings = Preferences();
     Bible_Choice choice;
     choice.main =
         settings.value(QStringLiteral("Bibles/Main"), QString::fromLatin1(Database_Bible_Name)).toString();
@@ -243,8 +242,7 @@ Bible_Choice Stored_Bible_Choice() {
 }
 
 void Store_Bible_Choice(const Bible_Choice& choice) {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Lectarium"),
-                       QStringLiteral("Lectarium"));
+    QSettings settings = Preferences();
     settings.setValue(QStringLiteral("Bibles/Main"), choice.main);
     settings.setValue(QStringLiteral("Bibles/Beside"), choice.beside.mid(0, Max_Beside));
 }
