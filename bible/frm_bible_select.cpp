@@ -461,15 +461,21 @@ void FrmBible_Select::CommandSearch_Click() {
 void FrmBible_Select::searchTranslation(const QString& name, const Search_Scope& scope) {
     // Only a translation whose cache is built: reading a module whole would hold the
     // window for seconds, and the translations window builds it with a progress bar.
-    Translation translation;
-    QString error;
-    if (!Open_Translation(name, translation, error, [](int) { return false; })) {
-        message(this, tr("الترجمة %1 غير جاهزة للبحث: اخترها فى \"ترجمات الكتاب المقدس\" أولا").arg(name),
-                searchCaption());
-        return;
+    const QString stamp = Sword_Module_Stamp(name);
+    if (searched_.name != name || stamp.isEmpty() || stamp != searchedStamp_) {
+        searched_ = Translation();
+        searchedStamp_.clear();
+        QString error;
+        if (!Open_Translation(name, searched_, error, [](int) { return false; })) {
+            searched_ = Translation();
+            message(this, tr("الترجمة %1 غير جاهزة للبحث: اخترها فى \"ترجمات الكتاب المقدس\" أولا").arg(name),
+                    searchCaption());
+            return;
+        }
+        searchedStamp_ = stamp;
     }
     const QString term = textSearch_->text();
-    Scan_Outcome outcome = Search_Translation(translation, term, checkFold_->isChecked(), scope);
+    Scan_Outcome outcome = Search_Translation(searched_, term, checkFold_->isChecked(), scope);
     if (outcome.hits == 0) {
         message(this, tr("نتيجة البحث لا توجد آيات"), searchCaption());
         return;

@@ -5,6 +5,7 @@
 
 #include "bible/search.h"
 #include "calendar/selected_day.h"
+#include "lectionary/sword_bible.h"
 
 #include <QList>
 #include <QWidget>
@@ -155,6 +156,10 @@ private:
     bool cancelSearch_ = false;                // Cancel_Search
     bool searchRunning_ = false;               // Search_Running
     bool closePending_ = false;                // Close_Pending
+    // The translation last searched, kept while its module stays as it was: opening it
+    // from its cache costs ten times the search.
+    MdlLectarium::Translation searched_;
+    QString searchedStamp_;
 };
 
 } // namespace Lectarium

@@ -192,6 +192,59 @@ QList<Hit_Mark> Find_Term(QStringView text, QStringView term, bool ignoreMarks) 
     return marks;
 }
 
+namespace {
+
+// Ends every verse in the joined text: a byte that UTF-8 never holds, so no term found
+// there runs over into the next verse.
+constexpr char Verse_End = '\xFF';
+
+} // namespace
+
+void Joined_Verses::Append(const QString& verse) {
+    if (starts_.empty())
+        starts_.push_back(0);
+    exact_ += verse.toUtf8();
+    exact_ += Verse_End;
+    starts_.push_back(exact_.size());
+}
+
+QString Joined_Verses::Verse(size_t row) const {
+    return QString::fromUtf8(exact_.constData() + starts_[row], starts_[row + 1] - starts_[row] - 1);
+}
+
+std::vector<size_t> Joined_Verses::Rows_Holding(const QString& term, bool folded) const {
+    std::vector<size_t> rows;
+    if (folded && foldedStarts_.empty() && !starts_.empty()) {
+        folded_.reserve(exact_.size());
+        foldedStarts_.reserve(starts_.size());
+        foldedStarts_.push_back(0);
+        for (size_t row = 0; row < Count(); ++row) {
+            folded_ += Fold_Arabic(Verse(row)).toUtf8();
+            folded_ += Verse_End;
+            foldedStarts_.push_back(folded_.size());
+        }
+    }
+    const QByteArray needle = (folded ? Fold_Arabic(term) : term).toUtf8();
+    const QByteArray& buffer = folded ? folded_ : exact_;
+    const std::vector<qsizetype>& starts = folded ? foldedStarts_ : starts_;
+    if (needle.isEmpty())
+        return rows;
+    // One byte search over the whole text; each verse found counts once.
+    const char* const base = buffer.constData();
+    const auto size = static_cast<size_t>(buffer.size());
+    size_t at = 0;
+    while (at < size) {
+        const void* hit = memmem(base + at, size - at, needle.constData(), static_cast<size_t>(needle.size()));
+        if (!hit)
+            break;
+        const auto offset = static_cast<qsizetype>(static_cast<const char*>(hit) - base);
+        const auto next = std::upper_bound(starts.begin(), starts.end(), offset);
+        rows.push_back(static_cast<size_t>(next - starts.begin() - 1));
+        at = static_cast<size_t>(*next);
+    }
+    return rows;
+}
+
 Scan_Outcome Scan_Hits(Data_Source& source, const std::function<bool(int percent)>& afterHit) {
     Scan_Outcome outcome;
     for (source.moveFirst(); !source.eof(); source.moveNext()) {
@@ -215,9 +268,6 @@ Scan_Outcome Scan_Hits(Data_Source& source, const std::function<bool(int percent
 namespace {
 
 constexpr qint64 Null_Key = std::numeric_limits<qint64>::min();
-// Ends every verse in the buffers: a byte that UTF-8 never holds, so no term found
-// there runs over into the next verse.
-constexpr char Verse_End = '\xFF';
 
 struct Verse_Row {
     qint64 oldKey = Null_Key; // Old and Bible as the statements compare them
@@ -228,35 +278,12 @@ struct Verse_Row {
     Integer verse = 0;
 };
 
-// The verses read once, unscrambled, as UTF-8 one after another: the whole Bible is a
-// few megabytes, and a byte search over it takes milliseconds. The folded copy is made
-// on the first search that ignores the marks.
+// The Bible of the database read once, unscrambled.
 struct Bible_Text {
     std::weak_ptr<Database> database;
     bool loaded = false;
     std::vector<Verse_Row> rows;
-    QByteArray exact;
-    std::vector<qsizetype> exactStarts; // rows.size() + 1 entries
-    QByteArray folded;
-    std::vector<qsizetype> foldedStarts;
-
-    QString verseText(size_t row) const {
-        return QString::fromUtf8(exact.constData() + exactStarts[row],
-                                 exactStarts[row + 1] - exactStarts[row] - 1);
-    }
-
-    void makeFolded() {
-        if (!foldedStarts.empty())
-            return;
-        folded.reserve(exact.size());
-        foldedStarts.reserve(rows.size() + 1);
-        for (size_t row = 0; row < rows.size(); ++row) {
-            foldedStarts.push_back(folded.size());
-            folded += Fold_Arabic(verseText(row)).toUtf8();
-            folded += Verse_End;
-        }
-        foldedStarts.push_back(folded.size());
-    }
+    Joined_Verses verses;
 };
 
 Bible_Text& bibleText() {
@@ -312,9 +339,7 @@ bool Load_Bible_Text(Data_Source& source, QString& error) {
         return false;
     }
     text = Bible_Text();
-    const int count = source.recordCount();
-    text.rows.reserve(static_cast<size_t>(count));
-    text.exactStarts.reserve(static_cast<size_t>(count) + 1);
+    text.rows.reserve(static_cast<size_t>(source.recordCount()));
     for (source.moveFirst(); !source.eof(); source.moveNext()) {
         Verse_Row row;
         row.oldKey = key(source.field(oldField));
@@ -324,12 +349,9 @@ bool Load_Bible_Text(Data_Source& source, QString& error) {
         row.part = source.number(partField);
         row.verse = source.number(verseField);
         text.rows.push_back(row);
-        text.exactStarts.push_back(text.exact.size());
         // A Null verse holds no term, as INSTR on Null finds nothing.
-        text.exact += Flip_Text(source.text(signField)).toUtf8();
-        text.exact += Verse_End;
+        text.verses.Append(Flip_Text(source.text(signField)));
     }
-    text.exactStarts.push_back(text.exact.size());
     text.database = source.connection();
     text.loaded = true;
     source.close();
@@ -348,29 +370,10 @@ bool Find_Verses(Data_Source& source, const QString& term, bool ignoreMarks, con
     found.folded = ignoreMarks && !foldedTerm.isEmpty();
     if (term.isEmpty())
         return true;
-    if (found.folded)
-        text.makeFolded();
-    const QByteArray needle = (found.folded ? foldedTerm : term).toUtf8();
-    const QByteArray& buffer = found.folded ? text.folded : text.exact;
-    const std::vector<qsizetype>& starts = found.folded ? text.foldedStarts : text.exactStarts;
-
-    // One byte search over the whole text; each verse found counts once.
     const Scope_Test inScope(scope);
-    const char* const base = buffer.constData();
-    const size_t size = static_cast<size_t>(buffer.size());
-    size_t at = 0;
-    while (at < size) {
-        const void* hit =
-            memmem(base + at, size - at, needle.constData(), static_cast<size_t>(needle.size()));
-        if (!hit)
-            break;
-        const auto offset = static_cast<qsizetype>(static_cast<const char*>(hit) - base);
-        const auto next = std::upper_bound(starts.begin(), starts.end(), offset);
-        const auto row = static_cast<size_t>(next - starts.begin() - 1);
+    for (const size_t row : text.verses.Rows_Holding(term, found.folded))
         if (inScope(text.rows[row]))
             found.rows.push_back(row);
-        at = static_cast<size_t>(*next);
-    }
     return true;
 }
 
@@ -384,7 +387,7 @@ Scan_Outcome Scan_Found(const Found_Verses& found, const std::function<bool(int 
         if (index >= text.rows.size())
             break; // the Bible was read again meanwhile
         const Verse_Row& row = text.rows[index];
-        const QString verse = text.verseText(index);
+        const QString verse = text.verses.Verse(index);
         line.resize(0); // keeps its room for the next line
         appendReference(line, row.old, row.bible, row.part, row.verse, verse);
         outcome.pages.Add(line, Find_Term(verse, found.term, found.folded),

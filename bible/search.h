@@ -6,6 +6,7 @@
 
 #include "calendar/selected_day.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -122,6 +123,25 @@ struct Scan_Outcome {
 // gets the row set's percentage position (0..100); returning false stops the scan,
 // which then counts as cancelled.
 Scan_Outcome Scan_Hits(Data_Source& source, const std::function<bool(int percent)>& afterHit);
+
+// Verses as one UTF-8 text, each ended by a byte UTF-8 never holds: a whole Bible is a
+// few megabytes, and one byte search over it finds a term in about a millisecond. The
+// folded copy is made on the first search that ignores the marks.
+class Joined_Verses {
+public:
+    void Append(const QString& verse);
+    size_t Count() const { return starts_.empty() ? 0 : starts_.size() - 1; }
+    QString Verse(size_t row) const;
+    // The rows whose verse holds term (folded: as Fold_Arabic folds both), each once, in
+    // order. Not for two threads at once: the folded copy is made by the first caller.
+    std::vector<size_t> Rows_Holding(const QString& term, bool folded) const;
+
+private:
+    QByteArray exact_;
+    std::vector<qsizetype> starts_; // Count() + 1 entries once a verse is in
+    mutable QByteArray folded_;
+    mutable std::vector<qsizetype> foldedStarts_;
+};
 
 // The search over the Bible kept in memory. The Bible of the source's database is read
 // once, unscrambled (Load_Bible_Text), and kept while that connection lives; false with

@@ -7,6 +7,10 @@
 #include "lectionary/statements.h"
 #include "lectionary/sword_import.h"
 
+#include <array>
+#include <mutex>
+#include <vector>
+
 #include <swlog.h>
 #include <swmgr.h>
 
@@ -156,32 +160,64 @@ QString Parallel_Html(const QList<Passage_Block>& blocks, const QStringList& lan
     return html.isEmpty() ? QString() : QStringLiteral("<table>\n") + html + QStringLiteral("</table>\n");
 }
 
+// The verses of a translation as one text: a byte search over it outruns trying each
+// verse in turn by several times.
+struct Translation_Search {
+    size_t count = 0; // the verses when it was made: the database's Bible is read by chapters
+    std::vector<std::tuple<int, int, int>> keys;
+    Joined_Verses text;
+};
+
 Scan_Outcome Search_Translation(const Translation& translation, const QString& term, bool ignoreMarks,
                                 const Search_Scope& scope) {
     // A term that folds to nothing (marks only) is searched as written.
     const bool folded = ignoreMarks && !Fold_Arabic(term).isEmpty();
-    QList<std::pair<int, int>> ranges; // first and last book, in the order searched
+    std::vector<size_t> rows;
+    std::shared_ptr<Translation_Search> search;
+    {
+        // The search window and a tool may share a translation between threads.
+        static std::mutex making;
+        const std::lock_guard lock(making);
+        search = translation.search;
+        if (!search || search->count != translation.verses.size()) {
+            search = std::make_shared<Translation_Search>();
+            search->count = translation.verses.size();
+            search->keys.reserve(search->count);
+            for (const auto& [key, text] : translation.verses) {
+                search->keys.push_back(key);
+                search->text.Append(text);
+            }
+            translation.search = search;
+        }
+        rows = search->text.Rows_Holding(term, folded);
+    }
+    // The hits of each book, given in the order of the books searched.
+    QList<int> order;
     if (!scope.books.isEmpty()) {
         for (const Integer book : scope.books)
-            ranges.append({book, book});
+            order.append(static_cast<int>(book));
     } else if (scope.oldTestament || scope.newTestament) {
-        ranges.append({scope.oldTestament ? 1 : Old_Testament_Books + 1,
-                       scope.newTestament ? Book_Count : Old_Testament_Books});
+        for (int book = scope.oldTestament ? 1 : Old_Testament_Books + 1;
+             book <= (scope.newTestament ? Book_Count : Old_Testament_Books); ++book)
+            order.append(book);
     }
+    std::array<std::vector<size_t>, Book_Count + 1> byBook;
+    for (const size_t row : rows)
+        if (const int book = std::get<0>(search->keys[row]); book >= 1 && book <= Book_Count)
+            byBook[static_cast<size_t>(book)].push_back(row);
     Scan_Outcome outcome;
-    for (const auto& [first, last] : std::as_const(ranges))
-        for (auto it = translation.verses.lower_bound({first, 0, 0});
-             it != translation.verses.end() && std::get<0>(it->first) <= last; ++it) {
-            const QList<Hit_Mark> marks = Find_Term(it->second, term, folded);
-            if (marks.isEmpty())
-                continue;
-            const auto [book, chapter, verse] = it->first;
-            outcome.pages.Add(
-                Reference_Text(Book_Old(static_cast<Integer>(book)), Book_Bible(static_cast<Integer>(book)),
-                               static_cast<Integer>(chapter), static_cast<Integer>(verse), it->second),
-                marks, {book, chapter, verse});
+    for (const int book : std::as_const(order)) {
+        if (book < 1 || book > Book_Count)
+            continue;
+        for (const size_t row : byBook[static_cast<size_t>(book)]) {
+            const auto [b, chapter, verse] = search->keys[row];
+            const QString text = search->text.Verse(row);
+            outcome.pages.Add(Reference_Text(Book_Old(static_cast<Integer>(b)), Book_Bible(static_cast<Integer>(b)),
+                                             static_cast<Integer>(chapter), static_cast<Integer>(verse), text),
+                              Find_Term(text, term, folded), {b, chapter, verse});
             ++outcome.hits;
         }
+    }
     return outcome;
 }
 

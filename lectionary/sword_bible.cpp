@@ -17,6 +17,7 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <charconv>
 #include <cstring>
 
 namespace MdlLectarium {
@@ -39,20 +40,31 @@ bool readCache(const QString& path, const QString& stamp, Translation& out) {
     QString reason;
     if (!Read_Regular_File(path, Cache_Limit, bytes, reason))
         return false;
-    const QString all = QString::fromUtf8(bytes);
-    const QStringList lines = all.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    if (lines.isEmpty() || lines.first() != QString::fromLatin1(Cache_Header) + stamp)
+    // Read as bytes, line by line: the cache is opened at every start, and splitting the
+    // whole text into strings first costs as much again.
+    const QByteArray header = QByteArray(Cache_Header) + stamp.toUtf8() + '\n';
+    if (!bytes.startsWith(header))
         return false;
     std::map<std::tuple<int, int, int>, QString> verses;
-    for (qsizetype i = 1; i < lines.size(); ++i) {
-        const QStringList f = lines[i].split(QLatin1Char('\t'));
-        bool ok[3] = {};
-        if (f.size() != 4)
+    const char* at = bytes.constData() + header.size();
+    const char* const end = bytes.constData() + bytes.size();
+    while (at < end) {
+        const char* lineEnd = static_cast<const char*>(std::memchr(at, '\n', static_cast<size_t>(end - at)));
+        if (!lineEnd)
+            lineEnd = end;
+        int numbers[3] = {};
+        for (int& n : numbers) {
+            const auto [next, fault] = std::from_chars(at, lineEnd, n);
+            if (fault != std::errc() || next == lineEnd || *next != '\t')
+                return false;
+            at = next + 1;
+        }
+        if (std::memchr(at, '\t', static_cast<size_t>(lineEnd - at)))
             return false;
-        const int book = f[0].toInt(&ok[0]), chapter = f[1].toInt(&ok[1]), verse = f[2].toInt(&ok[2]);
-        if (!ok[0] || !ok[1] || !ok[2])
-            return false;
-        verses[{book, chapter, verse}] = f[3];
+        // The lines are written in order, so each verse goes at the end.
+        verses.emplace_hint(verses.end(), std::tuple{numbers[0], numbers[1], numbers[2]},
+                            QString::fromUtf8(at, lineEnd - at));
+        at = lineEnd + 1;
     }
     out.verses = std::move(verses);
     return !out.verses.empty();

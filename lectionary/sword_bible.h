@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <tuple>
 
 namespace MdlLectarium {
@@ -18,9 +19,12 @@ namespace MdlLectarium {
 // The name that stands for the database's own Bible beside the module names.
 inline constexpr char Database_Bible_Name[] = "db";
 
+struct Translation_Search;
 struct Translation {
     QString name;
     std::map<std::tuple<int, int, int>, QString> verses; // book, chapter, verse
+    // The verses joined for the search, made by the first search in them.
+    mutable std::shared_ptr<Translation_Search> search;
 };
 
 // What the module's files are now (their sizes and times, and the entries of its

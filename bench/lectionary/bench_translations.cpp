@@ -108,20 +108,25 @@ int main(int argc, char* argv[]) {
     std::printf("%-34s %8.3f ms (median)  %lld rows\n", "three side by side, as HTML", shown,
                 static_cast<long long>(rows));
 
+    // The first search joins the translation's verses into one text for the byte search;
+    // later ones only search.
     int hits = 0;
+    timer.restart();
+    hits = Search_Translation(open[0], QStringLiteral("God"), false, Search_Scope()).hits;
+    std::printf("%-34s %8.1f ms  %d verses\n", "first search, verses joined", timer.nsecsElapsed() / 1e6, hits);
     const double searched = median(repeats, [&] {
         hits = Search_Translation(open[0], QStringLiteral("God"), false, Search_Scope()).hits;
     });
     std::printf("%-34s %8.1f ms (median)  %d verses\n", "search \"God\" in the translation", searched, hits);
-    // The scan alone, as the database's search is measured beside grep -c: every verse
-    // tried, the pages of results left out.
-    int found = 0;
-    const double scanned = median(repeats, [&] {
-        found = 0;
-        for (const auto& verse : open[0].verses)
-            found += Find_Term(verse.second, QStringLiteral("God"), false).isEmpty() ? 0 : 1;
-    });
-    std::printf("%-34s %8.1f ms (median)  %d verses\n", "the scan alone in the translation", scanned, found);
+    // The scan alone, as the database's search is measured beside grep -c: the verses
+    // holding the term found, the pages of results left out.
+    Joined_Verses joined;
+    for (const auto& verse : open[0].verses)
+        joined.Append(verse.second);
+    size_t found = 0;
+    const double scanned =
+        median(repeats, [&] { found = joined.Rows_Holding(QStringLiteral("God"), false).size(); });
+    std::printf("%-34s %8.2f ms (median)  %zu verses\n", "the scan alone in the translation", scanned, found);
     std::fflush(stdout);
     return QProcess::execute(QCoreApplication::applicationFilePath(), {QStringLiteral("--peak"), module});
 }

@@ -2,6 +2,7 @@
 // the test's own: vowelled Arabic in KJV versification, English in the Greek-numbered
 // LXX versification with a verse missing, a commentary and a damaged module.
 
+#include "lectionary/parallel_passage.h"
 #include "lectionary/sword_bible.h"
 #include "lectionary/sword_import.h"
 #include "tests/support/sword_modules.h"
@@ -183,6 +184,55 @@ private slots:
         QCOMPARE(got.join(QStringLiteral(" / ")), blocks);
     }
 
+    // A search in a translation: the verses found, as book:chapter:verse, in the order of
+    // the books searched, each verse once however often it holds the term.
+    void searchTranslation_data() {
+        QTest::addColumn<QString>("term");
+        QTest::addColumn<bool>("ignoreMarks");
+        QTest::addColumn<QList<int>>("books");
+        QTest::addColumn<QString>("found");
+        QTest::addColumn<bool>("foundLater"); // the verse "الله خلق" added after the first search
+        QTest::newRow("exact, every book") << "الله" << false << QList<int>{} << "1:1:1 1:1:3 47:1:1" << true;
+        QTest::newRow("vowelled term, exact: only the vowelled verse") << "اللهُ" << false << QList<int>{} << "1:1:3"
+                                                                       << false;
+        QTest::newRow("regardless of the vowels") << "خلق" << true << QList<int>{} << "1:1:1" << true;
+        QTest::newRow("books in the order chosen") << "الله" << false << QList<int>{47, 1}
+                                                   << "47:1:1 1:1:1 1:1:3" << false;
+        QTest::newRow("never across the end of a verse") << "السموات والارض" << true << QList<int>{} << "1:1:1"
+                                                         << false;
+        QTest::newRow("end of one verse and start of the next") << "ارض وقال" << true << QList<int>{} << ""
+                                                                << false;
+        QTest::newRow("marks alone: searched as written") << QString(QChar(0x064F)) << true << QList<int>{} << "1:1:3"
+                                                          << false;
+    }
+    void searchTranslation() {
+        QFETCH(QString, term);
+        QFETCH(bool, ignoreMarks);
+        QFETCH(QList<int>, books);
+        QFETCH(QString, found);
+        QFETCH(bool, foundLater);
+        Translation translation;
+        translation.verses = {{{1, 1, 1}, QStringLiteral("في البدء خلق الله السموات والارض")},
+                              {{1, 1, 2}, QStringLiteral("وكانت الارض")},
+                              {{1, 1, 3}, QStringLiteral("وقال اللهُ الله: ليكن نور")},
+                              {{47, 1, 1}, QStringLiteral("ابن الله الله")}};
+        Search_Scope scope;
+        for (const int book : books)
+            scope.books.append(book);
+        const auto verses = [&] {
+            QStringList got;
+            const Scan_Outcome outcome = Search_Translation(translation, term, ignoreMarks, scope);
+            for (const QList<Hit_Verse>& page : outcome.pages.Verses())
+                for (const Hit_Verse& v : page)
+                    got << QStringLiteral("%1:%2:%3").arg(v.book).arg(v.chapter).arg(v.verse);
+            return got.join(QLatin1Char(' '));
+        };
+        QCOMPARE(verses(), found);
+        // The database's Bible is read chapter by chapter: a later verse is found too.
+        translation.verses[{2, 1, 1}] = QStringLiteral("الله خلق");
+        QCOMPARE(verses().contains(QStringLiteral("2:1:1")), foundLater);
+    }
+
     // The first use reads the module and writes the cache; later uses read the cache
     // until the module changes.
     void cacheRebuiltWhenModuleChanges() {
@@ -213,6 +263,37 @@ private slots:
         QFile after(Translation_Cache_File(name));
         QVERIFY(after.open(QIODevice::ReadOnly));
         QCOMPARE(after.readAll(), before);
+    }
+
+    // A cache damaged after its header is never taken for the text: the module is read
+    // again and the cache written anew.
+    void damagedCacheRebuilt_data() {
+        QTest::addColumn<QByteArray>("line");
+        QTest::newRow("cut in its numbers") << QByteArray("1\t1");
+        QTest::newRow("a number that is not one") << QByteArray("1\tx\t1\tText");
+        QTest::newRow("a number too large") << QByteArray("1\t1\t99999999999\tText");
+        QTest::newRow("a field too many") << QByteArray("1\t1\t1\tText\tmore");
+        QTest::newRow("an empty line") << QByteArray("");
+    }
+    void damagedCacheRebuilt() {
+        QFETCH(QByteArray, line);
+        const QString name = QStringLiteral("ArabKJV");
+        Translation t;
+        QString error;
+        QVERIFY2(Open_Translation(name, t, error), qPrintable(error));
+        QFile cache(Translation_Cache_File(name));
+        QVERIFY(cache.open(QIODevice::ReadOnly));
+        const QByteArray good = cache.readAll();
+        cache.close();
+        const qsizetype header = good.indexOf('\n') + 1;
+        QVERIFY(cache.open(QIODevice::WriteOnly));
+        cache.write(good.left(header) + line + '\n' + good.mid(header));
+        cache.close();
+        bool rebuilt = false;
+        QVERIFY(Open_Translation(name, t, error, {}, &rebuilt));
+        QVERIFY(rebuilt);
+        QVERIFY(cache.open(QIODevice::ReadOnly));
+        QCOMPARE(cache.readAll(), good);
     }
 
     void refused_data() {
