@@ -262,7 +262,7 @@ Lectern_Day Lectern_Day_For(const Day_State& day) {
     Whole_Day_Document document;
     {
         const Day_State_In_Place inPlace(day);
-        document = Read_Whole_Day(Database_Path);
+        document = Read_Whole_Day(Database_Path, Current_Interface_Language());
     }
     Lectern_Day lectern = Lectern_Day_Of(document);
     const Bible_Choice choice = Stored_Bible_Choice();

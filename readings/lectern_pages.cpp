@@ -1,6 +1,7 @@
 #include "readings/lectern_pages.h"
 
 #include "base/text_direction.h"
+#include "lectionary/passage.h"
 #include "readings/whole_day.h"
 
 #include <algorithm>
@@ -13,9 +14,15 @@ Lectern_Day Lectern_Day_Of(const Whole_Day_Document& document) {
     Lectern_Day day;
     day.title = document.occasion;
     day.dateLines = document.dateLines;
+    const bool english = document.language == Interface_Language::English;
+    day.direction = english ? Qt::LeftToRight : Qt::RightToLeft;
     for (const Whole_Day_Part& part : document.parts)
         for (const Whole_Day_Entry& entry : part.entries) {
-            Lectern_Reading reading{part.caption, entry.caption, entry.reference, {}};
+            // English Bibles number the psalms the Hebrew way, as the references are kept.
+            Lectern_Reading reading{part.caption, entry.caption,
+                                    english ? English_Reference(entry.reference)
+                                            : Church_Psalm_Reference(entry.reference),
+                                    entry.reference, {}};
             for (const QString& line : entry.text.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
                 if (!line.trimmed().isEmpty())
                     reading.rows.push_back({{{line, Paragraph_Direction(line)}}});
@@ -47,7 +54,8 @@ void Lectern_Add_Beside(Lectern_Day& day,
         return;
     day.columns = 2;
     for (Lectern_Reading& reading : day.readings) {
-        const QStringList beside = reading.reference.isEmpty() ? QStringList() : verses(reading.reference);
+        const QString& reference = reading.lookup.isEmpty() ? reading.reference : reading.lookup;
+        const QStringList beside = reference.isEmpty() ? QStringList() : verses(reference);
         // Verses pair by number within each chapter, never by position: the day's text
         // holds headings and either text may lack a verse, so position alone would set
         // verse n beside verse n+1. A chapter's run ends where the numbers stop rising.

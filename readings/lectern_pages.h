@@ -30,7 +30,8 @@ struct Lectern_Row {
 struct Lectern_Reading {
     QString office;    // "عشية", a Holy Week day's caption
     QString caption;   // "المزمور", an hour; empty for a prophecy
-    QString reference; // as shown
+    QString reference; // as shown: the church's psalm numbers, or as English readers write it
+    QString lookup;    // as the day's text keeps it, to find the verses in a translation
     std::vector<Lectern_Row> rows;
 };
 
@@ -38,10 +39,12 @@ struct Lectern_Day {
     QString title;         // the title of the day, LF lines; may be empty
     QStringList dateLines; // Gregorian and Coptic
     int columns = 1;
+    // The day's text in the first column: at the right of a right-to-left page.
+    Qt::LayoutDirection direction = Qt::RightToLeft;
     std::vector<Lectern_Reading> readings;
 };
 
-// The readings of a whole day, in their order, one column. The story and the rite are
+// The readings of a whole day, in their order, one column, in the document's language. The story and the rite are
 // not read from the lectern and are left out.
 Lectern_Day Lectern_Day_Of(const Whole_Day_Document& document);
 

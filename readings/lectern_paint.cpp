@@ -155,9 +155,10 @@ void Lectern_Renderer::Paint(QPainter& painter, int page) const {
         const auto& cells = cells_[reading][static_cast<size_t>(r)];
         double tallest = 0;
         for (size_t c = 0; c < cells.size(); ++c) {
-            // The first translation on the right, as an Arabic page reads.
-            const double x =
-                left + width - (static_cast<double>(c) + 1) * columnWidth - static_cast<double>(c) * gap;
+            // The day's text first in the page's reading order: on the right of an Arabic
+            // page, on the left of an English one.
+            const double offset = static_cast<double>(c) * (columnWidth + gap);
+            const double x = day_.direction == Qt::RightToLeft ? left + width - columnWidth - offset : left + offset;
             draw(painter, *cells[c], {x, top}, theme_.text);
             tallest = std::max(tallest, cells[c]->size().height());
         }

@@ -30,7 +30,7 @@ Lectern_Day sampleDay(int columns) {
     const QString verse = QStringLiteral("طوبى للرجل الذي لم يسلك في مشورة الأشرار وفي طريق الخطاة لم يقف ");
     for (const int rows : {2, 40, 1}) {
         Lectern_Reading reading{
-            QStringLiteral("باكر"), QStringLiteral("الإنجيل"), QStringLiteral("يو 1: 1"), {}};
+            QStringLiteral("باكر"), QStringLiteral("الإنجيل"), QStringLiteral("يو 1: 1"), {}, {}};
         for (int i = 1; i <= rows; ++i)
             reading.rows.push_back({{{QString::number(i) + QLatin1Char(' ') + verse, Qt::RightToLeft}}});
         day.readings.push_back(reading);

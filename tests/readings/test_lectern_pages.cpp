@@ -3,6 +3,7 @@
 // wide as the type size and each line as high, so the expected pages can be worked out
 // by hand.
 
+#include "lectionary/bible_books.h"
 #include "readings/lectern_pages.h"
 #include "readings/whole_day.h"
 
@@ -42,6 +43,8 @@ class Test_Lectern_Pages final : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { Init_Bible_Tables(); }
+
     void paginate_data() {
         QTest::addColumn<double>("pageHeight");
         QTest::addColumn<QList<double>>("headings");
@@ -158,7 +161,7 @@ private slots:
         QFETCH(QString, beside);
         QFETCH(QString, rows);
         Lectern_Day lectern;
-        Lectern_Reading reading{QStringLiteral("عشية"), QString(), QStringLiteral("مت 5: 1-2"), {}};
+        Lectern_Reading reading{QStringLiteral("عشية"), QString(), QStringLiteral("مت 5: 1-2"), {}, {}};
         for (const QString& line : day.split(QLatin1Char('|')))
             reading.rows.push_back({{{line, Qt::LeftToRight}}});
         lectern.readings.push_back(reading);
@@ -192,6 +195,40 @@ private slots:
         QCOMPARE(day.readings[0].rows[0].cells[0].direction, Qt::RightToLeft);
         QCOMPARE(day.readings[0].rows[1].cells[0].direction, Qt::LeftToRight);
         QVERIFY(day.readings[1].rows.empty());
+    }
+
+    // A psalm's heading in the page's language: the church's number with the Hebrew beside
+    // in Arabic, as English readers write it in English; the translation beside is looked
+    // up by the reference as kept, and the day's text stands first in the reading order.
+    void headingInTheDocumentsLanguage_data() {
+        QTest::addColumn<bool>("english");
+        QTest::addColumn<QString>("heading");
+        QTest::addColumn<Qt::LayoutDirection>("direction");
+        QTest::newRow("classic") << false << "عشية — المزمور — مز 22 (23): 1-2"
+                                 << Qt::RightToLeft;
+        QTest::newRow("English") << true << "Vespers — Psalm — Psalm 23:1-2"
+                                 << Qt::LeftToRight;
+    }
+    void headingInTheDocumentsLanguage() {
+        QFETCH(bool, english);
+        QFETCH(QString, heading);
+        QFETCH(Qt::LayoutDirection, direction);
+        Whole_Day_Document document;
+        document.language = english ? Interface_Language::English : Interface_Language::Classic;
+        document.parts.push_back({english ? QStringLiteral("Vespers") : QStringLiteral("عشية"),
+                                  {{english ? QStringLiteral("Psalm") : QStringLiteral("المزمور"),
+                                    QStringLiteral("مز 23: 1-2"), QStringLiteral("1 a\n2 b")}},
+                                  {}});
+        Lectern_Day day = Lectern_Day_Of(document);
+        QCOMPARE(Lectern_Heading(day.readings[0]), heading);
+        QCOMPARE(day.direction, direction);
+        QString asked;
+        Lectern_Add_Beside(day, [&asked](const QString& reference) {
+            asked = reference;
+            return QStringList{QStringLiteral("1 A")};
+        });
+        QCOMPARE(asked, QStringLiteral("مز 23: 1-2"));
+        QCOMPARE(day.readings[0].rows[0].cells[1].text, QStringLiteral("1 A"));
     }
 };
 
