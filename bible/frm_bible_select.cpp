@@ -58,7 +58,7 @@ QString searchCaption() {
 }
 
 void place(QWidget* widget, int parentWidth, int right, int top, int width, int height) {
-    widget->setGeometry(To_Pixels(QRect(parentWidth - right - width, top, width, height)));
+    widget->setGeometry(Placed(QRect(parentWidth - right - width, top, width, height), parentWidth));
 }
 
 // The row of the selected item, -1 when none is selected (a current item that is not

@@ -24,6 +24,7 @@
 #include "shell/toolbar_images.h"
 
 #include <QCloseEvent>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -45,6 +46,28 @@ namespace {
 
 Single_Window<FrmDisplay_Reading> instance;
 
+// The day's own words (offices, readings, buttons) in the reader's language.
+QString inLanguage(const QString& caption) {
+    return Caption_In(caption, Current_Interface_Language());
+}
+
+bool inEnglish() {
+    return Current_Interface_Language() == Interface_Language::English;
+}
+
+// A caption longer than its place (the English "Pauline Epistle") is set smaller, never cut.
+void shrinkToFit(QLabel* label) {
+    QFont font = label->font();
+    while (font.pointSizeF() > 7 &&
+           QFontMetricsF(font).horizontalAdvance(label->text()) > label->width() - label->margin() * 2 - 2)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    label->setFont(font);
+}
+
+// Under English a reference box shows the reference as English readers write it; the
+// reference as kept goes with it for the look-up.
+const char* const keptReference = "lectariumKeptReference";
+
 // The window's design, in twips. The prophecy frame lies over the Vespers frame: the
 // Lent weekdays that have prophecies have no Vespers. A day with both (the Nineveh
 // fast) has its prophecies under a shorter story.
@@ -65,9 +88,9 @@ const QRect wholeDayArea(180, 6900, 2280, 450);
 
 // A frame at area (twips) with its one box filling it below the caption.
 void placeFrame(QWidget* frame, const QRect& area, QWidget* box, int boxTop, int bottomMargin) {
-    frame->setGeometry(To_Pixels(area));
-    box->setGeometry(
-        To_Pixels(QRect(120, boxTop, area.width() - 240, area.height() - boxTop - bottomMargin)));
+    frame->setGeometry(Placed(area, formWidth));
+    box->setGeometry(Placed(QRect(120, boxTop, area.width() - 240, area.height() - boxTop - bottomMargin),
+                            area.width()));
 }
 
 // The saint picture hot spot: a framed icon, its halo gold when lit.
@@ -136,7 +159,7 @@ FrmDisplay_Reading::FrmDisplay_Reading() {
         font.setBold(bold);
         l->setFont(font);
         l->setAlignment(Qt::AlignCenter);
-        l->setGeometry(To_Pixels(area));
+        l->setGeometry(Placed(area, formWidth));
         return l;
     };
     // The dates on the right, the title of the day on the left.
@@ -154,9 +177,9 @@ FrmDisplay_Reading::FrmDisplay_Reading() {
     occasion->setForegroundRole(QPalette::Link);
 
     auto frame = [this](const char* name, const QString& caption, const QRect& area) {
-        auto* f = new QGroupBox(caption, this);
+        auto* f = new QGroupBox(inLanguage(caption), this);
         f->setObjectName(QLatin1String(name));
-        f->setGeometry(To_Pixels(area));
+        f->setGeometry(Placed(area, formWidth));
         return f;
     };
     QGroupBox* frame4 = frame("Frame4", Story_Frame_Caption, frame4Area);
@@ -186,15 +209,17 @@ FrmDisplay_Reading::FrmDisplay_Reading() {
     for (int i = 1; i <= Reading_Count; ++i) {
         QGroupBox* owner = places[static_cast<size_t>(i)].first;
         const int top = 360 + 480 * places[static_cast<size_t>(i)].second;
-        auto* caption = new QLabel(Reading_Field_Caption(i), owner);
+        auto* caption = new QLabel(inLanguage(Reading_Field_Caption(i)), owner);
         caption->setObjectName(QStringLiteral("Label1_%1").arg(i));
-        caption->setGeometry(To_Pixels(QRect(3480, top, 1530, 390)));
+        // The reading frames are equally wide; an English window has the captions on the left.
+        caption->setGeometry(Placed(QRect(3480, top, 1530, 390), frame2Area.width()));
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        shrinkToFit(caption);
         caption->installEventFilter(this);
         label1_[static_cast<size_t>(i)] = caption;
         auto* box = new QLineEdit(owner);
         box->setObjectName(QStringLiteral("TextFiled_%1").arg(i));
-        box->setGeometry(To_Pixels(QRect(120, top, 3300, 390)));
+        box->setGeometry(Placed(QRect(120, top, 3300, 390), frame2Area.width()));
         box->setAlignment(Qt::AlignCenter);
         Set_Reference_Box(box);
         box->installEventFilter(this);
@@ -210,7 +235,7 @@ FrmDisplay_Reading::FrmDisplay_Reading() {
 
     imageSant_ = new QLabel(this);
     imageSant_->setObjectName(QStringLiteral("Image_Sant"));
-    imageSant_->setGeometry(To_Pixels(imageArea));
+    imageSant_->setGeometry(Placed(imageArea, formWidth));
     imageSant_->setMouseTracking(true);
     imageSant_->setCursor(Qt::PointingHandCursor);
     imageSant_->installEventFilter(this);
@@ -218,9 +243,9 @@ FrmDisplay_Reading::FrmDisplay_Reading() {
 
     auto button = [this](const char* name, const QString& caption, const QRect& area,
                          void (FrmDisplay_Reading::*handler)()) {
-        auto* b = new QPushButton(caption, this);
+        auto* b = new QPushButton(inLanguage(caption), this);
         b->setObjectName(QLatin1String(name));
-        b->setGeometry(To_Pixels(area));
+        b->setGeometry(Placed(area, formWidth));
         connect(b, &QPushButton::clicked, this, handler);
         return b;
     };
@@ -228,7 +253,7 @@ FrmDisplay_Reading::FrmDisplay_Reading() {
            &FrmDisplay_Reading::CommandCeremony_Click);
     button("Command_Pain", Funeral_Button_Caption, painArea, &FrmDisplay_Reading::Command_Pain_Click);
     button("CommandClose", tr("Close"), closeArea, &FrmDisplay_Reading::CommandClose_Click);
-    Add_Whole_Day_Button(this, To_Pixels(wholeDayArea), [this] { return day_; });
+    Add_Whole_Day_Button(this, Placed(wholeDayArea, formWidth), [this] { return day_; });
     Add_Lectern_Commands(this, {textData_}, [this] { return day_; });
 
     setFixedSize(To_Pixels(formWidth), To_Pixels(formHeight));
@@ -266,12 +291,29 @@ void FrmDisplay_Reading::Form_Load() {
     occasion.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     Label(QStringLiteral("LabelOccasion"))->setText(occasion);
     Label(QStringLiteral("LabelFast"))->setText(Shown_Fast_Line(Selected_Date));
-    textData_->Set_Text(day.story);
-    Frame(QStringLiteral("Frame2"))->setTitle(day.vespersCaption);
-    for (int i = 1; i <= Reading_Count; ++i)
-        TextFiled(i)->setText(Shown_Reference(Church_Psalm_Reference(day.readings[static_cast<size_t>(i)])));
+    textData_->Set_Text(Story_In(sources_.Data_Story, Current_Interface_Language(), day.story));
+    Frame(QStringLiteral("Frame2"))->setTitle(inLanguage(day.vespersCaption));
+    for (int i = 1; i <= Reading_Count; ++i) {
+        // The prefix the tables leave out ("مز ") is kept with the reference, so that an
+        // English psalm reads "Psalm 81:3".
+        const QString& stored = day.readings[static_cast<size_t>(i)];
+        if (!inEnglish()) {
+            TextFiled(i)->setText(Shown_Reference(Church_Psalm_Reference(stored)));
+            continue;
+        }
+        const QString kept = stored.trimmed().isEmpty() ? QString() : Reading_Prefix(i) + stored;
+        TextFiled(i)->setProperty(keptReference, kept);
+        TextFiled(i)->setText(English_Reference(kept));
+    }
     list1_->clear();
-    list1_->addItems(day.prophecies);
+    for (const QString& prophecy : day.prophecies) {
+        auto* item = new QListWidgetItem(prophecy, list1_);
+        if (inEnglish()) {
+            const QString kept = prophecy.mid(Prophecy_Indent.size());
+            item->setText(Prophecy_Indent + English_Reference(kept.trimmed()));
+            item->setData(Qt::UserRole, kept);
+        }
+    }
     const bool vespers = !day.readings[1].trimmed().isEmpty() || !day.readings[2].trimmed().isEmpty();
     const bool underStory = day.showProphecies && vespers;
     placeFrame(Frame(QStringLiteral("Frame4")), underStory ? shortStoryArea : frame4Area, textData_, 360,
@@ -303,15 +345,19 @@ void FrmDisplay_Reading::closeEvent(QCloseEvent* event) {
 void FrmDisplay_Reading::TextFiled_DblClick(int index) {
     if (index < 1 || index > Reading_Count)
         return;
+    // Under English the reference as kept; otherwise the box is read as it shows.
+    const QVariant kept = TextFiled(index)->property(keptReference);
     const QString reference =
-        Reading_Prefix(index) + Stored_Psalm_Reference(Reference_Text_Of(TextFiled(index)));
+        kept.isValid() ? kept.toString()
+                       : Reading_Prefix(index) + Stored_Psalm_Reference(Reference_Text_Of(TextFiled(index)));
     const QString passage = Get_Passage(reference);
     if (!passage.isEmpty()) {
-        FrmDisplay_Bible::Show_Text(reference, passage, Reading_Caption, this);
+        FrmDisplay_Bible::Show_Text(reference, passage, inLanguage(Reading_Caption), this);
         return;
     }
     if (Menu_Checked(Menu_Option::Massage))
-        Dialogs().Message(this, No_File_Message, Reading_Caption, Msg_Buttons::Ok, Msg_Icon::Exclamation);
+        Dialogs().Message(this, inLanguage(No_File_Message), inLanguage(Reading_Caption), Msg_Buttons::Ok,
+                          Msg_Icon::Exclamation);
 }
 
 void FrmDisplay_Reading::Label1_DblClick(int index) {
@@ -322,15 +368,16 @@ void FrmDisplay_Reading::List1_DblClick() {
     const QListWidgetItem* item = list1_->currentItem();
     if (!item)
         return;
-    const QString reference = item->text().mid(Prophecy_Indent.size());
+    const QVariant kept = item->data(Qt::UserRole);
+    const QString reference = kept.isValid() ? kept.toString() : item->text().mid(Prophecy_Indent.size());
     const QString passage = Get_Passage(reference);
     if (!passage.isEmpty())
-        FrmDisplay_Bible::Show_Text(reference, passage, Reading_Caption, this);
+        FrmDisplay_Bible::Show_Text(reference, passage, inLanguage(Reading_Caption), this);
 }
 
 void FrmDisplay_Reading::CommandCeremony_Click() {
     const Rite_Text rite = Read_Rite(sources_.Data_Ceremony, day_.riteNo);
-    FrmDisplay_Bible::Show_Text(rite.title, rite.text, Rite_Caption, this);
+    FrmDisplay_Bible::Show_Text(rite.title, rite.text, inLanguage(Rite_Caption), this);
 }
 
 void FrmDisplay_Reading::Command_Pain_Click() {

@@ -196,19 +196,24 @@ void FrmPain::Form_Resize() {
     const int w = outer.width();
     const int h = outer.height();
     const int listLeft = w - To_Pixels(3375);
-    list1_->setGeometry(listLeft, 0, std::min(To_Pixels(3255), std::max(0, width() - listLeft)),
-                        std::max(0, std::min(h - To_Pixels(390), height())));
+    // The list on the right of an Arabic window, on the left of an English one.
+    list1_->setGeometry(In_Window_Direction(
+        QRect(listLeft, 0, std::min(To_Pixels(3255), std::max(0, width() - listLeft)),
+              std::max(0, std::min(h - To_Pixels(390), height()))),
+        width()));
     const int viewWidth = std::max(0, w - To_Pixels(3375));
     const int viewTop = To_Pixels(450);
     // The heading takes the width of the text, so that a long reference shows whole; the
     // whole-day button stands under the text, clear of both.
     const int buttonHeight = std::max(To_Pixels(390), wholeDay_->sizeHint().height());
     const int buttonTop = std::max(viewTop, height() - buttonHeight - 2);
-    textView_->setGeometry(0, viewTop, viewWidth, std::max(0, buttonTop - 2 - viewTop));
-    textHidder_->setGeometry(0, 0, viewWidth, To_Pixels(435));
-    wholeDay_->setGeometry(0, buttonTop,
-                           std::min(viewWidth, std::max(To_Pixels(1800), wholeDay_->sizeHint().width())),
-                           buttonHeight);
+    textView_->setGeometry(
+        In_Window_Direction(QRect(0, viewTop, viewWidth, std::max(0, buttonTop - 2 - viewTop)), width()));
+    textHidder_->setGeometry(In_Window_Direction(QRect(0, 0, viewWidth, To_Pixels(435)), width()));
+    wholeDay_->setGeometry(In_Window_Direction(
+        QRect(0, buttonTop, std::min(viewWidth, std::max(To_Pixels(1800), wholeDay_->sizeHint().width())),
+              buttonHeight),
+        width()));
 }
 
 void FrmPain::closeEvent(QCloseEvent* event) {

@@ -55,21 +55,21 @@ FrmSant::FrmSant() {
     label1_ = new QLabel(No_Picture_Caption, this);
     label1_->setObjectName(QStringLiteral("Label1"));
     label1_->setAlignment(Qt::AlignCenter);
-    label1_->setGeometry(To_Pixels(pictureArea));
+    label1_->setGeometry(Placed(pictureArea, formWidth));
 
     imageSant_ = new QLabel(this);
     imageSant_->setObjectName(QStringLiteral("Image_Sant"));
     imageSant_->setAlignment(Qt::AlignCenter);
-    imageSant_->setGeometry(To_Pixels(pictureArea));
+    imageSant_->setGeometry(Placed(pictureArea, formWidth));
 
     text1_ = new Reading_Box(this);
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    text1_->setGeometry(To_Pixels(textArea));
+    text1_->setGeometry(Placed(textArea, formWidth));
 
     commandClose_ = new QPushButton(tr("Close"), this);
     commandClose_->setObjectName(QStringLiteral("Command_Close"));
-    commandClose_->setGeometry(To_Pixels(closeArea));
+    commandClose_->setGeometry(Placed(closeArea, formWidth));
     connect(commandClose_, &QPushButton::clicked, this, &FrmSant::Command_Close_Click);
 
     setFixedSize(To_Pixels(formWidth), To_Pixels(formHeight));

@@ -2,6 +2,7 @@
 
 #include "base/settings.h"
 #include "base/text_direction.h"
+#include "shell/interface_translation.h"
 
 #include <QAction>
 #include <QApplication>
@@ -177,7 +178,10 @@ void Set_Reference_Box(QLineEdit* box) {
     box->installEventFilter(new Reference_Copy(box));
     // A line edit takes the direction of its first strong character: digits alone would
     // read left to right. The direction key fixes the base direction for later texts too.
-    QKeyEvent direction(QEvent::KeyPress, Qt::Key_Direction_R, Qt::NoModifier);
+    // English references ("2 Timothy 3:10") read left to right, the book's number first.
+    QKeyEvent direction(QEvent::KeyPress,
+                        Window_Direction() == Qt::LeftToRight ? Qt::Key_Direction_L : Qt::Key_Direction_R,
+                        Qt::NoModifier);
     QCoreApplication::sendEvent(box, &direction);
     // A reading of several passages is longer than its box: the box shows where it
     // starts (setText leaves the cursor at the end), the tool tip the whole of it.

@@ -1,6 +1,7 @@
 #include "shell/placement.h"
 
 #include "base/settings.h"
+#include "shell/interface_translation.h"
 
 #include <QSettings>
 #include <QVariant>
@@ -22,6 +23,16 @@ int To_Twips(int pixels) {
 QRect To_Pixels(const QRect& twips) {
     return QRect(To_Pixels(twips.x()), To_Pixels(twips.y()), To_Pixels(twips.width()),
                  To_Pixels(twips.height()));
+}
+
+QRect In_Window_Direction(const QRect& pixels, int parentWidth) {
+    if (Window_Direction() == Qt::RightToLeft)
+        return pixels;
+    return QRect(parentWidth - pixels.x() - pixels.width(), pixels.y(), pixels.width(), pixels.height());
+}
+
+QRect Placed(const QRect& twips, int parentTwips) {
+    return In_Window_Direction(To_Pixels(twips), To_Pixels(parentTwips));
 }
 
 namespace {

@@ -14,6 +14,12 @@ int To_Pixels(int twips);
 int To_Twips(int pixels);
 // A rectangle of a window's design, in twips, on the screen.
 QRect To_Pixels(const QRect& twips);
+// A hand-placed rectangle (pixels) of a design drawn for a right-to-left window, within
+// a parent parentWidth pixels wide: as it is, or mirrored when the windows run left to
+// right (English). Qt mirrors layouts, never geometry set by hand.
+QRect In_Window_Direction(const QRect& pixels, int parentWidth);
+// The same for a rectangle of the design in twips, within a parent that many twips wide.
+QRect Placed(const QRect& twips, int parentTwips);
 
 // The settings values of one window. Width and height are null for windows whose
 // size is fixed.

@@ -1,6 +1,6 @@
 // The frame and the main windows in Arabic and in English: the direction turns with the
-// language, and no caption, button, menu or title is left in the other language. The
-// day's content (dates, titles, readings, Bible text, book names) is not looked at.
+// language, and no caption, button, menu, title, date, office, reading or reference is
+// left in the other language. The Bible text and the story are not looked at.
 
 #include "app/mdi_lectarium.h"
 #include "base/interface_language.h"
@@ -22,6 +22,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -34,16 +35,6 @@ using namespace Lectarium;
 using namespace MdlLectarium;
 
 namespace {
-
-// Labels and frames that show the day itself, filled from the calendar and the readings
-// (the offices' and readings' names among them, as the day's texts name them).
-const QStringList contentNames{
-    QStringLiteral("LabelDayName"),    QStringLiteral("LabelNormalDay"), QStringLiteral("LabelNormalMonth"),
-    QStringLiteral("LabelNormalYear"), QStringLiteral("LabelCopticDay"), QStringLiteral("LabelCopticMonth"),
-    QStringLiteral("LabelCopticYear"), QStringLiteral("LabelOccasion"),  QStringLiteral("LabelFast"),
-    QStringLiteral("Frame1"),          QStringLiteral("Frame2"),         QStringLiteral("Frame3"),
-    QStringLiteral("Frame4"),          QStringLiteral("Frame_Fast"),     QStringLiteral("CommandCeremony"),
-    QStringLiteral("Command_Pain")};
 
 void addMenuTexts(const QList<QAction*>& actions, QStringList& out) {
     for (QAction* action : actions) {
@@ -62,15 +53,15 @@ QStringList chromeTexts(QWidget* window) {
     if (window->objectName() != QLatin1String("FrmBible_View"))
         out << window->windowTitle();
     for (QLabel* label : window->findChildren<QLabel*>())
-        if (!contentNames.contains(label->objectName()) &&
-            !label->objectName().startsWith(QLatin1String("Label1_")))
-            out << label->text();
+        out << label->text();
     for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
-        if (!contentNames.contains(button->objectName()))
-            out << button->text() << button->toolTip();
+        out << button->text() << button->toolTip();
     for (QGroupBox* box : window->findChildren<QGroupBox*>())
-        if (!contentNames.contains(box->objectName()))
-            out << box->title();
+        out << box->title();
+    // The readings window's references, as its reader writes them.
+    for (QLineEdit* box : window->findChildren<QLineEdit*>())
+        if (box->objectName().startsWith(QLatin1String("TextFiled_")))
+            out << box->text();
     for (QHeaderView* header : window->findChildren<QHeaderView*>())
         for (int i = 0; header->model() && i < header->model()->columnCount(); ++i)
             out << header->model()->headerData(i, Qt::Horizontal).toString();
@@ -132,6 +123,15 @@ private slots:
             QVERIFY2(child->widget()->layoutDirection() == direction,
                      qPrintable(child->widget()->objectName()));
             texts << chromeTexts(child->widget());
+        }
+        // The readings window is placed by hand: its dates and its Vespers frame stand at
+        // the start of the reading order, and a reading's caption before its box.
+        FrmDisplay_Reading* readings = FrmDisplay_Reading::Instance();
+        for (const char* name : {"LabelDayName", "Frame2", "Label1_1"}) {
+            QWidget* widget = readings->findChild<QWidget*>(QLatin1String(name));
+            QVERIFY2(widget, name);
+            const QWidget* parent = widget->parentWidget();
+            QCOMPARE(widget->geometry().center().x() > parent->width() / 2, direction == Qt::RightToLeft);
         }
         const QRegularExpression other(otherLetters);
         for (const QString& text : std::as_const(texts))
