@@ -399,4 +399,10 @@ QString Reading_Prefix(int readingField) {
     return QString();
 }
 
+QString Church_Field_Reference(int readingField, const QString& stored) {
+    const QString prefix = Reading_Prefix(readingField);
+    const QString shown = Church_Psalm_Reference(prefix + stored);
+    return shown.startsWith(prefix) ? shown.mid(prefix.size()) : Church_Psalm_Reference(stored);
+}
+
 } // namespace MdlLectarium

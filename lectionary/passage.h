@@ -59,5 +59,8 @@ QString Stored_Psalm_Reference(const QString& shown);
 // The prefixes that the readings window puts before the stored psalm and Acts
 // references (reading fields 1, 3, 8 and 7); empty for the other fields.
 QString Reading_Prefix(int readingField);
+// A reading field's stored reference as its box shows it: a psalm field, kept without
+// its book, by the church's number too (Church_Psalm_Reference), still without the book.
+QString Church_Field_Reference(int readingField, const QString& stored);
 
 } // namespace MdlLectarium

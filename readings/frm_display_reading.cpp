@@ -298,7 +298,7 @@ void FrmDisplay_Reading::Form_Load() {
         // English psalm reads "Psalm 81:3".
         const QString& stored = day.readings[static_cast<size_t>(i)];
         if (!inEnglish()) {
-            TextFiled(i)->setText(Shown_Reference(Church_Psalm_Reference(stored)));
+            TextFiled(i)->setText(Shown_Reference(Church_Field_Reference(i, stored)));
             continue;
         }
         const QString kept = stored.trimmed().isEmpty() ? QString() : Reading_Prefix(i) + stored;
