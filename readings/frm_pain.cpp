@@ -7,6 +7,7 @@
 #include "readings/frm_lectern.h"
 #include "readings/frm_whole_day.h"
 #include "readings/holy_week.h"
+#include "readings/reading_texts.h"
 #include "shell/appearance.h"
 #include "shell/interface_translation.h"
 #include "shell/paragraph_layout.h"
@@ -105,9 +106,11 @@ void FrmPain::Form_Load() {
     {
         const QSignalBlocker blocker(list1_);
         list1_->clear();
-        list1_->addItems(Read_Pain_Descriptions(dataPain_, dayKey()));
+        const Interface_Language language = Current_Interface_Language();
+        for (const QString& hour : Read_Pain_Descriptions(dataPain_, dayKey()))
+            list1_->addItem(Hour_Description_In(hour, language));
     }
-    setWindowTitle(Holy_Week_Caption(Season_Day));
+    setWindowTitle(Caption_In(Holy_Week_Caption(Season_Day), Current_Interface_Language()));
 }
 
 void FrmPain::Show_Window() {
@@ -145,7 +148,10 @@ void FrmPain::List1_Click() {
     if (index < 0)
         return;
     const Pain_Entry entry = Read_Pain_Entry(dataPain_, index, dayKey(), Data_Bible());
-    textHidder_->setText(Shown_Reference(Church_Psalm_Reference(entry.sign)));
+    // English readers' Bibles number the psalms the Hebrew way, as the references are kept.
+    textHidder_->setText(Current_Interface_Language() == Interface_Language::English
+                             ? English_Reference(entry.sign)
+                             : Shown_Reference(Church_Psalm_Reference(entry.sign)));
     textView_->Set_Text(entry.text);
 }
 

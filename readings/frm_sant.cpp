@@ -52,7 +52,7 @@ FrmSant::FrmSant() {
     setFont(QFont(QStringLiteral("Arabic Transparent"), 12));
 
     // The label lies under the picture: created first, it is drawn below it.
-    label1_ = new QLabel(No_Picture_Caption, this);
+    label1_ = new QLabel(Caption_In(No_Picture_Caption, Current_Interface_Language()), this);
     label1_->setObjectName(QStringLiteral("Label1"));
     label1_->setAlignment(Qt::AlignCenter);
     label1_->setGeometry(Placed(pictureArea, formWidth));

@@ -11,6 +11,7 @@
 #include "documents/frm_text.h"
 #include "documents/text_file.h"
 #include "readings/frm_display_reading.h"
+#include "readings/frm_pain.h"
 #include "readings/frm_saint_search.h"
 #include "shell/appearance.h"
 #include "shell/interface_translation.h"
@@ -19,10 +20,12 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -99,7 +102,9 @@ private slots:
         QVERIFY(Install_Interface_Language(language));
         QCOMPARE(QApplication::layoutDirection(), direction);
 
-        Started_Main_Window started;
+        QFile shipped(QStringLiteral(LECTARIUM_SHIPPED_DATABASE));
+        QVERIFY(shipped.open(QIODevice::ReadOnly));
+        Started_Main_Window started(QDate(1999, 3, 28), QByteArray(), shipped.readAll());
         QVERIFY(started.loaded);
         MDILectarium& main = *started.window;
         main.Menu_Item(QStringLiteral("Reading"))->trigger();
@@ -133,6 +138,17 @@ private slots:
             const QWidget* parent = widget->parentWidget();
             QCOMPARE(widget->geometry().center().x() > parent->width() / 2, direction == Qt::RightToLeft);
         }
+        // A Holy Week day shows its hours in the Holy Week window, in the same language.
+        Selected_Date = QDate(2027, 4, 27);
+        chooser->CommandShow_Click();
+        FrmPain* pain = FrmPain::Instance();
+        QVERIFY(pain);
+        QCOMPARE(pain->layoutDirection(), direction);
+        QVERIFY(pain->List1()->count() > 0);
+        texts << chromeTexts(pain) << pain->windowTitle();
+        for (int i = 0; i < pain->List1()->count(); ++i)
+            texts << pain->List1()->item(i)->text();
+        texts << pain->Text_Hidder()->text();
         const QRegularExpression other(otherLetters);
         for (const QString& text : std::as_const(texts))
             QVERIFY2(!other.match(text).hasMatch(), qPrintable(text));
