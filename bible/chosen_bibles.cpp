@@ -3,6 +3,7 @@
 #include "lectionary/bible_books.h"
 #include "lectionary/data_source.h"
 #include "lectionary/parallel_passage.h"
+#include "lectionary/passage.h"
 #include "lectionary/scrambled_text.h"
 
 namespace Lectarium {
@@ -39,12 +40,17 @@ QList<QStringList> tableRows(const QList<Passage_Block>& blocks, bool headFirst)
     bool anyVerse = false;
     for (qsizetype b = 0; b < blocks.size(); ++b) {
         const Passage_Block* before = b > 0 ? &blocks[b - 1] : nullptr;
-        if (before || headFirst)
-            rows << QStringList{
-                (!before || blocks[b].book != before->book
-                     ? Bible_Books[static_cast<size_t>(blocks[b].book)].Book_Name + QLatin1Char(' ')
-                     : QString()) +
-                Chapter_Heading(static_cast<Integer>(blocks[b].chapter)).trimmed()};
+        if (before || headFirst) {
+            const bool english = Current_Interface_Language() == Interface_Language::English;
+            const bool bookChanges = !before || blocks[b].book != before->book;
+            const QString book = !bookChanges ? QString()
+                                 : english    ? English_Book_Name(blocks[b].book)
+                                              : Bible_Books[static_cast<size_t>(blocks[b].book)].Book_Name;
+            rows << QStringList{(book.isEmpty() ? QString() : book + QLatin1Char(' ')) +
+                                Chapter_Headings_In(Chapter_Heading(static_cast<Integer>(blocks[b].chapter)),
+                                                    Current_Interface_Language())
+                                    .trimmed()};
+        }
         for (const Aligned_Row& row : blocks[b].rows) {
             QStringList cells;
             for (const QString& cell : row.cells) {

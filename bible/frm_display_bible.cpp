@@ -4,6 +4,7 @@
 #include "bible/chosen_bibles.h"
 #include "documents/text_file.h"
 #include "lectionary/passage.h"
+#include "lectionary/scrambled_text.h"
 #include "readings/whole_day.h"
 #include "shell/appearance.h"
 #include "shell/interface_translation.h"
@@ -54,7 +55,7 @@ FrmDisplay_Bible* FrmDisplay_Bible::Show_Text(const QString& heading, const QStr
         form->text1_->Set_Table(rows);
         form->tableHtml_ = Chosen_Passage_Html(heading);
     } else
-        form->text1_->Set_Text(body);
+        form->text1_->Set_Text(Chapter_Headings_In(body, Current_Interface_Language()));
     form->setWindowTitle(caption);
     if (QMdiSubWindow* sub = Show_Child(form, "FrmDisplay_Bible"))
         keepBeside(sub, beside);

@@ -127,7 +127,7 @@ QStringList Split_Reference(const QString& reference) {
     return parts;
 }
 
-QString English_Reference(const QString& reference) {
+QString English_Book_Name(int book) {
     // The books in the program's order, by the names English lectionaries print.
     static constexpr std::array<const char*, Book_Count + 1> books{"",
                                                                    "Genesis",
@@ -203,6 +203,10 @@ QString English_Reference(const QString& reference) {
                                                                    "3 John",
                                                                    "Jude",
                                                                    "Revelation"};
+    return book >= 1 && book <= Book_Count ? QLatin1String(books[size_t(book)]) : QString();
+}
+
+QString English_Reference(const QString& reference) {
     const QStringList parts = Split_Reference(reference.trimmed());
     QStringList english;
     Integer previous = 0;
@@ -216,8 +220,7 @@ QString English_Reference(const QString& reference) {
         numbers.replace(QRegularExpression(QStringLiteral(":\\s+")), QStringLiteral(":"));
         numbers.replace(QRegularExpression(QStringLiteral("\\s*\u060C\\s*")), QStringLiteral(", "));
         numbers.replace(Elongation, QLatin1Char('-'));
-        english << (book == previous ? numbers
-                                     : QLatin1String(books[size_t(book)]) + QLatin1Char(' ') + numbers);
+        english << (book == previous ? numbers : English_Book_Name(int(book)) + QLatin1Char(' ') + numbers);
         previous = book;
     }
     return english.isEmpty() ? reference : english.join(QStringLiteral("; "));

@@ -47,6 +47,8 @@ QString Get_Passage(Data_Source& dataBible, const QString& reference);
 // English and the parts joined by semicolons. A reference whose parts cannot all be
 // read is kept as it stands.
 QString English_Reference(const QString& reference);
+// A book's name as English lectionaries print it (1..73); empty for another number.
+QString English_Book_Name(int book);
 // The psalm number of the church's books (the Greek numbering of the Coptic Psalter)
 // for a psalm and verse of the Hebrew numbering the tables keep.
 int Greek_Psalm(int hebrew, int verse);

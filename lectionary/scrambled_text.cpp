@@ -2,6 +2,8 @@
 
 #include "base/basic_text.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 
 namespace MdlLectarium {
@@ -68,6 +70,13 @@ QString Verse_Line(Integer verse, const QString& text) {
 
 QString Chapter_Heading(Integer chapter) {
     return Line_Break + QStringLiteral("الأصحاح رقم  ") + Num_Text(static_cast<qint64>(chapter)) + Line_Break;
+}
+
+QString Chapter_Headings_In(const QString& passage, Interface_Language language) {
+    if (language != Interface_Language::English)
+        return passage;
+    static const QRegularExpression heading(QStringLiteral("الأصحاح رقم\\s*(\\d+)"));
+    return QString(passage).replace(heading, QStringLiteral("Chapter \\1"));
 }
 
 } // namespace MdlLectarium

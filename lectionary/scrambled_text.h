@@ -5,6 +5,7 @@
 // character.
 
 #include "base/integer.h"
+#include "base/interface_language.h"
 
 #include <QString>
 
@@ -36,6 +37,9 @@ QString Verse_Line(Integer verse, const QString& text);
 
 // CR LF, the chapter words, the number with its leading blank, CR LF.
 QString Chapter_Heading(Integer chapter);
+// A passage's chapter headings in the reader's language: "Chapter 5" under English,
+// as they are otherwise.
+QString Chapter_Headings_In(const QString& passage, Interface_Language language);
 
 extern const QString Line_Break; // CR LF
 

@@ -3,6 +3,7 @@
 
 #include "base/settings.h"
 #include "lectionary/passage.h"
+#include "lectionary/scrambled_text.h"
 #include "lectionary/statements.h"
 #include "readings/frm_lectern.h"
 #include "readings/frm_whole_day.h"
@@ -152,7 +153,7 @@ void FrmPain::List1_Click() {
     textHidder_->setText(Current_Interface_Language() == Interface_Language::English
                              ? English_Reference(entry.sign)
                              : Shown_Reference(Church_Psalm_Reference(entry.sign)));
-    textView_->Set_Text(entry.text);
+    textView_->Set_Text(Chapter_Headings_In(entry.text, Current_Interface_Language()));
 }
 
 void FrmPain::Apply_Appearance() {

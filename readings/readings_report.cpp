@@ -7,6 +7,7 @@
 #include "calendar/selected_day.h"
 #include "lectionary/data_source.h"
 #include "lectionary/passage.h"
+#include "lectionary/scrambled_text.h"
 #include "readings/day_readings.h"
 #include "readings/holy_week.h"
 #include "readings/reading_texts.h"
@@ -31,8 +32,10 @@ QString indented(const QString& text, const QString& by) {
 
 using Passage_Writer = std::function<QString(const QString&)>;
 
-QString passageText(Data_Source& bible, const QString& reference, const Passage_Writer& writer) {
-    const QString passage = writer ? writer(reference) : Get_Passage(bible, reference);
+QString passageText(Data_Source& bible, const QString& reference, const Passage_Writer& writer,
+                    Interface_Language language) {
+    const QString passage =
+        Chapter_Headings_In(writer ? writer(reference) : Get_Passage(bible, reference), language);
     return passage.isEmpty() ? indent + indent + QStringLiteral("-\n") : indented(passage, indent + indent);
 }
 
@@ -71,7 +74,7 @@ bool Readings_Report(const QDate& date, const QString& databasePath, bool withTe
             text += indent + Hour_Description_In(hour.description, language) + QStringLiteral(": ") +
                     shown(hour.entry.sign) + QLatin1Char('\n');
             if (withText && passage)
-                text += passageText(bible, hour.entry.sign, passage);
+                text += passageText(bible, hour.entry.sign, passage, language);
             else if (withText)
                 text += hour.entry.text.isEmpty() ? indent + indent + QStringLiteral("-\n")
                                                   : indented(hour.entry.text, indent + indent);
@@ -93,7 +96,7 @@ bool Readings_Report(const QDate& date, const QString& databasePath, bool withTe
                     (reference.isEmpty() ? QString() : QLatin1Char(' ') + shown(reference)) +
                     QLatin1Char('\n');
             if (withText && !reference.isEmpty())
-                text += passageText(bible, reference, passage);
+                text += passageText(bible, reference, passage, language);
         }
     };
     frame(day.vespersCaption, 1, 2);
@@ -108,7 +111,7 @@ bool Readings_Report(const QDate& date, const QString& databasePath, bool withTe
                 continue;
             text += indent + (english ? shown(reference.trimmed()) : reference) + QLatin1Char('\n');
             if (withText)
-                text += passageText(bible, reference, passage);
+                text += passageText(bible, reference, passage, language);
         }
     }
     const QString story = english ? Story_In(sources.Data_Story, language, day.story) : day.story;

@@ -7,6 +7,7 @@
 #include "calendar/selected_day.h"
 #include "lectionary/data_source.h"
 #include "lectionary/passage.h"
+#include "lectionary/scrambled_text.h"
 #include "lectionary/statements.h"
 #include "readings/day_readings.h"
 #include "readings/holy_week.h"
@@ -156,6 +157,10 @@ Whole_Day_Document Read_Whole_Day(const QString& databasePath, Interface_Languag
         addPart(document, {rite.title.isEmpty() || english ? Caption_In(Rite_Caption, language) : rite.title,
                            {},
                            plainLines(rite.text)});
+    if (english)
+        for (Whole_Day_Part& part : document.parts)
+            for (Whole_Day_Entry& entry : part.entries)
+                entry.text = Chapter_Headings_In(entry.text, language);
     return document;
 }
 

@@ -62,6 +62,7 @@ private slots:
                                   << QStringList{"Thursday 7 January 2027", "29 Kiahk 1743",
                                                  "The Glorious Feast of the Nativity",
                                                  "    Pauline Epistle: Hebrews 1:1-2:4",
+                                                 "        Chapter 2",
                                                  "    The commemoration of the Martyrs of Akhmeem"};
     }
     void englishDays() {
