@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace Lectarium {
 
 namespace {
@@ -24,8 +26,9 @@ struct Label_Text {
 const std::array<Label_Text, 16> texts{{
     {3, QT_TRANSLATE_NOOP("Lectarium::FrmAbout", "ليكتاريوم")},
     {4, QT_TRANSLATE_NOOP("Lectarium::FrmAbout", "هذا البرنامج خدمة مجانية لأبناء الكنيسة")},
-    {2, "هذا هو الإصدار الأول من البرنامج، ونعمل بنعمة الله على إصدار ثان يضم ملخصًا "
-        "للسنكسار ويأخذ باقتراحات المستخدمين، ثم يليه برنامج للكتاب المقدس المصوّر."},
+    {2, QT_TRANSLATE_NOOP("Lectarium::FrmAbout",
+                          "هذا هو الإصدار الأول من البرنامج، ونعمل بنعمة الله على إصدار ثان يضم ملخصًا "
+                          "للسنكسار ويأخذ باقتراحات المستخدمين، ثم يليه برنامج للكتاب المقدس المصوّر.")},
     {5, QT_TRANSLATE_NOOP("Lectarium::FrmAbout", "نقدم هذا العمل")},
     {6, QT_TRANSLATE_NOOP("Lectarium::FrmAbout", "بصلوات وبركة")},
     {7, QT_TRANSLATE_NOOP("Lectarium::FrmAbout", "صاحب القداسة البابا المعظم")},
@@ -65,6 +68,8 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
         label->setObjectName(QStringLiteral("Label%1").arg(t.number));
         label->setFont(base);
         label->setAlignment(Qt::AlignCenter);
+        // The dialog is of fixed width: a line longer in translation wraps, never cut.
+        label->setWordWrap(true);
         labels_[t.number] = label;
     }
     QFont title = base;
@@ -74,8 +79,6 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
     QPalette red = labels_[3]->palette();
     red.setColor(QPalette::WindowText, QColor(128, 0, 0));
     labels_[3]->setPalette(red);
-    labels_[2]->setWordWrap(true);
-    labels_[10]->setWordWrap(true);
     QFont bold = base;
     bold.setBold(true);
     for (int n : {7, 8, 9, 16, 12, 14})
@@ -128,7 +131,10 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
     buttons->addWidget(command1_);
     buttons->addStretch(1);
     layout->addLayout(buttons);
+    // A window of its own takes no height from its width: it is given the height the
+    // wrapped lines need at this width.
     setFixedWidth(480);
+    setFixedHeight(std::max(sizeHint().height(), heightForWidth(480)));
 }
 
 QLabel* FrmAbout::Label(int number) const {

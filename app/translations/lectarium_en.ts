@@ -90,6 +90,10 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>هذا هو الإصدار الأول من البرنامج، ونعمل بنعمة الله على إصدار ثان يضم ملخصًا للسنكسار ويأخذ باقتراحات المستخدمين، ثم يليه برنامج للكتاب المقدس المصوّر.</source>
+        <translation>This is the first edition of the program. By the grace of God we are working on a second edition with a summary of the Synaxarium and the suggestions of its users, to be followed by a program for the illustrated Bible.</translation>
+    </message>
 </context>
 <context>
     <name>Lectarium::FrmBible_Select</name>
@@ -191,7 +195,7 @@
     </message>
     <message>
         <source>كتاب قاعدة البيانات</source>
-        <translation>The database's Bible</translation>
+        <translation>The database&apos;s Bible</translation>
     </message>
     <message>
         <source>الترجمة %1 غير جاهزة للبحث: اخترها فى &quot;ترجمات الكتاب المقدس&quot; أولا</source>
@@ -308,7 +312,7 @@
     </message>
     <message>
         <source>شفيع الكنيسة</source>
-        <translation>The church's patron saint</translation>
+        <translation>The church&apos;s patron saint</translation>
     </message>
     <message>
         <source>بحث</source>

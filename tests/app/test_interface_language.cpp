@@ -2,6 +2,7 @@
 // language, and no caption, button, menu, title, date, office, reading or reference is
 // left in the other language. The Bible text and the story are not looked at.
 
+#include "app/frm_about.h"
 #include "app/mdi_lectarium.h"
 #include "base/interface_language.h"
 #include "bible/frm_bible_select.h"
@@ -149,6 +150,8 @@ private slots:
         for (int i = 0; i < pain->List1()->count(); ++i)
             texts << pain->List1()->item(i)->text();
         texts << pain->Text_Hidder()->text();
+        const FrmAbout about(&main);
+        texts << chromeTexts(const_cast<FrmAbout*>(&about));
         const QRegularExpression other(otherLetters);
         for (const QString& text : std::as_const(texts))
             QVERIFY2(!other.match(text).hasMatch(), qPrintable(text));
