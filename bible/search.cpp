@@ -234,7 +234,8 @@ std::vector<size_t> Joined_Verses::Rows_Holding(const QString& term, bool folded
     const auto size = static_cast<size_t>(buffer.size());
     size_t at = 0;
     while (at < size) {
-        const void* hit = memmem(base + at, size - at, needle.constData(), static_cast<size_t>(needle.size()));
+        const void* hit =
+            memmem(base + at, size - at, needle.constData(), static_cast<size_t>(needle.size()));
         if (!hit)
             break;
         const auto offset = static_cast<qsizetype>(static_cast<const char*>(hit) - base);

@@ -212,9 +212,10 @@ Scan_Outcome Search_Translation(const Translation& translation, const QString& t
         for (const size_t row : byBook[static_cast<size_t>(book)]) {
             const auto [b, chapter, verse] = search->keys[row];
             const QString text = search->text.Verse(row);
-            outcome.pages.Add(Reference_Text(Book_Old(static_cast<Integer>(b)), Book_Bible(static_cast<Integer>(b)),
-                                             static_cast<Integer>(chapter), static_cast<Integer>(verse), text),
-                              Find_Term(text, term, folded), {b, chapter, verse});
+            outcome.pages.Add(
+                Reference_Text(Book_Old(static_cast<Integer>(b)), Book_Bible(static_cast<Integer>(b)),
+                               static_cast<Integer>(chapter), static_cast<Integer>(verse), text),
+                Find_Term(text, term, folded), {b, chapter, verse});
             ++outcome.hits;
         }
     }

@@ -89,8 +89,8 @@ const QRect wholeDayArea(180, 6900, 2280, 450);
 // A frame at area (twips) with its one box filling it below the caption.
 void placeFrame(QWidget* frame, const QRect& area, QWidget* box, int boxTop, int bottomMargin) {
     frame->setGeometry(Placed(area, formWidth));
-    box->setGeometry(Placed(QRect(120, boxTop, area.width() - 240, area.height() - boxTop - bottomMargin),
-                            area.width()));
+    box->setGeometry(
+        Placed(QRect(120, boxTop, area.width() - 240, area.height() - boxTop - bottomMargin), area.width()));
 }
 
 // The saint picture hot spot: a framed icon, its halo gold when lit.

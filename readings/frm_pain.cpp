@@ -204,10 +204,10 @@ void FrmPain::Form_Resize() {
     const int h = outer.height();
     const int listLeft = w - To_Pixels(3375);
     // The list on the right of an Arabic window, on the left of an English one.
-    list1_->setGeometry(In_Window_Direction(
-        QRect(listLeft, 0, std::min(To_Pixels(3255), std::max(0, width() - listLeft)),
-              std::max(0, std::min(h - To_Pixels(390), height()))),
-        width()));
+    list1_->setGeometry(
+        In_Window_Direction(QRect(listLeft, 0, std::min(To_Pixels(3255), std::max(0, width() - listLeft)),
+                                  std::max(0, std::min(h - To_Pixels(390), height()))),
+                            width()));
     const int viewWidth = std::max(0, w - To_Pixels(3375));
     const int viewTop = To_Pixels(450);
     // The heading takes the width of the text, so that a long reference shows whole; the

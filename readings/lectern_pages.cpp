@@ -19,10 +19,12 @@ Lectern_Day Lectern_Day_Of(const Whole_Day_Document& document) {
     for (const Whole_Day_Part& part : document.parts)
         for (const Whole_Day_Entry& entry : part.entries) {
             // English Bibles number the psalms the Hebrew way, as the references are kept.
-            Lectern_Reading reading{part.caption, entry.caption,
+            Lectern_Reading reading{part.caption,
+                                    entry.caption,
                                     english ? English_Reference(entry.reference)
                                             : Church_Psalm_Reference(entry.reference),
-                                    entry.reference, {}};
+                                    entry.reference,
+                                    {}};
             for (const QString& line : entry.text.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
                 if (!line.trimmed().isEmpty())
                     reading.rows.push_back({{{line, Paragraph_Direction(line)}}});

@@ -44,8 +44,8 @@ struct Lectern_Day {
     std::vector<Lectern_Reading> readings;
 };
 
-// The readings of a whole day, in their order, one column, in the document's language. The story and the rite are
-// not read from the lectern and are left out.
+// The readings of a whole day, in their order, one column, in the document's language. The story and the rite
+// are not read from the lectern and are left out.
 Lectern_Day Lectern_Day_Of(const Whole_Day_Document& document);
 
 // A second column beside the day's text: verses(reference) gives a reading's text in

@@ -158,7 +158,8 @@ void Lectern_Renderer::Paint(QPainter& painter, int page) const {
             // The day's text first in the page's reading order: on the right of an Arabic
             // page, on the left of an English one.
             const double offset = static_cast<double>(c) * (columnWidth + gap);
-            const double x = day_.direction == Qt::RightToLeft ? left + width - columnWidth - offset : left + offset;
+            const double x =
+                day_.direction == Qt::RightToLeft ? left + width - columnWidth - offset : left + offset;
             draw(painter, *cells[c], {x, top}, theme_.text);
             tallest = std::max(tallest, cells[c]->size().height());
         }

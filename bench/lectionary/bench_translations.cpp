@@ -113,7 +113,8 @@ int main(int argc, char* argv[]) {
     int hits = 0;
     timer.restart();
     hits = Search_Translation(open[0], QStringLiteral("God"), false, Search_Scope()).hits;
-    std::printf("%-34s %8.1f ms  %d verses\n", "first search, verses joined", timer.nsecsElapsed() / 1e6, hits);
+    std::printf("%-34s %8.1f ms  %d verses\n", "first search, verses joined", timer.nsecsElapsed() / 1e6,
+                hits);
     const double searched = median(repeats, [&] {
         hits = Search_Translation(open[0], QStringLiteral("God"), false, Search_Scope()).hits;
     });

@@ -190,12 +190,18 @@ private slots:
         QTest::addColumn<int>("field");
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("Vespers psalm") << 1 << "132: 9-10، 17-18" << "131 (132): 9-10، 17-18";
-        QTest::newRow("Liturgy psalm, joined") << 8 << "73: 23-24، 28 و 9: 14" << "72 (73): 23-24، 28 و 9: 14";
-        QTest::newRow("psalm numbered alike") << 3 << "2: 2" << "2: 2";
-        QTest::newRow("Acts") << 7 << "23: 1" << "23: 1";
-        QTest::newRow("a gospel") << 2 << "مت 23: 1" << "مت 23: 1";
-        QTest::newRow("empty") << 1 << "" << "";
+        QTest::newRow("Vespers psalm") << 1 << "132: 9-10، 17-18"
+                                       << "131 (132): 9-10، 17-18";
+        QTest::newRow("Liturgy psalm, joined") << 8 << "73: 23-24، 28 و 9: 14"
+                                               << "72 (73): 23-24، 28 و 9: 14";
+        QTest::newRow("psalm numbered alike") << 3 << "2: 2"
+                                              << "2: 2";
+        QTest::newRow("Acts") << 7 << "23: 1"
+                              << "23: 1";
+        QTest::newRow("a gospel") << 2 << "مت 23: 1"
+                                  << "مت 23: 1";
+        QTest::newRow("empty") << 1 << ""
+                               << "";
     }
     void churchFieldReference() {
         QFETCH(int, field);

@@ -193,17 +193,17 @@ private slots:
         QTest::addColumn<QString>("found");
         QTest::addColumn<bool>("foundLater"); // the verse "الله خلق" added after the first search
         QTest::newRow("exact, every book") << "الله" << false << QList<int>{} << "1:1:1 1:1:3 47:1:1" << true;
-        QTest::newRow("vowelled term, exact: only the vowelled verse") << "اللهُ" << false << QList<int>{} << "1:1:3"
-                                                                       << false;
+        QTest::newRow("vowelled term, exact: only the vowelled verse")
+            << "اللهُ" << false << QList<int>{} << "1:1:3" << false;
         QTest::newRow("regardless of the vowels") << "خلق" << true << QList<int>{} << "1:1:1" << true;
-        QTest::newRow("books in the order chosen") << "الله" << false << QList<int>{47, 1}
-                                                   << "47:1:1 1:1:1 1:1:3" << false;
-        QTest::newRow("never across the end of a verse") << "السموات والارض" << true << QList<int>{} << "1:1:1"
-                                                         << false;
-        QTest::newRow("end of one verse and start of the next") << "ارض وقال" << true << QList<int>{} << ""
-                                                                << false;
-        QTest::newRow("marks alone: searched as written") << QString(QChar(0x064F)) << true << QList<int>{} << "1:1:3"
-                                                          << false;
+        QTest::newRow("books in the order chosen")
+            << "الله" << false << QList<int>{47, 1} << "47:1:1 1:1:1 1:1:3" << false;
+        QTest::newRow("never across the end of a verse")
+            << "السموات والارض" << true << QList<int>{} << "1:1:1" << false;
+        QTest::newRow("end of one verse and start of the next")
+            << "ارض وقال" << true << QList<int>{} << "" << false;
+        QTest::newRow("marks alone: searched as written")
+            << QString(QChar(0x064F)) << true << QList<int>{} << "1:1:3" << false;
     }
     void searchTranslation() {
         QFETCH(QString, term);

@@ -59,7 +59,8 @@ private slots:
                                           "    Tuesday - Matins: Gospel: John 8:21-29",
                                           "    First Hour of the Eve of Wednesday: Gospel: Matthew 22:1-14"};
         QTest::newRow("Nativity") << "2027-01-07"
-                                  << QStringList{"Thursday 7 January 2027", "29 Kiahk 1743",
+                                  << QStringList{"Thursday 7 January 2027",
+                                                 "29 Kiahk 1743",
                                                  "The Glorious Feast of the Nativity",
                                                  "    Pauline Epistle: Hebrews 1:1-2:4",
                                                  "        Chapter 2",

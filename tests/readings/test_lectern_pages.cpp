@@ -204,10 +204,8 @@ private slots:
         QTest::addColumn<bool>("english");
         QTest::addColumn<QString>("heading");
         QTest::addColumn<Qt::LayoutDirection>("direction");
-        QTest::newRow("classic") << false << "عشية — المزمور — مز 22 (23): 1-2"
-                                 << Qt::RightToLeft;
-        QTest::newRow("English") << true << "Vespers — Psalm — Psalm 23:1-2"
-                                 << Qt::LeftToRight;
+        QTest::newRow("classic") << false << "عشية — المزمور — مز 22 (23): 1-2" << Qt::RightToLeft;
+        QTest::newRow("English") << true << "Vespers — Psalm — Psalm 23:1-2" << Qt::LeftToRight;
     }
     void headingInTheDocumentsLanguage() {
         QFETCH(bool, english);
