@@ -50,6 +50,13 @@ const QString sampleTitle = QStringLiteral("+ اقرار بطرس");
 const QString verse16 = QStringLiteral("16 فاجاب سمعان بطرس و قال انت هو المسيح ابن الله الحي");
 const QString verse17 = QStringLiteral(
     "17 فاجاب يسوع و قال له طوبى لك يا سمعان بن يونا ان لحما و دما لم يعلن لك لكن ابي الذي في السماوات");
+// The same passage in the World English Bible, for the reader of the English interface.
+const QString englishTitle = QStringLiteral("+ Peter's Confession");
+const QString englishVerse16 =
+    QStringLiteral("16 Simon Peter answered, \u201CYou are the Christ, the Son of the living God.\u201D");
+const QString englishVerse17 = QStringLiteral("17 Jesus answered him, \u201CBlessed are you, Simon Bar "
+                                              "Jonah, for flesh and blood has not revealed this "
+                                              "to you, but my Father who is in heaven.");
 
 const QString crLf = QStringLiteral("\r\n");
 const QString defaultFont = QStringLiteral("Arabic Transparent");
@@ -173,12 +180,13 @@ QPushButton* FrmText_View::Command(int number) const {
 void FrmText_View::Show_Sample() {
     const QString underline = text2_->text().repeated(underlineCopies);
     sample_.clear();
+    const bool english = Window_Direction() == Qt::LeftToRight;
     if (check3_->isChecked())
-        sample_ = sampleTitle + crLf;
+        sample_ = (english ? englishTitle : sampleTitle) + crLf;
     if (check4_->isChecked())
         sample_ += underline + crLf;
-    sample_ += verse16 + crLf;
-    sample_ += verse17;
+    sample_ += (english ? englishVerse16 : verse16) + crLf;
+    sample_ += english ? englishVerse17 : verse17;
     text1_->setPlainText(sample_);
 }
 

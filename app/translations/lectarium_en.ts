@@ -613,7 +613,7 @@ A new name will be asked for on saving, so the part is not written over the whol
     </message>
     <message>
         <source>الخط</source>
-        <translation>Font</translation>
+        <translation>Underline</translation>
     </message>
     <message>
         <source>View Text Options</source>
