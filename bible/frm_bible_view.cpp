@@ -5,6 +5,7 @@
 #include "bible/chapter.h"
 #include "bible/chosen_bibles.h"
 #include "lectionary/bible_books.h"
+#include "lectionary/passage.h"
 #include "readings/whole_day.h"
 #include "shell/appearance.h"
 #include "shell/dialogs.h"
@@ -50,6 +51,13 @@ QFont listFont() {
 // "الأصحاح رقم  " and the number with its leading blank: three blanks in all.
 QString chapterComboText(Integer chapter) {
     return FrmBible_View::tr("الأصحاح رقم  ") + Num_Text(qint64(chapter));
+}
+
+// A book's name in the reader's language: as English Bibles print it under English, as
+// the database names it otherwise.
+QString bookName(Integer book) {
+    return Current_Interface_Language() == Interface_Language::English ? English_Book_Name(int(book))
+                                                                       : Bible_Books[book].Book_Name;
 }
 
 } // namespace
@@ -142,7 +150,7 @@ void FrmBible_View::Form_Load() {
     currentChapter_ = 1;
     text1_->clear();
     fillBookList(1, Old_Testament_Books);
-    combo1_->setEditText(Bible_Books[currentBook_].Book_Name);
+    combo1_->setEditText(bookName(currentBook_));
     fillChapterList();
     combo2_->setEditText(chapterComboText(currentChapter_));
     Show_Chapter();
@@ -151,7 +159,7 @@ void FrmBible_View::Form_Load() {
 void FrmBible_View::fillBookList(int first, int last) {
     combo1_->clear();
     for (int book = first; book <= last; ++book)
-        combo1_->addItem(Bible_Books[book].Book_Name);
+        combo1_->addItem(bookName(book));
     widenList(combo1_);
 }
 
@@ -188,7 +196,7 @@ void FrmBible_View::applyListFont() {
 }
 
 void FrmBible_View::Show_Chapter() {
-    setWindowTitle(Bible_Books[currentBook_].Book_Name + QStringLiteral("  -  ") + tr("الأصحاح رقم  ") +
+    setWindowTitle(bookName(currentBook_) + QStringLiteral("  -  ") + tr("الأصحاح رقم  ") +
                    Num_Text(qint64(currentChapter_)));
     // The chapter in the reader's translations side by side, when more than the
     // database's Bible is chosen.
@@ -209,7 +217,7 @@ void FrmBible_View::Option1_Click(int index) {
         fillBookList(Old_Testament_Books + 1, Book_Count);
         currentBook_ = Old_Testament_Books + 1;
     }
-    combo1_->setEditText(Bible_Books[currentBook_].Book_Name);
+    combo1_->setEditText(bookName(currentBook_));
     fillChapterList();
     currentChapter_ = 1;
     combo2_->setEditText(chapterComboText(currentChapter_));
@@ -242,7 +250,7 @@ void FrmBible_View::Combo2_Typed() {
     if (!number || chapter < 1 || chapter > count) {
         Dialogs().Message(this,
                           tr("لا يوجد أصحاح \"%1\" فى %2: اكتب رقما من 1 إلى %3")
-                              .arg(typed, Bible_Books[currentBook_].Book_Name)
+                              .arg(typed, bookName(currentBook_))
                               .arg(count),
                           windowTitle(), Msg_Buttons::Ok, Msg_Icon::Exclamation);
         combo2_->setEditText(chapterComboText(currentChapter_));

@@ -21,6 +21,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -53,15 +54,15 @@ void addMenuTexts(const QList<QAction*>& actions, QStringList& out) {
 
 QStringList chromeTexts(QWidget* window) {
     QStringList out;
-    // The Bible browser's title names the book, as the database spells it.
-    if (window->objectName() != QLatin1String("FrmBible_View"))
-        out << window->windowTitle();
+    out << window->windowTitle();
     for (QLabel* label : window->findChildren<QLabel*>())
         out << label->text();
     for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
         out << button->text() << button->toolTip();
     for (QGroupBox* box : window->findChildren<QGroupBox*>())
         out << box->title();
+    for (QComboBox* box : window->findChildren<QComboBox*>())
+        out << box->currentText();
     // The readings window's references, as its reader writes them.
     for (QLineEdit* box : window->findChildren<QLineEdit*>())
         if (box->objectName().startsWith(QLatin1String("TextFiled_")))
