@@ -7,6 +7,7 @@
 #include "lectionary/bible_books.h"
 #include "lectionary/data_source.h"
 #include "lectionary/parallel_passage.h"
+#include "lectionary/passage.h"
 #include "lectionary/scrambled_text.h"
 #include "lectionary/sword_bible.h"
 #include "lectionary/sword_import.h"
@@ -322,7 +323,7 @@ void FrmBible_Select::Option1_Click(int index) {
         const int first = old ? 1 : Old_Testament_Books + 1;
         const int last = old ? Old_Testament_Books : Book_Count;
         for (int book = first; book <= last; ++book)
-            list3_->addItem(Bible_Books[book].Book_Name);
+            list3_->addItem(Book_Name_In(int(book), Current_Interface_Language()));
         list3_->setCurrentRow(0);
         return;
     }
@@ -334,10 +335,10 @@ void FrmBible_Select::Option1_Click(int index) {
     {
         const QSignalBlocker blocker(list1_);
         for (int group = firstGroup; group <= lastGroup; ++group)
-            list1_->addItem(Group_Names[group]);
+            list1_->addItem(Group_Name_In(group, Current_Interface_Language()));
     }
     for (int row = 1; row <= Group_Books[firstGroup][0]; ++row)
-        list3_->addItem(Bible_Books[Group_Books[firstGroup][row]].Book_Name);
+        list3_->addItem(Book_Name_In(int(Group_Books[firstGroup][row]), Current_Interface_Language()));
     list1_->setCurrentRow(0); // runs List1_Click, which lists the group again
     list3_->setCurrentRow(0);
 }
@@ -360,7 +361,7 @@ void FrmBible_Select::List1_Click() {
     if (group == 0)
         return;
     for (int row = 1; row <= Group_Books[group][0]; ++row)
-        list3_->addItem(Bible_Books[Group_Books[group][row]].Book_Name);
+        list3_->addItem(Book_Name_In(int(Group_Books[group][row]), Current_Interface_Language()));
     list3_->setCurrentRow(-1);
 }
 
@@ -381,7 +382,7 @@ void FrmBible_Select::List3_DblClick() {
     if (book < 1 || book > Book_Count || chosenBooks_.contains(book))
         return;
     chosenBooks_.append(book);
-    list2_->addItem(Bible_Books[book].Book_Name);
+    list2_->addItem(Book_Name_In(int(book), Current_Interface_Language()));
 }
 
 void FrmBible_Select::List1_DblClick() {
@@ -398,7 +399,7 @@ void FrmBible_Select::List1_DblClick() {
 void FrmBible_Select::refillChosenList() {
     list2_->clear();
     for (Integer book : chosenBooks_)
-        list2_->addItem(Bible_Books[book].Book_Name);
+        list2_->addItem(Book_Name_In(int(book), Current_Interface_Language()));
 }
 
 void FrmBible_Select::List2_DblClick() {
@@ -475,7 +476,8 @@ void FrmBible_Select::searchTranslation(const QString& name, const Search_Scope&
         searchedStamp_ = stamp;
     }
     const QString term = textSearch_->text();
-    Scan_Outcome outcome = Search_Translation(searched_, term, checkFold_->isChecked(), scope);
+    Scan_Outcome outcome =
+        Search_Translation(searched_, term, checkFold_->isChecked(), scope, Current_Interface_Language());
     if (outcome.hits == 0) {
         message(this, tr("نتيجة البحث لا توجد آيات"), searchCaption());
         return;
@@ -503,25 +505,28 @@ void FrmBible_Select::runScan(const QString& term, const Found_Verses& found) {
     qint64 lastHandOver = 0; // on scanTimer
     const qint64 intervalNs = qint64(yieldInterval) * 1000000;
     int lastPercent = 0;
-    const Scan_Outcome outcome = Scan_Found(found, [&](int percent) {
-        lastPercent = percent;
-        const qint64 now = scanTimer.nsecsElapsed();
-        // On the budget alone: a search shorter than the budget never paints its
-        // searching state, which would cost more than the search itself.
-        if (now - lastHandOver >= intervalNs) {
-            figures.longestGapNs = std::max(figures.longestGapNs, now - lastHandOver);
-            // The bar repaints at once on every change; it is moved only when the event
-            // loop runs, the only time the window can change anyway.
-            progressBar1_->setValue(percent);
-            QCoreApplication::processEvents();
-            lastHandOver = scanTimer.nsecsElapsed();
-            figures.yieldNs += lastHandOver - now;
-            ++figures.yields;
-            if (!self)
-                return false; // the window was destroyed meanwhile: touch nothing of it
-        }
-        return !cancelSearch_;
-    });
+    const Scan_Outcome outcome = Scan_Found(
+        found,
+        [&](int percent) {
+            lastPercent = percent;
+            const qint64 now = scanTimer.nsecsElapsed();
+            // On the budget alone: a search shorter than the budget never paints its
+            // searching state, which would cost more than the search itself.
+            if (now - lastHandOver >= intervalNs) {
+                figures.longestGapNs = std::max(figures.longestGapNs, now - lastHandOver);
+                // The bar repaints at once on every change; it is moved only when the event
+                // loop runs, the only time the window can change anyway.
+                progressBar1_->setValue(percent);
+                QCoreApplication::processEvents();
+                lastHandOver = scanTimer.nsecsElapsed();
+                figures.yieldNs += lastHandOver - now;
+                ++figures.yields;
+                if (!self)
+                    return false; // the window was destroyed meanwhile: touch nothing of it
+            }
+            return !cancelSearch_;
+        },
+        Current_Interface_Language());
     figures.hits = outcome.hits;
     figures.scanNs = scanTimer.nsecsElapsed();
     lastScan = figures;

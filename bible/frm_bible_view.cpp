@@ -53,13 +53,6 @@ QString chapterComboText(Integer chapter) {
     return FrmBible_View::tr("الأصحاح رقم  ") + Num_Text(qint64(chapter));
 }
 
-// A book's name in the reader's language: as English Bibles print it under English, as
-// the database names it otherwise.
-QString bookName(Integer book) {
-    return Current_Interface_Language() == Interface_Language::English ? English_Book_Name(int(book))
-                                                                       : Bible_Books[book].Book_Name;
-}
-
 } // namespace
 
 FrmBible_View* FrmBible_View::Instance() {
@@ -150,7 +143,7 @@ void FrmBible_View::Form_Load() {
     currentChapter_ = 1;
     text1_->clear();
     fillBookList(1, Old_Testament_Books);
-    combo1_->setEditText(bookName(currentBook_));
+    combo1_->setEditText(Book_Name_In(int(currentBook_), Current_Interface_Language()));
     fillChapterList();
     combo2_->setEditText(chapterComboText(currentChapter_));
     Show_Chapter();
@@ -159,7 +152,7 @@ void FrmBible_View::Form_Load() {
 void FrmBible_View::fillBookList(int first, int last) {
     combo1_->clear();
     for (int book = first; book <= last; ++book)
-        combo1_->addItem(bookName(book));
+        combo1_->addItem(Book_Name_In(int(book), Current_Interface_Language()));
     widenList(combo1_);
 }
 
@@ -196,8 +189,8 @@ void FrmBible_View::applyListFont() {
 }
 
 void FrmBible_View::Show_Chapter() {
-    setWindowTitle(bookName(currentBook_) + QStringLiteral("  -  ") + tr("الأصحاح رقم  ") +
-                   Num_Text(qint64(currentChapter_)));
+    setWindowTitle(Book_Name_In(int(currentBook_), Current_Interface_Language()) + QStringLiteral("  -  ") +
+                   tr("الأصحاح رقم  ") + Num_Text(qint64(currentChapter_)));
     // The chapter in the reader's translations side by side, when more than the
     // database's Bible is chosen.
     const QList<QStringList> rows = Chosen_Chapter_Rows(currentBook_, currentChapter_);
@@ -217,7 +210,7 @@ void FrmBible_View::Option1_Click(int index) {
         fillBookList(Old_Testament_Books + 1, Book_Count);
         currentBook_ = Old_Testament_Books + 1;
     }
-    combo1_->setEditText(bookName(currentBook_));
+    combo1_->setEditText(Book_Name_In(int(currentBook_), Current_Interface_Language()));
     fillChapterList();
     currentChapter_ = 1;
     combo2_->setEditText(chapterComboText(currentChapter_));
@@ -250,7 +243,7 @@ void FrmBible_View::Combo2_Typed() {
     if (!number || chapter < 1 || chapter > count) {
         Dialogs().Message(this,
                           tr("لا يوجد أصحاح \"%1\" فى %2: اكتب رقما من 1 إلى %3")
-                              .arg(typed, bookName(currentBook_))
+                              .arg(typed, Book_Name_In(int(currentBook_), Current_Interface_Language()))
                               .arg(count),
                           windowTitle(), Msg_Buttons::Ok, Msg_Icon::Exclamation);
         combo2_->setEditText(chapterComboText(currentChapter_));

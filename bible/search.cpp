@@ -4,6 +4,7 @@
 #include "base/preferences.h"
 #include "lectionary/bible_books.h"
 #include "lectionary/data_source.h"
+#include "lectionary/passage.h"
 #include "lectionary/scrambled_text.h"
 
 #include <algorithm>
@@ -40,10 +41,17 @@ void appendNumber(QString& out, qint64 value) {
 }
 
 void appendReference(QString& out, const Integer& old, const Integer& bible, const Integer& chapter,
-                     const Integer& verse, QStringView text) {
+                     const Integer& verse, QStringView text, Interface_Language language) {
     const Integer book = Book_Number(old, bible);
     out += text;
     out += QLatin1String(" (");
+    if (language == Interface_Language::English) {
+        if (book >= 1 && book <= Book_Count)
+            out += English_Book_Name(int(book)) + QLatin1Char(' ');
+        out += QString::number(chapter) + QLatin1Char(':') + QString::number(verse) + QLatin1Char(')');
+        out += Line_Break;
+        return;
+    }
     // A row outside the 73 books (a damaged database) still shows, without a name.
     if (book >= 1 && book <= Book_Count)
         out += Bible_Books[book].Abbreviation;
@@ -58,10 +66,10 @@ void appendReference(QString& out, const Integer& old, const Integer& bible, con
 } // namespace
 
 QString Reference_Text(const Integer& old, const Integer& bible, const Integer& chapter, const Integer& verse,
-                       const QString& text) {
+                       const QString& text, Interface_Language language) {
     QString line;
     line.reserve(text.size() + 24);
-    appendReference(line, old, bible, chapter, verse, text);
+    appendReference(line, old, bible, chapter, verse, text, language);
     return line;
 }
 
@@ -378,7 +386,8 @@ bool Find_Verses(Data_Source& source, const QString& term, bool ignoreMarks, con
     return true;
 }
 
-Scan_Outcome Scan_Found(const Found_Verses& found, const std::function<bool(int percent)>& afterHit) {
+Scan_Outcome Scan_Found(const Found_Verses& found, const std::function<bool(int percent)>& afterHit,
+                        Interface_Language language) {
     Scan_Outcome outcome;
     const Bible_Text& text = bibleText();
     const auto count = static_cast<qint64>(found.rows.size());
@@ -390,7 +399,7 @@ Scan_Outcome Scan_Found(const Found_Verses& found, const std::function<bool(int 
         const Verse_Row& row = text.rows[index];
         const QString verse = text.verses.Verse(index);
         line.resize(0); // keeps its room for the next line
-        appendReference(line, row.old, row.bible, row.part, row.verse, verse);
+        appendReference(line, row.old, row.bible, row.part, row.verse, verse, language);
         outcome.pages.Add(line, Find_Term(verse, found.term, found.folded),
                           {static_cast<int>(Book_Number(row.old, row.bible)), static_cast<int>(row.part),
                            static_cast<int>(row.verse)});

@@ -4,6 +4,7 @@
 // lines and the pages they are gathered into. The verses are stored scrambled, so the
 // term is scrambled the same way and compared inside the stored text.
 
+#include "base/interface_language.h"
 #include "calendar/selected_day.h"
 
 #include <QByteArray>
@@ -28,9 +29,9 @@ extern int Page_Count;
 
 // One hit: the verse text, a blank, the book's abbreviation, the chapter and the verse
 // in parentheses, and CR LF. The book is bible when old is non-zero, bible + 46
-// otherwise.
+// otherwise. Under English: the book's English name and "5:3".
 QString Reference_Text(const Integer& old, const Integer& bible, const Integer& chapter, const Integer& verse,
-                       const QString& text);
+                       const QString& text, Interface_Language language = Interface_Language::Classic);
 
 // A text as a quoted literal of a statement, whatever it holds: quotes are doubled
 // and a character of code 0 (which would end the statement early) is joined in with
@@ -161,7 +162,9 @@ bool Find_Verses(Data_Source& source, const QString& term, bool ignoreMarks, con
 
 // Formats the verses found into pages with the term marked, as Scan_Hits does with the
 // rows of a statement; afterHit gets the share of the hits formatted.
-Scan_Outcome Scan_Found(const Found_Verses& found, const std::function<bool(int percent)>& afterHit);
+// Under English the reference reads as English Bibles print it: "text (Matthew 5:3)".
+Scan_Outcome Scan_Found(const Found_Verses& found, const std::function<bool(int percent)>& afterHit,
+                        Interface_Language language = Interface_Language::Classic);
 
 // Makes the pages of a finished scan the shown results.
 void Keep_Results(const Search_Pages& pages);

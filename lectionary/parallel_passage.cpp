@@ -169,7 +169,7 @@ struct Translation_Search {
 };
 
 Scan_Outcome Search_Translation(const Translation& translation, const QString& term, bool ignoreMarks,
-                                const Search_Scope& scope) {
+                                const Search_Scope& scope, Interface_Language language) {
     // A term that folds to nothing (marks only) is searched as written.
     const bool folded = ignoreMarks && !Fold_Arabic(term).isEmpty();
     std::vector<size_t> rows;
@@ -214,7 +214,7 @@ Scan_Outcome Search_Translation(const Translation& translation, const QString& t
             const QString text = search->text.Verse(row);
             outcome.pages.Add(
                 Reference_Text(Book_Old(static_cast<Integer>(b)), Book_Bible(static_cast<Integer>(b)),
-                               static_cast<Integer>(chapter), static_cast<Integer>(verse), text),
+                               static_cast<Integer>(chapter), static_cast<Integer>(verse), text, language),
                 Find_Term(text, term, folded), {b, chapter, verse});
             ++outcome.hits;
         }

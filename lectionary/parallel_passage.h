@@ -58,6 +58,7 @@ QString Parallel_Html(const QList<Passage_Block>& blocks, const QStringList& lan
 // gives them: in the order of the books (of the chosen books when scope names some),
 // each line the verse, a blank, the book, the chapter and the verse.
 Scan_Outcome Search_Translation(const Translation& translation, const QString& term, bool ignoreMarks,
-                                const Search_Scope& scope);
+                                const Search_Scope& scope,
+                                Interface_Language language = Interface_Language::Classic);
 
 } // namespace MdlLectarium

@@ -206,6 +206,32 @@ QString English_Book_Name(int book) {
     return book >= 1 && book <= Book_Count ? QLatin1String(books[size_t(book)]) : QString();
 }
 
+QString Book_Name_In(int book, Interface_Language language) {
+    if (language == Interface_Language::English)
+        return English_Book_Name(book);
+    return book >= 1 && book <= Book_Count ? Bible_Books[static_cast<size_t>(book)].Book_Name : QString();
+}
+
+QString Group_Name_In(int group, Interface_Language language) {
+    if (group < 1 || group > Group_Count)
+        return QString();
+    if (language != Interface_Language::English)
+        return Group_Names[static_cast<size_t>(group)];
+    static constexpr std::array<const char*, Group_Count + 1> groups{"",
+                                                                     "The Law",
+                                                                     "Historical Books",
+                                                                     "Poetic Books",
+                                                                     "Major Prophets",
+                                                                     "Minor Prophets",
+                                                                     "Deuterocanonical Books",
+                                                                     "The Four Gospels",
+                                                                     "History",
+                                                                     "The Epistles of St. Paul",
+                                                                     "The Catholic Epistles",
+                                                                     "Prophecy"};
+    return QLatin1String(groups[static_cast<size_t>(group)]);
+}
+
 QString English_Reference(const QString& reference) {
     const QStringList parts = Split_Reference(reference.trimmed());
     QStringList english;

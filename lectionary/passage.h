@@ -4,6 +4,7 @@
 // passage, one verse per line, from the tables Bible and Psalmos.
 
 #include "base/integer.h"
+#include "base/interface_language.h"
 
 #include <QString>
 #include <QStringList>
@@ -49,6 +50,10 @@ QString Get_Passage(Data_Source& dataBible, const QString& reference);
 QString English_Reference(const QString& reference);
 // A book's name as English lectionaries print it (1..73); empty for another number.
 QString English_Book_Name(int book);
+// A book's and a group of books' names in the reader's language: in English under
+// English, as the book table names them otherwise.
+QString Book_Name_In(int book, Interface_Language language);
+QString Group_Name_In(int group, Interface_Language language);
 // The psalm number of the church's books (the Greek numbering of the Coptic Psalter)
 // for a psalm and verse of the Hebrew numbering the tables keep.
 int Greek_Psalm(int hebrew, int verse);

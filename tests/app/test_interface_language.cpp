@@ -8,6 +8,7 @@
 #include "bible/frm_bible_select.h"
 #include "bible/frm_bible_view.h"
 #include "bible/frm_bibles.h"
+#include "bible/frm_view_search.h"
 #include "calendar/frm_select_day.h"
 #include "documents/frm_text.h"
 #include "documents/text_file.h"
@@ -16,6 +17,7 @@
 #include "readings/frm_saint_search.h"
 #include "shell/appearance.h"
 #include "shell/interface_translation.h"
+#include "shell/reading_box.h"
 #include "tests/support/started_main_window.h"
 
 #include <QAbstractButton>
@@ -151,6 +153,18 @@ private slots:
         for (int i = 0; i < pain->List1()->count(); ++i)
             texts << pain->List1()->item(i)->text();
         texts << pain->Text_Hidder()->text();
+        // A search's results name each verse in the reader's language; the shipped Bible
+        // is English, so under English no Arabic letter is left.
+        FrmBible_Select* search = FrmBible_Select::Show_Window();
+        search->TextSearch()->setText(QStringLiteral("Jesus wept"));
+        started.dialogs.Answer_Message(Msg_Answer::Ok); // the number of verses found
+        search->CommandSearch_Click();
+        FrmView_Search* results = FrmView_Search::Instance();
+        QVERIFY(results);
+        const QString found = results->Text1()->Text();
+        QVERIFY2(found.contains(language == Interface_Language::English ? QStringLiteral("(John 11:35)")
+                                                                        : QStringLiteral("(يو  11 :  35)")),
+                 qPrintable(found));
         const FrmAbout about(&main);
         texts << chromeTexts(const_cast<FrmAbout*>(&about));
         const QRegularExpression other(otherLetters);
