@@ -120,7 +120,7 @@ FrmBible_Select::FrmBible_Select() {
     place(textSearch_, formWidth, 1700, 120, 4600, 360);
     checkFold_ = new QCheckBox(tr("تجاهل التشكيل"), this);
     checkFold_->setObjectName(QStringLiteral("CheckFold"));
-    place(checkFold_, formWidth, 1700, 580, 2600, 330);
+    place(checkFold_, formWidth, 1700, 580, 2250, 330);
     connect(textSearch_, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (!foldSetByUser_)
             checkFold_->setChecked(Has_Arabic_Letters(text));
@@ -135,7 +135,7 @@ FrmBible_Select::FrmBible_Select() {
     for (const Sword_Module& module : Sword_Bible_Modules())
         comboBible_->addItem(module.name, module.name);
     comboBible_->setCurrentIndex(std::max(0, comboBible_->findData(Stored_Bible_Choice().main)));
-    place(comboBible_, formWidth, 4400, 560, 1900, 360);
+    place(comboBible_, formWidth, 4000, 560, 2300, 360);
 
     label2_ = new QLabel(scopeCaption(), this);
     label2_->setObjectName(QStringLiteral("Label2"));
@@ -205,7 +205,7 @@ void FrmBible_Select::buildBookControls() {
     for (int i = 0; i < 2; ++i) {
         option1_[i] = new QRadioButton(testaments[i], picture2_);
         option1_[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
-        place(option1_[i], bookPanelWidth, i == 0 ? 1500 : 3100, 0, 1500, 300);
+        place(option1_[i], bookPanelWidth, i == 0 ? 1500 : 3200, 0, i == 0 ? 1650 : 1800, 300);
     }
     option1_[0]->setChecked(true);
     for (int i = 0; i < 2; ++i)
@@ -238,9 +238,14 @@ void FrmBible_Select::buildBookControls() {
         return b;
     };
     // The arrows point from the books offered (right) to the books chosen (left).
-    commandSelect_ = button(QStringLiteral("<<"), "CommandSelect", 600);
-    commandSelectGroup_ = button(QStringLiteral("<<<<<<"), "CommandSelectGroup", 1050);
-    commandDeSelect_ = button(QStringLiteral(">>"), "CommandDeSelect", 1500);
+    // The arrows point from the books to the chosen list, which a left-to-right window
+    // has on the right.
+    const bool mirrored = Window_Direction() == Qt::LeftToRight;
+    commandSelect_ = button(mirrored ? QStringLiteral(">>") : QStringLiteral("<<"), "CommandSelect", 600);
+    commandSelectGroup_ =
+        button(mirrored ? QStringLiteral(">>>>>>") : QStringLiteral("<<<<<<"), "CommandSelectGroup", 1050);
+    commandDeSelect_ =
+        button(mirrored ? QStringLiteral("<<") : QStringLiteral(">>"), "CommandDeSelect", 1500);
     commandClear_ = button(tr("Clear"), "CommandClear", 2200);
     for (QPushButton* b : {commandSelect_, commandSelectGroup_, commandDeSelect_, commandClear_})
         b->setLayoutDirection(Qt::LeftToRight); // the arrows as drawn
