@@ -80,8 +80,8 @@ void FrmYear_Calendar::SpinYear_Change(int year) {
     // What the calendar's pages hold: the feasts with both dates, then each fast from
     // its first to its last day.
     QStringList lines;
-    for (const Year_Feast& feast : Year_Feasts(year, Stored_Patron_Days()))
-        lines << Year_Feast_Label(feast);
+    for (const Year_Feast& feast : Year_Feasts(year, Stored_Patron_Days(), Current_Interface_Language()))
+        lines << Year_Feast_Label(feast, Current_Interface_Language());
     lines << QString();
     const auto date = [](const QDate& day) {
         const Day_Labels labels = Date_Labels(day);
@@ -103,7 +103,7 @@ QPageLayout FrmYear_Calendar::Print_Layout() const {
 }
 
 void FrmYear_Calendar::Paint_Pages(QPagedPaintDevice& device) const {
-    Draw_Year_Calendar(device, spinYear_->value(), Stored_Patron_Days());
+    Draw_Year_Calendar(device, spinYear_->value(), Stored_Patron_Days(), Current_Interface_Language());
 }
 
 void FrmYear_Calendar::closeEvent(QCloseEvent* event) {

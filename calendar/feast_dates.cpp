@@ -1,6 +1,7 @@
 #include "calendar/feast_dates.h"
 
 #include "calendar/date_labels.h"
+#include "calendar/english_names.h"
 #include "calendar/seasons.h"
 #include "calendar/selected_day.h"
 
@@ -143,12 +144,15 @@ QDate Coptic_Day_In_Year(int gregorianYear, int copticMonth, int copticDay) {
                      false);
 }
 
-QList<Year_Feast> Year_Feasts(int gregorianYear, const QList<Coptic_Feast>& own) {
+QList<Year_Feast> Year_Feasts(int gregorianYear, const QList<Coptic_Feast>& own,
+                              Interface_Language language) {
     QList<Year_Feast> feasts;
     for (Feast feast : Year_Feast_Kinds) {
         const QDate date = Feast_Date(feast, gregorianYear);
         if (date.isValid())
-            feasts.append({Feast_Name(feast), date});
+            feasts.append(
+                {language == Interface_Language::English ? English_Feast_Name(feast) : Feast_Name(feast),
+                 date});
     }
     for (const Coptic_Feast& day : own) {
         const QDate date = Coptic_Day_In_Year(gregorianYear, day.copticMonth, day.copticDay);
@@ -161,7 +165,14 @@ QList<Year_Feast> Year_Feasts(int gregorianYear, const QList<Coptic_Feast>& own)
     return feasts;
 }
 
-QString Year_Feast_Label(const Year_Feast& feast) {
+QString Year_Feast_Label(const Year_Feast& feast, Interface_Language language) {
+    if (language == Interface_Language::English) {
+        Integer day = 0, month = 0, year = 0;
+        Coptic_Date(feast.date, day, month, year);
+        return feast.name + QStringLiteral(" — ") +
+               QLocale(QLocale::English).toString(feast.date, QStringLiteral("d MMMM yyyy")) +
+               QStringLiteral(" — ") + English_Coptic_Date(int(day), int(month), int(year));
+    }
     const Day_Labels labels = Date_Labels(feast.date);
     return feast.name + QStringLiteral(" — ") + labels.normalDay + QLatin1Char(' ') + labels.normalMonth +
            QLatin1Char(' ') + labels.normalYear + QStringLiteral(" — ") + labels.copticDay +

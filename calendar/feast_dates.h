@@ -3,6 +3,8 @@
 // The great days a user jumps to from the day chooser, dated in a Gregorian year by
 // the same calendar that titles the days.
 
+#include "base/interface_language.h"
+
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -84,10 +86,13 @@ struct Year_Feast {
 // The feasts of a Gregorian year in the order of their days, with the reader's own
 // days among them; a feast not kept that year (the Annunciation in Holy Week or on
 // Easter) is left out.
-QList<Year_Feast> Year_Feasts(int gregorianYear, const QList<Coptic_Feast>& own = {});
+// Under English the feasts of the Lord by their English names; the reader's own days keep
+// the names they were given.
+QList<Year_Feast> Year_Feasts(int gregorianYear, const QList<Coptic_Feast>& own = {},
+                              Interface_Language language = Interface_Language::Classic);
 
 // The row as the list shows it: the name, the Gregorian and the Coptic date.
-QString Year_Feast_Label(const Year_Feast& feast);
+QString Year_Feast_Label(const Year_Feast& feast, Interface_Language language = Interface_Language::Classic);
 
 // The day of the Gregorian year whose Coptic date is the given one; invalid if none.
 QDate Coptic_Day_In_Year(int gregorianYear, int copticMonth, int copticDay);

@@ -379,8 +379,9 @@ void FrmSelect_Day::Display_Date_and_Data(Day_Stage stage) {
         patron != patronShown_) {
         const QSignalBlocker blocker(comboFeast_);
         comboFeast_->clear();
-        for (const Year_Feast& feast : Year_Feasts(Selected_Date.year(), own))
-            comboFeast_->addItem(Year_Feast_Label(feast), feast.date);
+        const Interface_Language language = Current_Interface_Language();
+        for (const Year_Feast& feast : Year_Feasts(Selected_Date.year(), own, language))
+            comboFeast_->addItem(Year_Feast_Label(feast, language), feast.date);
         patronShown_ = patron;
     }
     comboFeast_->setCurrentIndex(comboFeast_->findData(Selected_Date));

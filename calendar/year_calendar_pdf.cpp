@@ -1,9 +1,11 @@
 #include "calendar/year_calendar_pdf.h"
 
 #include "calendar/date_labels.h"
+#include "calendar/english_names.h"
 #include "calendar/fasts.h"
 
 #include <QBuffer>
+#include <QLocale>
 #include <QMap>
 #include <QPageLayout>
 #include <QPainter>
@@ -11,6 +13,7 @@
 #include <QTextOption>
 
 #include <array>
+#include <utility>
 
 namespace MdlLectarium {
 
@@ -80,75 +83,110 @@ void drawText(QPainter& painter, const QRectF& box, const QString& text, qreal s
     painter.drawText(box, text, option);
 }
 
-QString gregorianDate(const QDate& date) {
-    const Day_Labels labels = Date_Labels(date);
-    return labels.normalDay + QLatin1Char(' ') + labels.normalMonth;
-}
+// The calendar's own words in the reader's language; the page reads right to left in
+// Arabic, left to right in English.
+struct Words {
+    bool english = false;
 
-QString copticDate(const QDate& date) {
-    const Day_Labels labels = Date_Labels(date);
-    return labels.copticDay + QLatin1Char(' ') + labels.copticMonth + QLatin1Char(' ') + labels.copticYear;
-}
-
-QString title(int year) {
-    return QStringLiteral("التقويم القبطي لسنة %1").arg(year);
-}
+    QString dayName(const QDate& date) const {
+        return english ? QLocale(QLocale::English).dayName(date.dayOfWeek()) : Date_Labels(date).dayName;
+    }
+    QString monthName(const QDate& date) const {
+        return english ? QLocale(QLocale::English).monthName(date.month()) : Date_Labels(date).normalMonth;
+    }
+    QString gregorianDate(const QDate& date) const {
+        return english ? QString::number(date.day()) + QLatin1Char(' ') + monthName(date)
+                       : Date_Labels(date).normalDay + QLatin1Char(' ') + Date_Labels(date).normalMonth;
+    }
+    // The Coptic day and month, with the year when asked.
+    QString copticDate(const QDate& date, bool withYear = true) const {
+        Integer day = 0, month = 0, year = 0;
+        Coptic_Date(date, day, month, year);
+        if (english)
+            return QString::number(day) + QLatin1Char(' ') + English_Coptic_Month(int(month)) +
+                   (withYear ? QLatin1Char(' ') + QString::number(year) : QString());
+        const Day_Labels labels = Date_Labels(date);
+        return labels.copticDay + QLatin1Char(' ') + labels.copticMonth +
+               (withYear ? QLatin1Char(' ') + labels.copticYear : QString());
+    }
+    QString copticMonth(const QDate& date) const {
+        const QString shown = copticDate(date, true);
+        return shown.mid(shown.indexOf(QLatin1Char(' ')) + 1); // the month and the year
+    }
+    QString feastName(Feast feast) const { return english ? English_Feast_Name(feast) : Feast_Name(feast); }
+    QString fastName(Fast_Kind kind) const { return english ? English_Fast_Name(kind) : Fast_Name(kind); }
+    QString foodName(Fast_Food food) const {
+        return english ? English_Fast_Food_Name(food) : Fast_Food_Name(food);
+    }
+    QString title(int year) const {
+        return english ? QStringLiteral("The Coptic Calendar for %1").arg(year)
+                       : QStringLiteral("التقويم القبطي لسنة %1").arg(year);
+    }
+    QString moveableFeasts() const {
+        return english ? QStringLiteral("Moveable Feasts") : QStringLiteral("الأعياد المتغيرة");
+    }
+    QString fasts() const { return english ? QStringLiteral("Fasts") : QStringLiteral("الأصوام"); }
+    QString fromTo(const QString& first, const QString& last) const {
+        return english ? QStringLiteral("from ") + first + QStringLiteral(" to ") + last
+                       : QStringLiteral("من ") + first + QStringLiteral(" إلى ") + last;
+    }
+    QString listJoin() const { return english ? QStringLiteral(", ") : QStringLiteral("، "); }
+};
 
 // The first page: the feasts whose day moves with Easter, then each fast with its
 // first and last day, in two columns, right to left.
-void drawFirstPage(QPainter& painter, int year) {
-    drawText(painter, QRectF(Margin, Margin, Page_Width - 2 * Margin, 40), title(year), 26, true, true);
+void drawFirstPage(QPainter& painter, int year, const Words& words) {
+    drawText(painter, QRectF(Margin, Margin, Page_Width - 2 * Margin, 40), words.title(year), 26, true, true);
     const qreal column = (Page_Width - 3 * Margin) / 2;
-    const QRectF right(Page_Width - Margin - column, Margin + 60, column, Page_Height - 2 * Margin - 60);
-    const QRectF left(Margin, right.top(), column, right.height());
+    // The feasts first in the page's reading order: at the right in Arabic, the left in English.
+    QRectF right(Page_Width - Margin - column, Margin + 60, column, Page_Height - 2 * Margin - 60);
+    QRectF left(Margin, right.top(), column, right.height());
+    if (words.english)
+        std::swap(right, left);
 
     constexpr std::array moveable{Feast::Nineveh,           Feast::Lent,      Feast::Palm_Sunday,
                                   Feast::Covenant_Thursday, Feast::Easter,    Feast::Thomas_Sunday,
                                   Feast::Ascension,         Feast::Pentecost, Feast::Apostles_Fast};
     qreal y = right.top();
-    drawText(painter, QRectF(right.left(), y, right.width(), 24), QStringLiteral("الأعياد المتغيرة"), 18,
-             true);
+    drawText(painter, QRectF(right.left(), y, right.width(), 24), words.moveableFeasts(), 18, true);
     y += 32;
     for (const Feast feast : moveable) {
         const QDate date = Feast_Date(feast, year);
         if (!date.isValid())
             continue;
-        drawText(painter, QRectF(right.left(), y, right.width(), 22), Feast_Name(feast), 13, true);
+        drawText(painter, QRectF(right.left(), y, right.width(), 22), words.feastName(feast), 13, true);
         drawText(painter, QRectF(right.left(), y + 18, right.width(), 20),
-                 Date_Labels(date).dayName + QLatin1Char(' ') + gregorianDate(date) + QStringLiteral(" — ") +
-                     copticDate(date),
+                 words.dayName(date) + QLatin1Char(' ') + words.gregorianDate(date) + QStringLiteral(" — ") +
+                     words.copticDate(date),
                  12);
         y += 42;
     }
 
     y = left.top();
-    drawText(painter, QRectF(left.left(), y, left.width(), 24), QStringLiteral("الأصوام"), 18, true);
+    drawText(painter, QRectF(left.left(), y, left.width(), 24), words.fasts(), 18, true);
     y += 32;
     for (const Fast_Period& period : Fast_Periods(QDate(year, 1, 1), QDate(year, 12, 31))) {
-        drawText(painter, QRectF(left.left(), y, left.width(), 22), Fast_Name(period.kind), 13, true);
+        drawText(painter, QRectF(left.left(), y, left.width(), 22), words.fastName(period.kind), 13, true);
         const QString first =
-            gregorianDate(period.first) + QLatin1Char(' ') + QString::number(period.first.year());
+            words.gregorianDate(period.first) + QLatin1Char(' ') + QString::number(period.first.year());
         const QString last =
-            gregorianDate(period.last) + QLatin1Char(' ') + QString::number(period.last.year());
+            words.gregorianDate(period.last) + QLatin1Char(' ') + QString::number(period.last.year());
         drawText(painter, QRectF(left.left(), y + 18, left.width(), 20),
-                 period.first == period.last ? first
-                                             : QStringLiteral("من ") + first + QStringLiteral(" إلى ") + last,
-                 12);
+                 period.first == period.last ? first : words.fromTo(first, last), 12);
         y += 42;
     }
 }
 
-// One month: the grid of its weeks, Sunday in the right-most column.
-void drawMonth(QPainter& painter, int year, int month, const QMap<QDate, QStringList>& feasts) {
+// One month: the grid of its weeks, Sunday in the first column of the reading order.
+void drawMonth(QPainter& painter, int year, int month, const QMap<QDate, QStringList>& feasts,
+               const Words& words) {
     const QDate first(year, month, 1);
     const QDate last = first.addDays(first.daysInMonth() - 1);
-    const Day_Labels firstLabels = Date_Labels(first);
-    const Day_Labels lastLabels = Date_Labels(last);
-    QString coptic = firstLabels.copticMonth + QLatin1Char(' ') + firstLabels.copticYear;
-    if (lastLabels.copticMonth != firstLabels.copticMonth)
-        coptic += QStringLiteral(" - ") + lastLabels.copticMonth + QLatin1Char(' ') + lastLabels.copticYear;
+    QString coptic = words.copticMonth(first);
+    if (words.copticMonth(last) != coptic)
+        coptic += QStringLiteral(" - ") + words.copticMonth(last);
     drawText(painter, QRectF(Margin, Margin - 6, Page_Width - 2 * Margin, 34),
-             firstLabels.normalMonth + QLatin1Char(' ') + QString::number(year), 24, true, true);
+             words.monthName(first) + QLatin1Char(' ') + QString::number(year), 24, true, true);
     drawText(painter, QRectF(Margin, Margin + 26, Page_Width - 2 * Margin, 22), coptic, 14, false, true);
 
     const qreal legendHeight = 44;
@@ -158,14 +196,16 @@ void drawMonth(QPainter& painter, int year, int month, const QMap<QDate, QString
     const int rows = (firstColumn + first.daysInMonth() + 6) / 7;
     const qreal cellWidth = (Page_Width - 2 * Margin) / 7;
     const qreal cellHeight = (Page_Height - top - headerHeight - Margin - legendHeight) / rows;
-    // The column of a weekday, Sunday 0: right to left.
-    const auto columnLeft = [&](int column) { return Page_Width - Margin - (column + 1) * cellWidth; };
+    // The column of a weekday, Sunday 0: right to left, or left to right in English.
+    const auto columnLeft = [&](int column) {
+        return words.english ? Margin + column * cellWidth : Page_Width - Margin - (column + 1) * cellWidth;
+    };
 
     for (int column = 0; column < 7; ++column) {
         const QDate sample = first.addDays((column - firstColumn + 7) % 7);
         painter.setPen(column == 0 ? Sunday_Color : Qt::black);
-        drawText(painter, QRectF(columnLeft(column), top, cellWidth, headerHeight),
-                 Date_Labels(sample).dayName, 13, true, true);
+        drawText(painter, QRectF(columnLeft(column), top, cellWidth, headerHeight), words.dayName(sample), 13,
+                 true, true);
     }
     for (QDate date = first; date <= last; date = date.addDays(1)) {
         const int index = firstColumn + date.day() - 1;
@@ -181,41 +221,46 @@ void drawMonth(QPainter& painter, int year, int month, const QMap<QDate, QString
         painter.setPen(sunday ? Sunday_Color : Qt::black);
         drawText(painter, QRectF(inner.left(), inner.top(), inner.width(), 22), QString::number(date.day()),
                  18, true);
-        const Day_Labels labels = Date_Labels(date);
         painter.setPen(Qt::black);
         drawText(painter, QRectF(inner.left(), inner.top() + 22, inner.width(), 16),
-                 labels.copticDay + QLatin1Char(' ') + labels.copticMonth, 11);
+                 words.copticDate(date, false), 11);
         // What a fish day allows, at the foot of the day.
         if (fast.food == Fast_Food::Fish)
             drawText(painter, QRectF(inner.left(), inner.bottom() - 13, inner.width(), 13),
-                     Fast_Food_Name(fast.food), 9);
+                     words.foodName(fast.food), 9);
         const QStringList names = feasts.value(date);
         if (!names.isEmpty()) {
             painter.setPen(sunday ? Sunday_Color : QColor(0x20, 0x20, 0x80));
             drawText(painter, QRectF(inner.left(), inner.top() + 38, inner.width(), inner.height() - 38),
-                     names.join(QStringLiteral("، ")), 10, true);
+                     names.join(words.listJoin()), 10, true);
         }
     }
 
-    // The legend: a swatch and the name of each kind of fast, right to left.
+    // The legend: a swatch and the name of each kind of fast, in the reading order.
     const qreal legendTop = Page_Height - Margin - legendHeight + 12;
     const qreal itemWidth = (Page_Width - 2 * Margin) / 4;
     for (qsizetype i = 0; i < qsizetype(Fast_Shades.size()); ++i) {
-        const qreal right = Page_Width - Margin - (i % 4) * itemWidth;
+        const qreal right =
+            words.english ? Margin + (i % 4 + 1) * itemWidth : Page_Width - Margin - (i % 4) * itemWidth;
         const qreal y = legendTop + (i / 4) * 16;
-        const QRectF swatch(right - 14, y + 2, 12, 11);
+        const QRectF swatch =
+            words.english ? QRectF(right - itemWidth + 2, y + 2, 12, 11) : QRectF(right - 14, y + 2, 12, 11);
         painter.fillRect(swatch, Fast_Shades[static_cast<size_t>(i)].color);
         painter.setPen(QPen(Line_Color, 0.6));
         painter.drawRect(swatch);
         painter.setPen(Qt::black);
-        drawText(painter, QRectF(right - itemWidth, y, itemWidth - 20, 16),
-                 Fast_Name(Fast_Shades[static_cast<size_t>(i)].kind), 11);
+        drawText(painter,
+                 words.english ? QRectF(right - itemWidth + 18, y, itemWidth - 20, 16)
+                               : QRectF(right - itemWidth, y, itemWidth - 20, 16),
+                 words.fastName(Fast_Shades[static_cast<size_t>(i)].kind), 11);
     }
 }
 
 } // namespace
 
-void Draw_Year_Calendar(QPagedPaintDevice& device, int gregorianYear, const QList<Coptic_Feast>& own) {
+void Draw_Year_Calendar(QPagedPaintDevice& device, int gregorianYear, const QList<Coptic_Feast>& own,
+                        Interface_Language language) {
+    const Words words{language == Interface_Language::English};
     QPainter painter(&device);
     if (!painter.isActive())
         return;
@@ -227,17 +272,17 @@ void Draw_Year_Calendar(QPagedPaintDevice& device, int gregorianYear, const QLis
     painter.setWindow(0, 0, qRound(Page_Width), qRound(Page_Height));
 
     QMap<QDate, QStringList> feasts;
-    for (const Year_Feast& feast : Year_Feasts(gregorianYear, own))
+    for (const Year_Feast& feast : Year_Feasts(gregorianYear, own, language))
         feasts[feast.date] << feast.name;
 
-    drawFirstPage(painter, gregorianYear);
+    drawFirstPage(painter, gregorianYear, words);
     for (int month = 1; month <= 12; ++month) {
         device.newPage();
-        drawMonth(painter, gregorianYear, month, feasts);
+        drawMonth(painter, gregorianYear, month, feasts, words);
     }
 }
 
-QByteArray Year_Calendar_Pdf(int gregorianYear, const QList<Coptic_Feast>& own) {
+QByteArray Year_Calendar_Pdf(int gregorianYear, const QList<Coptic_Feast>& own, Interface_Language language) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
@@ -245,9 +290,9 @@ QByteArray Year_Calendar_Pdf(int gregorianYear, const QList<Coptic_Feast>& own) 
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
                                          QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
         writer.setResolution(300);
-        writer.setTitle(title(gregorianYear));
+        writer.setTitle(Words{language == Interface_Language::English}.title(gregorianYear));
         writer.setCreator(QStringLiteral("Lectarium"));
-        Draw_Year_Calendar(writer, gregorianYear, own);
+        Draw_Year_Calendar(writer, gregorianYear, own, language);
     }
     return buffer.data();
 }

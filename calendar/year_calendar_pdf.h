@@ -16,9 +16,12 @@ namespace MdlLectarium {
 
 // Draws the 13 pages on device (a PDF writer or a printer), starting on its current
 // page. Needs the name tables and a GUI application (fonts).
-void Draw_Year_Calendar(QPagedPaintDevice& device, int gregorianYear, const QList<Coptic_Feast>& own = {});
+// Under English its words are English and its pages read left to right.
+void Draw_Year_Calendar(QPagedPaintDevice& device, int gregorianYear, const QList<Coptic_Feast>& own = {},
+                        Interface_Language language = Interface_Language::Classic);
 
 // The same as the bytes of a PDF file, A4 landscape.
-QByteArray Year_Calendar_Pdf(int gregorianYear, const QList<Coptic_Feast>& own = {});
+QByteArray Year_Calendar_Pdf(int gregorianYear, const QList<Coptic_Feast>& own = {},
+                             Interface_Language language = Interface_Language::Classic);
 
 } // namespace MdlLectarium

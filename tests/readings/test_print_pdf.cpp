@@ -8,6 +8,7 @@
 #include "bible/frm_display_bible.h"
 #include "bible/frm_view_search.h"
 #include "calendar/frm_select_day.h"
+#include "calendar/year_calendar_pdf.h"
 #include "readings/frm_display_reading.h"
 #include "readings/frm_whole_day.h"
 #include "shell/child_window.h"
@@ -21,6 +22,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QtTest>
 
@@ -169,6 +171,20 @@ private slots:
                      qPrintable(pages[8]));
             QVERIFY(!pages[7].contains(QStringLiteral("التجلي")));
         }
+        // In English: its own words English, the Transfiguration on the August page.
+        const QString english = r.s->folder.file(QStringLiteral("english.pdf"));
+        QFile file(english);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(MdlLectarium::Year_Calendar_Pdf(2027, {}, MdlLectarium::Interface_Language::English));
+        file.close();
+        const QStringList pages = pdfText(english).split(QLatin1Char('\f'));
+        QCOMPARE(pages.size(), 13 + 1);
+        QVERIFY2(pages[0].contains(QStringLiteral("Moveable Feasts")), qPrintable(pages[0]));
+        QVERIFY2(pages[8].contains(QStringLiteral("August 2027")) &&
+                     pages[8].contains(QStringLiteral("Transfiguration")),
+                 qPrintable(pages[8]));
+        for (const QString& page : pages)
+            QVERIFY2(!page.contains(QRegularExpression(QStringLiteral("\\p{Arabic}"))), qPrintable(page));
     }
 
     // A file that cannot be written is reported and the old one stays as it was.
