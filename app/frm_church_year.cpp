@@ -5,6 +5,7 @@
 #include "calendar/selected_day.h"
 #include "lectionary/data_source.h"
 #include "shell/dialogs.h"
+#include "shell/interface_translation.h"
 #include "shell/paragraph_layout.h"
 #include "shell/placement.h"
 
@@ -38,7 +39,7 @@ QString copticDate(int month, int day) {
 FrmChurch_Year::FrmChurch_Year(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FrmChurch_Year"));
     setWindowTitle(tr("السنة الكنسية"));
-    setLayoutDirection(Qt::RightToLeft);
+    setLayoutDirection(Window_Direction());
 
     checkEvening_ = new QCheckBox(tr("المساء لليوم التالي (العشية) ابتداءً من الساعة"), this);
     checkEvening_->setObjectName(QStringLiteral("CheckEvening"));

@@ -9,6 +9,7 @@
 #include "calendar/year_calendar_pdf.h"
 #include "shell/appearance.h"
 #include "shell/child_window.h"
+#include "shell/interface_translation.h"
 #include "shell/placement.h"
 #include "shell/reading_box.h"
 #include "shell/single_window.h"
@@ -47,7 +48,7 @@ FrmYear_Calendar* FrmYear_Calendar::Show_Window() {
 FrmYear_Calendar::FrmYear_Calendar() {
     setObjectName(QStringLiteral("FrmYear_Calendar"));
     setWindowTitle(tr("تقويم السنة"));
-    setLayoutDirection(Qt::RightToLeft);
+    setLayoutDirection(Window_Direction());
     setAttribute(Qt::WA_DeleteOnClose);
 
     spinYear_ = new QSpinBox(this);

@@ -7,6 +7,7 @@
 #include "calendar/selected_day.h"
 #include "shell/child_window.h"
 #include "shell/dialogs.h"
+#include "shell/interface_translation.h"
 #include "shell/paragraph_layout.h"
 #include "shell/printable.h"
 
@@ -184,7 +185,7 @@ void Print_Preview_Click() {
         printer.setDocName(pages->Print_Title());
         printer.setPageLayout(pages->Print_Layout());
         QPrintPreviewDialog preview(&printer, dialogParent());
-        preview.setLayoutDirection(Qt::RightToLeft);
+        preview.setLayoutDirection(Window_Direction());
         QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                          [pages](QPrinter* target) { pages->Paint_Pages(*target); });
         preview.exec();
@@ -196,7 +197,7 @@ void Print_Preview_Click() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(printout.title);
     QPrintPreviewDialog preview(&printer, dialogParent());
-    preview.setLayoutDirection(Qt::RightToLeft);
+    preview.setLayoutDirection(Window_Direction());
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&printout](QPrinter* target) { Paint_Printout(printout, *target); });
     preview.exec();

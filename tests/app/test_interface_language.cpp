@@ -3,6 +3,7 @@
 // left in the other language. The Bible text and the story are not looked at.
 
 #include "app/frm_about.h"
+#include "app/frm_church_year.h"
 #include "app/mdi_lectarium.h"
 #include "base/interface_language.h"
 #include "bible/frm_bible_select.h"
@@ -165,6 +166,9 @@ private slots:
         QVERIFY2(found.contains(language == Interface_Language::English ? QStringLiteral("(John 11:35)")
                                                                         : QStringLiteral("(يو  11 :  35)")),
                  qPrintable(found));
+        FrmChurch_Year churchYear(&main);
+        QCOMPARE(churchYear.layoutDirection(), direction);
+        texts << chromeTexts(&churchYear);
         const FrmAbout about(&main);
         texts << chromeTexts(const_cast<FrmAbout*>(&about));
         const QRegularExpression other(otherLetters);
