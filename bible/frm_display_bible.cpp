@@ -45,10 +45,7 @@ FrmDisplay_Bible* FrmDisplay_Bible::Show_Text(const QString& heading, const QStr
     instance.Close();
     auto* form = instance.Keep(new FrmDisplay_Bible());
     form->Form_Load();
-    // English readers' Bibles number the psalms the Hebrew way, as the references are kept.
-    form->textSign_->setText(Current_Interface_Language() == Interface_Language::English
-                                 ? English_Reference(heading)
-                                 : Shown_Reference(Church_Psalm_Reference(heading)));
+    form->textSign_->setText(Shown_Reference(Reference_In(heading, Current_Interface_Language())));
     // The passage in the reader's translations side by side, when more than the
     // database's Bible is chosen.
     if (const QList<QStringList> rows = Chosen_Passage_Rows(heading); !rows.isEmpty()) {

@@ -109,9 +109,15 @@ struct Words {
         return labels.copticDay + QLatin1Char(' ') + labels.copticMonth +
                (withYear ? QLatin1Char(' ') + labels.copticYear : QString());
     }
+    // The Coptic month and year.
     QString copticMonth(const QDate& date) const {
-        const QString shown = copticDate(date, true);
-        return shown.mid(shown.indexOf(QLatin1Char(' ')) + 1); // the month and the year
+        if (!english) {
+            const Day_Labels labels = Date_Labels(date);
+            return labels.copticMonth + QLatin1Char(' ') + labels.copticYear;
+        }
+        Integer day = 0, month = 0, year = 0;
+        Coptic_Date(date, day, month, year);
+        return English_Coptic_Month(int(month)) + QLatin1Char(' ') + QString::number(year);
     }
     QString feastName(Feast feast) const { return english ? English_Feast_Name(feast) : Feast_Name(feast); }
     QString fastName(Fast_Kind kind) const { return english ? English_Fast_Name(kind) : Fast_Name(kind); }

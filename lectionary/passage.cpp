@@ -311,6 +311,11 @@ QString Church_Psalm_Reference(const QString& reference) {
     return shown;
 }
 
+QString Reference_In(const QString& stored, Interface_Language language) {
+    return language == Interface_Language::English ? English_Reference(stored)
+                                                   : Church_Psalm_Reference(stored);
+}
+
 QString Stored_Psalm_Reference(const QString& shown) {
     static const QRegularExpression pair(QStringLiteral("\\d+ \\((\\d+)\\)"));
     return QString(shown).replace(pair, QStringLiteral("\\1"));

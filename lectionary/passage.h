@@ -62,6 +62,10 @@ int Greek_Psalm(int hebrew, int verse);
 QString Church_Psalm_Reference(const QString& reference);
 // The stored reference back from Church_Psalm_Reference's form.
 QString Stored_Psalm_Reference(const QString& shown);
+// A stored reference as the reader of language reads it: as English Bibles write it under
+// English (their psalms numbered the Hebrew way, as kept), by the church's psalm numbers
+// otherwise.
+QString Reference_In(const QString& stored, Interface_Language language);
 
 // The prefixes that the readings window puts before the stored psalm and Acts
 // references (reading fields 1, 3, 8 and 7); empty for the other fields.

@@ -149,10 +149,7 @@ void FrmPain::List1_Click() {
     if (index < 0)
         return;
     const Pain_Entry entry = Read_Pain_Entry(dataPain_, index, dayKey(), Data_Bible());
-    // English readers' Bibles number the psalms the Hebrew way, as the references are kept.
-    textHidder_->setText(Current_Interface_Language() == Interface_Language::English
-                             ? English_Reference(entry.sign)
-                             : Shown_Reference(Church_Psalm_Reference(entry.sign)));
+    textHidder_->setText(Shown_Reference(Reference_In(entry.sign, Current_Interface_Language())));
     textView_->Set_Text(Chapter_Headings_In(entry.text, Current_Interface_Language()));
 }
 

@@ -14,15 +14,12 @@ Lectern_Day Lectern_Day_Of(const Whole_Day_Document& document) {
     Lectern_Day day;
     day.title = document.occasion;
     day.dateLines = document.dateLines;
-    const bool english = document.language == Interface_Language::English;
-    day.direction = english ? Qt::LeftToRight : Qt::RightToLeft;
+    day.direction = document.language == Interface_Language::English ? Qt::LeftToRight : Qt::RightToLeft;
     for (const Whole_Day_Part& part : document.parts)
         for (const Whole_Day_Entry& entry : part.entries) {
-            // English Bibles number the psalms the Hebrew way, as the references are kept.
             Lectern_Reading reading{part.caption,
                                     entry.caption,
-                                    english ? English_Reference(entry.reference)
-                                            : Church_Psalm_Reference(entry.reference),
+                                    Reference_In(entry.reference, document.language),
                                     entry.reference,
                                     {}};
             for (const QString& line : entry.text.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
