@@ -45,6 +45,7 @@ FrmDisplay_Bible* FrmDisplay_Bible::Show_Text(const QString& heading, const QStr
     instance.Close();
     auto* form = instance.Keep(new FrmDisplay_Bible());
     form->Form_Load();
+    form->heading_ = heading;
     form->textSign_->setText(Shown_Reference(Reference_In(heading, Current_Interface_Language())));
     // The passage in the reader's translations side by side, when more than the
     // database's Bible is chosen.
@@ -181,7 +182,8 @@ QString FrmDisplay_Bible::Print_Html() const {
 }
 
 QString FrmDisplay_Bible::Where_Reference() const {
-    return Stored_Psalm_Reference(Reference_Text_Of(textSign_)).trimmed();
+    // The stored reference: the box may show it in English, which the index does not know.
+    return Plain_Reference(heading_).trimmed();
 }
 
 void FrmDisplay_Bible::closeEvent(QCloseEvent* event) {

@@ -57,6 +57,7 @@ private:
     QLineEdit* textSign_ = nullptr;
     Reading_Box* text1_ = nullptr;
     QString tableHtml_; // the passage side by side, when shown so
+    QString heading_;   // the reference as stored; the box shows it in the reader's language
 };
 
 } // namespace Lectarium

@@ -114,9 +114,10 @@ FrmWhere_Read::~FrmWhere_Read() = default;
 
 bool FrmWhere_Read::fill(int year, QString& error) {
     std::vector<Where_Read_Row> rows;
-    if (!Where_Read_Rows(Database_Path, reference_, year, rows, error))
+    const Interface_Language language = Current_Interface_Language();
+    if (!Where_Read_Rows(Database_Path, reference_, year, rows, error, language))
         return false;
-    referenceLabel_->setText(Shown_Reference(Church_Psalm_Reference(reference_)));
+    referenceLabel_->setText(Shown_Reference(Reference_In(reference_, language)));
     {
         const QSignalBlocker quiet(year_);
         year_->setValue(year);
@@ -129,7 +130,7 @@ bool FrmWhere_Read::fill(int year, QString& error) {
             item->setText(occasionColumn, row.occasion);
             item->setText(officeColumn, row.office);
             item->setText(readingColumn, row.reading);
-            item->setText(referenceColumn, Shown_Reference(Church_Psalm_Reference(row.reference)));
+            item->setText(referenceColumn, Shown_Reference(Reference_In(row.reference, language)));
             item->setText(dayColumn, day);
             item->setToolTip(occasionColumn, row.keys);
             if (date.isValid())
@@ -140,7 +141,7 @@ bool FrmWhere_Read::fill(int year, QString& error) {
         if (row.dates.isEmpty())
             add(row.none, QDate());
         for (const QDate& date : row.dates)
-            add(Both_Calendars(date), date);
+            add(Both_Calendars(date, language), date);
     }
     if (rows.empty())
         new QTreeWidgetItem(list_, {tr("لا توجد قراءة لهذه الآيات")});

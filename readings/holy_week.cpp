@@ -43,6 +43,8 @@ QString englishPart(const QString& part) {
         {QStringLiteral("الكاثوليكون"), QStringLiteral("Catholic Epistle")},
         {QStringLiteral("الإبركسيس"), QStringLiteral("Acts")},
         {QStringLiteral("العظة"), QStringLiteral("Homily")},
+        {QStringLiteral("أحد الشعانين"), QStringLiteral("Palm Sunday")},
+        {QStringLiteral("الجناز العام"), QStringLiteral("General Funeral")},
     };
     static const QRegularExpression numbered(QStringLiteral("^(.*\\S)\\s+(\\d+)$"));
     static const QRegularExpression day(QStringLiteral("^يوم\\s+(.+)$"));

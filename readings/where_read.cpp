@@ -3,13 +3,18 @@
 #include "calendar/classify_day.h"
 #include "calendar/date_labels.h"
 #include "calendar/day_title.h"
+#include "calendar/english_names.h"
 #include "calendar/selected_day.h"
 #include "lectionary/reading_index.h"
 #include "readings/day_readings.h"
+#include "readings/holy_week.h"
 #include "readings/reading_texts.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QMap>
+
+#include <array>
 
 namespace MdlLectarium {
 
@@ -21,9 +26,15 @@ QString rowKey(const QString& table, Integer key1, Integer key2) {
     return table + QLatin1Char(' ') + QString::number(key1) + QLatin1Char(' ') + QString::number(key2);
 }
 
-QString copticMonthName(Integer month) {
+bool english(Interface_Language language) {
+    return language == Interface_Language::English;
+}
+
+QString copticMonthName(Integer month, Interface_Language language = Interface_Language::Classic) {
     if (month < 1 || month > 13)
         return QString();
+    if (english(language))
+        return English_Coptic_Month(month);
     return QString(Coptic_Month_Names[static_cast<size_t>(month)]).remove(tatweel);
 }
 
@@ -108,60 +119,79 @@ Year_Scan scanYear(int year) {
     return scan;
 }
 
-QString occasionOfKey(const QString& key) {
+QString occasionOfKey(const QString& key, Interface_Language language) {
     const QStringList parts = key.split(QLatin1Char(' '));
     if (parts.size() != 3)
         return key;
     return Occasion_Name(parts[0], static_cast<Integer>(parts[1].toInt()),
-                         static_cast<Integer>(parts[2].toInt()));
+                         static_cast<Integer>(parts[2].toInt()), QString(), language);
 }
 
 // Why a reading is read on no day of the year.
-QString whyNone(const Year_Scan& scan, const QString& key, int year) {
+QString whyNone(const Year_Scan& scan, const QString& key, int year, Interface_Language language) {
+    const bool inEnglish = english(language);
     const QList<QDate> falls = scan.falls.value(key);
     if (falls.isEmpty())
-        return QStringLiteral("لا يأتي في سنة %1").arg(year);
+        return (inEnglish ? QStringLiteral("Does not fall in %1") : QStringLiteral("لا يأتي في سنة %1"))
+            .arg(year);
     QStringList reasons;
     for (const QDate& date : falls) {
         const QString instead = scan.readOn.value(date);
-        reasons << (instead.isEmpty() ? QStringLiteral("يوافق %1").arg(Both_Calendars(date))
-                                      : QStringLiteral("يوافق %1 وتقرأ فيه قراءات %2")
-                                            .arg(Both_Calendars(date), occasionOfKey(instead)));
+        const QString day = Both_Calendars(date, language);
+        if (instead.isEmpty())
+            reasons << (inEnglish ? QStringLiteral("Falls on %1") : QStringLiteral("يوافق %1")).arg(day);
+        else
+            reasons << (inEnglish ? QStringLiteral("Falls on %1, which reads the readings of %2")
+                                  : QStringLiteral("يوافق %1 وتقرأ فيه قراءات %2"))
+                           .arg(day, occasionOfKey(instead, language));
     }
-    return reasons.join(QStringLiteral("؛ "));
+    return reasons.join(inEnglish ? QStringLiteral("; ") : QStringLiteral("؛ "));
 }
 
 } // namespace
 
-QString Occasion_Name(const QString& table, Integer key1, Integer key2, const QString& hour) {
+QString Occasion_Name(const QString& table, Integer key1, Integer key2, const QString& hour,
+                      Interface_Language language) {
+    const bool inEnglish = english(language);
+    const auto seasonDay = [inEnglish](const QString& key, Integer week, Integer day) {
+        return inEnglish ? English_Season_Day_Name(key, week, day) : Season_Day_Name(key, week, day);
+    };
     if (table == QLatin1String("Year"))
-        return QString::number(key2) + QLatin1Char(' ') + copticMonthName(key1);
+        return QString::number(key2) + QLatin1Char(' ') + copticMonthName(key1, language);
     if (table == QLatin1String("Suns")) {
         if (key2 < 1 || key2 > 5)
             return QString();
+        static const std::array<const char*, 6> ordinals{"", "First", "Second", "Third", "Fourth", "Fifth"};
+        if (inEnglish)
+            return QStringLiteral("%1 Sunday of %2")
+                .arg(QLatin1String(ordinals[static_cast<size_t>(key2)]), copticMonthName(key1, language));
         return QString(Day_Names[1]).remove(tatweel) + QLatin1Char(' ') +
                Ordinal_Names[static_cast<size_t>(key2)] + QStringLiteral(" من ") + copticMonthName(key1);
     }
     if (table == QLatin1String("Jonah"))
-        return Season_Day_Name(QStringLiteral("Johan"), 0, key2);
+        return seasonDay(QStringLiteral("Johan"), 0, key2);
     if (table == QLatin1String("Fast"))
-        return Season_Day_Name(QStringLiteral("Fast"), static_cast<Integer>(key1 - 1), key2);
+        return seasonDay(QStringLiteral("Fast"), static_cast<Integer>(key1 - 1), key2);
     if (table == QLatin1String("Fifty"))
-        return Season_Day_Name(QStringLiteral("Fifty"), key1, key2);
+        return seasonDay(QStringLiteral("Fifty"), key1, key2);
     if (table == QLatin1String("Pain")) {
         // Day 1 is Palm Sunday, whose evening opens the Pascha; then Monday to Saturday.
-        const QString day = key2 == 1
-                                ? Season_Day_Name(QStringLiteral("Fast"), 6, 7)
-                                : Season_Day_Name(QStringLiteral("Pain"), 0, static_cast<Integer>(key2 - 1));
-        const QString named = hourOf(hour);
+        const QString day = key2 == 1 ? seasonDay(QStringLiteral("Fast"), 6, 7)
+                                      : seasonDay(QStringLiteral("Pain"), 0, static_cast<Integer>(key2 - 1));
+        const QString named = hourOf(Hour_Description_In(hour, language));
         if (named.isEmpty() || named.startsWith(day))
             return named.isEmpty() ? day : named;
-        return day + QStringLiteral("، ") + named;
+        return day + (inEnglish ? QStringLiteral(", ") : QStringLiteral("، ")) + named;
     }
     return QString();
 }
 
-QString Both_Calendars(const QDate& date) {
+QString Both_Calendars(const QDate& date, Interface_Language language) {
+    if (english(language)) {
+        Integer day = 0, month = 0, year = 0;
+        Coptic_Date(date, day, month, year);
+        return English_Date(date) + QStringLiteral(", ") + English_Coptic_Date(day, month, year);
+    }
     const Day_Labels l = Date_Labels(date);
     QString text = l.dayName + QLatin1Char(' ') + l.normalDay + QLatin1Char(' ') + l.normalMonth +
                    QLatin1Char(' ') + l.normalYear + QStringLiteral("، ") + l.copticDay + QLatin1Char(' ') +
@@ -170,10 +200,12 @@ QString Both_Calendars(const QDate& date) {
 }
 
 bool Where_Read_Rows(const QString& databasePath, const QString& reference, int year,
-                     std::vector<Where_Read_Row>& rows, QString& error) {
+                     std::vector<Where_Read_Row>& rows, QString& error, Interface_Language language) {
     const std::vector<Verse_Span> spans = Covered_Verses(reference);
     if (spans.empty()) {
-        error = QStringLiteral("not a reading reference of a known book: ") + reference;
+        error = QCoreApplication::translate("MdlLectarium::Where_Read",
+                                            "not a reading reference of a known book: ") +
+                reference;
         return false;
     }
     std::vector<Index_Entry> entries;
@@ -184,10 +216,10 @@ bool Where_Read_Rows(const QString& databasePath, const QString& reference, int 
     for (const Index_Entry& entry : entries) {
         Where_Read_Row row;
         row.keys = rowKey(entry.table, entry.key1, entry.key2);
-        row.occasion = Occasion_Name(entry.table, entry.key1, entry.key2, entry.hour);
+        row.occasion = Occasion_Name(entry.table, entry.key1, entry.key2, entry.hour, language);
         if (entry.field == QLatin1String("Sign")) {
-            row.office = Pascha_Caption;
-            row.reading = readingOf(entry.hour);
+            row.office = Caption_In(Pascha_Caption, language);
+            row.reading = readingOf(Hour_Description_In(entry.hour, language));
         } else {
             const int field = entry.field.toInt();
             row.office = (field >= 10  ? Prophecies_Caption
@@ -195,12 +227,13 @@ bool Where_Read_Rows(const QString& databasePath, const QString& reference, int 
                           : field <= 4 ? Matins_Caption
                                        : Liturgy_Caption)
                              .trimmed();
-            row.reading = Reading_Field_Caption(field);
+            row.office = Caption_In(row.office, language);
+            row.reading = Caption_In(Reading_Field_Caption(field), language);
         }
         row.reference = entry.reference;
         row.dates = scan.read.value(row.keys);
         if (row.dates.isEmpty())
-            row.none = whyNone(scan, row.keys, year);
+            row.none = whyNone(scan, row.keys, year, language);
         rows.push_back(row);
     }
     return true;

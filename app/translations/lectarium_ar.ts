@@ -964,4 +964,11 @@
 %2</translation>
     </message>
 </context>
+<context>
+    <name>MdlLectarium::Where_Read</name>
+    <message>
+        <source>not a reading reference of a known book: </source>
+        <translation>ليس شاهد قراءة من سفر معروف: </translation>
+    </message>
+</context>
 </TS>

@@ -671,7 +671,7 @@ A new name will be asked for on saving, so the part is not written over the whol
     </message>
     <message>
         <source>اليوم</source>
-        <translation>Today</translation>
+        <translation>Day</translation>
     </message>
     <message>
         <source>لا توجد قراءة لهذه الآيات</source>
@@ -962,6 +962,13 @@ The program will run with the default settings.</translation>
         <translation>Cannot save
 %1
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>MdlLectarium::Where_Read</name>
+    <message>
+        <source>not a reading reference of a known book: </source>
+        <translation>Not a reading reference of a known book: </translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,7 @@
 #include "bible/frm_bible_select.h"
 #include "bible/frm_bible_view.h"
 #include "bible/frm_bibles.h"
+#include "bible/frm_display_bible.h"
 #include "bible/frm_view_search.h"
 #include "calendar/frm_select_day.h"
 #include "documents/frm_text.h"
@@ -16,6 +17,8 @@
 #include "readings/frm_display_reading.h"
 #include "readings/frm_pain.h"
 #include "readings/frm_saint_search.h"
+#include "readings/frm_where_read.h"
+#include "readings/reading_texts.h"
 #include "shell/appearance.h"
 #include "shell/interface_translation.h"
 #include "shell/reading_box.h"
@@ -37,6 +40,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTreeWidget>
 #include <QtTest>
 
 using namespace Lectarium;
@@ -154,6 +158,23 @@ private slots:
         for (int i = 0; i < pain->List1()->count(); ++i)
             texts << pain->List1()->item(i)->text();
         texts << pain->Text_Hidder()->text();
+        // Where a passage is read: occasions, offices, Holy Week hours, days and the
+        // reasons a reading falls on no day, all in the language.
+        // A passage window shows its reference in the language and asks by the stored one.
+        for (const QString& reference : {QStringLiteral("يو 3: 1-21"), QStringLiteral("يو 12: 1-11")}) {
+            FrmDisplay_Bible* passage = FrmDisplay_Bible::Show_Text(reference, QString(), Reading_Caption);
+            main.Mdi_Area()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(passage->parentWidget()));
+            main.Menu_Item(QStringLiteral("Where_Read"))->trigger();
+            FrmWhere_Read* where = FrmWhere_Read::Instance();
+            QVERIFY(where);
+            QCOMPARE(where->layoutDirection(), direction);
+            texts << chromeTexts(where);
+            const auto* list = where->findChild<QTreeWidget*>(QStringLiteral("List_Where"));
+            QVERIFY(list && list->topLevelItemCount() > 1);
+            for (int i = 0; i < list->topLevelItemCount(); ++i)
+                for (int column = 0; column < list->columnCount(); ++column)
+                    texts << list->topLevelItem(i)->text(column);
+        }
         // A search's results name each verse in the reader's language; the shipped Bible
         // is English, so under English no Arabic letter is left.
         FrmBible_Select* search = FrmBible_Select::Show_Window();

@@ -91,6 +91,58 @@ private slots:
         QCOMPARE(Occasion_Name(table, static_cast<Integer>(key1), static_cast<Integer>(key2), hour), name);
     }
 
+    // The same occasions for the English interface, composed from the same parts.
+    void englishOccasionNames_data() {
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<int>("key1");
+        QTest::addColumn<int>("key2");
+        QTest::addColumn<QString>("hour");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("annual day") << "Year" << 13 << 6 << QString() << QStringLiteral("6 Nasie");
+        QTest::newRow("Sunday of a month")
+            << "Suns" << 5 << 5 << QString() << QStringLiteral("Fifth Sunday of Tobi");
+        QTest::newRow("Lent weekday")
+            << "Fast" << 6 << 5 << QString() << QStringLiteral("Friday of the sixth week of Great Lent");
+        QTest::newRow("Palm Sunday") << "Fast" << 7 << 7 << QString() << QStringLiteral("Palm Sunday");
+        QTest::newRow("Holy Week hour") << "Pain" << 0 << 2 << QStringLiteral("يوم الاثنين - باكر: المزمور")
+                                        << QStringLiteral("Monday of Holy Week, Monday - Matins");
+        QTest::newRow("hour naming its day") << "Pain" << 0 << 1 << QStringLiteral("أحد الشعانين - الإنجيل 2")
+                                             << QStringLiteral("Palm Sunday - Gospel 2");
+        QTest::newRow("the funeral") << "Pain" << 0 << 1 << QStringLiteral("الجناز العام: البولس")
+                                     << QStringLiteral("Palm Sunday, General Funeral");
+    }
+
+    void englishOccasionNames() {
+        QFETCH(QString, table);
+        QFETCH(int, key1);
+        QFETCH(int, key2);
+        QFETCH(QString, hour);
+        QFETCH(QString, name);
+        QCOMPARE(Occasion_Name(table, static_cast<Integer>(key1), static_cast<Integer>(key2), hour,
+                               Interface_Language::English),
+                 name);
+    }
+
+    // An English row: its office, reading and why it is not read, with no Arabic left.
+    void englishRows() {
+        std::vector<Where_Read_Row> rows;
+        QString error;
+        QVERIFY2(Where_Read_Rows(fixture_.path(), QStringLiteral("يو 2: 2"), 2002, rows, error,
+                                 Interface_Language::English),
+                 qPrintable(error));
+        const auto annual = std::find_if(rows.begin(), rows.end(),
+                                         [](const Where_Read_Row& row) { return row.keys == "Year 1 5"; });
+        QVERIFY(annual != rows.end());
+        QCOMPARE(annual->occasion, QStringLiteral("5 Tout"));
+        QCOMPARE(annual->office + QLatin1Char('/') + annual->reading, QStringLiteral("Liturgy/Gospel"));
+        QCOMPARE(annual->none, QStringLiteral("Falls on Sunday 15 September 2002, 5 Tout 1719, "
+                                              "which reads the readings of First Sunday of Tout"));
+        static const QRegularExpression arabic(QStringLiteral("[\\x{0600}-\\x{06FF}]"));
+        for (const Where_Read_Row& row : rows)
+            QVERIFY2(!(row.occasion + row.office + row.reading + row.none).contains(arabic),
+                     qPrintable(row.occasion + row.office + row.reading + row.none));
+    }
+
     // Each reading that covers the verses: occasion, office and reading, reference, its
     // days of the year (or why none) and its keys.
     void report_data() {
