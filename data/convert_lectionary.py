@@ -20,8 +20,10 @@ check_conversion compares them with the shipped ones).
 """
 import csv
 import json
+import os
 import re
 import sys
+import tempfile
 from pathlib import Path
 
 HERE = Path(__file__).resolve().parent
@@ -64,6 +66,29 @@ BARE_FIELDS = {0, 2, 6, 7}
 log = []
 
 
+def save(path, text):
+    """Writes text to path whole or not at all: a full disk or a file-size limit leaves the
+    old file as it was and ends the run with a message, never a cut table."""
+    path = Path(path)
+    fd, scratch = tempfile.mkstemp(prefix="." + path.name + ".", suffix=".tmp", dir=path.parent)
+    try:
+        # mkstemp makes the file private; the table keeps the mode a plain open would give.
+        umask = os.umask(0)
+        os.umask(umask)
+        os.fchmod(fd, path.stat().st_mode & 0o777 if path.exists() else 0o666 & ~umask)
+        with os.fdopen(fd, "wb") as f:
+            f.write(text.encode("utf-8"))
+            f.flush()
+            os.fsync(f.fileno())
+        os.replace(scratch, path)
+    except OSError as error:
+        try:
+            os.unlink(scratch)
+        except OSError:
+            pass
+        sys.exit("cannot write %s (%s); the file is left as it was" % (path, error.strerror or error))
+
+
 def load_counts():
     counts = {}
     with open(SOURCES / "verse-counts.tsv", encoding="utf-8") as f:
@@ -83,10 +108,9 @@ def write_counts(bible_txt):
             book = int(bible) if int(old) != 0 else int(bible) + 46
             key = (book, int(part))
             counts[key] = max(counts.get(key, 0), int(verse))
-    with open(SOURCES / "verse-counts.tsv", "w", encoding="utf-8", newline="\n") as f:
-        f.write("Book\tChapter\tLast_Verse\n")
-        for (book, chapter), last in sorted(counts.items()):
-            f.write("%d\t%d\t%d\n" % (book, chapter, last))
+    lines = ["Book\tChapter\tLast_Verse\n"]
+    lines += ["%d\t%d\t%d\n" % (book, chapter, last) for (book, chapter), last in sorted(counts.items())]
+    save(SOURCES / "verse-counts.tsv", "".join(lines))
 
 
 COUNTS = None
@@ -318,10 +342,9 @@ def esc(value):
 
 
 def write(name, header, rows):
-    with open(OUT / (name + ".txt"), "w", encoding="utf-8", newline="\n") as f:
-        f.write("\t".join(header) + "\n")
-        for row in rows:
-            f.write("\t".join(r"\N" if x is None else esc(str(x)) for x in row) + "\n")
+    lines = ["\t".join(header) + "\n"]
+    lines += ["\t".join(r"\N" if x is None else esc(str(x)) for x in row) + "\n" for row in rows]
+    save(OUT / (name + ".txt"), "".join(lines))
 
 
 def numbered(n):
@@ -511,10 +534,8 @@ def main():
     pain()
     story()
     story_en()
-    with open(LOG, "w", encoding="utf-8", newline="\n") as f:
-        f.write("where\twhat\tsource reference\twritten as\n")
-        for entry in log:
-            f.write("\t".join(x or "" for x in entry) + "\n")
+    save(LOG, "where\twhat\tsource reference\twritten as\n" +
+         "".join("\t".join(x or "" for x in entry) + "\n" for entry in log))
     print("%d entries in %s" % (len(log), "data/CONVERSION_LOG.tsv" if LOG == HERE / "CONVERSION_LOG.tsv" else LOG))
 
 
