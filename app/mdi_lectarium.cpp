@@ -723,7 +723,11 @@ void MDILectarium::Topic_Click() {
 
 void MDILectarium::Exit_Click() {
     // An unsaved document gets its own question first; Cancel there cancels the Exit.
-    if (confirmExit() && Close_Document())
+    // The children then close as under the frame's close box, each storing its place.
+    if (!confirmExit() || !Close_Document())
+        return;
+    mdiArea_->closeAllSubWindows();
+    if (mdiArea_->subWindowList().isEmpty())
         finishExit();
 }
 

@@ -3,9 +3,11 @@
 #include "base/interface_language.h"
 #include "base/program_files.h"
 #include "base/settings.h"
+#include "calendar/frm_select_day.h"
 #include "calendar/selected_day.h"
 #include "lectionary/bible_books.h"
 #include "shell/appearance.h"
+#include "shell/child_window.h"
 #include "shell/placement.h"
 #include "tests/support/started_main_window.h"
 #include "tests/support/temp_folder.h"
@@ -14,6 +16,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QScreen>
 #include <QToolBar>
@@ -397,10 +400,15 @@ private slots:
         s.window->resize(720, 480);
         s.window->move(40, 60);
         s.window->Datee_Click();
+        // An open child stores its place too, as under the frame's close box.
+        auto* chooser = qobject_cast<QMdiSubWindow*>(Placement_Widget(FrmSelect_Day::Show_Window()));
+        QVERIFY(chooser);
+        chooser->move(90, 30);
         s.dialogs.Answer_Message(Msg_Answer::Yes);
         s.window->Exit_Click();
         QCOMPARE(s.terminated, 1);
         const QByteArray ini = s.ini();
+        QVERIFY(ini.contains("FrmSelect_Day_Left =  " + QByteArray::number(To_Twips(90)) + "\r\n"));
         QVERIFY(ini.contains(
             "MDILectarium_Width =  " + QByteArray::number(To_Twips(s.window->geometry().width())) + "\r\n"));
         QVERIFY(ini.contains(
