@@ -101,14 +101,13 @@ FrmText::FrmText() {
     text1_ = new QPlainTextEdit(this);
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    // Arabic documents: lines start at the right, as Arabic is written.
-    text1_->setLayoutDirection(Qt::RightToLeft);
-    // The box hands its direction to its document only through its viewport, which has
-    // not turned yet when the box is told; the document is told directly, and every line,
-    // Arabic or not, keeps to the right edge.
+    // Each line takes its side from its own text: Arabic from the right, English from the
+    // left; an empty line follows the keyboard's language. A plain text box lays every
+    // line out with one option and never turns its alignment by a line's direction, but
+    // it sets a justified line's last row at the line's own start.
     QTextOption option = text1_->document()->defaultTextOption();
-    option.setTextDirection(Qt::RightToLeft);
-    option.setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
+    option.setTextDirection(Qt::LayoutDirectionAuto);
+    option.setAlignment(Qt::AlignJustify);
     text1_->document()->setDefaultTextOption(option);
     // The box fills the window at any size, down to nothing.
     auto* layout = new QVBoxLayout(this);

@@ -104,20 +104,26 @@ private slots:
         QVERIFY(s.dialogs.Unexpected().isEmpty());
     }
 
-    // Every line reaches the right edge, as Arabic is written, whatever it holds.
-    void linesKeepToTheRight() {
+    // Each line takes its side from its own text: Arabic reaches the right edge, English
+    // starts at the left one, in either interface.
+    void linesTakeTheirOwnSide() {
         Started_Main_Window s;
         FrmText* form = newDocumentWithText(s, QStringLiteral("سلام"));
         QTest::keyClick(form->Text1(), Qt::Key_Return);
         type(form->Text1(), QStringLiteral("Amen"));
         QPlainTextEdit* box = form->Text1();
-        for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next()) {
+        const QTextBlock arabic = box->document()->begin();
+        const QTextBlock english = arabic.next();
+        QCOMPARE(english.text(), QStringLiteral("Amen"));
+        auto edges = [box](const QTextBlock& block) {
             QTextCursor start(block);
             QTextCursor end(block);
             end.movePosition(QTextCursor::EndOfBlock);
-            const int right = std::max(box->cursorRect(start).x(), box->cursorRect(end).x());
-            QVERIFY2(right > box->viewport()->width() - 12, qPrintable(block.text()));
-        }
+            return std::minmax(box->cursorRect(start).x(), box->cursorRect(end).x());
+        };
+        QVERIFY(edges(arabic).second > box->viewport()->width() - 12);
+        QVERIFY(edges(english).first < 12);
+        QVERIFY(edges(english).second < box->viewport()->width() / 2);
     }
 
     void cancelledSaveWritesNothing_data() {
