@@ -112,6 +112,9 @@ QMdiSubWindow* Show_Child(QWidget* form, const char* placementName) {
         const QSize room = frameArea->viewport()->size();
         sub->resize((sub->size() - form->size() + asked).boundedTo(room).expandedTo(sub->minimumSizeHint()));
     }
+    // Placed by its values and its final size, then turned for a right-to-left frame.
+    if (!sub->isMaximized() && !sub->isMinimized())
+        sub->setGeometry(In_Frame_Direction(sub, sub->geometry()));
     Keep_Inside_Frame(sub);
     // Fitted to this frame only: the stored place stays for a larger frame.
     Mark_Placed(sub);

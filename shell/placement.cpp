@@ -3,6 +3,8 @@
 #include "base/settings.h"
 #include "shell/interface_translation.h"
 
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QSettings>
 #include <QVariant>
 #include <QWidget>
@@ -89,6 +91,16 @@ QString ownKey(const Placement& p, const char* what) {
 
 } // namespace
 
+QRect In_Frame_Direction(const QWidget* window, const QRect& rect) {
+    const auto* sub = qobject_cast<const QMdiSubWindow*>(window);
+    const QMdiArea* area = sub ? sub->mdiArea() : nullptr;
+    if (!area || !area->isRightToLeft())
+        return rect;
+    QRect mirrored = rect;
+    mirrored.moveLeft(area->viewport()->width() - rect.left() - rect.width());
+    return mirrored;
+}
+
 void Restore_Placement(QWidget* window, const Placement& p) {
     window->setWindowState(Qt::WindowNoState);
     // A top-level window is placed and measured by its client area: that is what the
@@ -135,16 +147,16 @@ void Store_Placement(const QWidget* window, const Placement& p) {
         QSettings settings(settingsOwner, settingsOwner);
         settings.setValue(ownKey(p, "WindowState"), state);
         if (state == 0)
-            settings.setValue(ownKey(p, "Geometry"), window->geometry());
+            settings.setValue(ownKey(p, "Geometry"), In_Frame_Direction(window, window->geometry()));
         return;
     }
     if (p.state)
         *p.state = state;
     if (state != 0)
         return;
-    const QRect placed = window->geometry();
-    if (window->property(placedProperty).toRect() == placed)
+    if (window->property(placedProperty).toRect() == window->geometry())
         return;
+    const QRect placed = In_Frame_Direction(window, window->geometry());
     // A stored value that still names the same pixel is kept: twips do not divide into
     // whole pixels, and rewriting them would move a window a little at every run.
     auto store = [](qint16* stored, int pixels) {

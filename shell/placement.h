@@ -46,6 +46,10 @@ bool Has_Stored_Size(const Placement& p);
 // stored minimised state opens it normal. The values name the geometry that
 // QWidget::geometry() reports: the client area of a top-level window.
 void Restore_Placement(QWidget* window, const Placement& placement);
+// A window's rectangle as its stored values name it, and back: in a right-to-left frame
+// (the Arabic interface) a child's left value counts from the frame's right edge, so
+// the children open at the side the reader starts from. Unchanged elsewhere.
+QRect In_Frame_Direction(const QWidget* window, const QRect& rect);
 // The window's geometry now stands for the stored values it was placed from: a window
 // the program had to fit into its frame, and the reader then left alone, writes those
 // values back unchanged.

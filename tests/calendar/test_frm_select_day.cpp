@@ -463,6 +463,26 @@ private slots:
         QCOMPARE(int(FrmSelect_Day_Top), 675);
         QCOMPARE(int(FrmSelect_Day_Left), 1125);
     }
+
+    // In the Arabic interface's right-to-left frame the same values count from the
+    // frame's right edge, both ways.
+    void placedFromTheRightInAnArabicFrame() {
+        MDILectarium frame;
+        frame.setLayoutDirection(Qt::RightToLeft);
+        frame.resize(1000, 800);
+        frame.show();
+        FrmSelect_Day_Top = 600;
+        FrmSelect_Day_Left = 900;
+        frame.Reading_Click();
+        QMdiSubWindow* sub = frame.Mdi_Area()->subWindowList().first();
+        const int right = frame.Mdi_Area()->viewport()->width();
+        QCOMPARE(sub->y(), 40);
+        QCOMPARE(right - sub->geometry().right() - 1, 60);
+        sub->move(right - sub->width() - 75, 45);
+        unload();
+        QCOMPARE(int(FrmSelect_Day_Top), 675);
+        QCOMPARE(int(FrmSelect_Day_Left), 1125);
+    }
 };
 
 QTEST_MAIN(Test_Frm_Select_Day)
