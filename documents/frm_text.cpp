@@ -6,6 +6,7 @@
 #include "documents/text_file.h"
 #include "shell/appearance.h"
 #include "shell/dialogs.h"
+#include "shell/interface_translation.h"
 #include "shell/main_commands.h"
 #include "shell/single_window.h"
 #include "shell/text_source.h"
@@ -101,6 +102,8 @@ FrmText::FrmText() {
     text1_ = new QPlainTextEdit(this);
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // The box itself (its scroll bar) turns with the window's language.
+    text1_->setLayoutDirection(Window_Direction());
     // Each line takes its side from its own text: Arabic from the right, English from the
     // left; an empty line follows the keyboard's language. A plain text box lays every
     // line out with one option and never turns its alignment by a line's direction, but
