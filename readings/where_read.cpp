@@ -1,7 +1,6 @@
 #include "readings/where_read.h"
 
 #include "calendar/classify_day.h"
-#include "calendar/date_labels.h"
 #include "calendar/day_title.h"
 #include "calendar/english_names.h"
 #include "calendar/selected_day.h"
@@ -187,16 +186,11 @@ QString Occasion_Name(const QString& table, Integer key1, Integer key2, const QS
 }
 
 QString Both_Calendars(const QDate& date, Interface_Language language) {
-    if (english(language)) {
-        Integer day = 0, month = 0, year = 0;
-        Coptic_Date(date, day, month, year);
-        return English_Date(date) + QStringLiteral(", ") + English_Coptic_Date(day, month, year);
-    }
-    const Day_Labels l = Date_Labels(date);
-    QString text = l.dayName + QLatin1Char(' ') + l.normalDay + QLatin1Char(' ') + l.normalMonth +
-                   QLatin1Char(' ') + l.normalYear + QStringLiteral("، ") + l.copticDay + QLatin1Char(' ') +
-                   l.copticMonth + QLatin1Char(' ') + l.copticYear;
-    return text.remove(tatweel);
+    // The date labels keep their elongation for the windows' fixed fields; a line of text
+    // does without it.
+    return Date_Lines(date, language)
+        .join(english(language) ? QStringLiteral(", ") : QStringLiteral("، "))
+        .remove(tatweel);
 }
 
 bool Where_Read_Rows(const QString& databasePath, const QString& reference, int year,

@@ -6,6 +6,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QSettings>
+#include <QStyle>
 #include <QVariant>
 #include <QWidget>
 
@@ -30,7 +31,7 @@ QRect To_Pixels(const QRect& twips) {
 QRect In_Window_Direction(const QRect& pixels, int parentWidth) {
     if (Window_Direction() == Qt::RightToLeft)
         return pixels;
-    return QRect(parentWidth - pixels.x() - pixels.width(), pixels.y(), pixels.width(), pixels.height());
+    return QStyle::visualRect(Qt::RightToLeft, QRect(0, 0, parentWidth, 1), pixels);
 }
 
 QRect Placed(const QRect& twips, int parentTwips) {
@@ -94,11 +95,9 @@ QString ownKey(const Placement& p, const char* what) {
 QRect In_Frame_Direction(const QWidget* window, const QRect& rect) {
     const auto* sub = qobject_cast<const QMdiSubWindow*>(window);
     const QMdiArea* area = sub ? sub->mdiArea() : nullptr;
-    if (!area || !area->isRightToLeft())
+    if (!area)
         return rect;
-    QRect mirrored = rect;
-    mirrored.moveLeft(area->viewport()->width() - rect.left() - rect.width());
-    return mirrored;
+    return QStyle::visualRect(area->layoutDirection(), area->viewport()->rect(), rect);
 }
 
 void Restore_Placement(QWidget* window, const Placement& p) {
